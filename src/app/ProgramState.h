@@ -1,0 +1,75 @@
+#pragma once
+
+#include "app/DatePicker.h"
+#include "app/Meldungen.h"
+#include "app/Random.h"
+#include "app/UiHooks.h"
+#include "draws/CurrentDraw.h"
+#include "draws/DrawFile.h"
+#include "draws/HistoryFilter.h"
+#include "eval/CheckResult.h"
+#include "gen/TTippSchein.h"
+
+#include <QDate>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+namespace numora {
+
+// Everything the main window keeps between operations, free of widgets: the window binds its
+// widgets to these fields, the command line and the tests drive them directly.
+struct ProgramState {
+    ProgramState();
+
+    // Program directory with a trailing "/", and the file names joined to it.
+    QString programDir;
+    QString drawFileName = QString::fromLatin1(DrawFile::DefaultName);
+    QString soundFileName = QStringLiteral("yippee.wav");
+
+    // "Today"; replaced in tests.
+    std::function<QDate()> today = [] { return QDate::currentDate(); };
+
+    // History window: the fields the statistics and the browser write, and the two pickers.
+    double endDateField = 0.0;
+    double startDateField = 0.0;
+    DatePicker chosenDate;  // DateTimePicker1, "Datenbank"
+    DatePicker startDate;   // DateTimePicker2, "Diagramm"
+    bool saturdayDraws = true;  // CheckBox16 "Samstag Ziehungen"
+    bool wednesdayDraws = true; // CheckBox17 "Mittwoch Ziehungen"
+
+    // The draw on display and its texts: Label29 (and its copy Label35) and Label13.
+    CurrentDraw currentDraw;
+    QString drawLine;
+    QString drawLineCopy;
+    QString sumLabel;
+
+    TTippSchein sheet;
+    CheckResult checkResult;
+    Trefferbilanz trefferbilanz;
+
+    std::int32_t generatorLoopLimit = 100000;
+    Meldungen meldungen;
+    Random* random = &Random::global();
+    UiHooks* hooks = &UiHooks::silent();
+
+    static double pickerMinimum(); // 15.11.1996
+    static double designedStartDate(); // 16.11.1996
+
+    QString drawFilePath() const { return programDir + drawFileName; }
+    DrawFile drawFile() const { return DrawFile(drawFilePath()); }
+    QString soundPath() const { return programDir + soundFileName; }
+    double todayDay() const;
+
+    // Start-up steps that set the program's own state: today as end date,
+    // the program directory, the file names, the loop limit; the sheet is not ready yet.
+    void resetForStartup(const QString& executableDir);
+    // The standard history window from the two pickers and the weekday boxes.
+    HistoryFilter historyFilter() const;
+
+    // "dir" or "dir/" becomes "dir/".
+    static QString withTrailingSlash(const QString& dir);
+};
+
+} // namespace numora

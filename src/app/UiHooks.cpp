@@ -1,0 +1,11 @@
+#include "app/UiHooks.h"
+
+namespace numora {
+
+UiHooks& UiHooks::silent()
+{
+    static UiHooks instance;
+    return instance;
+}
+
+} // namespace numora

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <QTextStream>
+
+namespace numora {
+
+// numora-cli [--dir DIR] COMMAND [ARGS]. Exit status 0 on success; bad arguments or I/O
+// errors print one line on `err` and give 2.
+class Cli {
+public:
+    static constexpr int Ok = 0;
+    static constexpr int Failure = 2;
+
+    // `arguments` without the program name; `executableDir` is the default program directory.
+    static int run(const QStringList& arguments, const QString& executableDir, QTextStream& out, QTextStream& err);
+
+    static QString usage();
+};
+
+} // namespace numora

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/Expected.h"
+
+#include <QString>
+
+namespace numora {
+
+struct ProgramState;
+struct TZiehung;
+
+// Steps through the history: the draw of the chosen date, the previous and the next draw.
+// Each ends with the current draw, its texts and the chosen-date picker on one record and
+// the sheet evaluated against it.
+class DrawBrowser {
+public:
+    static QString missingFileMessage(); // "Lesen Sie zuerst die Daten der Ziehungen ein"
+
+    // The first draw dated on or after the chosen date, else the newest draw. A missing draw
+    // file is reported through the hooks and created empty.
+    static Status showChosenDate(ProgramState& state);
+    static Status previousDraw(ProgramState& state);
+    static Status nextDraw(ProgramState& state);
+
+    // Date, a separator of two or three blanks, then two blanks before each number.
+    static QString drawLine(const TZiehung& record, bool wideSeparator);
+
+private:
+    static Status step(ProgramState& state, int delta);
+    static void makeCurrent(ProgramState& state, const TZiehung& record, bool wideSeparator);
+};
+
+} // namespace numora

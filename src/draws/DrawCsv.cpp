@@ -1,0 +1,152 @@
+#include "draws/DrawCsv.h"
+
+#include "app/DayDate.h"
+#include "app/Formatting.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <optional>
+
+namespace numora::DrawCsv {
+
+namespace {
+
+Error lineError(int line, const QString& what)
+{
+    return Error{QStringLiteral("line %1: %2").arg(line).arg(what)};
+}
+
+std::optional<int> smallInt(const QString& text, int low, int high)
+{
+    if (text.isEmpty() || text.size() > 3)
+        return std::nullopt;
+    for (QChar c : text)
+        if (!c.isDigit())
+            return std::nullopt;
+    const auto value = parseInteger(text);
+    if (!value || *value < low || *value > high)
+        return std::nullopt;
+    return *value;
+}
+
+bool digits(const QString& text, int count, std::uint8_t* out)
+{
+    if (text.isEmpty()) {
+        std::fill(out, out + count, std::uint8_t(0));
+        return true;
+    }
+    if (text.size() != count)
+        return false;
+    for (int i = 0; i < count; ++i) {
+        const QChar c = text[i];
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+        out[i] = static_cast<std::uint8_t>(c.unicode() - '0');
+    }
+    return true;
+}
+
+} // namespace
+
+QString shortHeader() { return QStringLiteral("date,n1,n2,n3,n4,n5,n6"); }
+
+QString fullHeader() { return shortHeader() + QStringLiteral(",zusatzzahl,superzahl,spiel77,super6"); }
+
+Expected<std::vector<TZiehung>> parse(const QByteArray& bytes)
+{
+    QString text = QString::fromUtf8(bytes);
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    if (lines.isEmpty())
+        return lineError(1, QStringLiteral("missing header"));
+    const QString header = QString(lines.first()).remove(QLatin1Char('\r')).trimmed();
+    int columns = 0;
+    if (header == shortHeader())
+        columns = 7;
+    else if (header == fullHeader())
+        columns = 11;
+    else
+        return lineError(1, QStringLiteral("header must be \"%1\" or \"%2\"").arg(shortHeader(), fullHeader()));
+
+    std::vector<TZiehung> records;
+    records.reserve(std::size_t(lines.size()));
+    for (int i = 1; i < lines.size(); ++i) {
+        const int lineNo = i + 1;
+        QString line = lines[i];
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (line.trimmed().isEmpty())
+            continue;
+        const QStringList f = line.split(QLatin1Char(','));
+        if (f.size() != columns)
+            return lineError(lineNo, QStringLiteral("%1 fields, expected %2").arg(f.size()).arg(columns));
+
+        const QDate date = QDate::fromString(f[0].trimmed(), QStringLiteral("yyyy-MM-dd"));
+        if (!date.isValid())
+            return lineError(lineNo, QStringLiteral("bad date \"%1\"").arg(f[0]));
+        TZiehung record;
+        record.Datum = DayDate::fromDate(date);
+        if (!records.empty() && record.Datum < records.back().Datum)
+            return lineError(lineNo, QStringLiteral("date %1 is earlier than the line before").arg(f[0]));
+
+        std::array<int, 6> numbers{};
+        for (int n = 0; n < 6; ++n) {
+            const auto value = smallInt(f[1 + n].trimmed(), 1, 49);
+            if (!value)
+                return lineError(lineNo, QStringLiteral("n%1 \"%2\" is not a number 1..49").arg(n + 1).arg(f[1 + n]));
+            numbers[std::size_t(n)] = *value;
+        }
+        std::sort(numbers.begin(), numbers.end());
+        if (std::adjacent_find(numbers.begin(), numbers.end()) != numbers.end())
+            return lineError(lineNo, QStringLiteral("the six numbers are not distinct"));
+        for (int n = 0; n < 6; ++n)
+            record.Zahlen[n] = static_cast<std::uint8_t>(numbers[std::size_t(n)]);
+
+        if (columns == 11) {
+            const QString bonus = f[7].trimmed();
+            const QString super = f[8].trimmed();
+            if (!bonus.isEmpty()) {
+                const auto value = smallInt(bonus, 0, 49);
+                if (!value)
+                    return lineError(lineNo, QStringLiteral("zusatzzahl \"%1\" is not a number 0..49").arg(bonus));
+                record.Zusatzzahl = static_cast<std::uint8_t>(*value);
+            }
+            if (!super.isEmpty()) {
+                const auto value = smallInt(super, 0, 9);
+                if (!value)
+                    return lineError(lineNo, QStringLiteral("superzahl \"%1\" is not a digit").arg(super));
+                record.Superzahl = static_cast<std::uint8_t>(*value);
+            }
+            if (!digits(f[9].trimmed(), 7, record.Spiel77))
+                return lineError(lineNo, QStringLiteral("spiel77 \"%1\" is not seven digits").arg(f[9]));
+            if (!digits(f[10].trimmed(), 6, record.Super6))
+                return lineError(lineNo, QStringLiteral("super6 \"%1\" is not six digits").arg(f[10]));
+        }
+        records.push_back(record);
+    }
+    return records;
+}
+
+QByteArray format(std::span<const TZiehung> records)
+{
+    QString out = fullHeader() + QLatin1Char('\n');
+    for (const TZiehung& r : records) {
+        const auto date = DayDate::toDate(r.Datum);
+        out += date ? date->toString(QStringLiteral("yyyy-MM-dd")) : QString();
+        for (int i = 0; i < 6; ++i)
+            out += QLatin1Char(',') + QString::number(r.Zahlen[i]);
+        out += QLatin1Char(',') + QString::number(r.Zusatzzahl) + QLatin1Char(',') + QString::number(r.Superzahl)
+            + QLatin1Char(',');
+        for (std::uint8_t d : r.Spiel77)
+            out += QString::number(d);
+        out += QLatin1Char(',');
+        for (std::uint8_t d : r.Super6)
+            out += QString::number(d);
+        out += QLatin1Char('\n');
+    }
+    return out.toUtf8();
+}
+
+} // namespace numora::DrawCsv

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "app/Expected.h"
+#include "draws/TZiehung.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <span>
+#include <vector>
+
+namespace numora {
+
+// Draw history as CSV: header "date,n1,n2,n3,n4,n5,n6[,zusatzzahl,superzahl,spiel77,super6]",
+// dates as YYYY-MM-DD, empty optional fields read as 0.
+namespace DrawCsv {
+
+QString shortHeader();
+QString fullHeader();
+
+// Every draw of the text in file order; the first malformed line is named with its number.
+Expected<std::vector<TZiehung>> parse(const QByteArray& text);
+// All eleven columns, "\n" line ends; Spiel 77 as seven digits, Super 6 as six digits.
+QByteArray format(std::span<const TZiehung> records);
+
+} // namespace DrawCsv
+} // namespace numora

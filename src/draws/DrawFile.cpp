@@ -1,0 +1,170 @@
+#include "draws/DrawFile.h"
+
+#include "app/DayDate.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace numora {
+
+namespace {
+
+Error fileError(const QString& path, const QString& reason)
+{
+    return Error{QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason)};
+}
+
+bool syncToDisk(QFile& file) { return file.flush() && ::fsync(file.handle()) == 0; }
+
+void syncDirectory(const QString& path)
+{
+    const QByteArray dir = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int fd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+QByteArray encode(std::span<const TZiehung> records)
+{
+    QByteArray bytes;
+    bytes.reserve(static_cast<qsizetype>(records.size() * TZiehung::Size));
+    for (const TZiehung& record : records) {
+        const auto raw = record.toBytes();
+        bytes.append(reinterpret_cast<const char*>(raw.data()), static_cast<qsizetype>(raw.size()));
+    }
+    return bytes;
+}
+
+} // namespace
+
+bool FileSystem::rename(const QString& from, const QString& to)
+{
+    return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+FileSystem& FileSystem::real()
+{
+    static FileSystem instance;
+    return instance;
+}
+
+DrawFile::DrawFile(QString path, FileSystem& fileSystem) : m_path(std::move(path)), m_fileSystem(&fileSystem) {}
+
+QString DrawFile::deleteTempPath() const
+{
+    return QFileInfo(m_path).absoluteDir().filePath(QString::fromLatin1(DeleteTempName));
+}
+
+bool DrawFile::exists() const { return QFileInfo(m_path).isFile(); }
+
+double DrawFile::wednesdayRuleEnd() { return DayDate::fromYmd(1986, 6, 4); }
+
+Expected<std::vector<TZiehung>> DrawFile::readAll() const
+{
+    // Opened for reading and writing, as every access to the history is.
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
+        return fileError(m_path, file.errorString());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return fileError(m_path, file.errorString());
+    const auto count = static_cast<std::size_t>(bytes.size()) / TZiehung::Size;
+    std::vector<TZiehung> records;
+    records.reserve(count);
+    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
+    for (std::size_t i = 0; i < count; ++i)
+        records.push_back(TZiehung::fromBytes(data + i * TZiehung::Size));
+    return records;
+}
+
+Status DrawFile::create() const
+{
+    QFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || !syncToDisk(file))
+        return fileError(m_path, file.errorString());
+    return Done{};
+}
+
+Status DrawFile::append(std::span<const TZiehung> records) const
+{
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
+        return fileError(m_path, file.errorString());
+    // A fragment left by an interrupted write is overwritten, so records stay aligned.
+    const qint64 wholeEnd = file.size() / qint64(TZiehung::Size) * qint64(TZiehung::Size);
+    const QByteArray bytes = encode(records);
+    if (!file.seek(wholeEnd) || file.write(bytes) != bytes.size() || !syncToDisk(file))
+        return fileError(m_path, file.errorString());
+    return Done{};
+}
+
+Status DrawFile::writeThroughTemp(const QString& tempPath, std::span<const TZiehung> records) const
+{
+    {
+        QFile temp(tempPath);
+        const QByteArray bytes = encode(records);
+        if (!temp.open(QIODevice::WriteOnly | QIODevice::Truncate) || temp.write(bytes) != bytes.size()
+            || !syncToDisk(temp))
+            return fileError(tempPath, temp.errorString());
+    }
+    if (!m_fileSystem->rename(tempPath, m_path)) {
+        const int err = errno;
+        return fileError(m_path, QString::fromLocal8Bit(std::strerror(err)));
+    }
+    syncDirectory(m_path);
+    return Done{};
+}
+
+Status DrawFile::orderedRewrite(const TZiehung& record) const
+{
+    auto stored = readAll();
+    if (!stored)
+        return stored.error();
+    const double ruleEnd = wednesdayRuleEnd();
+    std::vector<TZiehung> result;
+    result.reserve(stored->size() + 1);
+    bool written = false;
+    for (const TZiehung& r : *stored) {
+        if (r.Datum < ruleEnd && DayDate::dayOfWeek(r.Datum) == DayDate::Wednesday)
+            continue;
+        if (!written && r.Datum >= record.Datum) {
+            result.push_back(record);
+            written = true;
+        }
+        if (r.Datum != record.Datum)
+            result.push_back(r);
+    }
+    if (!written)
+        result.push_back(record);
+    return writeThroughTemp(rewriteTempPath(), result);
+}
+
+Status DrawFile::deleteByDate(double date) const
+{
+    auto stored = readAll();
+    if (!stored)
+        return stored.error();
+    std::vector<TZiehung> kept;
+    kept.reserve(stored->size());
+    for (const TZiehung& r : *stored)
+        if (r.Datum != date)
+            kept.push_back(r);
+    return writeThroughTemp(deleteTempPath(), kept);
+}
+
+Status DrawFile::replaceAll(std::span<const TZiehung> records) const
+{
+    return writeThroughTemp(rewriteTempPath(), records);
+}
+
+} // namespace numora

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "app/Expected.h"
+#include "draws/TZiehung.h"
+
+#include <QString>
+
+#include <span>
+#include <vector>
+
+namespace numora {
+
+// The file-system calls whose failure the draw file must survive; tests replace them.
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+    // Replaces `to` by `from` in one step; false with errno set on failure.
+    virtual bool rename(const QString& from, const QString& to);
+
+    static FileSystem& real();
+};
+
+// The draw history "ZahlenTr.dat": a headerless sequence of 32-byte TZiehung records in date
+// order. Nothing is kept open between operations; every operation opens, works and closes.
+// Rewrites go to a temporary file that is flushed to disk and then renamed over the draw file,
+// so a crash or a failed rename never leaves the history missing or half written.
+class DrawFile {
+public:
+    static constexpr const char* DefaultName = "ZahlenTr.dat";
+    static constexpr const char* DeleteTempName = "Zahlen.da~";
+
+    explicit DrawFile(QString path, FileSystem& fileSystem = FileSystem::real());
+
+    const QString& path() const { return m_path; }
+    QString rewriteTempPath() const { return m_path + QLatin1Char('~'); }
+    QString deleteTempPath() const;
+    bool exists() const;
+
+    // Every whole record in file order; bytes after the last whole record are ignored.
+    Expected<std::vector<TZiehung>> readAll() const;
+    // The file empty (length 0), created or truncated.
+    Status create() const;
+    // Writes the records after the last whole record, in the order given.
+    Status append(std::span<const TZiehung> records) const;
+    // Inserts `record` by date, replacing stored records of its date; drops Wednesday draws
+    // before 04.06.1986 on the way (they were never part of the Saturday history).
+    Status orderedRewrite(const TZiehung& record) const;
+    // Removes every record dated `date`; the rest keeps its order.
+    Status deleteByDate(double date) const;
+    // Replaces the whole history by `records`, in the order given.
+    Status replaceAll(std::span<const TZiehung> records) const;
+
+    static double wednesdayRuleEnd(); // 04.06.1986
+
+private:
+    Status writeThroughTemp(const QString& tempPath, std::span<const TZiehung> records) const;
+
+    QString m_path;
+    FileSystem* m_fileSystem;
+};
+
+} // namespace numora

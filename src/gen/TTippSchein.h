@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+namespace numora {
+
+// One row of the sheet: six number fields, the lock flag (red row label) and the displays
+// that the evaluation writes beside the row.
+struct TTippreihe {
+    std::array<QString, 6> fields;
+    bool locked = false;
+    QString hitText;                 // hit display
+    bool hitRed = false;             // hit display in red (more than two hits)
+    QString sumText;                 // sum display
+    std::array<bool, 6> fieldHit{}; // field shown lime: its number was drawn
+
+    void clearDisplays()
+    {
+        hitText.clear();
+        hitRed = false;
+        sumText.clear();
+        fieldHit = {};
+    }
+};
+
+// The twelve-row tip sheet of the "Lottotipp" tab, held as the texts of its 72 fields.
+class TTippSchein {
+public:
+    static constexpr int RowCount = 12;
+    static constexpr int FieldsPerRow = 6;
+    static constexpr int MinTipCount = 1;
+    static constexpr int MaxTipCount = 12;
+    static constexpr int DefaultTipCount = 8;
+
+    // The field rule: an integer 1..49 becomes its canonical decimal text ("07" -> "7"),
+    // anything else becomes the empty text.
+    static QString canonicalField(const QString& text);
+
+    // Component numbers of the window: field r/p (0-based) is "Edit" + fieldNumber(r, p).
+    static int fieldNumber(int row, int position);
+    static QString fieldName(int row, int position);
+    static QString rowLabelName(int row);
+    static QString hitLabelName(int row);
+    static QString sumLabelName(int row);
+    static QString editButtonName(int row);
+    // The row and position of "Edit" + number, or false for a number that is no sheet field.
+    static bool locateField(int number, int& row, int& position);
+
+    TTippreihe& row(int r) { return m_rows.at(static_cast<std::size_t>(r)); }
+    const TTippreihe& row(int r) const { return m_rows.at(static_cast<std::size_t>(r)); }
+    const QString& field(int r, int p) const { return row(r).fields.at(static_cast<std::size_t>(p)); }
+    // Stores the text after the field rule and returns what the field now holds.
+    QString setField(int r, int p, const QString& text);
+
+    // Row label click: locked rows unlock and the other way round.
+    void toggleLock(int r) { row(r).locked = !row(r).locked; }
+    // Empties the fields and displays of every row that is not locked.
+    void clearUnlockedRows();
+
+    int tipCount() const { return m_tipCount; }
+    // Clamped to 1..12.
+    void setTipCount(int count);
+
+    bool sheetReady() const { return m_sheetReady; }
+    void setSheetReady(bool ready) { m_sheetReady = ready; }
+
+private:
+    std::array<TTippreihe, RowCount> m_rows;
+    int m_tipCount = DefaultTipCount;
+    bool m_sheetReady = false;
+};
+
+} // namespace numora

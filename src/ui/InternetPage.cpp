@@ -1,0 +1,59 @@
+#include "ui/InternetPage.h"
+
+#include "app/Links.h"
+#include "ui/ClickableLabel.h"
+#include "ui/WidgetFactory.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QVBoxLayout>
+
+namespace numora::ui {
+
+InternetPage::InternetPage(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("TabSheet5"));
+    auto* root = new QVBoxLayout(this);
+
+    auto* proxyBox = new QGroupBox(QStringLiteral("Proxy"), this);
+    auto* form = new QFormLayout(proxyBox);
+    proxyHost = makeEdit(proxyBox, QStringLiteral("ProxyHostEdit"), QString(),
+                         QStringLiteral("Name des Proxy-Servers; leer ohne Proxy"));
+    proxyPort = makeEdit(proxyBox, QStringLiteral("ProxyPortEdit"), QStringLiteral("80"),
+                         QStringLiteral("Port des Proxy-Servers"));
+    form->addRow(makeLabel(proxyBox, QStringLiteral("Label5"), QStringLiteral("Proxy-Server:")), proxyHost);
+    form->addRow(makeLabel(proxyBox, QStringLiteral("Label6"), QStringLiteral("Proxy-Port:")), proxyPort);
+    root->addWidget(proxyBox);
+
+    auto* linkBox = new QGroupBox(QStringLiteral("Links"), this);
+    auto* linkLayout = new QVBoxLayout(linkBox);
+    const QStringList captions{Links::makerHomePage(), Links::resultsPage(), Links::brokerPage()};
+    for (int i = 0; i < captions.size(); ++i) {
+        auto* link = new ClickableLabel(captions[i], linkBox);
+        link->setObjectName(QStringLiteral("LinkLabel%1").arg(i + 1));
+        link->setToolTip(QStringLiteral("Im Browser öffnen"));
+        link->setCursor(Qt::PointingHandCursor);
+        QFont underlined = link->font();
+        underlined.setUnderline(true);
+        link->setFont(underlined);
+        QPalette palette = link->palette();
+        palette.setColor(QPalette::WindowText, palette.color(QPalette::Link));
+        link->setPalette(palette);
+        connect(link, &ClickableLabel::clicked, this, [this, link] { Q_EMIT linkClicked(link->text()); });
+        links.append(link);
+        linkLayout->addWidget(link);
+    }
+    linkPage = makeCheckBox(linkBox, QStringLiteral("CheckBox21"), QStringLiteral("Linkseite aktivieren"), false);
+    linkLayout->addWidget(linkPage);
+    root->addWidget(linkBox);
+
+    url = hidden(pending(makeEdit(this, QStringLiteral("URLEdit"), Links::makerHomePage())));
+    feeOneDay = hidden(makeEdit(this, QStringLiteral("Edit81"), QStringLiteral("0,50")));
+    feeBothDays = hidden(makeEdit(this, QStringLiteral("Edit82"), QStringLiteral("1,00")));
+    saturdayOnly = hidden(makeCheckBox(this, QStringLiteral("CheckBox32"),
+                                       QStringLiteral("Ich spiele nur Samstags (Samstag bei Abgabe  vordefiniert)"),
+                                       false));
+    root->addStretch(1);
+}
+
+} // namespace numora::ui

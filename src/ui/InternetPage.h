@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+class QLineEdit;
+
+namespace numora::ui {
+
+class ClickableLabel;
+
+// The "Internet-Optionen" tab: proxy, web links and the fields the program keeps hidden.
+class InternetPage final : public QWidget {
+    Q_OBJECT
+public:
+    explicit InternetPage(QWidget* parent);
+
+    QLineEdit* proxyHost = nullptr;   // ProxyHostEdit
+    QLineEdit* proxyPort = nullptr;   // ProxyPortEdit
+    QLineEdit* url = nullptr;         // URLEdit, hidden and disabled
+    QLineEdit* feeOneDay = nullptr;   // Edit81, hidden
+    QLineEdit* feeBothDays = nullptr; // Edit82, hidden
+    QCheckBox* linkPage = nullptr;    // CheckBox21 "Linkseite aktivieren"
+    QCheckBox* saturdayOnly = nullptr; // CheckBox32, hidden
+    QList<ClickableLabel*> links;
+
+Q_SIGNALS:
+    void linkClicked(const QString& caption);
+};
+
+} // namespace numora::ui

@@ -1,0 +1,274 @@
+#include "ui/LottoZahlen.h"
+
+#include "app/DayDate.h"
+#include "app/Links.h"
+#include "draws/DrawBrowser.h"
+#include "eval/RowCheck.h"
+#include "gen/SheetCommands.h"
+#include "ui/ClickableLabel.h"
+#include "ui/DatenbankPage.h"
+#include "ui/DiagrammPage.h"
+#include "ui/InternetPage.h"
+#include "ui/LottotippPage.h"
+#include "ui/StatusHints.h"
+#include "ui/TipSheetView.h"
+#include "ui/WidgetFactory.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace numora::ui {
+
+namespace {
+
+QWidget* makeBerechnungPage(QWidget* parent)
+{
+    auto* page = new QWidget(parent);
+    page->setObjectName(QStringLiteral("TabSheet2"));
+    auto* layout = new QVBoxLayout(page);
+    auto* inner = new QTabWidget(page);
+    inner->setObjectName(QStringLiteral("PageControl2"));
+    const QStringList captions{QStringLiteral("Statistisch"), QStringLiteral("Schein Optimierung"),
+                               QStringLiteral("Mathematisch"), QStringLiteral("Allgemein")};
+    for (int i = 0; i < captions.size(); ++i) {
+        auto* tab = new QWidget(inner);
+        tab->setObjectName(QStringLiteral("TabSheetB%1").arg(i + 1));
+        inner->addTab(tab, captions[i]);
+    }
+    // Holds options that other operations read, but is never shown.
+    auto* superzahl = new QWidget(page);
+    superzahl->setObjectName(QStringLiteral("TabSheetSuperzahl"));
+    superzahl->setWindowTitle(QStringLiteral("Superzahl"));
+    superzahl->hide();
+    layout->addWidget(inner);
+    return page;
+}
+
+QDate toQDate(double day) { return DayDate::toDate(day).value_or(QDate()); }
+
+} // namespace
+
+QString TForm1::caption() { return QStringLiteral("Veldors Numora Sayisal Loto 6/49"); }
+
+QString TForm1::applicationTitle() { return QStringLiteral("Veldors Numora Turkiye"); }
+
+TForm1::TForm1(const QString& programDir, CommandLine commandLine, QWidget* parent)
+    : QMainWindow(parent), m_commandLine(std::move(commandLine)), m_programDir(programDir), m_hooks(this)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(caption());
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPixelSize(13);
+    setFont(arial);
+    m_state.hooks = &m_hooks;
+
+    m_pageControl = new QTabWidget(this);
+    m_pageControl->setObjectName(QStringLiteral("PageControl1"));
+    m_lottotipp = new LottotippPage(m_state.sheet, m_pageControl);
+    m_berechnung = makeBerechnungPage(m_pageControl);
+    m_diagramm = new DiagrammPage(m_pageControl);
+    m_datenbank = new DatenbankPage(m_pageControl);
+    m_internet = new InternetPage(m_pageControl);
+    m_pageControl->addTab(m_lottotipp, QStringLiteral("Lottotipp"));
+    m_pageControl->addTab(m_berechnung, QStringLiteral("Berechnung"));
+    m_pageControl->addTab(m_diagramm, QStringLiteral("Diagramm"));
+    m_pageControl->addTab(m_datenbank, QStringLiteral("Datenbank"));
+    m_pageControl->addTab(m_internet, QStringLiteral("Internet-Optionen"));
+    // The generation options come with the generator.
+    m_pageControl->setTabEnabled(1, false);
+    // Pages the program keeps but never shows.
+    for (const char* name : {"Super6", "Spiel 77"}) {
+        auto* page = new QWidget(this);
+        page->setObjectName(QString::fromLatin1(name));
+        page->hide();
+    }
+    setCentralWidget(m_pageControl);
+
+    // Until the number selection dialog exists, the rows are edited in place only.
+    for (int r = 0; r < TTippSchein::RowCount; ++r)
+        pending(m_lottotipp->sheetView->editButton(r));
+
+    buildMenu();
+    buildStatusBar();
+    connectWidgets();
+    resize(601, 476);
+    move(400, 193);
+}
+
+TForm1::~TForm1()
+{
+    // Closing the window moves the focus out of a sheet field; the state is gone by then.
+    m_lottotipp->sheetView->disconnect(this);
+}
+
+void TForm1::buildMenu()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    auto action = [this](const QString& name, const QString& text) {
+        auto* a = new QAction(text, this);
+        a->setObjectName(name);
+        return a;
+    };
+    QAction* aktualisieren = pending(action(QStringLiteral("Aktualisieren1"), QStringLiteral("&Aktualisieren")));
+    QAction* berechnen = pending(action(QStringLiteral("Berechnen1"), QStringLiteral("&Berechnen")));
+    QAction* abgeben = pending(action(QStringLiteral("Abgeben1"), QStringLiteral("Ab&geben")));
+    abgeben->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    bar->addAction(aktualisieren);
+    bar->addAction(berechnen);
+    bar->addAction(abgeben);
+
+    QMenu* sprache = bar->addMenu(QStringLiteral("Sprache/Language/Langue"));
+    sprache->setObjectName(QStringLiteral("SpracheLanguageLangue1"));
+    const std::pair<const char*, const char*> languages[] = {
+        {"Deutsch1", "Deutsch"},     {"Englisch1", "Englisch"},       {"Franzsisch1", "Französisch"},
+        {"Spanisch1", "Spanisch"},   {"Trkisch1", "Türkisch"},        {"Russisch1", "Russisch"},
+        {"Polnisch1", "Polnisch"},   {"schechisch1", "Tschechisch"}, {"Niederlndisch1", "Niederländisch"},
+    };
+    for (const auto& [name, text] : languages) {
+        QAction* item = pending(action(QString::fromLatin1(name), QString::fromUtf8(text)));
+        item->setCheckable(true);
+        item->setChecked(QString::fromLatin1(name) == QLatin1String("Deutsch1"));
+        sprache->addAction(item);
+    }
+    QAction* separator = sprache->addSeparator();
+    separator->setObjectName(QStringLiteral("N1"));
+    separator->setVisible(false);
+    QAction* exportItem = action(QStringLiteral("Export1"), QStringLiteral("Export"));
+    exportItem->setVisible(false);
+    sprache->addAction(exportItem);
+
+    QMenu* hilfe = bar->addMenu(QStringLiteral("Hilfe"));
+    hilfe->setObjectName(QStringLiteral("Hilfe1"));
+    QAction* documentation = action(QStringLiteral("Dokumentationanzeigen1"), QStringLiteral("Dokumentation anzeigen"));
+    connect(documentation, &QAction::triggered, this, &TForm1::openDocumentation);
+    hilfe->addAction(documentation);
+
+    QAction* schliessen = action(QStringLiteral("Schlieen1"), QStringLiteral("S&chließen"));
+    connect(schliessen, &QAction::triggered, this, &QWidget::close);
+    bar->addAction(schliessen);
+}
+
+void TForm1::buildStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    m_panel0 = new QLabel(bar);
+    m_panel0->setObjectName(QStringLiteral("StatusPanel0"));
+    m_panel0->setFixedWidth(150);
+    m_panel1 = new QLabel(bar);
+    m_panel1->setObjectName(QStringLiteral("StatusPanel1"));
+    m_panel1->setMinimumWidth(50);
+    bar->addWidget(m_panel0);
+    bar->addWidget(m_panel1, 1);
+    new StatusHints(this, m_panel1);
+}
+
+void TForm1::connectWidgets()
+{
+    TipSheetView* sheet = m_lottotipp->sheetView;
+    connect(sheet, &TipSheetView::fieldLeft, this, [this] {
+        if (m_state.sheet.sheetReady())
+            evaluateSheet();
+    });
+    connect(m_lottotipp->clearAll, &QToolButton::clicked, this, [this] {
+        SheetCommands::clearAllTips(m_state);
+        showSheet();
+    });
+    connect(m_lottotipp->tipCount, &QSpinBox::valueChanged, this,
+            [this](int value) { m_state.sheet.setTipCount(value); });
+    connect(m_lottotipp->previousDraw, &QToolButton::clicked, this, [this] { runBrowser(&DrawBrowser::previousDraw); });
+    connect(m_lottotipp->nextDraw, &QToolButton::clicked, this, [this] { runBrowser(&DrawBrowser::nextDraw); });
+    connect(m_datenbank->showChosen, &QToolButton::clicked, this, [this] { runBrowser(&DrawBrowser::showChosenDate); });
+    connect(m_lottotipp->saturdayDraws, &QCheckBox::toggled, this, [this](bool on) { m_state.saturdayDraws = on; });
+    connect(m_lottotipp->wednesdayDraws, &QCheckBox::toggled, this, [this](bool on) { m_state.wednesdayDraws = on; });
+
+    connect(m_datenbank->chosenDate, &QDateEdit::dateChanged, this, [this](const QDate& date) {
+        if (!m_syncing)
+            m_state.chosenDate.setDate(DayDate::fromDate(date));
+    });
+    connect(m_diagramm->startDate, &QDateEdit::dateChanged, this, [this](const QDate& date) {
+        if (!m_syncing)
+            m_state.startDate.setDate(DayDate::fromDate(date));
+    });
+
+    connect(m_internet, &InternetPage::linkClicked, this,
+            [this](const QString& caption) { openAddress(Links::targetOf(caption)); });
+    for (ClickableLabel* panel : {m_lottotipp->productPanel1, m_lottotipp->productPanel2})
+        connect(panel, &ClickableLabel::clicked, this, [this] { openAddress(Links::productPage()); });
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_started) {
+        m_started = true;
+        startup();
+    }
+}
+
+void TForm1::startup()
+{
+    // Number and date formats are fixed by the program's own formatting, whatever the locale.
+    m_state.resetForStartup(m_programDir);
+    // The stored options load here once the settings store exists; then the sheet is ready.
+    m_state.sheet.setSheetReady(true);
+    if (m_internet->proxyHost->text().isEmpty())
+        m_internet->proxyPort->setText(QStringLiteral("80"));
+    m_state.random->seedFromClock();
+    m_state.chosenDate.setDate(m_state.todayDay());
+    showDraw();
+    if (!runBrowser(&DrawBrowser::showChosenDate))
+        return;
+    // The print mode ("D" + tip file) acts once tip files and printing exist.
+}
+
+bool TForm1::runBrowser(Status (*operation)(ProgramState&))
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const Status status = operation(m_state);
+    QApplication::restoreOverrideCursor();
+    showDraw();
+    showSheet();
+    if (!status) {
+        m_hooks.showError(status.error().message);
+        return false;
+    }
+    return true;
+}
+
+void TForm1::showDraw()
+{
+    m_syncing = true;
+    m_datenbank->drawLine->setText(m_state.drawLine);
+    m_lottotipp->drawLine->setText(m_state.drawLineCopy);
+    m_lottotipp->sumLabel->setText(m_state.sumLabel.isEmpty() ? QStringLiteral("QS: ") : m_state.sumLabel);
+    m_datenbank->chosenDate->setDate(toQDate(m_state.chosenDate.value));
+    m_diagramm->startDate->setDate(toQDate(m_state.startDate.value));
+    m_syncing = false;
+}
+
+void TForm1::showSheet() { m_lottotipp->sheetView->refresh(); }
+
+void TForm1::evaluateSheet()
+{
+    Komplettcheck(m_state);
+    showSheet();
+}
+
+void TForm1::openDocumentation() { openAddress(QUrl::fromLocalFile(m_state.programDir + QStringLiteral("Numora.pdf")).toString()); }
+
+void TForm1::openAddress(const QString& address) { QDesktopServices::openUrl(QUrl(address)); }
+
+} // namespace numora::ui

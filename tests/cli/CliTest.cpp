@@ -1,0 +1,196 @@
+#include "cli/Cli.h"
+
+#include "draws/DrawCsv.h"
+
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+namespace numora {
+namespace {
+
+const QString realHistory = QStringLiteral(NUMORA_SOURCE_DIR "/data/sayisal_loto.csv");
+const QString germanHistory = QStringLiteral(NUMORA_TEST_DATA_DIR "/lotto_6aus49.csv");
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+
+    // Runs with the temp directory as program directory.
+    int run(const QStringList& args, const QString& exeDir = QString())
+    {
+        out.clear();
+        err.clear();
+        QTextStream outStream(&out);
+        QTextStream errStream(&err);
+        return Cli::run(args, exeDir.isNull() ? dir.path() : exeDir, outStream, errStream);
+    }
+
+    QString drawPath() const { return dir.filePath(QStringLiteral("ZahlenTr.dat")); }
+
+    QString writeCsv(const QString& name, const QByteArray& text)
+    {
+        const QString path = dir.filePath(name);
+        EXPECT_TRUE(test::writeBytes(path, text));
+        return path;
+    }
+
+    // An error is reported as exactly one line.
+    void expectOneErrorLine() const
+    {
+        EXPECT_TRUE(err.endsWith(QLatin1Char('\n'))) << err.toStdString();
+        EXPECT_EQ(err.count(QLatin1Char('\n')), 1) << err.toStdString();
+    }
+
+    QTemporaryDir dir;
+    QString out;
+    QString err;
+};
+
+TEST_F(CliTest, ImportAndExportTheRealHistory)
+{
+    ASSERT_EQ(run({QStringLiteral("import-csv"), realHistory}), Cli::Ok) << err.toStdString();
+    EXPECT_TRUE(err.isEmpty());
+    EXPECT_EQ(QFileInfo(drawPath()).size(), 1267 * 32);
+
+    ASSERT_EQ(run({QStringLiteral("export-csv")}), Cli::Ok) << err.toStdString();
+    const QStringList lines = out.split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 1269); // header, 1267 draws, nothing after the last line end
+    EXPECT_EQ(lines[0], QStringLiteral("date,n1,n2,n3,n4,n5,n6,zusatzzahl,superzahl,spiel77,super6"));
+    EXPECT_EQ(lines[1], QStringLiteral("1996-11-16,5,15,20,32,34,47,0,0,0000000,000000"));
+    EXPECT_EQ(lines[1267], QStringLiteral("2019-11-02,6,29,31,32,44,45,0,0,0000000,000000"));
+    EXPECT_TRUE(lines[1268].isEmpty());
+}
+
+TEST_F(CliTest, ExportKeepsEveryColumnOfTheImport)
+{
+    const QByteArray full = "date,n1,n2,n3,n4,n5,n6,zusatzzahl,superzahl,spiel77,super6\n"
+                            "2001-01-06,49,1,17,8,33,2,12,3,0123456,654321\n"
+                            "2001-01-10,4,5,6,7,8,9,,,,\n";
+    for (const QString& source : {germanHistory, writeCsv(QStringLiteral("full.csv"), full)}) {
+        ASSERT_EQ(run({QStringLiteral("import-csv"), source}), Cli::Ok) << err.toStdString();
+        ASSERT_EQ(run({QStringLiteral("export-csv")}), Cli::Ok) << err.toStdString();
+
+        const auto original = DrawCsv::parse(test::readBytes(source));
+        const auto exported = DrawCsv::parse(out.toUtf8());
+        ASSERT_TRUE(original.ok() && exported.ok());
+        ASSERT_EQ(original->size(), exported->size());
+        for (std::size_t i = 0; i < original->size(); ++i)
+            ASSERT_EQ((*original)[i].toBytes(), (*exported)[i].toBytes()) << source.toStdString() << " draw " << i;
+    }
+    // The last source, with the numbers sorted and the empty fields as zeros.
+    EXPECT_TRUE(out.contains(QStringLiteral("\n2001-01-06,1,2,8,17,33,49,12,3,0123456,654321\n")));
+    EXPECT_TRUE(out.endsWith(QStringLiteral("\n2001-01-10,4,5,6,7,8,9,0,0,0000000,000000\n")));
+}
+
+TEST_F(CliTest, ReimportOfAnExportIsByteIdentical)
+{
+    for (const QString& source : {realHistory, germanHistory}) {
+        ASSERT_EQ(run({QStringLiteral("import-csv"), source}), Cli::Ok) << err.toStdString();
+        const QByteArray first = test::readBytes(drawPath());
+        ASSERT_EQ(run({QStringLiteral("export-csv")}), Cli::Ok);
+        const QString exported = writeCsv(QStringLiteral("exported.csv"), out.toUtf8());
+        ASSERT_TRUE(QFile::remove(drawPath()));
+
+        ASSERT_EQ(run({QStringLiteral("import-csv"), exported}), Cli::Ok) << err.toStdString();
+        EXPECT_EQ(test::readBytes(drawPath()), first) << source.toStdString();
+    }
+}
+
+struct MalformedCase {
+    const char* name;
+    const char* csv;
+    int line;
+};
+
+void PrintTo(const MalformedCase& c, std::ostream* os) { *os << c.name; }
+
+class MalformedCsvTest : public CliTest, public ::testing::WithParamInterface<MalformedCase> {};
+
+TEST_P(MalformedCsvTest, RejectsTheImportAndKeepsTheHistory)
+{
+    const QByteArray good = "date,n1,n2,n3,n4,n5,n6\n2019-01-05,1,2,3,4,5,6\n";
+    ASSERT_EQ(run({QStringLiteral("import-csv"), writeCsv(QStringLiteral("good.csv"), good)}), Cli::Ok);
+    const QByteArray before = test::readBytes(drawPath());
+    ASSERT_EQ(before.size(), 32);
+
+    const QString bad = writeCsv(QStringLiteral("bad.csv"), QByteArray(GetParam().csv));
+    EXPECT_EQ(run({QStringLiteral("import-csv"), bad}), Cli::Failure);
+    expectOneErrorLine();
+    EXPECT_TRUE(err.contains(QStringLiteral("line %1:").arg(GetParam().line))) << err.toStdString();
+    EXPECT_EQ(test::readBytes(drawPath()), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cli, MalformedCsvTest,
+    ::testing::Values(
+        MalformedCase{"BadDate", "date,n1,n2,n3,n4,n5,n6\n2019-01-05,1,2,3,4,5,6\n2019-02-30,1,2,3,4,5,6\n", 3},
+        MalformedCase{"NumberFifty", "date,n1,n2,n3,n4,n5,n6\n2019-01-05,1,2,3,4,5,50\n", 2},
+        MalformedCase{"NumberZero", "date,n1,n2,n3,n4,n5,n6\n2019-01-05,0,2,3,4,5,6\n", 2},
+        MalformedCase{"DuplicateNumbers", "date,n1,n2,n3,n4,n5,n6\n2019-01-05,1,2,3,4,5,6\n\n2019-01-09,7,8,9,7,10,11\n", 4},
+        MalformedCase{"SixFields", "date,n1,n2,n3,n4,n5,n6\n2019-01-05,1,2,3,4,5\n", 2},
+        MalformedCase{"SixDigitSpiel77",
+                      "date,n1,n2,n3,n4,n5,n6,zusatzzahl,superzahl,spiel77,super6\n"
+                      "2019-01-05,1,2,3,4,5,6,7,8,1234567,123456\n"
+                      "2019-01-09,1,2,3,4,5,6,7,8,123456,123456\n",
+                      3},
+        MalformedCase{"SuperzahlTen",
+                      "date,n1,n2,n3,n4,n5,n6,zusatzzahl,superzahl,spiel77,super6\n2019-01-05,1,2,3,4,5,6,7,10,,\n", 2},
+        MalformedCase{"DateGoingBackwards",
+                      "date,n1,n2,n3,n4,n5,n6\n2019-01-05,1,2,3,4,5,6\n2019-01-09,1,2,3,4,5,6\n2019-01-02,1,2,3,4,5,6\n", 4},
+        MalformedCase{"UnknownHeader", "datum,a,b,c,d,e,f\n2019-01-05,1,2,3,4,5,6\n", 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CliTest, BadCommandLinesFailWithOneLine)
+{
+    const QStringList cases[] = {
+        {},
+        {QStringLiteral("frobnicate")},
+        {QStringLiteral("import-csv")},
+        {QStringLiteral("import-csv"), QStringLiteral("a.csv"), QStringLiteral("b.csv")},
+        {QStringLiteral("export-csv"), QStringLiteral("extra")},
+        {QStringLiteral("--dir")},
+        {QStringLiteral("--dir"), dir.path()},
+        {QStringLiteral("--dir"), QString(), QStringLiteral("export-csv")},
+    };
+    for (const QStringList& args : cases) {
+        EXPECT_EQ(run(args), Cli::Failure) << args.join(QLatin1Char(' ')).toStdString();
+        expectOneErrorLine();
+        EXPECT_TRUE(out.isEmpty());
+    }
+    EXPECT_FALSE(QFileInfo::exists(drawPath()));
+}
+
+TEST_F(CliTest, IoErrorsFailWithOneLine)
+{
+    EXPECT_EQ(run({QStringLiteral("export-csv")}), Cli::Failure);
+    expectOneErrorLine();
+    EXPECT_EQ(run({QStringLiteral("import-csv"), dir.filePath(QStringLiteral("missing.csv"))}), Cli::Failure);
+    expectOneErrorLine();
+    EXPECT_FALSE(QFileInfo::exists(drawPath()));
+}
+
+TEST_F(CliTest, DirOptionSelectsTheProgramDirectory)
+{
+    QTemporaryDir exeDir;
+    ASSERT_TRUE(exeDir.isValid());
+    ASSERT_EQ(run({QStringLiteral("--dir"), dir.path(), QStringLiteral("import-csv"), realHistory}, exeDir.path()),
+              Cli::Ok)
+        << err.toStdString();
+    EXPECT_EQ(QFileInfo(drawPath()).size(), 1267 * 32);
+    EXPECT_FALSE(QFileInfo::exists(QDir(exeDir.path()).filePath(QStringLiteral("ZahlenTr.dat"))));
+
+    // A trailing slash names the same directory; without --dir the executable's directory is used.
+    ASSERT_EQ(run({QStringLiteral("--dir"), dir.path() + QLatin1Char('/'), QStringLiteral("export-csv")},
+                  exeDir.path()),
+              Cli::Ok);
+    EXPECT_TRUE(out.startsWith(QStringLiteral("date,")));
+    EXPECT_EQ(run({QStringLiteral("export-csv")}, exeDir.path()), Cli::Failure);
+}
+
+} // namespace
+} // namespace numora
