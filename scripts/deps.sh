@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-charts-dev qt6-multimedia-dev qt6-qpa-plugins libqt6svg6-dev
+  qt6-base-dev qt6-charts-dev qt6-multimedia-dev qt6-qpa-plugins qt6-svg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation
   xvfb xauth
