@@ -17,13 +17,8 @@ DatenbankPage::DatenbankPage(QWidget* parent) : QWidget(parent)
 
     auto* drawBox = new QGroupBox(QStringLiteral("Ziehung"), this);
     auto* drawLayout = new QGridLayout(drawBox);
-    chosenDate = new QDateEdit(drawBox);
-    chosenDate->setObjectName(QStringLiteral("DateTimePicker1"));
-    chosenDate->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    chosenDate->setCalendarPopup(true);
-    chosenDate->setMinimumDate(QDate(1996, 11, 15));
-    chosenDate->setToolTip(QStringLiteral("Datum der Ziehung"));
-    chosenDate->setAccessibleName(QStringLiteral("Datum der Ziehung"));
+    chosenDate = makeDatePicker(drawBox, QStringLiteral("DateTimePicker1"), QDate::currentDate(),
+                                QStringLiteral("Datum der Ziehung"));
     showChosen = makeSpeedButton(drawBox, QStringLiteral("SpeedButton5"), QStringLiteral("Anzeigen"),
                                  QStringLiteral("Den Tipp für die Ziehung dieses Datums auswerten"));
     drawLine = makeLabel(drawBox, QStringLiteral("Label29"), QString());

@@ -52,13 +52,8 @@ DiagrammPage::DiagrammPage(QWidget* parent) : QWidget(parent)
     buttons->addStretch(1);
     buttons->addWidget(makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Ziehungen ab:"),
                                  QStringLiteral("Beginn des Zeitraums der Auswertungen")));
-    startDate = new QDateEdit(QDate(1996, 11, 16), this);
-    startDate->setObjectName(QStringLiteral("DateTimePicker2"));
-    startDate->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    startDate->setCalendarPopup(true);
-    startDate->setMinimumDate(QDate(1996, 11, 15));
-    startDate->setToolTip(QStringLiteral("Beginn des Zeitraums der Auswertungen"));
-    startDate->setAccessibleName(startDate->toolTip());
+    startDate = makeDatePicker(this, QStringLiteral("DateTimePicker2"), QDate(1996, 11, 16),
+                               QStringLiteral("Beginn des Zeitraums der Auswertungen"));
     buttons->addWidget(startDate);
     root->addLayout(buttons);
 }

@@ -38,6 +38,17 @@ QCheckBox* makeCheckBox(QWidget* parent, const QString& name, const QString& cap
     return box;
 }
 
+QDateEdit* makeDatePicker(QWidget* parent, const QString& name, const QDate& date, const QString& hint)
+{
+    auto* picker = named(new QDateEdit(parent), name, hint);
+    picker->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    picker->setCalendarPopup(true);
+    picker->setMinimumDate(QDate(1996, 11, 15));
+    picker->setDate(date);
+    picker->setAccessibleName(hint);
+    return picker;
+}
+
 QLineEdit* makeEdit(QWidget* parent, const QString& name, const QString& text, const QString& hint)
 {
     return named(new QLineEdit(text, parent), name, hint);

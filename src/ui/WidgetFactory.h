@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,6 +17,8 @@ QToolButton* makeSpeedButton(QWidget* parent, const QString& name, const QString
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, const QString& hint = {});
 QCheckBox* makeCheckBox(QWidget* parent, const QString& name, const QString& caption, bool checked,
                         const QString& hint = {});
+// A date picker in the program's short date format that refuses dates before 15.11.1996.
+QDateEdit* makeDatePicker(QWidget* parent, const QString& name, const QDate& date, const QString& hint);
 QLineEdit* makeEdit(QWidget* parent, const QString& name, const QString& text, const QString& hint = {});
 
 // A control whose function arrives with a later part of the program: present, but disabled.
