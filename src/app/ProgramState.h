@@ -9,6 +9,7 @@
 #include "draws/HistoryFilter.h"
 #include "eval/CheckResult.h"
 #include "gen/TTippSchein.h"
+#include "stats/ResultSeries.h"
 
 #include <QDate>
 #include <QString>
@@ -46,6 +47,7 @@ struct ProgramState {
     QString sumLabel;
 
     TTippSchein sheet;
+    ResultSeries chart; // Series2 of the main chart, its value range and title
     CheckResult checkResult;
     Trefferbilanz trefferbilanz;
 

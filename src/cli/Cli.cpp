@@ -1,8 +1,15 @@
 #include "cli/Cli.h"
 
+#include "app/DayDate.h"
 #include "app/ProgramState.h"
+#include "draws/DrawBrowser.h"
 #include "draws/DrawCsv.h"
 #include "draws/DrawFile.h"
+#include "stats/Statistics.h"
+
+#include <functional>
+#include <map>
+#include <optional>
 
 #include <QFile>
 
@@ -45,11 +52,126 @@ int exportCsv(const DrawFile& file, const QStringList& args, QTextStream& out, Q
     return Cli::Ok;
 }
 
+// Messages the window would show in a box go to stderr; the command goes on.
+class StderrHooks final : public UiHooks {
+public:
+    explicit StderrHooks(QTextStream& err) : m_err(err) {}
+    void showMessage(const QString& text) override
+    {
+        m_err << text << '\n';
+        m_err.flush();
+    }
+
+private:
+    QTextStream& m_err;
+};
+
+// The options every command that works like the window shares: the history window's dates.
+struct WindowOptions {
+    std::optional<double> start;
+    std::optional<double> end;
+};
+
+// Reads "--start D" and "--end D" from `args`; what is left stays in `args`.
+std::optional<QString> takeWindowOptions(QStringList& args, WindowOptions& options)
+{
+    QStringList rest;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a != QLatin1String("--start") && a != QLatin1String("--end")) {
+            rest << a;
+            continue;
+        }
+        if (i + 1 >= args.size())
+            return QStringLiteral("%1 needs a date DD.MM.YYYY").arg(a);
+        const auto date = DayDate::parseShortDate(args[++i]);
+        if (!date)
+            return QStringLiteral("%1: \"%2\" is not a date DD.MM.YYYY").arg(a, args[i]);
+        (a == QLatin1String("--start") ? options.start : options.end) = *date;
+    }
+    args = rest;
+    return std::nullopt;
+}
+
+// The state after start-up: both weekday boxes ticked, the start date picked, and the draw of
+// the chosen date shown, so that the chosen date stands on that draw.
+std::optional<QString> startLikeTheWindow(ProgramState& state, const QString& dir, const WindowOptions& options)
+{
+    state.programDir = ProgramState::withTrailingSlash(dir);
+    state.saturdayDraws = state.wednesdayDraws = true;
+    state.startDate.value = ProgramState::designedStartDate();
+    if (options.start && !state.startDate.setDate(*options.start))
+        return QStringLiteral("--start: the start date cannot lie before 15.11.1996");
+    state.chosenDate.value = state.todayDay();
+    if (options.end && !state.chosenDate.setDate(*options.end))
+        return QStringLiteral("--end: the chosen date cannot lie before 15.11.1996");
+    state.startDateField = state.startDate.value;
+    state.endDateField = state.chosenDate.value;
+    const Status shown = DrawBrowser::showChosenDate(state);
+    if (!shown)
+        return shown.error().message;
+    return std::nullopt;
+}
+
+using StatisticFunction = std::function<Expected<StatisticRun>(ProgramState&)>;
+
+const std::map<QString, StatisticFunction>& statisticKinds()
+{
+    using namespace Statistics;
+    static const std::map<QString, StatisticFunction> kinds{
+        {QStringLiteral("distribution"), numberDistribution},
+        {QStringLiteral("overdue"), overdueNumbers},
+        {QStringLiteral("superzahl-overdue"), overdueSuperzahl},
+        {QStringLiteral("superzahl-frequency"), superzahlFrequency},
+        {QStringLiteral("pairs"), [](ProgramState& s) { return groupings(s, 2); }},
+        {QStringLiteral("triples"), [](ProgramState& s) { return groupings(s, 3); }},
+        {QStringLiteral("quads"), [](ProgramState& s) { return groupings(s, 4); }},
+        {QStringLiteral("digitsum"), digitSums},
+        {QStringLiteral("primes"), [](ProgramState& s) { return perDraw(s, DrawProperty::Primes); }},
+        {QStringLiteral("odd"), [](ProgramState& s) { return perDraw(s, DrawProperty::Odd); }},
+        {QStringLiteral("even"), [](ProgramState& s) { return perDraw(s, DrawProperty::Even); }},
+    };
+    return kinds;
+}
+
+int stats(const QString& dir, QStringList args, QTextStream& out, QTextStream& err)
+{
+    WindowOptions options;
+    if (auto problem = takeWindowOptions(args, options))
+        return fail(err, *problem);
+    QStringList names;
+    for (const auto& [name, function] : statisticKinds())
+        names << name;
+    if (args.size() != 1 || !statisticKinds().count(args.first()))
+        return fail(err, QStringLiteral("stats takes one KIND of: %1").arg(names.join(QStringLiteral(", "))));
+
+    StderrHooks hooks(err);
+    ProgramState state;
+    state.hooks = &hooks;
+    if (auto problem = startLikeTheWindow(state, dir, options))
+        return fail(err, *problem);
+    const auto run = statisticKinds().at(args.first())(state);
+    if (!run)
+        return fail(err, run.error().message);
+
+    const ResultSeries& chart = state.chart;
+    out << chart.title << '\n';
+    if (chart.range.automatic)
+        out << "range\tauto\n";
+    else
+        out << "range\t" << chart.range.minimum << '\t' << chart.range.maximum << '\n';
+    for (const ChartPoint& p : chart.points)
+        out << p.x << '\t' << p.y << '\n';
+    out.flush();
+    return Cli::Ok;
+}
+
 } // namespace
 
 QString Cli::usage()
 {
-    return QStringLiteral("usage: numora-cli [--dir DIR] import-csv FILE | export-csv");
+    return QStringLiteral("usage: numora-cli [--dir DIR] import-csv FILE | export-csv | "
+                          "stats KIND [--start DD.MM.YYYY] [--end DD.MM.YYYY]");
 }
 
 int Cli::run(const QStringList& arguments, const QString& executableDir, QTextStream& out, QTextStream& err)
@@ -70,6 +192,8 @@ int Cli::run(const QStringList& arguments, const QString& executableDir, QTextSt
         return importCsv(file, args, err);
     if (command == QLatin1String("export-csv"))
         return exportCsv(file, args, out, err);
+    if (command == QLatin1String("stats"))
+        return stats(dir, args, out, err);
     return fail(err, QStringLiteral("unknown command \"%1\"; %2").arg(command, usage()));
 }
 

@@ -51,21 +51,21 @@ DatenbankPage::DatenbankPage(QWidget* parent) : QWidget(parent)
 
     auto* statsBox = new QGroupBox(QStringLiteral("Auswertungen der Ziehungen"), this);
     auto* stats = new QGridLayout(statsBox);
-    pairs = pending(makeButton(statsBox, QStringLiteral("BitBtn11"), QStringLiteral("Paare suchen"),
+    pairs = (makeButton(statsBox, QStringLiteral("BitBtn11"), QStringLiteral("Paare suchen"),
                                QStringLiteral("Wie oft wurden zwei aufeinanderfolgende Zahlen gezogen?")));
-    triples = pending(makeButton(statsBox, QStringLiteral("BitBtn12"), QStringLiteral("Dreier suchen"),
+    triples = (makeButton(statsBox, QStringLiteral("BitBtn12"), QStringLiteral("Dreier suchen"),
                                  QStringLiteral("Wie oft wurden drei aufeinanderfolgende Zahlen gezogen?")));
-    quads = pending(makeButton(statsBox, QStringLiteral("BitBtn13"), QStringLiteral("Vierer suchen"),
+    quads = (makeButton(statsBox, QStringLiteral("BitBtn13"), QStringLiteral("Vierer suchen"),
                                QStringLiteral("Wie oft wurden vier aufeinanderfolgende Zahlen gezogen?")));
-    overdue = pending(makeButton(statsBox, QStringLiteral("BitBtn14"), QStringLiteral("Ausstehende"),
+    overdue = (makeButton(statsBox, QStringLiteral("BitBtn14"), QStringLiteral("Ausstehende"),
                                  QStringLiteral("Seit wievielen Ziehungen wurde jede Zahl nicht gezogen?")));
-    superOverdue = hidden(pending(makeButton(statsBox, QStringLiteral("BitBtn15"),
+    superOverdue = hidden((makeButton(statsBox, QStringLiteral("BitBtn15"),
                                              QStringLiteral("Superzahl ausstehende"))));
-    primes = pending(makeButton(statsBox, QStringLiteral("BitBtn16"), QStringLiteral("Primzahlen pro Tipp"),
+    primes = (makeButton(statsBox, QStringLiteral("BitBtn16"), QStringLiteral("Primzahlen pro Tipp"),
                                 QStringLiteral("Diagramm der Primzahlen pro Tipp")));
-    odd = pending(makeButton(statsBox, QStringLiteral("BitBtn17"), QStringLiteral("Ungerade pro Tipp"),
+    odd = (makeButton(statsBox, QStringLiteral("BitBtn17"), QStringLiteral("Ungerade pro Tipp"),
                              QStringLiteral("Diagramm der ungeraden Zahlen pro Tipp")));
-    even = pending(makeButton(statsBox, QStringLiteral("BitBtn18"), QStringLiteral("Gerade pro Tipp"),
+    even = (makeButton(statsBox, QStringLiteral("BitBtn18"), QStringLiteral("Gerade pro Tipp"),
                               QStringLiteral("Diagramm der geraden Zahlen pro Tipp")));
     stats->addWidget(pairs, 0, 0);
     stats->addWidget(triples, 0, 1);

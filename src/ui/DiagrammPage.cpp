@@ -1,10 +1,8 @@
 #include "ui/DiagrammPage.h"
 
+#include "ui/MainChart.h"
 #include "ui/WidgetFactory.h"
 
-#include <QBarSeries>
-#include <QChart>
-#include <QChartView>
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,36 +15,26 @@ DiagrammPage::DiagrammPage(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("TabSheet3"));
     auto* root = new QVBoxLayout(this);
 
-    auto* chart = new QChart;
-    chart->legend()->hide();
-    series1 = new QBarSeries;
-    series1->setObjectName(QStringLiteral("Series1"));
-    series2 = new QBarSeries;
-    series2->setObjectName(QStringLiteral("Series2"));
-    chart->addSeries(series1);
-    chart->addSeries(series2);
-    chartView = new QChartView(chart, this);
-    chartView->setObjectName(QStringLiteral("Chart1"));
-    chartView->setRenderHint(QPainter::Antialiasing);
-    root->addWidget(chartView, 1);
+    chart = new MainChart(this);
+    root->addWidget(chart, 1);
 
     auto* buttons = new QHBoxLayout;
-    distribution = pending(makeSpeedButton(this, QStringLiteral("SpeedButton14"), QStringLiteral("Verteilung"),
-                                           QStringLiteral("Verteilung der gezogenen Zahlen")));
-    digitSum = pending(makeSpeedButton(this, QStringLiteral("SpeedButton15"), QStringLiteral("QS"),
-                                       QStringLiteral("Quersummenverteilung der Ziehungen")));
-    pairs = pending(makeSpeedButton(this, QStringLiteral("SpeedButton16"), QStringLiteral("2er"),
-                                    QStringLiteral("Paare aufeinanderfolgender Zahlen")));
-    triples = pending(makeSpeedButton(this, QStringLiteral("SpeedButton18"), QStringLiteral("3er"),
-                                      QStringLiteral("Dreier aufeinanderfolgender Zahlen")));
-    quads = pending(makeSpeedButton(this, QStringLiteral("SpeedButton19"), QStringLiteral("4er"),
-                                    QStringLiteral("Vierer aufeinanderfolgender Zahlen")));
-    overdue = pending(makeSpeedButton(this, QStringLiteral("SpeedButton20"), QStringLiteral("Ausstehende"),
-                                      QStringLiteral("Seit wievielen Ziehungen wurde jede Zahl nicht gezogen?")));
-    superOverdue = hidden(pending(makeSpeedButton(this, QStringLiteral("SpeedButton21"), QStringLiteral("Super offen"),
-                                                  QStringLiteral("wie lange sind die einzelnen Sternzahlen "
-                                                                 "überfällig"))));
-    superFrequency = hidden(pending(makeSpeedButton(this, QStringLiteral("SpeedButton22"), QStringLiteral("Superzahl"))));
+    distribution = makeSpeedButton(this, QStringLiteral("SpeedButton14"), QStringLiteral("Verteilung"),
+                                   QStringLiteral("Verteilung der gezogenen Zahlen"));
+    digitSum = makeSpeedButton(this, QStringLiteral("SpeedButton15"), QStringLiteral("QS"),
+                               QStringLiteral("Quersummenverteilung der Ziehungen"));
+    pairs = makeSpeedButton(this, QStringLiteral("SpeedButton16"), QStringLiteral("2er"),
+                            QStringLiteral("Paare aufeinanderfolgender Zahlen"));
+    triples = makeSpeedButton(this, QStringLiteral("SpeedButton18"), QStringLiteral("3er"),
+                              QStringLiteral("Dreier aufeinanderfolgender Zahlen"));
+    quads = makeSpeedButton(this, QStringLiteral("SpeedButton19"), QStringLiteral("4er"),
+                            QStringLiteral("Vierer aufeinanderfolgender Zahlen"));
+    overdue = makeSpeedButton(this, QStringLiteral("SpeedButton20"), QStringLiteral("Ausstehende"),
+                              QStringLiteral("Seit wievielen Ziehungen wurde jede Zahl nicht gezogen?"));
+    superOverdue = hidden(makeSpeedButton(this, QStringLiteral("SpeedButton21"), QStringLiteral("Super offen"),
+                                          QStringLiteral("wie lange sind die einzelnen Sternzahlen überfällig")));
+    superFrequency = hidden(makeSpeedButton(this, QStringLiteral("SpeedButton22"), QStringLiteral("Superzahl"),
+                                            QStringLiteral("Wie oft wurden die einzelnen Superzahlen gezogen?")));
     for (QToolButton* b : {distribution, digitSum, pairs, triples, quads, overdue, superOverdue, superFrequency})
         buttons->addWidget(b);
     buttons->addStretch(1);

@@ -2,13 +2,12 @@
 
 #include <QWidget>
 
-class QBarSeries;
-class QChart;
-class QChartView;
 class QDateEdit;
 class QToolButton;
 
 namespace numora::ui {
+
+class MainChart;
 
 // The "Diagramm" tab: the main chart `Chart1` with its bar series, the chart buttons and the
 // start date of the history window.
@@ -17,9 +16,7 @@ class DiagrammPage final : public QWidget {
 public:
     explicit DiagrammPage(QWidget* parent);
 
-    QChartView* chartView = nullptr; // Chart1
-    QBarSeries* series1 = nullptr;
-    QBarSeries* series2 = nullptr;
+    MainChart* chart = nullptr;      // Chart1
     QDateEdit* startDate = nullptr;  // DateTimePicker2
     QToolButton* distribution = nullptr;
     QToolButton* digitSum = nullptr;   // "QS"

@@ -5,11 +5,13 @@
 #include "draws/DrawBrowser.h"
 #include "eval/RowCheck.h"
 #include "gen/SheetCommands.h"
+#include "stats/Statistics.h"
 #include "ui/ClickableLabel.h"
 #include "ui/DatenbankPage.h"
 #include "ui/DiagrammPage.h"
 #include "ui/InternetPage.h"
 #include "ui/LottotippPage.h"
+#include "ui/MainChart.h"
 #include "ui/StatusHints.h"
 #include "ui/TipSheetView.h"
 #include "ui/WidgetFactory.h"
@@ -51,6 +53,10 @@ QWidget* makeBerechnungPage(QWidget* parent)
     superzahl->setObjectName(QStringLiteral("TabSheetSuperzahl"));
     superzahl->setWindowTitle(QStringLiteral("Superzahl"));
     superzahl->hide();
+    makeSpeedButton(superzahl, QStringLiteral("SuperAus"), QStringLiteral("Ausstehende Superzahlen"),
+                    QStringLiteral("wie lange sind die einzelnen Sternzahlen überfällig"));
+    makeSpeedButton(superzahl, QStringLiteral("Superselten"), QStringLiteral("Superzahl Häufigkeit"),
+                    QStringLiteral("Wie oft wurden die einzelnen Superzahlen gezogen?"));
     layout->addWidget(inner);
     return page;
 }
@@ -203,10 +209,67 @@ void TForm1::connectWidgets()
             m_state.startDate.setDate(DayDate::fromDate(date));
     });
 
+    connectStatistics();
+
     connect(m_internet, &InternetPage::linkClicked, this,
             [this](const QString& caption) { openAddress(Links::targetOf(caption)); });
     for (ClickableLabel* panel : {m_lottotipp->productPanel1, m_lottotipp->productPanel2})
         connect(panel, &ClickableLabel::clicked, this, [this] { openAddress(Links::productPage()); });
+}
+
+void TForm1::connectStatistics()
+{
+    using Operation = Expected<StatisticRun> (*)(ProgramState&);
+    auto bind = [this](QAbstractButton* button, Operation operation, bool chartFirst = false) {
+        connect(button, &QAbstractButton::clicked, this, [this, operation, chartFirst] {
+            if (chartFirst)
+                m_pageControl->setCurrentWidget(m_diagramm);
+            runStatistic(operation);
+        });
+    };
+    constexpr Operation pairs = [](ProgramState& s) { return Statistics::groupings(s, 2); };
+    constexpr Operation triples = [](ProgramState& s) { return Statistics::groupings(s, 3); };
+    constexpr Operation quads = [](ProgramState& s) { return Statistics::groupings(s, 4); };
+    constexpr Operation primes = [](ProgramState& s) { return Statistics::perDraw(s, Statistics::DrawProperty::Primes); };
+    constexpr Operation odd = [](ProgramState& s) { return Statistics::perDraw(s, Statistics::DrawProperty::Odd); };
+    constexpr Operation even = [](ProgramState& s) { return Statistics::perDraw(s, Statistics::DrawProperty::Even); };
+
+    bind(m_diagramm->distribution, &Statistics::numberDistribution);
+    bind(m_diagramm->digitSum, &Statistics::digitSums);
+    bind(m_diagramm->pairs, pairs);
+    bind(m_diagramm->triples, triples);
+    bind(m_diagramm->quads, quads);
+    bind(m_diagramm->overdue, &Statistics::overdueNumbers);
+    bind(m_diagramm->superOverdue, &Statistics::overdueSuperzahl);
+    bind(m_diagramm->superFrequency, &Statistics::superzahlFrequency, true);
+    bind(m_datenbank->pairs, pairs);
+    bind(m_datenbank->triples, triples);
+    bind(m_datenbank->quads, quads);
+    bind(m_datenbank->overdue, &Statistics::overdueNumbers);
+    bind(m_datenbank->superOverdue, &Statistics::overdueSuperzahl);
+    bind(m_datenbank->primes, primes);
+    bind(m_datenbank->odd, odd);
+    bind(m_datenbank->even, even);
+    bind(m_lottotipp->sheetDistribution, &Statistics::sheetDistribution);
+    bind(findChild<QToolButton*>(QStringLiteral("SuperAus")), &Statistics::overdueSuperzahl);
+    bind(findChild<QToolButton*>(QStringLiteral("Superselten")), &Statistics::superzahlFrequency, true);
+
+    connect(m_diagramm->chart, &MainChart::barHovered, m_panel1, &QLabel::setText);
+}
+
+bool TForm1::runStatistic(Expected<StatisticRun> (*operation)(ProgramState&))
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto run = operation(m_state);
+    QApplication::restoreOverrideCursor();
+    m_diagramm->chart->show(m_state.chart);
+    if (!run) {
+        m_hooks.showError(run.error().message);
+        return false;
+    }
+    if (run->showChartTab)
+        m_pageControl->setCurrentWidget(m_diagramm);
+    return true;
 }
 
 void TForm1::showEvent(QShowEvent* event)
@@ -230,6 +293,8 @@ void TForm1::startup()
     m_state.chosenDate.setDate(m_state.todayDay());
     showDraw();
     if (!runBrowser(&DrawBrowser::showChosenDate))
+        return;
+    if (!runStatistic(&Statistics::numberDistribution))
         return;
     // The print mode ("D" + tip file) acts once tip files and printing exist.
 }

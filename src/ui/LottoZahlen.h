@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/Expected.h"
 #include "app/ProgramState.h"
+#include "stats/Statistics.h"
 #include "ui/WindowHooks.h"
 
 #include <QMainWindow>
@@ -43,6 +44,9 @@ private:
     void buildMenu();
     void buildStatusBar();
     void connectWidgets();
+    void connectStatistics();
+    // Runs a statistic into the main chart; false when it ended with an error.
+    bool runStatistic(Expected<StatisticRun> (*operation)(ProgramState&));
     // Runs a browser operation and shows its outcome; false when it ended with an error.
     bool runBrowser(Status (*operation)(ProgramState&));
     void showDraw();

@@ -73,7 +73,7 @@ LottotippPage::LottotippPage(TTippSchein& sheet, QWidget* parent) : QWidget(pare
                                                            "wurde")));
     searchHistory->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     side->addWidget(searchHistory);
-    sheetDistribution = pending(makeButton(this, QStringLiteral("BitBtn7"), QStringLiteral("Tippverteilung"),
+    sheetDistribution = (makeButton(this, QStringLiteral("BitBtn7"), QStringLiteral("Tippverteilung"),
                                            QStringLiteral("Wie oft kommt jede Zahl in den Tipps vor?")));
     side->addWidget(sheetDistribution);
 

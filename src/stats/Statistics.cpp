@@ -1,0 +1,343 @@
+#include "stats/Statistics.h"
+
+#include "app/DayDate.h"
+#include "app/Formatting.h"
+#include "app/ProgramState.h"
+#include "eval/RowCheck.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+namespace numora::Statistics {
+
+namespace {
+
+// The fixed dates are kept as the program writes them and read with its date format.
+double fixedDate(const char* text) { return DayDate::parseShortDate(QString::fromLatin1(text)).value_or(0.0); }
+
+bool validNumber(int n) { return n >= 1 && n <= 49; }
+
+// StartDate < Datum <= EndDate with the standard weekday filter: the form of most statistics.
+bool countedAfterStart(const TZiehung& r, const HistoryFilter& window)
+{
+    return window.startDate < r.Datum && r.Datum <= window.endDate && window.passesWeekday(r.Datum);
+}
+
+int digitSum(const TZiehung& r)
+{
+    int sum = 0;
+    for (std::uint8_t n : r.Zahlen)
+        sum += n;
+    return sum;
+}
+
+// Positions 1..8 of the current draw take the record's numbers; its date stays.
+void loadNumbers(ProgramState& state, const TZiehung& r)
+{
+    const double date = state.currentDraw.date;
+    state.currentDraw.take(r);
+    state.currentDraw.date = date;
+}
+
+} // namespace
+
+double superzahlOverdueStart() { return fixedDate("1.8.1995"); }
+double superzahlSaturdayStart() { return fixedDate("7.12.1991"); }
+double superzahlWednesdayStart() { return fixedDate("1.12.1995"); }
+
+Expected<StatisticRun> numberDistribution(ProgramState& state)
+{
+    auto records = state.drawFile().readAll();
+    if (!records)
+        return records.error();
+    const double start = state.startDate.value;
+    const double end = state.chosenDate.value;
+    state.startDateField = start;
+    state.endDateField = end;
+
+    std::array<std::int32_t, 50> counts{};
+    double n = 0;
+    double qsTotal = 0;
+    ResultSeries& chart = state.chart;
+    chart.begin();
+    for (const TZiehung& r : *records) {
+        if (!(start <= r.Datum && r.Datum <= end))
+            continue;
+        for (std::uint8_t v : r.Zahlen)
+            if (v <= 49)
+                ++counts[v];
+        if (r.Zusatzzahl <= 49)
+            ++counts[r.Zusatzzahl];
+        qsTotal += digitSum(r);
+        n += 1;
+    }
+    for (int k = 1; k <= 49; ++k)
+        chart.points.push_back({k, counts[std::size_t(k)], ResultSeries::primeColour(k)});
+    chart.rangeOverPoints();
+    if (n > 0) {
+        const Meldungen& m = state.meldungen;
+        chart.title = m[0] + QStringLiteral("     ") + m[1] + QStringLiteral(": ") + QString::number(std::int64_t(n))
+            + QStringLiteral("    ") + m[2] + QStringLiteral(": ") + QString::number(roundHalfEven(qsTotal / n));
+    }
+    return StatisticRun{false};
+}
+
+Expected<StatisticRun> overdueNumbers(ProgramState& state)
+{
+    auto records = state.drawFile().readAll();
+    if (!records)
+        return records.error();
+    const HistoryFilter window = state.historyFilter();
+    state.startDateField = window.startDate;
+    state.endDateField = window.endDate;
+
+    std::array<std::int32_t, 50> overdue;
+    overdue.fill(1);
+    ResultSeries& chart = state.chart;
+    chart.begin();
+    for (const TZiehung& r : *records) {
+        if (!countedAfterStart(r, window))
+            continue;
+        for (std::int32_t& c : overdue)
+            ++c;
+        for (std::uint8_t v : r.Zahlen)
+            if (v <= 49)
+                overdue[v] = 1;
+        if (r.Zusatzzahl <= 49)
+            overdue[r.Zusatzzahl] = 1;
+    }
+    for (int k = 1; k <= 49; ++k)
+        chart.points.push_back({k, overdue[std::size_t(k)], ResultSeries::primeColour(k)});
+    chart.rangeOverPoints();
+    chart.title = state.meldungen[28];
+    return StatisticRun{true};
+}
+
+Expected<StatisticRun> overdueSuperzahl(ProgramState& state)
+{
+    auto records = state.drawFile().readAll();
+    if (!records)
+        return records.error();
+    HistoryFilter window = state.historyFilter();
+    window.startDate = std::max(window.startDate, superzahlOverdueStart());
+    state.startDateField = window.startDate;
+
+    std::array<std::int32_t, 10> overdue{};
+    ResultSeries& chart = state.chart;
+    chart.begin();
+    for (const TZiehung& r : *records) {
+        if (!countedAfterStart(r, window))
+            continue;
+        for (std::int32_t& c : overdue)
+            ++c;
+        if (r.Superzahl <= 9)
+            overdue[r.Superzahl] = 1;
+    }
+    for (int d = 0; d <= 9; ++d)
+        chart.points.push_back({d, overdue[std::size_t(d)], PointColour::SeriesDefault});
+    chart.rangeOverPoints();
+    chart.title = state.meldungen[38];
+    return StatisticRun{true};
+}
+
+Expected<StatisticRun> superzahlFrequency(ProgramState& state)
+{
+    auto records = state.drawFile().readAll();
+    if (!records)
+        return records.error();
+    const double picked = state.startDate.value;
+    const double saturdayStart = std::max(picked, superzahlSaturdayStart());
+    const double wednesdayStart = std::max(picked, superzahlWednesdayStart());
+    const double end = state.chosenDate.value;
+
+    std::array<std::int32_t, 10> counts{};
+    ResultSeries& chart = state.chart;
+    chart.begin();
+    for (const TZiehung& r : *records) {
+        if (!(r.Datum <= end))
+            continue;
+        const int weekday = DayDate::dayOfWeek(r.Datum);
+        const bool saturday = r.Datum >= saturdayStart && weekday == DayDate::Saturday && state.saturdayDraws;
+        const bool wednesday = r.Datum >= wednesdayStart && weekday == DayDate::Wednesday && state.wednesdayDraws;
+        if ((saturday || wednesday) && r.Superzahl <= 9)
+            ++counts[r.Superzahl];
+    }
+    for (int d = 0; d <= 9; ++d)
+        chart.points.push_back({d, counts[std::size_t(d)], PointColour::SeriesDefault});
+    chart.rangeOverPoints();
+    chart.title = state.meldungen[3];
+    return StatisticRun{false};
+}
+
+Expected<StatisticRun> groupings(ProgramState& state, int size)
+{
+    if (size < 2 || size > 4)
+        return Error{QStringLiteral("group size %1 is not 2, 3 or 4").arg(size)};
+    auto records = state.drawFile().readAll();
+    if (!records)
+        return records.error();
+    const HistoryFilter window = state.historyFilter();
+    state.startDateField = window.startDate;
+    if (size > 2)
+        state.endDateField = window.endDate;
+
+    // A run counts when the six numbers hold all of k..k+size-1; the bonus number never counts.
+    std::array<std::int32_t, 50> counts{};
+    std::int64_t n = 0;
+    std::int64_t found = 0;
+    const int lastStart = 50 - size;
+    const TZiehung* lastCounted = nullptr;
+    for (const TZiehung& r : *records) {
+        if (!countedAfterStart(r, window))
+            continue;
+        ++n;
+        lastCounted = &r;
+        std::uint64_t drawn = 0;
+        for (std::uint8_t v : r.Zahlen)
+            if (validNumber(v))
+                drawn |= std::uint64_t(1) << v;
+        const std::uint64_t run = (std::uint64_t(1) << size) - 1;
+        for (int k = 1; k <= lastStart; ++k)
+            if (((drawn >> k) & run) == run) {
+                ++counts[std::size_t(k)];
+                ++found;
+            }
+    }
+    if (lastCounted) {
+        loadNumbers(state, *lastCounted);
+        // The check result is that of the last run tested against the last counted draw.
+        std::array<QString, 6> row;
+        for (int i = 0; i < 6; ++i)
+            row[std::size_t(i)] = i < size ? QString::number(lastStart + i) : QStringLiteral("0");
+        state.checkResult = Zettelcheck(row, state.currentDraw);
+    }
+
+    ResultSeries& chart = state.chart;
+    chart.begin();
+    const int shown = size == 4 ? 49 : lastStart;
+    for (int k = 1; k <= shown; ++k)
+        chart.points.push_back({k, counts[std::size_t(k)], PointColour::SeriesDefault});
+    if (size == 4)
+        chart.range.automatic = true;
+    else
+        chart.rangeOverPoints();
+    const Meldungen& m = state.meldungen;
+    const int word = size == 2 ? 9 : size == 3 ? 11 : 15;
+    chart.title = m[1] + QStringLiteral(": ") + QString::number(n) + QStringLiteral("     ") + m[word]
+        + QLatin1Char(' ') + m[10] + QStringLiteral(" : ") + QString::number(found);
+    return StatisticRun{true};
+}
+
+Expected<StatisticRun> digitSums(ProgramState& state)
+{
+    auto records = state.drawFile().readAll();
+    if (!records)
+        return records.error();
+    const HistoryFilter window = state.historyFilter();
+    state.startDateField = window.startDate;
+    state.endDateField = window.endDate;
+
+    std::array<std::int32_t, 280> counts{};
+    int smallest = 500;
+    int largest = 0;
+    double n = 0;
+    double qsTotal = 0;
+    ResultSeries& chart = state.chart;
+    chart.begin();
+    for (const TZiehung& r : *records) {
+        if (!countedAfterStart(r, window))
+            continue;
+        // Foreign bytes above 49 could push the sum past 279; such a sum is not charted.
+        const int qs = digitSum(r);
+        if (qs < int(counts.size())) {
+            ++counts[std::size_t(qs)];
+            smallest = std::min(smallest, qs);
+            largest = std::max(largest, qs);
+        }
+        n += 1;
+        qsTotal += qs;
+    }
+    chart.range.automatic = true;
+    if (n > 0) {
+        for (int q = smallest; q <= largest; ++q)
+            chart.points.push_back({q, counts[std::size_t(q)], PointColour::SeriesDefault});
+        const Meldungen& m = state.meldungen;
+        chart.title = m[13] + QStringLiteral("     ") + m[1] + QStringLiteral(": ") + QString::number(std::int64_t(n))
+            + QStringLiteral("    ") + m[14] + QStringLiteral(": ") + QString::number(roundHalfEven(qsTotal / n));
+    }
+    return StatisticRun{false};
+}
+
+Expected<StatisticRun> perDraw(ProgramState& state, DrawProperty property)
+{
+    auto records = state.drawFile().readAll();
+    if (!records)
+        return records.error();
+    const HistoryFilter window = state.historyFilter();
+    state.startDateField = window.startDate;
+
+    auto has = [property](int v) {
+        switch (property) {
+        case DrawProperty::Primes:
+            return ResultSeries::isPrime(v);
+        case DrawProperty::Odd:
+            return v % 2 != 0;
+        case DrawProperty::Even:
+            return v % 2 == 0;
+        }
+        return false;
+    };
+    std::array<std::int32_t, 7> counts{};
+    std::int64_t n = 0;
+    ResultSeries& chart = state.chart;
+    chart.begin();
+    for (const TZiehung& r : *records) {
+        if (!countedAfterStart(r, window))
+            continue;
+        ++n;
+        loadNumbers(state, r);
+        int count = 0;
+        for (int i = 0; i < 6; ++i)
+            count += has(state.currentDraw.numbers[std::size_t(i)]) ? 1 : 0;
+        ++counts[std::size_t(count)];
+    }
+    std::int64_t share = 0;
+    for (int i = 0; i <= 6; ++i) {
+        chart.points.push_back({i, counts[std::size_t(i)], PointColour::SeriesDefault});
+        share += std::int64_t(i) * counts[std::size_t(i)];
+    }
+    chart.rangeOverPoints();
+    if (n > 0) {
+        const Meldungen& m = state.meldungen;
+        const int first = property == DrawProperty::Primes ? 44 : property == DrawProperty::Odd ? 46 : 48;
+        const QString separator = property == DrawProperty::Primes ? QStringLiteral(". ") : QStringLiteral(".  ");
+        const std::int64_t percent = roundHalfEven(100.0 * double(share) / (6.0 * double(n)));
+        chart.title = m[first] + QLatin1Char(' ') + QString::number(n) + QLatin1Char(' ') + m[1] + separator
+            + QString::number(percent) + QStringLiteral("% ") + m[first + 1] + QLatin1Char('.');
+    }
+    return StatisticRun{true};
+}
+
+Expected<StatisticRun> sheetDistribution(ProgramState& state)
+{
+    std::array<std::int32_t, 50> counts{};
+    bool stopped = false;
+    for (int r = 0; r < TTippSchein::RowCount && !stopped; ++r)
+        for (int p = 0; p < TTippSchein::FieldsPerRow && !stopped; ++p) {
+            const auto value = parseInteger(state.sheet.field(r, p));
+            if (!value || !validNumber(*value))
+                stopped = true;
+            else
+                ++counts[std::size_t(*value)];
+        }
+    ResultSeries& chart = state.chart;
+    chart.begin();
+    for (int k = 1; k <= 49; ++k)
+        chart.points.push_back({k, counts[std::size_t(k)], ResultSeries::primeColour(k)});
+    chart.rangeOverPoints();
+    chart.title = state.meldungen[29];
+    return StatisticRun{true};
+}
+
+} // namespace numora::Statistics
