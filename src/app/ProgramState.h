@@ -6,8 +6,10 @@
 #include "app/UiHooks.h"
 #include "draws/CurrentDraw.h"
 #include "draws/DrawFile.h"
+#include "draws/HistoryCache.h"
 #include "draws/HistoryFilter.h"
 #include "eval/CheckResult.h"
+#include "gen/Berechnungsparameter.h"
 #include "gen/TTippSchein.h"
 #include "stats/ResultSeries.h"
 
@@ -52,6 +54,12 @@ struct ProgramState {
     Trefferbilanz trefferbilanz;
 
     std::int32_t generatorLoopLimit = 100000;
+    Berechnungsparameter params;
+    // Caption of the calculate button; while a run goes on it is message 16, and a click that
+    // finds it so asks the run to stop.
+    QString calculateCaption = QStringLiteral("Tipps &berechnen");
+    std::int32_t runCounter = 0; // candidate rows of the last run
+    HistoryCache history;
     Meldungen meldungen;
     Random* random = &Random::global();
     UiHooks* hooks = &UiHooks::silent();

@@ -1,10 +1,12 @@
 #include "cli/Cli.h"
 
 #include "app/DayDate.h"
+#include "app/Formatting.h"
 #include "app/ProgramState.h"
 #include "draws/DrawBrowser.h"
 #include "draws/DrawCsv.h"
 #include "draws/DrawFile.h"
+#include "gen/Generator.h"
 #include "stats/Statistics.h"
 
 #include <functional>
@@ -72,13 +74,15 @@ struct WindowOptions {
     std::optional<double> end;
 };
 
-// Reads "--start D" and "--end D" from `args`; what is left stays in `args`.
-std::optional<QString> takeWindowOptions(QStringList& args, WindowOptions& options)
+// Reads "--start D" and "--end D" (or "--date D", its name for generation) from `args`; what
+// is left stays in `args`.
+std::optional<QString> takeWindowOptions(QStringList& args, WindowOptions& options,
+                                         const QString& endName = QStringLiteral("--end"))
 {
     QStringList rest;
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
-        if (a != QLatin1String("--start") && a != QLatin1String("--end")) {
+        if (a != QLatin1String("--start") && a != endName) {
             rest << a;
             continue;
         }
@@ -134,6 +138,131 @@ const std::map<QString, StatisticFunction>& statisticKinds()
     return kinds;
 }
 
+// --seed N and --set NAME=VALUE of pool and generate; options start at a fresh installation's.
+struct GenerationOptions {
+    std::optional<std::int32_t> seed;
+    QStringList settings;
+};
+
+std::optional<QString> takeGenerationOptions(QStringList& args, GenerationOptions& options)
+{
+    QStringList rest;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a != QLatin1String("--seed") && a != QLatin1String("--set")) {
+            rest << a;
+            continue;
+        }
+        if (i + 1 >= args.size())
+            return QStringLiteral("%1 needs a value").arg(a);
+        const QString value = args[++i];
+        if (a == QLatin1String("--seed")) {
+            const auto seed = parseInteger(value);
+            if (!seed)
+                return QStringLiteral("--seed: \"%1\" is not a 32-bit integer").arg(value);
+            options.seed = *seed;
+        } else {
+            options.settings << value;
+        }
+    }
+    args = rest;
+    return std::nullopt;
+}
+
+// Applies one --set: the generation options, the tip count, the weekday boxes.
+std::optional<QString> applySetting(ProgramState& state, const QString& setting)
+{
+    const qsizetype eq = setting.indexOf(QLatin1Char('='));
+    if (eq <= 0)
+        return QStringLiteral("--set takes NAME=VALUE, not \"%1\"").arg(setting);
+    const QString name = setting.left(eq);
+    const QString value = setting.mid(eq + 1);
+    const auto number = parseInteger(value);
+    if (name == QLatin1String("UpDown8")) {
+        if (!number || *number < TTippSchein::MinTipCount || *number > TTippSchein::MaxTipCount)
+            return QStringLiteral("UpDown8 takes an integer 1..12, not \"%1\"").arg(value);
+        state.sheet.setTipCount(*number);
+        return std::nullopt;
+    }
+    if (name == QLatin1String("CheckBox16") || name == QLatin1String("CheckBox17")) {
+        if (!number || (*number != 0 && *number != 1))
+            return QStringLiteral("%1 takes 0 or 1, not \"%2\"").arg(name, value);
+        (name == QLatin1String("CheckBox16") ? state.saturdayDraws : state.wednesdayDraws) = *number == 1;
+        return std::nullopt;
+    }
+    if (auto status = state.params.set(name, value); !status)
+        return status.error().message;
+    return std::nullopt;
+}
+
+// The common start of pool and generate.
+std::optional<QString> prepareGeneration(ProgramState& state, const QString& dir, QStringList& args,
+                                         GenerationOptions& generation)
+{
+    WindowOptions window;
+    if (auto problem = takeWindowOptions(args, window, QStringLiteral("--date")))
+        return problem;
+    if (auto problem = takeGenerationOptions(args, generation))
+        return problem;
+    if (!args.isEmpty())
+        return QStringLiteral("unexpected argument \"%1\"").arg(args.first());
+    if (!generation.seed)
+        return QStringLiteral("--seed N is required");
+    for (const QString& setting : generation.settings)
+        if (auto problem = applySetting(state, setting))
+            return problem;
+    if (auto problem = startLikeTheWindow(state, dir, window))
+        return problem;
+    state.sheet.setSheetReady(true);
+    return std::nullopt;
+}
+
+int pool(const QString& dir, QStringList args, QTextStream& out, QTextStream& err)
+{
+    StderrHooks hooks(err);
+    ProgramState state;
+    state.hooks = &hooks;
+    GenerationOptions generation;
+    if (auto problem = prepareGeneration(state, dir, args, generation))
+        return fail(err, *problem);
+    state.random->setState(static_cast<std::uint32_t>(*generation.seed));
+    const auto built = Generator::buildPool(state);
+    if (!built)
+        return fail(err, built.error().message);
+    QStringList entries;
+    for (std::uint8_t v : built->value_or(std::vector<std::uint8_t>{}))
+        entries << QString::number(v);
+    out << entries.join(QLatin1Char(',')) << '\n';
+    out.flush();
+    return Cli::Ok;
+}
+
+int generate(const QString& dir, QStringList args, QTextStream& out, QTextStream& err)
+{
+    StderrHooks hooks(err);
+    ProgramState state;
+    state.hooks = &hooks;
+    GenerationOptions generation;
+    if (auto problem = prepareGeneration(state, dir, args, generation))
+        return fail(err, *problem);
+    state.random->setState(static_cast<std::uint32_t>(*generation.seed));
+    const auto result = Generator::generate(state);
+    if (!result)
+        return fail(err, result.error().message);
+    if (result->end == GenerationResult::End::PoolTooSmall)
+        return fail(err, Generator::poolTooSmallMessage());
+    for (int r = 0; r < TTippSchein::RowCount; ++r) {
+        QStringList fields;
+        for (int p = 0; p < TTippSchein::FieldsPerRow; ++p)
+            fields << state.sheet.field(r, p);
+        out << fields.join(QLatin1Char(',')) << '\n';
+    }
+    out << state.meldungen[result->end == GenerationResult::End::BudgetSpent ? 25 : 26] << '\n';
+    out << "candidates\t" << result->candidates << '\n';
+    out.flush();
+    return Cli::Ok;
+}
+
 int stats(const QString& dir, QStringList args, QTextStream& out, QTextStream& err)
 {
     WindowOptions options;
@@ -171,7 +300,8 @@ int stats(const QString& dir, QStringList args, QTextStream& out, QTextStream& e
 QString Cli::usage()
 {
     return QStringLiteral("usage: numora-cli [--dir DIR] import-csv FILE | export-csv | "
-                          "stats KIND [--start DD.MM.YYYY] [--end DD.MM.YYYY]");
+                          "stats KIND [--start DD.MM.YYYY] [--end DD.MM.YYYY] | "
+                          "pool|generate --seed N [--date DD.MM.YYYY] [--start DD.MM.YYYY] [--set NAME=VALUE]...");
 }
 
 int Cli::run(const QStringList& arguments, const QString& executableDir, QTextStream& out, QTextStream& err)
@@ -194,6 +324,10 @@ int Cli::run(const QStringList& arguments, const QString& executableDir, QTextSt
         return exportCsv(file, args, out, err);
     if (command == QLatin1String("stats"))
         return stats(dir, args, out, err);
+    if (command == QLatin1String("pool"))
+        return pool(dir, args, out, err);
+    if (command == QLatin1String("generate"))
+        return generate(dir, args, out, err);
     return fail(err, QStringLiteral("unknown command \"%1\"; %2").arg(command, usage()));
 }
 

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -16,6 +17,8 @@
 namespace numora {
 
 namespace {
+
+std::atomic<std::uint64_t> writes{0};
 
 Error fileError(const QString& path, const QString& reason)
 {
@@ -67,6 +70,8 @@ QString DrawFile::deleteTempPath() const
 
 bool DrawFile::exists() const { return QFileInfo(m_path).isFile(); }
 
+std::uint64_t DrawFile::writeCount() { return writes.load(); }
+
 double DrawFile::wednesdayRuleEnd() { return DayDate::fromYmd(1986, 6, 4); }
 
 Expected<std::vector<TZiehung>> DrawFile::readAll() const
@@ -89,6 +94,7 @@ Expected<std::vector<TZiehung>> DrawFile::readAll() const
 
 Status DrawFile::create() const
 {
+    ++writes;
     QFile file(m_path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || !syncToDisk(file))
         return fileError(m_path, file.errorString());
@@ -103,6 +109,7 @@ Status DrawFile::append(std::span<const TZiehung> records) const
     // A fragment left by an interrupted write is overwritten, so records stay aligned.
     const qint64 wholeEnd = file.size() / qint64(TZiehung::Size) * qint64(TZiehung::Size);
     const QByteArray bytes = encode(records);
+    ++writes;
     if (!file.seek(wholeEnd) || file.write(bytes) != bytes.size() || !syncToDisk(file))
         return fileError(m_path, file.errorString());
     return Done{};
@@ -117,6 +124,7 @@ Status DrawFile::writeThroughTemp(const QString& tempPath, std::span<const TZieh
             || !syncToDisk(temp))
             return fileError(tempPath, temp.errorString());
     }
+    ++writes;
     if (!m_fileSystem->rename(tempPath, m_path)) {
         const int err = errno;
         return fileError(m_path, QString::fromLocal8Bit(std::strerror(err)));

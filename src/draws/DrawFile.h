@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <span>
 #include <vector>
 
@@ -51,6 +52,8 @@ public:
     Status replaceAll(std::span<const TZiehung> records) const;
 
     static double wednesdayRuleEnd(); // 04.06.1986
+    // Counts every write this program made to any draw file; caches of the history compare it.
+    static std::uint64_t writeCount();
 
 private:
     Status writeThroughTemp(const QString& tempPath, std::span<const TZiehung> records) const;

@@ -1,7 +1,9 @@
 #include "gen/SheetCommands.h"
 
 #include "app/ProgramState.h"
+#include "app/Formatting.h"
 #include "eval/RowCheck.h"
+#include "gen/NumberSelection.h"
 
 namespace numora::SheetCommands {
 
@@ -20,6 +22,38 @@ bool clearAllTips(ProgramState& state)
         return false;
     clearUnlockedRows(state);
     return true;
+}
+
+void prepareRowEdit(ProgramState& state, NumberSelection& selection, int row)
+{
+    selection.rechnenVisible = false;
+    selection.zufallVisible = true;
+    selection.pickCount = 6;
+    selection.untickAll();
+    for (int p = 0; p < TTippSchein::FieldsPerRow; ++p) {
+        const auto value = parseInteger(state.sheet.field(row, p));
+        if (!value || *value < 1 || *value > 49)
+            break;
+        selection.setTicked(*value, true);
+        selection.box(*value).yellow = true;
+    }
+}
+
+void applyRowEdit(ProgramState& state, const NumberSelection& selection, int row)
+{
+    int p = 0;
+    for (int n = 1; n <= 49 && p < TTippSchein::FieldsPerRow; ++n)
+        if (selection.box(n).ticked)
+            state.sheet.setField(row, p++, QString::number(n));
+}
+
+void finishRowEdit(ProgramState& state, NumberSelection& selection)
+{
+    selection.rechnenVisible = true;
+    selection.zufallVisible = false;
+    for (int n = 1; n <= 49; ++n)
+        selection.box(n).yellow = false;
+    selection.caption = state.meldungen[36];
 }
 
 } // namespace numora::SheetCommands

@@ -1,0 +1,59 @@
+#include "draws/HistoryCache.h"
+
+#include "draws/DrawFile.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+
+namespace numora {
+
+std::uint64_t HistoryCache::maskOf(const std::uint8_t* numbers, int count)
+{
+    std::uint64_t mask = 0;
+    for (int i = 0; i < count; ++i)
+        if (numbers[i] >= 1 && numbers[i] <= 49)
+            mask |= std::uint64_t(1) << numbers[i];
+    return mask;
+}
+
+Expected<const std::vector<HistoryCache::Entry>*> HistoryCache::load(const QString& path)
+{
+    if (path != m_path) {
+        m_path = path;
+        m_encodedPath = QFile::encodeName(path);
+        m_valid = false;
+    }
+    struct stat info {};
+    Stamp stamp;
+    // The program's own writes count first, so a rewrite within one clock tick is still seen.
+    stamp.writes = DrawFile::writeCount();
+    if (::stat(m_encodedPath.constData(), &info) == 0) {
+        stamp.device = info.st_dev;
+        stamp.inode = info.st_ino;
+        stamp.size = info.st_size;
+        stamp.modifiedSeconds = info.st_mtim.tv_sec;
+        stamp.modifiedNanoseconds = info.st_mtim.tv_nsec;
+    } else {
+        m_valid = false;
+    }
+    if (m_valid && stamp == m_stamp)
+        return &m_entries;
+
+    auto records = DrawFile(path).readAll();
+    if (!records) {
+        m_valid = false;
+        return records.error();
+    }
+    m_entries.clear();
+    m_entries.reserve(records->size());
+    for (const TZiehung& r : *records)
+        m_entries.push_back(Entry{r, maskOf(r.Zahlen, 6)});
+    m_stamp = stamp;
+    m_valid = true;
+    return &m_entries;
+}
+
+} // namespace numora

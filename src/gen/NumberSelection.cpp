@@ -1,0 +1,149 @@
+#include "gen/NumberSelection.h"
+
+#include "app/Formatting.h"
+#include "app/Random.h"
+
+#include <QList>
+
+namespace numora {
+
+QString NumberSelection::designCaption() { return QStringLiteral("Welche Zahlen für die Berechnung"); }
+
+QString NumberSelection::randomDesignCaption() { return QStringLiteral("&Zufall"); }
+
+void NumberSelection::applyRule(int n, int step)
+{
+    Box& b = box(n);
+    const auto weight = parseInteger(b.weight);
+    if (b.ticked) {
+        if (weight)
+            b.weight = QString::number(qint64(*weight) + step);
+        else
+            b.weight = QStringLiteral("0");
+    }
+    const auto now = parseInteger(b.weight);
+    if (!now || *now < 0)
+        b.weight = QStringLiteral("0");
+    if (b.weight == QLatin1String("0"))
+        b.ticked = false;
+    statusLine = hoverText(n);
+}
+
+void NumberSelection::click(int n, bool left)
+{
+    if (left)
+        box(n).ticked = !box(n).ticked;
+    applyRule(n, left ? 1 : -1);
+}
+
+void NumberSelection::setTicked(int n, bool ticked)
+{
+    if (box(n).ticked == ticked)
+        return;
+    box(n).ticked = ticked;
+    applyRule(n, 1);
+}
+
+void NumberSelection::untickAll()
+{
+    for (int n = 1; n <= 49; ++n) {
+        setTicked(n, false);
+        box(n).yellow = false;
+    }
+}
+
+QString NumberSelection::hoverText(int n) const
+{
+    return QStringLiteral("Die Zahl %1 geht mit der Gewichtung %2 in die Berechnung ein").arg(n).arg(box(n).weight);
+}
+
+void NumberSelection::randomClick()
+{
+    if (!m_timerRunning) {
+        m_timerRunning = true;
+        untickAll();
+        m_picked.clear();
+        m_pickIndex = 1;
+    } else if (m_pickIndex < pickCount) {
+        ++m_pickIndex;
+    } else {
+        stopRandom();
+    }
+}
+
+void NumberSelection::timerTick(Random& random)
+{
+    randomCaption = QStringLiteral("%1 Stopp").arg(m_pickIndex);
+    untickAll();
+    m_picked.resize(std::size_t(std::max(pickCount, 0)));
+    for (int i = 1; i < m_pickIndex && i <= pickCount; ++i) {
+        const int fixed = m_picked[std::size_t(i - 1)];
+        if (fixed < 1) // fixed by a click before the first tick rolled it
+            continue;
+        setTicked(fixed, true);
+        box(fixed).yellow = true;
+    }
+    for (int i = m_pickIndex; i <= pickCount; ++i) {
+        int b = 0;
+        do
+            b = int(random.next(49)) + 1;
+        while (box(b).ticked);
+        m_picked[std::size_t(i - 1)] = b;
+        setTicked(b, true);
+        box(b).yellow = true;
+    }
+}
+
+void NumberSelection::stopRandom()
+{
+    m_timerRunning = false;
+    randomCaption = QStringLiteral("Zufall");
+    m_pickIndex = 1;
+}
+
+QByteArray NumberSelection::toWeightList()
+{
+    QByteArray out;
+    for (int n = 1; n <= 49; ++n) {
+        Box& b = box(n);
+        if (b.ticked) {
+            if (b.weight.isEmpty())
+                b.weight = QStringLiteral("1");
+            out += b.weight.toUtf8();
+        }
+        out += "\r\n";
+    }
+    return out;
+}
+
+Status NumberSelection::loadWeightList(const QByteArray& bytes)
+{
+    QList<QByteArray> lines = bytes.split('\n');
+    std::array<QString, 49> weights;
+    for (int i = 0; i < 49; ++i) {
+        QByteArray line = i < lines.size() ? lines[i] : QByteArray();
+        if (line.endsWith('\r'))
+            line.chop(1);
+        const QString text = QString::fromUtf8(line).trimmed();
+        if (!text.isEmpty()) {
+            const auto value = parseInteger(text);
+            if (!value || *value < 0)
+                return Error{QStringLiteral("Zeile %1 der Werteliste ist keine ganze Zahl ab 0: \"%2\"").arg(i + 1).arg(text)};
+        }
+        weights[std::size_t(i)] = text;
+    }
+    for (int n = 1; n <= 49; ++n) {
+        const QString& w = weights[std::size_t(n - 1)];
+        Box& b = box(n);
+        b.ticked = !w.isEmpty();
+        b.weight = w.isEmpty() ? QStringLiteral("1") : w;
+    }
+    return Done{};
+}
+
+QString NumberSelection::proposedFileName(const QDate& today)
+{
+    return today.toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(".nwl");
+}
+
+} // namespace numora
