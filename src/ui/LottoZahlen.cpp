@@ -6,6 +6,7 @@
 #include "eval/RowCheck.h"
 #include "gen/SheetCommands.h"
 #include "stats/Statistics.h"
+#include "ui/BerechnungPage.h"
 #include "ui/ClickableLabel.h"
 #include "ui/DatenbankPage.h"
 #include "ui/DiagrammPage.h"
@@ -34,33 +35,6 @@ namespace numora::ui {
 
 namespace {
 
-QWidget* makeBerechnungPage(QWidget* parent)
-{
-    auto* page = new QWidget(parent);
-    page->setObjectName(QStringLiteral("TabSheet2"));
-    auto* layout = new QVBoxLayout(page);
-    auto* inner = new QTabWidget(page);
-    inner->setObjectName(QStringLiteral("PageControl2"));
-    const QStringList captions{QStringLiteral("Statistisch"), QStringLiteral("Schein Optimierung"),
-                               QStringLiteral("Mathematisch"), QStringLiteral("Allgemein")};
-    for (int i = 0; i < captions.size(); ++i) {
-        auto* tab = new QWidget(inner);
-        tab->setObjectName(QStringLiteral("TabSheetB%1").arg(i + 1));
-        inner->addTab(tab, captions[i]);
-    }
-    // Holds options that other operations read, but is never shown.
-    auto* superzahl = new QWidget(page);
-    superzahl->setObjectName(QStringLiteral("TabSheetSuperzahl"));
-    superzahl->setWindowTitle(QStringLiteral("Superzahl"));
-    superzahl->hide();
-    makeSpeedButton(superzahl, QStringLiteral("SuperAus"), QStringLiteral("Ausstehende Superzahlen"),
-                    QStringLiteral("wie lange sind die einzelnen Sternzahlen überfällig"));
-    makeSpeedButton(superzahl, QStringLiteral("Superselten"), QStringLiteral("Superzahl Häufigkeit"),
-                    QStringLiteral("Wie oft wurden die einzelnen Superzahlen gezogen?"));
-    layout->addWidget(inner);
-    return page;
-}
-
 QDate toQDate(double day) { return DayDate::toDate(day).value_or(QDate()); }
 
 } // namespace
@@ -77,12 +51,13 @@ TForm1::TForm1(const QString& programDir, CommandLine commandLine, QWidget* pare
     QFont arial(QStringLiteral("Arial"));
     arial.setPixelSize(13);
     setFont(arial);
-    m_state.hooks = &m_hooks;
+    m_state.hooks = this;
+    m_paintClock.start();
 
     m_pageControl = new QTabWidget(this);
     m_pageControl->setObjectName(QStringLiteral("PageControl1"));
     m_lottotipp = new LottotippPage(m_state.sheet, m_pageControl);
-    m_berechnung = makeBerechnungPage(m_pageControl);
+    m_berechnung = new BerechnungPage(m_pageControl);
     m_diagramm = new DiagrammPage(m_pageControl);
     m_datenbank = new DatenbankPage(m_pageControl);
     m_internet = new InternetPage(m_pageControl);
@@ -91,8 +66,6 @@ TForm1::TForm1(const QString& programDir, CommandLine commandLine, QWidget* pare
     m_pageControl->addTab(m_diagramm, QStringLiteral("Diagramm"));
     m_pageControl->addTab(m_datenbank, QStringLiteral("Datenbank"));
     m_pageControl->addTab(m_internet, QStringLiteral("Internet-Optionen"));
-    // The generation options come with the generator.
-    m_pageControl->setTabEnabled(1, false);
     // Pages the program keeps but never shows.
     for (const char* name : {"Super6", "Spiel 77"}) {
         auto* page = new QWidget(this);
@@ -100,10 +73,6 @@ TForm1::TForm1(const QString& programDir, CommandLine commandLine, QWidget* pare
         page->hide();
     }
     setCentralWidget(m_pageControl);
-
-    // Until the number selection dialog exists, the rows are edited in place only.
-    for (int r = 0; r < TTippSchein::RowCount; ++r)
-        pending(m_lottotipp->sheetView->editButton(r));
 
     buildMenu();
     buildStatusBar();
@@ -128,7 +97,7 @@ void TForm1::buildMenu()
         return a;
     };
     QAction* aktualisieren = pending(action(QStringLiteral("Aktualisieren1"), QStringLiteral("&Aktualisieren")));
-    QAction* berechnen = pending(action(QStringLiteral("Berechnen1"), QStringLiteral("&Berechnen")));
+    QAction* berechnen = action(QStringLiteral("Berechnen1"), QStringLiteral("&Berechnen"));
     QAction* abgeben = pending(action(QStringLiteral("Abgeben1"), QStringLiteral("Ab&geben")));
     abgeben->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     bar->addAction(aktualisieren);
@@ -210,6 +179,7 @@ void TForm1::connectWidgets()
     });
 
     connectStatistics();
+    connectGeneration();
 
     connect(m_internet, &InternetPage::linkClicked, this,
             [this](const QString& caption) { openAddress(Links::targetOf(caption)); });
@@ -251,8 +221,25 @@ void TForm1::connectStatistics()
     bind(m_datenbank->odd, odd);
     bind(m_datenbank->even, even);
     bind(m_lottotipp->sheetDistribution, &Statistics::sheetDistribution);
-    bind(findChild<QToolButton*>(QStringLiteral("SuperAus")), &Statistics::overdueSuperzahl);
-    bind(findChild<QToolButton*>(QStringLiteral("Superselten")), &Statistics::superzahlFrequency, true);
+    bind(m_berechnung->superzahlTab->findChild<QToolButton*>(QStringLiteral("SuperAus")), &Statistics::overdueSuperzahl);
+    bind(m_berechnung->superzahlTab->findChild<QToolButton*>(QStringLiteral("Superselten")), &Statistics::superzahlFrequency, true);
+    // The small buttons beside the generation options; the groupings and digit sums switch first.
+    bind(m_berechnung->distributionButton, &Statistics::numberDistribution);
+    bind(m_berechnung->overdueButton, &Statistics::overdueNumbers);
+    bind(m_berechnung->pairsButton, pairs, true);
+    bind(m_berechnung->triplesButton, triples, true);
+    bind(m_berechnung->quadsButton, quads, true);
+    bind(m_berechnung->digitSumButton, &Statistics::digitSums, true);
+    bind(m_berechnung->primesButton, primes);
+    bind(m_berechnung->evenButton, even);
+    bind(m_berechnung->oddButton, odd);
+    bind(m_berechnung->mathPairsButton, pairs, true);
+    bind(m_berechnung->mathTriplesButton, triples, true);
+    bind(m_berechnung->mathQuadsButton, quads, true);
+    connect(static_cast<ClickableLabel*>(m_berechnung->digitSumLabel), &ClickableLabel::clicked, this, [this] {
+        m_pageControl->setCurrentWidget(m_diagramm);
+        runStatistic(&Statistics::digitSums);
+    });
 
     connect(m_diagramm->chart, &MainChart::barHovered, m_panel1, &QLabel::setText);
 }
@@ -287,6 +274,7 @@ void TForm1::startup()
     m_state.resetForStartup(m_programDir);
     // The stored options load here once the settings store exists; then the sheet is ready.
     m_state.sheet.setSheetReady(true);
+    m_state.generatorLoopLimit = m_state.params.loopLimit();
     if (m_internet->proxyHost->text().isEmpty())
         m_internet->proxyPort->setText(QStringLiteral("80"));
     m_state.random->seedFromClock();

@@ -6,6 +6,9 @@
 #include "stats/Statistics.h"
 #include "ui/WindowHooks.h"
 
+#include "gen/NumberSelection.h"
+
+#include <QElapsedTimer>
 #include <QMainWindow>
 
 class QAction;
@@ -14,14 +17,15 @@ class QTabWidget;
 
 namespace numora::ui {
 
+class BerechnungPage;
 class DatenbankPage;
 class DiagrammPage;
 class InternetPage;
 class LottotippPage;
 
 // The main window: five tabs over the program's state. Start-up runs when it is first shown;
-// closing it ends the program.
-class TForm1 final : public QMainWindow {
+// closing it ends the program. It is also what long operations call back while they run.
+class TForm1 final : public QMainWindow, private UiHooks {
     Q_OBJECT
 public:
     static QString caption();          // "Veldors Numora Sayisal Loto 6/49"
@@ -37,8 +41,29 @@ public:
     // The start-up sequence; runs once, when the window is first shown.
     void startup();
 
+    // "Tipps &berechnen" and "&Berechnen": a run, or the stop request of the run in progress.
+    void calculate();
+    bool generationRunning() const;
+
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // UiHooks
+    void showMessage(const QString& text) override { m_hooks.showMessage(text); }
+    bool askYesNo(const QString& caption, const QString& text) override { return m_hooks.askYesNo(caption, text); }
+    QString askText(const QString& caption, const QString& prompt, const QString& proposed) override;
+    void playSound(const QString& path) override { m_hooks.playSound(path); }
+    void pumpMessages() override;
+    void setStatusText(const QString& text) override;
+    void setBusy(bool busy) override;
+    void showChartTab() override;
+    void showSheetTab() override;
+    void chartChanged() override;
+    void sheetChanged() override;
+    void optionsChanged() override;
+    PoolChoice editPool(NumberSelection& selection) override;
 
 private:
     void buildMenu();
@@ -54,6 +79,11 @@ private:
     void evaluateSheet();
     void openDocumentation();
     void openAddress(const QString& address);
+    void connectGeneration();
+    void bindOption(QWidget* widget, const QString& name);
+    void showOptions();
+    void editRow(int row);
+    void flushStatus();
 
     ProgramState m_state;
     CommandLine m_commandLine;
@@ -61,10 +91,17 @@ private:
     WindowHooks m_hooks;
     bool m_started = false;
     bool m_syncing = false;
+    bool m_busy = false;
+    bool m_closeAfterRun = false;
+    int m_runDepth = 0;
+    QString m_statusText;
+    bool m_statusPending = false;
+    QElapsedTimer m_paintClock;
+    NumberSelection m_rowSelection; // row mode keeps the dialog as its last use left it
 
     QTabWidget* m_pageControl = nullptr;
     LottotippPage* m_lottotipp = nullptr;
-    QWidget* m_berechnung = nullptr;
+    BerechnungPage* m_berechnung = nullptr;
     DiagrammPage* m_diagramm = nullptr;
     DatenbankPage* m_datenbank = nullptr;
     InternetPage* m_internet = nullptr;

@@ -58,13 +58,13 @@ LottotippPage::LottotippPage(TTippSchein& sheet, QWidget* parent) : QWidget(pare
     countField->setToolTip(tipCount->toolTip());
     tipCount->setAccessibleName(QStringLiteral("Anzahl der Tipps"));
     countRow->addWidget(tipCount);
-    calculate = pending(makeButton(this, QStringLiteral("BitBtn4"), QStringLiteral("Tipps &berechnen"),
+    calculate = (makeButton(this, QStringLiteral("BitBtn4"), QStringLiteral("Tipps &berechnen"),
                                    QStringLiteral("Die eingestellt Anzahl von Tipps wird mit den vorgegebenen "
                                                   "Parametern berechnet")));
     countRow->addWidget(calculate, 1);
     side->addLayout(countRow);
 
-    luckyNumber = pending(makeButton(this, QStringLiteral("BitBtn5"), QStringLiteral("Glückszahl setzen"),
+    luckyNumber = (makeButton(this, QStringLiteral("BitBtn5"), QStringLiteral("Glückszahl setzen"),
                                      QStringLiteral("Hier können Sie den Zufall etwas nachhelfen und wirklich Ihren "
                                                     "Tipp generieren")));
     side->addWidget(luckyNumber);

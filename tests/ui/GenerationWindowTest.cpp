@@ -1,0 +1,165 @@
+// Tip generation from the window: the calculate button, its stop request, the lucky number and
+// the number selection dialog in row mode.
+#include "draws/DrawCsv.h"
+#include "draws/DrawFile.h"
+#include "gen/Generator.h"
+#include "ui/LottoZahlen.h"
+#include "ui/Zahlenwahl.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <memory>
+
+using namespace numora;
+using numora::ui::TForm1;
+
+class GenerationWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<TForm1> m_window;
+
+    template <typename T>
+    T* find(const QString& name)
+    {
+        auto* widget = m_window->findChild<T*>(name);
+        if (!widget)
+            qFatal("no widget %s", qPrintable(name));
+        return widget;
+    }
+
+    QStringList rowTexts(int firstField)
+    {
+        QStringList row;
+        for (int i = 0; i < 6; ++i)
+            row << find<QLineEdit>(QStringLiteral("Edit%1").arg(firstField + i))->text();
+        return row;
+    }
+
+    // Answers the next input box with `text`.
+    static void answerInput(const QString& text)
+    {
+        QTimer::singleShot(0, [text] {
+            auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->setTextValue(text);
+            dialog->accept();
+        });
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QFile csv(QStringLiteral(NUMORA_SOURCE_DIR "/data/sayisal_loto.csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const auto records = DrawCsv::parse(csv.readAll());
+        QVERIFY(records.ok());
+        QVERIFY(DrawFile(m_dir.filePath(QStringLiteral("ZahlenTr.dat"))).replaceAll(*records).ok());
+    }
+
+    void init()
+    {
+        m_window = std::make_unique<TForm1>(m_dir.path());
+        m_window->state().today = [] { return QDate(2026, 12, 10); };
+        m_window->show();
+        QApplication::setActiveWindow(m_window.get());
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+
+    void cleanup() { m_window.reset(); }
+
+    void luckyNumberMakesTheSheetRepeatable()
+    {
+        auto* calculate = find<QPushButton>(QStringLiteral("BitBtn4"));
+        QStringList first;
+        for (int run = 0; run < 2; ++run) {
+            answerInput(QStringLiteral("4711"));
+            QTest::mouseClick(find<QPushButton>(QStringLiteral("BitBtn5")), Qt::LeftButton);
+            QCOMPARE(m_window->state().random->state(), 4711u);
+            QTest::mouseClick(calculate, Qt::LeftButton);
+            QStringList sheet;
+            for (int firstField : {1, 7, 13, 19, 25, 31, 43, 49})
+                sheet << rowTexts(firstField).join(QLatin1Char(','));
+            QVERIFY(!sheet.first().startsWith(QLatin1Char(',')));
+            if (run == 0)
+                first = sheet;
+            else
+                QCOMPARE(sheet, first);
+        }
+        QCOMPARE(rowTexts(56), QStringList(6, QString()));
+        QCOMPARE(calculate->text(), QStringLiteral("Tipps &berechnen"));
+        QCOMPARE(m_window->statusPanel(1)->text(), QStringLiteral("Tipps wurden neu berechnet"));
+
+        // The command line's domain run gives the same sheet for the same seed.
+        ProgramState state;
+        state.programDir = m_dir.path() + QLatin1Char('/');
+        state.today = m_window->state().today;
+        state.chosenDate.setDate(state.todayDay());
+        state.sheet.setSheetReady(true);
+        state.random->setState(4711);
+        QVERIFY(Generator::generate(state).ok());
+        QCOMPARE(state.sheet.field(0, 0), first.first().section(QLatin1Char(','), 0, 0));
+        QCOMPARE(QStringList({state.sheet.field(7, 0), state.sheet.field(7, 5)}),
+                 QStringList({first.last().section(QLatin1Char(','), 0, 0), first.last().section(QLatin1Char(','), 5, 5)}));
+    }
+
+    void aSecondClickStopsALongRun()
+    {
+        // No row can pass: the run would spend a budget of 30 000 000 candidates.
+        find<QSpinBox>(QStringLiteral("UpDown1"))->setValue(21);
+        find<QSpinBox>(QStringLiteral("UpDown2"))->setValue(21);
+        find<QSpinBox>(QStringLiteral("UpDown7"))->setValue(30000);
+        auto* calculate = find<QPushButton>(QStringLiteral("BitBtn4"));
+        QString captionDuringRun;
+        QTimer::singleShot(100, [&] {
+            captionDuringRun = calculate->text();
+            QTest::mouseClick(calculate, Qt::LeftButton);
+        });
+        QTest::mouseClick(calculate, Qt::LeftButton);
+        QCOMPARE(captionDuringRun, QStringLiteral("Stoppen"));
+        QCOMPARE(calculate->text(), QStringLiteral("Tipps &berechnen"));
+        QCOMPARE(m_window->statusPanel(1)->text(), QStringLiteral("Tipps wurden neu berechnet"));
+        QVERIFY(m_window->state().runCounter < 30'000'000);
+        QCOMPARE(rowTexts(1), QStringList(6, QString()));
+        QVERIFY(m_window->state().sheet.sheetReady());
+    }
+
+    void rowModeWritesTheTickedNumbers()
+    {
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<ui::TForm6*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("3. Tipp"));
+            QVERIFY(!dialog->findChild<QPushButton*>(QStringLiteral("BitBtn4"))->isVisible());
+            for (int n : {40, 2, 17, 33, 9, 21})
+                QTest::mouseClick(dialog->numberBox(n), Qt::LeftButton);
+            dialog->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+        });
+        QTest::mouseClick(find<QToolButton>(QStringLiteral("Tipp3Edit")), Qt::LeftButton);
+        QCOMPARE(rowTexts(13), (QStringList{"2", "9", "17", "21", "33", "40"}));
+    }
+
+    void closingDuringARunEndsItFirst()
+    {
+        find<QSpinBox>(QStringLiteral("UpDown1"))->setValue(21);
+        find<QSpinBox>(QStringLiteral("UpDown2"))->setValue(21);
+        find<QSpinBox>(QStringLiteral("UpDown7"))->setValue(30000);
+        QTimer::singleShot(100, [this] { m_window->close(); });
+        QTest::mouseClick(find<QPushButton>(QStringLiteral("BitBtn4")), Qt::LeftButton);
+        QVERIFY(!m_window->isVisible());
+    }
+};
+
+QTEST_MAIN(GenerationWindowTest)
+#include "GenerationWindowTest.moc"
