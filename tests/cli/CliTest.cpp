@@ -11,6 +11,9 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include <numeric>
+#include <vector>
+
 namespace numora {
 namespace {
 
@@ -190,6 +193,152 @@ TEST_F(CliTest, DirOptionSelectsTheProgramDirectory)
               Cli::Ok);
     EXPECT_TRUE(out.startsWith(QStringLiteral("date,")));
     EXPECT_EQ(run({QStringLiteral("export-csv")}, exeDir.path()), Cli::Failure);
+}
+
+// `stats` prints the chart: the title, the value range and one "X<TAB>Y" line per point. Every
+// run passes --end, so that the window does not depend on today's date.
+class CliStatsTest : public CliTest {
+protected:
+    void import(const QString& csv)
+    {
+        ASSERT_EQ(run({QStringLiteral("import-csv"), csv}), Cli::Ok) << err.toStdString();
+    }
+
+    // The output lines of a successful run, without the empty text after the last line end.
+    QStringList stats(const QStringList& args)
+    {
+        EXPECT_EQ(run(QStringList{QStringLiteral("stats")} + args), Cli::Ok) << err.toStdString();
+        EXPECT_TRUE(err.isEmpty()) << err.toStdString();
+        EXPECT_TRUE(out.endsWith(QLatin1Char('\n')));
+        QStringList lines = out.split(QLatin1Char('\n'));
+        lines.removeLast();
+        return lines;
+    }
+
+    // The Y values of the point lines, checking that X counts up from `firstX`.
+    static std::vector<int> pointValues(const QStringList& lines, int firstX)
+    {
+        std::vector<int> values;
+        for (qsizetype i = 2; i < lines.size(); ++i) {
+            const QStringList fields = lines[i].split(QLatin1Char('\t'));
+            EXPECT_EQ(fields.size(), 2) << lines[i].toStdString();
+            EXPECT_EQ(fields.value(0), QString::number(firstX + int(i) - 2));
+            values.push_back(fields.value(1).toInt());
+        }
+        return values;
+    }
+};
+
+TEST_F(CliStatsTest, DistributionOfTheRealHistory)
+{
+    import(realHistory);
+    const QStringList lines = stats({QStringLiteral("distribution"), QStringLiteral("--end"), QStringLiteral("02.11.2019")});
+
+    ASSERT_EQ(lines.size(), 2 + 49);
+    EXPECT_EQ(lines[0], QStringLiteral("Zahlenverteilung     Ziehungen: 1267    Quersumme: 148"));
+    EXPECT_EQ(lines[1], QStringLiteral("range\t124\t179"));
+    const std::vector<int> counts = pointValues(lines, 1);
+    EXPECT_EQ(counts[43 - 1], 124); // the rarest number
+    EXPECT_EQ(counts[38 - 1], 179); // the most frequent one
+    // The history has no bonus numbers: six counts per draw.
+    EXPECT_EQ(std::accumulate(counts.begin(), counts.end(), 0), 1267 * 6);
+}
+
+TEST_F(CliStatsTest, WindowOptionsLikeThePickers)
+{
+    import(realHistory);
+    struct Case {
+        QStringList options;
+        const char* title;
+    };
+    const Case cases[] = {
+        // 01.01.2000 is a draw day: the first 164 draws.
+        {{QStringLiteral("--end"), QStringLiteral("01.01.2000")},
+         "Zahlenverteilung     Ziehungen: 164    Quersumme: 150"},
+        // A day without a draw moves the end on to the next draw, again 01.01.2000.
+        {{QStringLiteral("--end"), QStringLiteral("27.12.1999")},
+         "Zahlenverteilung     Ziehungen: 164    Quersumme: 150"},
+        // Past the newest draw the end stands on the newest one.
+        {{QStringLiteral("--end"), QStringLiteral("01.01.2030")},
+         "Zahlenverteilung     Ziehungen: 1267    Quersumme: 148"},
+        // Both bounds count: 01.01.2000 (QS 119) and 08.01.2000 (QS 123).
+        {{QStringLiteral("--start"), QStringLiteral("01.01.2000"), QStringLiteral("--end"), QStringLiteral("08.01.2000")},
+         "Zahlenverteilung     Ziehungen: 2    Quersumme: 121"},
+        // The earliest start the picker takes; the first draw is 16.11.1996 (QS 153).
+        {{QStringLiteral("--start"), QStringLiteral("15.11.1996"), QStringLiteral("--end"), QStringLiteral("16.11.1996")},
+         "Zahlenverteilung     Ziehungen: 1    Quersumme: 153"},
+    };
+    for (const Case& c : cases) {
+        const QStringList lines = stats(QStringList{QStringLiteral("distribution")} + c.options);
+        ASSERT_FALSE(lines.isEmpty());
+        EXPECT_EQ(lines[0], QString::fromUtf8(c.title)) << c.options.join(QLatin1Char(' ')).toStdString();
+    }
+}
+
+TEST_F(CliStatsTest, EveryKindOnTheGermanHistory)
+{
+    import(germanHistory);
+    struct Case {
+        const char* kind;
+        const char* title;
+        const char* range;
+        int firstX;
+        int points;
+        std::vector<int> values; // checked when given
+    };
+    const Case cases[] = {
+        {"distribution", "Zahlenverteilung     Ziehungen: 2186    Quersumme: 150", "range\t209\t322", 1, 49, {}},
+        {"overdue", "Welche Zahl ist überfällig, wurde also seit wievielen Ziehungen nicht gezogen?", "range\t1\t40", 1,
+         49, {}},
+        {"superzahl-overdue", "Welche Superzahl wurde am längsten nicht gezogen?", "range\t1\t25", 0, 10,
+         {10, 16, 25, 1, 18, 4, 3, 7, 6, 2}},
+        {"superzahl-frequency", "Wie oft wurden die einzelnen Superzahlen gezogen?", "range\t201\t244", 0, 10,
+         {201, 219, 207, 219, 229, 235, 219, 244, 207, 206}},
+        {"pairs", "Ziehungen: 2185     Paare gefunden : 1414", "range\t16\t46", 1, 48, {}},
+        {"triples", "Ziehungen: 2185     Dreier gefunden : 138", "range\t0\t9", 1, 47, {}},
+        {"quads", "Ziehungen: 2185     Vierer gefunden : 11", "range\tauto", 1, 49, {}},
+        {"digitsum", "Quersummenverteilung     Ziehungen: 2185    Quersumme: 150", "range\tauto", 46, 219, {}},
+        {"primes", "Anzahl der Primzahlen pro Tipp bei 2185 Ziehungen. 31% waren Primzahlen.", "range\t1\t762", 0, 7,
+         {197, 641, 762, 445, 117, 22, 1}},
+        {"odd", "Anzahl der ungeraden Zahlen pro Tipp bei 2185 Ziehungen.  51% waren Ungerade.", "range\t19\t696", 0, 7,
+         {30, 165, 480, 696, 603, 192, 19}},
+        {"even", "Anzahl der geraden Zahlen pro Tipp bei 2185 Ziehungen.  49% waren Gerade.", "range\t19\t696", 0, 7,
+         {19, 192, 603, 696, 480, 165, 30}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.kind);
+        const QStringList lines =
+            stats({QString::fromLatin1(c.kind), QStringLiteral("--end"), QStringLiteral("02.11.2019")});
+        ASSERT_EQ(lines.size(), 2 + c.points);
+        EXPECT_EQ(lines[0], QString::fromUtf8(c.title));
+        EXPECT_EQ(lines[1], QString::fromLatin1(c.range));
+        const std::vector<int> values = pointValues(lines, c.firstX);
+        if (!c.values.empty()) {
+            EXPECT_EQ(values, c.values);
+        }
+    }
+}
+
+TEST_F(CliStatsTest, BadStatsArgumentsFailWithOneLine)
+{
+    import(realHistory);
+    const QStringList cases[] = {
+        {},
+        {QStringLiteral("frobnicate")},
+        {QStringLiteral("pairs"), QStringLiteral("triples")},
+        {QStringLiteral("pairs"), QStringLiteral("--end")},
+        {QStringLiteral("pairs"), QStringLiteral("--end"), QStringLiteral("31.02.2000")},
+        {QStringLiteral("pairs"), QStringLiteral("--start"), QStringLiteral("2000-01-01")},
+        // The pickers take nothing before 15.11.1996.
+        {QStringLiteral("pairs"), QStringLiteral("--start"), QStringLiteral("14.11.1996")},
+        {QStringLiteral("pairs"), QStringLiteral("--end"), QStringLiteral("14.11.1996")},
+    };
+    for (const QStringList& args : cases) {
+        EXPECT_EQ(run(QStringList{QStringLiteral("stats")} + args), Cli::Failure)
+            << args.join(QLatin1Char(' ')).toStdString();
+        expectOneErrorLine();
+        EXPECT_TRUE(out.isEmpty());
+    }
 }
 
 } // namespace

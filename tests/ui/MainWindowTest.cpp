@@ -2,6 +2,11 @@
 #include "app/DayDate.h"
 #include "draws/DrawFile.h"
 #include "ui/LottoZahlen.h"
+#include "ui/MainChart.h"
+
+#include <QBarCategoryAxis>
+#include <QStackedBarSeries>
+#include <QValueAxis>
 
 #include <QAction>
 #include <QApplication>
@@ -253,6 +258,32 @@ private Q_SLOTS:
         auto* rowLabel = find<QLabel>(QStringLiteral("Label64"));
         QApplication::sendEvent(rowLabel, &enter);
         QCOMPARE(m_window->statusPanel(1)->text(), QStringLiteral("Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!"));
+    }
+
+    void statisticButtonsFillTheChart()
+    {
+        auto* chart = find<ui::MainChart>(QStringLiteral("Chart1"));
+        // Start-up draws the number distribution of all three draws.
+        QCOMPARE(chart->bottomAxis()->titleText(), QStringLiteral("Zahlenverteilung     Ziehungen: 3    Quersumme: 94"));
+        QCOMPARE(chart->bottomAxis()->categories().size(), 49);
+
+        auto* tabs = find<QTabWidget>(QStringLiteral("PageControl1"));
+        tabs->setCurrentIndex(3);
+        QTest::mouseClick(find<QPushButton>(QStringLiteral("BitBtn11")), Qt::LeftButton);
+        QCOMPARE(tabs->currentIndex(), 2);
+        // The start date 16.11.1996 itself is not counted: 1 2 3 4 5 6 gives five pairs.
+        QCOMPARE(chart->bottomAxis()->titleText(), QStringLiteral("Ziehungen: 2     Paare gefunden : 5"));
+        QCOMPARE(chart->bottomAxis()->categories().size(), 48);
+        QCOMPARE(chart->valueAxis()->min(), 0.0);
+        QCOMPARE(chart->valueAxis()->max(), 1.0);
+
+        QTemporaryDir out;
+        QVERIFY(chart->saveTo(out.filePath(QStringLiteral("chart.png"))));
+        QVERIFY(chart->saveTo(out.filePath(QStringLiteral("chart.svg"))));
+        QVERIFY(QImage(out.filePath(QStringLiteral("chart.png"))).width() > 0);
+        QFile svg(out.filePath(QStringLiteral("chart.svg")));
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        QVERIFY(svg.readAll().contains("<svg"));
     }
 
     void missingHistoryIsReportedAndCreated()
