@@ -102,6 +102,9 @@ std::optional<QString> takeWindowOptions(QStringList& args, WindowOptions& optio
 std::optional<QString> startLikeTheWindow(ProgramState& state, const QString& dir, const WindowOptions& options)
 {
     state.programDir = ProgramState::withTrailingSlash(dir);
+    // The window would create an empty history here; a command has nothing to work on.
+    if (!state.drawFile().exists())
+        return QStringLiteral("%1: no draw file (import one with import-csv)").arg(state.drawFilePath());
     state.saturdayDraws = state.wednesdayDraws = true;
     state.startDate.value = ProgramState::designedStartDate();
     if (options.start && !state.startDate.setDate(*options.start))

@@ -341,5 +341,14 @@ TEST_F(CliStatsTest, BadStatsArgumentsFailWithOneLine)
     }
 }
 
+TEST_F(CliStatsTest, NoDrawFileIsAnErrorAndCreatesNothing)
+{
+    EXPECT_EQ(run({QStringLiteral("stats"), QStringLiteral("distribution"), QStringLiteral("--end"),
+                   QStringLiteral("02.11.2019")}),
+              Cli::Failure);
+    expectOneErrorLine();
+    EXPECT_FALSE(QFileInfo::exists(drawPath()));
+}
+
 } // namespace
 } // namespace numora
