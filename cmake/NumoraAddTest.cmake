@@ -23,3 +23,10 @@ function(numora_add_test name)
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
   endif()
 endfunction()
+
+# A test that starts numora-services finds it through NUMORA_SERVICES_EXE (see
+# tests/support/ServicesProcess.h).
+function(numora_test_uses_services name)
+  add_dependencies(${name} numora-services)
+  target_compile_definitions(${name} PRIVATE NUMORA_SERVICES_EXE="$<TARGET_FILE:numora-services>")
+endfunction()

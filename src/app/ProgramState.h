@@ -4,6 +4,7 @@
 #include "app/Meldungen.h"
 #include "app/Random.h"
 #include "app/UiHooks.h"
+#include "app/WebHosts.h"
 #include "draws/CurrentDraw.h"
 #include "draws/DrawFile.h"
 #include "draws/HistoryCache.h"
@@ -60,6 +61,11 @@ struct ProgramState {
     QString calculateCaption = QStringLiteral("Tipps &berechnen");
     std::int32_t runCounter = 0; // candidate rows of the last run
     HistoryCache history;
+
+    // Where the web services are, and the proxy of the "Internet-Optionen" tab.
+    WebHosts hosts;
+    QString proxyHost;
+    QString proxyPort = QStringLiteral("80");
     Meldungen meldungen;
     Random* random = &Random::global();
     UiHooks* hooks = &UiHooks::silent();

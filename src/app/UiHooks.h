@@ -36,6 +36,10 @@ public:
     virtual void pumpMessages() {}
     // Text for panel 1 of the status bar. Called once per candidate row, so it must be cheap.
     virtual void setStatusText(const QString& text) { (void)text; }
+    // Text for panel 0 of the status bar (progress and errors of the draw update).
+    virtual void setStatusPanel0(const QString& text) { (void)text; }
+    // The current draw and its texts changed inside a longer operation.
+    virtual void drawChanged() {}
     virtual void setBusy(bool busy) { (void)busy; }
     virtual void showChartTab() {}
     virtual void showSheetTab() {}

@@ -6,6 +6,8 @@
 #include "draws/DrawBrowser.h"
 #include "draws/DrawCsv.h"
 #include "draws/DrawFile.h"
+#include "app/WebClient.h"
+#include "draws/DrawUpdate.h"
 #include "gen/Generator.h"
 #include "stats/Statistics.h"
 
@@ -266,6 +268,45 @@ int generate(const QString& dir, QStringList args, QTextStream& out, QTextStream
     return Cli::Ok;
 }
 
+// update [--base URL] [--until D]: the window's draw update, one line per day that added draws.
+int update(const QString& dir, QStringList args, QTextStream& out, QTextStream& err)
+{
+    // An unreadable line ends the command with that line as its one error line.
+    UiHooks hooks;
+    ProgramState state;
+    state.hooks = &hooks;
+    state.programDir = ProgramState::withTrailingSlash(dir);
+    std::optional<double> until;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if ((a != QLatin1String("--base") && a != QLatin1String("--until")) || i + 1 >= args.size())
+            return fail(err, QStringLiteral("update takes [--base URL] [--until DD.MM.YYYY], not \"%1\"").arg(a));
+        const QString value = args[++i];
+        if (a == QLatin1String("--base")) {
+            state.hosts.services = value;
+        } else {
+            until = DayDate::parseShortDate(value);
+            if (!until)
+                return fail(err, QStringLiteral("--until: \"%1\" is not a date DD.MM.YYYY").arg(value));
+        }
+    }
+    if (until)
+        state.today = [day = *until] { return DayDate::toDate(day).value_or(QDate::currentDate()); };
+    state.chosenDate.setDate(state.todayDay());
+    WebClient client;
+    const auto outcome = DrawUpdate::run(state, client, {}, [&out](double day, int draws) {
+        out << DayDate::formatShortDate(day) << '\t' << draws << '\n';
+        out.flush();
+    });
+    if (!outcome)
+        return fail(err, outcome.error().message);
+    out << "added\t" << outcome->draws << "\tdays\t" << outcome->days << '\n';
+    out.flush();
+    if (outcome->unreadableLine)
+        return fail(err, QStringLiteral("the service sent a line that is no draw: %1").arg(*outcome->unreadableLine));
+    return Cli::Ok;
+}
+
 int stats(const QString& dir, QStringList args, QTextStream& out, QTextStream& err)
 {
     WindowOptions options;
@@ -304,7 +345,8 @@ QString Cli::usage()
 {
     return QStringLiteral("usage: numora-cli [--dir DIR] import-csv FILE | export-csv | "
                           "stats KIND [--start DD.MM.YYYY] [--end DD.MM.YYYY] | "
-                          "pool|generate --seed N [--date DD.MM.YYYY] [--start DD.MM.YYYY] [--set NAME=VALUE]...");
+                          "pool|generate --seed N [--date DD.MM.YYYY] [--start DD.MM.YYYY] [--set NAME=VALUE]... | "
+                          "update [--base URL] [--until DD.MM.YYYY]");
 }
 
 int Cli::run(const QStringList& arguments, const QString& executableDir, QTextStream& out, QTextStream& err)
@@ -327,6 +369,8 @@ int Cli::run(const QStringList& arguments, const QString& executableDir, QTextSt
         return exportCsv(file, args, out, err);
     if (command == QLatin1String("stats"))
         return stats(dir, args, out, err);
+    if (command == QLatin1String("update"))
+        return update(dir, args, out, err);
     if (command == QLatin1String("pool"))
         return pool(dir, args, out, err);
     if (command == QLatin1String("generate"))

@@ -1,0 +1,60 @@
+#include "draws/DrawEntry.h"
+
+#include "app/ProgramState.h"
+#include "draws/DrawBrowser.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace numora::DrawEntry {
+
+Expected<TZiehung> referenceRecord(ProgramState& state)
+{
+    auto records = state.drawFile().readAll();
+    if (!records)
+        return records.error();
+    if (records->empty())
+        return Error{QStringLiteral("%1: Lesen über das Dateiende hinaus (die Datei enthält keine Ziehung)")
+                         .arg(QFileInfo(state.drawFilePath()).fileName())};
+    const double chosen = state.chosenDate.value;
+    std::size_t i = 0;
+    while (i + 1 < records->size() && (*records)[i].Datum != chosen)
+        ++i;
+    const TZiehung reference = (*records)[i];
+    state.startDateField = reference.Datum;
+    return reference;
+}
+
+Status store(ProgramState& state, TZiehung record)
+{
+    for (int i = 0; i < 6; ++i)
+        for (int j = i; j < 6; ++j)
+            if (record.Zahlen[j] < record.Zahlen[i])
+                std::swap(record.Zahlen[i], record.Zahlen[j]);
+    std::fill(std::begin(record.Fill), std::end(record.Fill), std::uint8_t(0));
+
+    const DrawFile file = state.drawFile();
+    auto records = file.readAll();
+    if (!records)
+        return records.error();
+    const bool later = !records->empty() && record.Datum > records->back().Datum;
+    if (later)
+        return file.append({&record, 1});
+    return file.orderedRewrite(record);
+}
+
+Status finish(ProgramState& state, double referenceDate)
+{
+    state.chosenDate.setDate(referenceDate);
+    return DrawBrowser::showChosenDate(state);
+}
+
+Status deleteShown(ProgramState& state)
+{
+    if (auto s = state.drawFile().deleteByDate(state.currentDraw.date); !s)
+        return s;
+    return DrawBrowser::showChosenDate(state);
+}
+
+} // namespace numora::DrawEntry

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "app/Expected.h"
+#include "draws/TZiehung.h"
+
+namespace numora {
+
+struct ProgramState;
+
+// Entering a draw by hand and deleting the draw shown.
+namespace DrawEntry {
+
+// The draw of the chosen date, else the newest draw: what the entry dialog starts from. Its date
+// goes into the start-date field. An empty or missing file is an error.
+Expected<TZiehung> referenceRecord(ProgramState& state);
+
+// Stores `record` with its six numbers sorted: appended after the newest draw when it is later,
+// otherwise put in its place by date (replacing a stored draw of that date).
+Status store(ProgramState& state, TZiehung record);
+
+// After the dialog, whatever its result: the browser shows the reference date again.
+Status finish(ProgramState& state, double referenceDate);
+
+// "Löschen": every record of the current draw's date goes; the browser then shows the chosen date.
+Status deleteShown(ProgramState& state);
+
+} // namespace DrawEntry
+} // namespace numora

@@ -1,0 +1,227 @@
+#include "draws/DrawRebuild.h"
+
+#include "app/DayDate.h"
+#include "app/Formatting.h"
+#include "app/ProgramState.h"
+#include "app/WebClient.h"
+#include "draws/DrawBrowser.h"
+
+#include <QFile>
+#include <QStringList>
+
+namespace numora::DrawRebuild {
+
+namespace {
+
+Error conversionError(const QString& text)
+{
+    return Error{QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text)};
+}
+
+Expected<int> integer(const QString& text)
+{
+    const auto value = parseInteger(text.trimmed());
+    if (!value)
+        return conversionError(text.trimmed());
+    return int(*value);
+}
+
+// The number of the ball at `ball`: the text between "kugeln/" and the next ".".
+Expected<int> ballNumber(const QString& html, qsizetype ball)
+{
+    const qsizetype start = ball + 7;
+    const qsizetype dot = html.indexOf(QLatin1Char('.'), start);
+    return integer(dot < 0 ? html.mid(start) : html.mid(start, dot - start));
+}
+
+// Six balls from the first "kugeln/" after `from`, then a seventh (the Zusatzzahl) before
+// `limit`; returns where the Superzahl search starts.
+Expected<qsizetype> readBalls(const QString& html, qsizetype from, qsizetype limit, TZiehung& draw)
+{
+    const QString kugeln = QStringLiteral("kugeln/");
+    qsizetype ball = html.indexOf(kugeln, from);
+    for (int i = 0; i < 6; ++i) {
+        if (ball < 0)
+            return conversionError(QString());
+        const auto n = ballNumber(html, ball);
+        if (!n)
+            return n.error();
+        draw.Zahlen[i] = static_cast<std::uint8_t>(*n);
+        if (i < 5)
+            ball = html.indexOf(kugeln, ball + 10);
+    }
+    const qsizetype seventh = html.indexOf(kugeln, ball + 10);
+    if (seventh >= 0 && seventh < limit) {
+        const auto n = ballNumber(html, seventh);
+        if (!n)
+            return n.error();
+        draw.Zusatzzahl = static_cast<std::uint8_t>(*n);
+        return seventh + 10;
+    }
+    draw.Zusatzzahl = 0;
+    return ball + 10;
+}
+
+Expected<int> superzahl(const QString& text)
+{
+    if (text.trimmed().isEmpty())
+        return 0;
+    return integer(text);
+}
+
+} // namespace
+
+QString question()
+{
+    return QStringLiteral("Wollen Sie wirklich alle Ziehungsdaten löschen und dies komplett aus dem Internet neu "
+                          "aufbauen??");
+}
+
+QString questionTitle() { return QStringLiteral("Ziehungsdaten löschen?"); }
+
+QString pagePath(int page) { return QStringLiteral("/layer.php?content=statistik/gwz_lotto.php&nr=%1").arg(page); }
+
+Expected<std::vector<TZiehung>> parsePage(const QString& html)
+{
+    std::vector<TZiehung> draws;
+    const qsizetype ausspielung = html.indexOf(QStringLiteral("Ausspielung"));
+    if (ausspielung < 0)
+        return draws;
+    const qsizetype b = html.indexOf(QStringLiteral("<b>"), ausspielung);
+    const qsizetype endB = b < 0 ? -1 : html.indexOf(QStringLiteral("</b>"), b);
+    if (b < 0 || endB < 0)
+        return Error{QStringLiteral("'' ist kein gültiges Datum")};
+    const QString dateText = html.mid(b + 3, endB - b - 3).trimmed();
+    const auto date = DayDate::parseShortDate(dateText);
+    if (!date)
+        return Error{QStringLiteral("'%1' ist kein gültiges Datum").arg(dateText)};
+    const bool twoDraws = html.indexOf(QStringLiteral("Lottozahlen A"), b) >= 0;
+    const qsizetype drawB = twoDraws ? html.indexOf(QStringLiteral("Lottozahlen B:")) : -1;
+
+    TZiehung a;
+    a.Datum = *date;
+    const qsizetype numbersA = html.indexOf(QStringLiteral("Lottozahlen"), b);
+    if (numbersA < 0)
+        return conversionError(QString());
+    // Draw A's bonus ball lies before draw B's numbers, never among them.
+    auto afterA = readBalls(html, numbersA, drawB >= 0 ? drawB : html.size(), a);
+    if (!afterA)
+        return afterA.error();
+    const qsizetype superA = html.indexOf(QStringLiteral("Superzahl"), *afterA);
+    if (superA >= 0) {
+        const qsizetype sb = html.indexOf(QStringLiteral("<b>"), superA);
+        if (sb >= 0) {
+            qsizetype end = -1;
+            if (twoDraws) {
+                const qsizetype nbsp = html.indexOf(QStringLiteral("nbsp;"), sb);
+                end = nbsp >= 0 ? nbsp - 1 : html.indexOf(QStringLiteral("</b>"), sb);
+            } else {
+                end = html.indexOf(QStringLiteral("</b>"), sb);
+            }
+            const auto s = superzahl(end < 0 ? html.mid(sb + 3) : html.mid(sb + 3, end - sb - 3));
+            if (!s)
+                return s.error();
+            a.Superzahl = static_cast<std::uint8_t>(*s);
+        }
+    }
+    draws.push_back(a);
+
+    if (twoDraws && drawB >= 0) {
+        TZiehung bDraw;
+        bDraw.Datum = *date;
+        const qsizetype numbersB = html.indexOf(QStringLiteral("Lottozahlen"), drawB);
+        auto afterB = readBalls(html, numbersB, html.size(), bDraw);
+        if (!afterB)
+            return afterB.error();
+        const qsizetype superB = html.indexOf(QStringLiteral("Superzahl"), *afterB);
+        const qsizetype sb = superB < 0 ? -1 : html.indexOf(QStringLiteral("<b>"), superB);
+        if (sb >= 0) {
+            const qsizetype sep = html.indexOf(QStringLiteral(";&nbsp;"), sb);
+            const qsizetype start = sep >= 0 ? sep + 7 : sb + 3;
+            const qsizetype end = html.indexOf(QStringLiteral("</b>"), start);
+            const auto s = superzahl(end < 0 ? html.mid(start) : html.mid(start, end - start));
+            if (!s)
+                return s.error();
+            bDraw.Superzahl = static_cast<std::uint8_t>(*s);
+        }
+        draws.push_back(bDraw);
+    }
+    return draws;
+}
+
+Expected<bool> rebuild(ProgramState& state, WebClient& client)
+{
+    if (!state.hooks->askYesNo(questionTitle(), question()))
+        return false;
+    std::vector<TZiehung> history;
+    for (int page = 1;; ++page) {
+        const WebResponse answer = client.get(WebHosts::join(state.hosts.results, pagePath(page)));
+        if (!answer.answered())
+            return Error{answer.error};
+        if (answer.status != 200)
+            return Error{QStringLiteral("HTTP/1.1 %1 %2").arg(answer.status).arg(answer.statusText)};
+        auto draws = parsePage(QString::fromUtf8(answer.body));
+        if (!draws)
+            return draws.error();
+        if (draws->empty())
+            break;
+        for (const TZiehung& d : *draws) {
+            state.currentDraw.take(d);
+            state.drawLine = DrawBrowser::drawLine(d, true);
+            state.drawLineCopy = state.drawLine;
+            int sum = 0;
+            for (std::uint8_t n : d.Zahlen)
+                sum += n;
+            state.sumLabel = QStringLiteral("QS: ") + QString::number(sum);
+            state.hooks->drawChanged();
+            history.push_back(d);
+        }
+    }
+    if (auto s = state.drawFile().replaceAll(history); !s)
+        return s.error();
+    return true;
+}
+
+Expected<std::vector<TZiehung>> parseTextImport(const QByteArray& bytes)
+{
+    QStringList lines = QString::fromUtf8(bytes).split(QLatin1Char('\n'));
+    for (QString& l : lines)
+        if (l.endsWith(QLatin1Char('\r')))
+            l.chop(1);
+    // A final line break does not start another draw.
+    while (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    std::vector<TZiehung> draws;
+    for (qsizetype first = 0; first < lines.size(); first += 9) {
+        auto lineAt = [&](qsizetype i) { return i < lines.size() ? lines[i] : QString(); };
+        const auto date = DayDate::parseShortDate(lineAt(first));
+        if (!date)
+            return Error{QStringLiteral("Orbix.dat, Zeile %1: '%2' ist kein gültiges Datum").arg(first + 1).arg(lineAt(first))};
+        TZiehung d;
+        d.Datum = *date;
+        for (int i = 0; i < 6; ++i) {
+            const QString text = lineAt(first + 1 + i);
+            const auto n = parseInteger(text.trimmed());
+            if (!n || *n < 1 || *n > 49)
+                return Error{QStringLiteral("Orbix.dat, Zeile %1: '%2' ist keine Zahl von 1 bis 49")
+                                 .arg(first + 2 + i)
+                                 .arg(text)};
+            d.Zahlen[i] = static_cast<std::uint8_t>(*n);
+        }
+        draws.push_back(d);
+    }
+    return draws;
+}
+
+Status textImport(ProgramState& state)
+{
+    QFile file(state.programDir + QStringLiteral("Orbix.dat"));
+    if (!file.open(QIODevice::ReadOnly))
+        return Error{QStringLiteral("%1: %2").arg(file.fileName(), file.errorString())};
+    auto draws = parseTextImport(file.readAll());
+    if (!draws)
+        return draws.error();
+    return state.drawFile().replaceAll(*draws);
+}
+
+} // namespace numora::DrawRebuild

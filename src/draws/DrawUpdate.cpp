@@ -1,0 +1,163 @@
+#include "draws/DrawUpdate.h"
+
+#include "app/DayDate.h"
+#include "app/Formatting.h"
+#include "app/ProgramState.h"
+#include "app/WebClient.h"
+#include "draws/DrawBrowser.h"
+
+#include <QStringList>
+
+namespace numora::DrawUpdate {
+
+namespace {
+
+// The text up to `separator` (not included) from `pos`, moving `pos` past it.
+std::optional<QString> field(const QString& line, qsizetype& pos, QChar separator)
+{
+    const qsizetype end = line.indexOf(separator, pos);
+    if (end < 0)
+        return std::nullopt;
+    QString text = line.mid(pos, end - pos);
+    pos = end + 1;
+    return text;
+}
+
+} // namespace
+
+ParsedLine parseLine(const QString& line)
+{
+    ParsedLine parsed;
+    qsizetype pos = 0;
+    if (!field(line, pos, QLatin1Char(','))) {
+        parsed.rest = line;
+        return parsed;
+    }
+    std::array<std::uint8_t, 6> numbers{};
+    std::uint64_t seen = 0;
+    for (int i = 0; i < 6; ++i) {
+        const qsizetype start = pos;
+        const auto text = field(line, pos, i < 5 ? QLatin1Char(',') : QLatin1Char(';'));
+        const auto value = text ? parseInteger(text->trimmed()) : std::nullopt;
+        if (!value || *value < 1 || *value > 49 || (seen >> *value & 1)) {
+            parsed.rest = line.mid(start);
+            return parsed;
+        }
+        seen |= std::uint64_t(1) << *value;
+        numbers[std::size_t(i)] = static_cast<std::uint8_t>(*value);
+    }
+    // The Spiel 77 and Super 6 fields may follow; the Turkish game has no use for them.
+    parsed.numbers = numbers;
+    return parsed;
+}
+
+QString requestPath(double day)
+{
+    return QStringLiteral("/zahlen/lotto_neu.asp?Programm=Orbix&Datum=") + DayDate::formatCompact(day);
+}
+
+QString uploadPath(const TZiehung& r)
+{
+    QString path = QStringLiteral("/zahlen/Orbix_eintragen.asp?Programm=Orbix&Datum=") + DayDate::formatCompact(r.Datum)
+        + QLatin1Char('&');
+    for (int i = 0; i < 6; ++i)
+        path += QStringLiteral("Zahl%1=%2&").arg(i + 1).arg(r.Zahlen[i]);
+    return path;
+}
+
+Expected<Outcome> run(ProgramState& state, WebClient& client, const std::function<bool()>& stopRequested,
+                      const std::function<void(double, int)>& onDay)
+{
+    const DrawFile file = state.drawFile();
+    if (!file.exists())
+        if (auto s = file.create(); !s)
+            return s.error();
+    auto records = file.readAll();
+    if (!records)
+        return records.error();
+    const double newest = records->empty() ? 0.0 : records->back().Datum;
+    if (newest > 0) {
+        state.chosenDate.setDate(newest);
+        state.chosenDate.setDate(newest + 1);
+    } else {
+        state.chosenDate.setDate(state.chosenDate.minimum);
+    }
+
+    Outcome outcome;
+    const double today = state.todayDay();
+    UiHooks& hooks = *state.hooks;
+    auto finish = [&]() -> Expected<Outcome> {
+        state.drawLineCopy = state.drawLine;
+        if (auto s = DrawBrowser::showChosenDate(state); !s)
+            return s.error();
+        return outcome;
+    };
+    while (state.chosenDate.value <= today && !(stopRequested && stopRequested())) {
+        const double day = state.chosenDate.value;
+        if (auto s = client.setProxy(state.proxyHost, state.proxyPort); !s)
+            return s.error();
+        hooks.setStatusPanel0(QStringLiteral("Loading"));
+        const WebResponse answer = client.get(WebHosts::join(state.hosts.services, requestPath(day)));
+        ++outcome.days;
+        hooks.setStatusPanel0(QStringLiteral("Received %1 bytes").arg(answer.body.size()));
+        hooks.setStatusText(QStringLiteral("Not guarantee the accuracy of the numbers!"));
+        if (answer.status == 500)
+            hooks.setStatusPanel0(DayDate::formatShortDate(day) + QStringLiteral(" noch nicht da!"));
+        else if (answer.status > 200)
+            hooks.setStatusPanel0(QStringLiteral("Failed : %1 %2").arg(answer.status).arg(answer.statusText));
+        if (answer.status == 200) {
+            int added = 0;
+            const QStringList lines = QString::fromUtf8(answer.body).split(QLatin1Char('\n'));
+            for (QString line : lines) {
+                if (line.endsWith(QLatin1Char('\r')))
+                    line.chop(1);
+                if (line.trimmed().isEmpty())
+                    continue;
+                state.currentDraw.date = day;
+                const ParsedLine parsed = parseLine(line);
+                if (!parsed.numbers) {
+                    outcome.unreadableLine = parsed.rest;
+                    if (added > 0 && onDay)
+                        onDay(day, added);
+                    hooks.showMessage(parsed.rest);
+                    return finish();
+                }
+                TZiehung record;
+                record.Datum = day;
+                for (int i = 0; i < 6; ++i)
+                    record.Zahlen[i] = (*parsed.numbers)[std::size_t(i)];
+                state.currentDraw.take(record);
+                state.drawLine = DrawBrowser::drawLine(record, true);
+                state.drawLineCopy = state.drawLine;
+                int sum = 0;
+                for (std::uint8_t n : record.Zahlen)
+                    sum += n;
+                state.sumLabel = QStringLiteral("QS: ") + QString::number(sum);
+                hooks.drawChanged();
+                if (auto s = file.append({&record, 1}); !s)
+                    return s.error();
+                ++added;
+                ++outcome.draws;
+            }
+            if (added > 0 && onDay)
+                onDay(day, added);
+        }
+        state.chosenDate.setDate(day + 1);
+        hooks.setStatusText(DayDate::formatShortDate(state.chosenDate.value));
+        hooks.pumpMessages();
+    }
+    outcome.stopped = state.chosenDate.value <= today;
+    return finish();
+}
+
+Status uploadAll(ProgramState& state, WebClient& client)
+{
+    auto records = state.drawFile().readAll();
+    if (!records)
+        return records.error();
+    for (const TZiehung& r : *records)
+        (void)client.get(WebHosts::join(state.hosts.services, uploadPath(r)));
+    return Done{};
+}
+
+} // namespace numora::DrawUpdate

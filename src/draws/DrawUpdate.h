@@ -1,0 +1,51 @@
+#pragma once
+
+#include "app/Expected.h"
+#include "app/WebHosts.h"
+#include "draws/TZiehung.h"
+
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+namespace numora {
+
+struct ProgramState;
+class WebClient;
+
+// Brings the history up to date from the update service: one request per calendar day from the
+// day after the newest stored draw up to today; every draw line of an answer is appended at once.
+namespace DrawUpdate {
+
+struct Outcome {
+    int days = 0;        // days requested
+    int draws = 0;       // draws appended
+    bool stopped = false;
+    // The service's line that could not be read (shown to the user); the update ended there.
+    std::optional<QString> unreadableLine;
+};
+
+// A draw line "leading field,n1,n2,n3,n4,n5,n6;spiel77;super6;": the six numbers in the order
+// given, or the rest of the line from where it stopped making sense. Numbers that are not six
+// distinct values 1..49 make the line unreadable too, so they never reach the history.
+struct ParsedLine {
+    std::optional<std::array<std::uint8_t, 6>> numbers;
+    QString rest;
+};
+ParsedLine parseLine(const QString& line);
+
+QString requestPath(double day);   // /zahlen/lotto_neu.asp?Programm=Orbix&Datum=yyyymmdd
+QString uploadPath(const TZiehung& record);
+
+// The update; `stopRequested` is tested after every day; `onDay` hears of every day that added
+// draws. Proxy: `state.proxyHost`/`state.proxyPort`.
+Expected<Outcome> run(ProgramState& state, WebClient& client, const std::function<bool()>& stopRequested,
+                      const std::function<void(double day, int draws)>& onDay = {});
+
+// "Export nach Text": every stored draw sent to the upload address; answers and errors ignored.
+Status uploadAll(ProgramState& state, WebClient& client);
+
+} // namespace DrawUpdate
+} // namespace numora
