@@ -31,14 +31,14 @@ DatenbankPage::DatenbankPage(QWidget* parent) : QWidget(parent)
     drawLayout->addWidget(drawLine, 0, 2);
     drawLayout->setColumnStretch(2, 1);
 
-    update = pending(makeButton(drawBox, QStringLiteral("BitBtn1"), QStringLiteral("&Datenbank aktualisieren"),
+    update = (makeButton(drawBox, QStringLiteral("BitBtn1"), QStringLiteral("&Datenbank aktualisieren"),
                                 QStringLiteral("Die Ziehungen seit der letzten gespeicherten Ziehung aus dem Internet "
                                                "laden")));
     stopUpdate = hidden(makeButton(drawBox, QStringLiteral("StopButton"), QStringLiteral("Stopp"),
                                    QStringLiteral("Stoppt das Einlesen")));
-    enter = pending(makeButton(drawBox, QStringLiteral("BitBtn8"), QStringLiteral("Eingeben"),
+    enter = (makeButton(drawBox, QStringLiteral("BitBtn8"), QStringLiteral("Eingeben"),
                                QStringLiteral("manuelle eingaben der Ziehungsdaten.")));
-    remove = pending(makeButton(drawBox, QStringLiteral("BitBtn6"), QStringLiteral("Löschen"),
+    remove = (makeButton(drawBox, QStringLiteral("BitBtn6"), QStringLiteral("Löschen"),
                                 QStringLiteral("Die angezeigte Ziehung löschen")));
     auto* maintain = new QHBoxLayout;
     maintain->addWidget(update);
@@ -92,10 +92,10 @@ DatenbankPage::DatenbankPage(QWidget* parent) : QWidget(parent)
     tests->addWidget(onlyAfterThree, 1, 0, 1, 2);
     root->addWidget(testBox);
 
-    textImport = hidden(pending(makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Datenbank neu anlegen"))));
-    rebuild = hidden(pending(makeButton(this, QStringLiteral("Button7"),
+    textImport = hidden((makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Datenbank neu anlegen"))));
+    rebuild = hidden((makeButton(this, QStringLiteral("Button7"),
                                         QStringLiteral("Datenbank komplett neu aufbauen"))));
-    exportText = hidden(pending(makeButton(this, QStringLiteral("BitBtn3"), QStringLiteral("Export nach Text"))));
+    exportText = hidden((makeButton(this, QStringLiteral("BitBtn3"), QStringLiteral("Export nach Text"))));
     root->addStretch(1);
 }
 

@@ -1,6 +1,7 @@
 #include "ui/LottoZahlen.h"
 
 #include "app/DayDate.h"
+#include "app/WebClient.h"
 #include "app/Links.h"
 #include "draws/DrawBrowser.h"
 #include "eval/RowCheck.h"
@@ -96,7 +97,7 @@ void TForm1::buildMenu()
         a->setObjectName(name);
         return a;
     };
-    QAction* aktualisieren = pending(action(QStringLiteral("Aktualisieren1"), QStringLiteral("&Aktualisieren")));
+    QAction* aktualisieren = action(QStringLiteral("Aktualisieren1"), QStringLiteral("&Aktualisieren"));
     QAction* berechnen = action(QStringLiteral("Berechnen1"), QStringLiteral("&Berechnen"));
     QAction* abgeben = pending(action(QStringLiteral("Abgeben1"), QStringLiteral("Ab&geben")));
     abgeben->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
@@ -180,6 +181,7 @@ void TForm1::connectWidgets()
 
     connectStatistics();
     connectGeneration();
+    connectDatabase();
 
     connect(m_internet, &InternetPage::linkClicked, this,
             [this](const QString& caption) { openAddress(Links::targetOf(caption)); });

@@ -9,9 +9,15 @@
 #include "gen/NumberSelection.h"
 
 #include <QElapsedTimer>
+
+#include <memory>
 #include <QMainWindow>
 
 class QAction;
+
+namespace numora {
+class WebClient;
+}
 class QLabel;
 class QTabWidget;
 
@@ -57,6 +63,8 @@ protected:
     void playSound(const QString& path) override { m_hooks.playSound(path); }
     void pumpMessages() override;
     void setStatusText(const QString& text) override;
+    void setStatusPanel0(const QString& text) override;
+    void drawChanged() override;
     void setBusy(bool busy) override;
     void showChartTab() override;
     void showSheetTab() override;
@@ -84,6 +92,10 @@ private:
     void showOptions();
     void editRow(int row);
     void flushStatus();
+    void connectDatabase();
+    void syncInternetFields();
+    void updateDraws();
+    void enterDraw();
 
     ProgramState m_state;
     CommandLine m_commandLine;
@@ -97,6 +109,9 @@ private:
     QString m_statusText;
     bool m_statusPending = false;
     QElapsedTimer m_paintClock;
+    std::unique_ptr<WebClient> m_web;
+    bool m_updating = false;
+    bool m_updateStop = false;
     NumberSelection m_rowSelection; // row mode keeps the dialog as its last use left it
 
     QTabWidget* m_pageControl = nullptr;

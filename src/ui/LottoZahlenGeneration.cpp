@@ -127,9 +127,10 @@ void TForm1::calculate()
 void TForm1::closeEvent(QCloseEvent* event)
 {
     // The run's loop is further up the stack: ask it to stop and close when it has ended.
-    if (generationRunning()) {
+    if (generationRunning() || m_updating) {
         if (m_state.calculateCaption == m_state.meldungen[16])
             m_state.calculateCaption.clear();
+        m_updateStop = true;
         m_closeAfterRun = true;
         event->ignore();
         return;

@@ -133,7 +133,7 @@ LottotippPage::LottotippPage(TTippSchein& sheet, QWidget* parent) : QWidget(pare
     bold.setBold(true);
     drawLine->setFont(bold);
     sumLabel = makeLabel(panel, QStringLiteral("Label13"), QStringLiteral("QS: "), QStringLiteral("Quersumme der Ziehung"));
-    update = pending(makeSpeedButton(panel, QStringLiteral("SpeedButton4"), QString(),
+    update = (makeSpeedButton(panel, QStringLiteral("SpeedButton4"), QString(),
                                      QStringLiteral("Die Ziehungsdaten aus dem Internet aktualisieren")));
     update->setIcon(st->standardIcon(QStyle::SP_BrowserReload));
     drawRow->addWidget(previousDraw);

@@ -150,7 +150,7 @@ private Q_SLOTS:
             bool enabled;
         };
         const Item items[] = {
-            {"Aktualisieren1", "&Aktualisieren", false},
+            {"Aktualisieren1", "&Aktualisieren", true},
             {"Berechnen1", "&Berechnen", true},
             {"Abgeben1", "Ab&geben", false},
             {"Dokumentationanzeigen1", "Dokumentation anzeigen", true},
@@ -163,7 +163,7 @@ private Q_SLOTS:
             QCOMPARE(action->isEnabled(), item.enabled);
         }
         QCOMPARE(find<QPushButton>(QStringLiteral("BitBtn4"))->text(), QStringLiteral("Tipps &berechnen"));
-        QVERIFY(!find<QPushButton>(QStringLiteral("BitBtn8"))->isEnabled());
+        QVERIFY(find<QPushButton>(QStringLiteral("BitBtn8"))->isEnabled());
         QVERIFY(find<QCheckBox>(QStringLiteral("CheckBox16"))->isHidden());
         QVERIFY(find<QCheckBox>(QStringLiteral("CheckBox16"))->isChecked());
         QVERIFY(find<QPushButton>(QStringLiteral("Button7"))->isHidden());

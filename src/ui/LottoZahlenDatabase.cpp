@@ -1,0 +1,133 @@
+// The main window's side of the history: the draw update, entry and deletion by hand, and the
+// hidden rebuild, text import and upload.
+#include "ui/LottoZahlen.h"
+
+#include "app/WebClient.h"
+#include "draws/DrawEntry.h"
+#include "draws/DrawRebuild.h"
+#include "draws/DrawUpdate.h"
+#include "ui/DatenbankPage.h"
+#include "ui/InternetPage.h"
+#include "ui/LoEingab.h"
+#include "ui/LottotippPage.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace numora::ui {
+
+void TForm1::connectDatabase()
+{
+    m_web = std::make_unique<WebClient>();
+    auto* menuUpdate = findChild<QAction*>(QStringLiteral("Aktualisieren1"));
+    for (QAbstractButton* b : {static_cast<QAbstractButton*>(m_datenbank->update),
+                               static_cast<QAbstractButton*>(m_lottotipp->update)}) {
+        connect(b, &QAbstractButton::clicked, this, &TForm1::updateDraws);
+    }
+    connect(menuUpdate, &QAction::triggered, this, &TForm1::updateDraws);
+    connect(m_datenbank->stopUpdate, &QPushButton::clicked, this, [this] {
+        m_updateStop = true;
+        m_datenbank->stopUpdate->hide();
+    });
+
+    connect(m_datenbank->enter, &QPushButton::clicked, this, &TForm1::enterDraw);
+    connect(m_datenbank->remove, &QPushButton::clicked, this, [this] {
+        setBusy(true);
+        const Status deleted = DrawEntry::deleteShown(m_state);
+        setBusy(false);
+        showDraw();
+        showSheet();
+        if (!deleted)
+            m_hooks.showError(deleted.error().message);
+    });
+
+    connect(m_datenbank->rebuild, &QPushButton::clicked, this, [this] {
+        const QList<QWidget*> maintenance{m_datenbank->update, m_datenbank->textImport, m_datenbank->rebuild};
+        for (QWidget* w : maintenance)
+            w->setEnabled(false);
+        syncInternetFields();
+        const auto rebuilt = DrawRebuild::rebuild(m_state, *m_web);
+        for (QWidget* w : maintenance)
+            w->setEnabled(true);
+        if (!rebuilt)
+            m_hooks.showError(rebuilt.error().message);
+    });
+    connect(m_datenbank->textImport, &QPushButton::clicked, this, [this] {
+        if (const Status imported = DrawRebuild::textImport(m_state); !imported)
+            m_hooks.showError(imported.error().message);
+    });
+    connect(m_datenbank->exportText, &QPushButton::clicked, this, [this] {
+        syncInternetFields();
+        if (const Status sent = DrawUpdate::uploadAll(m_state, *m_web); !sent)
+            m_hooks.showError(sent.error().message);
+    });
+
+    m_internet->url->setText(m_state.hosts.services);
+    for (QLineEdit* field : {m_internet->proxyHost, m_internet->proxyPort, m_internet->url})
+        connect(field, &QLineEdit::textChanged, this, [this] { syncInternetFields(); });
+}
+
+void TForm1::syncInternetFields()
+{
+    m_state.proxyHost = m_internet->proxyHost->text();
+    m_state.proxyPort = m_internet->proxyPort->text();
+    if (!m_internet->url->text().trimmed().isEmpty())
+        m_state.hosts.services = m_internet->url->text().trimmed();
+}
+
+void TForm1::updateDraws()
+{
+    if (m_updating)
+        return;
+    m_updating = true;
+    m_updateStop = false;
+    m_datenbank->update->setEnabled(false);
+    m_lottotipp->update->setEnabled(false);
+    m_datenbank->stopUpdate->show();
+    syncInternetFields();
+    const auto outcome = DrawUpdate::run(m_state, *m_web, [this] { return m_updateStop; });
+    m_datenbank->update->setEnabled(true);
+    m_lottotipp->update->setEnabled(true);
+    m_datenbank->stopUpdate->hide();
+    m_updating = false;
+    flushStatus();
+    showDraw();
+    showSheet();
+    if (!outcome)
+        m_hooks.showError(outcome.error().message);
+    if (m_closeAfterRun)
+        close();
+}
+
+void TForm1::enterDraw()
+{
+    const auto reference = DrawEntry::referenceRecord(m_state);
+    if (!reference) {
+        m_hooks.showError(reference.error().message);
+        return;
+    }
+    TForm3 dialog(this);
+    dialog.fill(*reference);
+    Status stored = Done{};
+    if (dialog.exec() == QDialog::Accepted) {
+        const auto record = dialog.record();
+        stored = record ? DrawEntry::store(m_state, *record) : Status(record.error());
+    }
+    const Status shown = DrawEntry::finish(m_state, reference->Datum);
+    showDraw();
+    showSheet();
+    if (!stored)
+        m_hooks.showError(stored.error().message);
+    else if (!shown)
+        m_hooks.showError(shown.error().message);
+}
+
+void TForm1::setStatusPanel0(const QString& text) { m_panel0->setText(text); }
+
+void TForm1::drawChanged() { showDraw(); }
+
+} // namespace numora::ui

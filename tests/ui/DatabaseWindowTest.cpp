@@ -1,0 +1,146 @@
+// The history from the window: the update from the services stand-in with its stop button, and
+// entering and deleting a draw by hand.
+#include "draws/DrawCsv.h"
+#include "draws/DrawFile.h"
+#include "support/ServicesProcess.h"
+#include "ui/LoEingab.h"
+#include "ui/LottoZahlen.h"
+
+#include <QApplication>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <memory>
+
+using namespace numora;
+using numora::test::ServicesProcess;
+using numora::ui::TForm1;
+
+class DatabaseWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<TForm1> m_window;
+
+    template <typename T>
+    T* find(const QString& name)
+    {
+        auto* widget = m_window->findChild<T*>(name);
+        if (!widget)
+            qFatal("no widget %s", qPrintable(name));
+        return widget;
+    }
+
+    QString drawPath() const { return m_dir.filePath(QStringLiteral("ZahlenTr.dat")); }
+
+    std::vector<TZiehung> history(const QString& csv)
+    {
+        QFile file(csv);
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return DrawCsv::parse(file.readAll()).value();
+    }
+
+    void startWindow(QDate today)
+    {
+        m_window = std::make_unique<TForm1>(m_dir.path());
+        m_window->state().today = [today] { return today; };
+        m_window->show();
+        QApplication::setActiveWindow(m_window.get());
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+
+    void cleanup() { m_window.reset(); }
+
+    void updateBringsTheHistoryUpToDate()
+    {
+        const QString csv = QStringLiteral(NUMORA_SOURCE_DIR "/data/sayisal_loto.csv");
+        std::vector<TZiehung> all = history(csv);
+        QVERIFY(all.size() == 1267);
+        // The file ends five draws early; the update fetches them.
+        const std::vector<TZiehung> old(all.begin(), all.end() - 5);
+        QVERIFY(DrawFile(drawPath()).replaceAll(old).ok());
+        // Slow answers, so that the window pumps while the update runs.
+        ServicesProcess services({QStringLiteral("--draws"), csv, QStringLiteral("--delay"), QStringLiteral("20:/zahlen/*")});
+        QVERIFY(services.isRunning());
+
+        startWindow(QDate(2019, 11, 2));
+        find<QLineEdit>(QStringLiteral("URLEdit"))->setText(services.baseUrl());
+        auto* stop = find<QPushButton>(QStringLiteral("StopButton"));
+        bool stopShown = false;
+        QTimer::singleShot(0, [&] { stopShown = !stop->isHidden(); });
+        QTest::mouseClick(find<QPushButton>(QStringLiteral("BitBtn1")), Qt::LeftButton);
+        QVERIFY(stopShown);
+        QVERIFY(stop->isHidden());
+        QVERIFY(find<QPushButton>(QStringLiteral("BitBtn1"))->isEnabled());
+        QCOMPARE(DrawFile(drawPath()).readAll()->size(), all.size());
+        QCOMPARE(find<QLabel>(QStringLiteral("Label35"))->text(), QStringLiteral("Sa 02.11.19    6  29  31  32  44  45"));
+        QCOMPARE(m_window->statusPanel(1)->text(), QStringLiteral("03.11.2019"));
+    }
+
+    void stopEndsTheUpdateAfterTheDayInProgress()
+    {
+        const QString csv = QStringLiteral(NUMORA_SOURCE_DIR "/data/sayisal_loto.csv");
+        QVERIFY(DrawFile(drawPath()).create().ok());
+        ServicesProcess services({QStringLiteral("--draws"), csv, QStringLiteral("--delay"), QStringLiteral("20:/zahlen/*")});
+        QVERIFY(services.isRunning());
+        startWindow(QDate(2019, 11, 2));
+        find<QLineEdit>(QStringLiteral("URLEdit"))->setText(services.baseUrl());
+        QTimer::singleShot(300, [this] { QTest::mouseClick(find<QPushButton>(QStringLiteral("StopButton")), Qt::LeftButton); });
+        QTest::mouseClick(find<QPushButton>(QStringLiteral("BitBtn1")), Qt::LeftButton);
+        const auto stored = DrawFile(drawPath()).readAll();
+        QVERIFY(stored.ok());
+        QVERIFY(stored->size() < 1267);
+        // What arrived is whole and in order: a prefix of the real history.
+        const std::vector<TZiehung> all = history(csv);
+        for (std::size_t i = 0; i < stored->size(); ++i)
+            QCOMPARE((*stored)[i].toBytes(), all[i].toBytes());
+    }
+
+    void enterAndDeleteADraw()
+    {
+        const QString csv = QStringLiteral(NUMORA_SOURCE_DIR "/data/sayisal_loto.csv");
+        QVERIFY(DrawFile(drawPath()).replaceAll(history(csv)).ok());
+        startWindow(QDate(2019, 11, 2));
+
+        // A new draw after the newest one, typed in any order.
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<ui::TForm3*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Zahlen der Ziehung eingeben"));
+            QCOMPARE(dialog->date->date(), QDate(2019, 11, 2));
+            dialog->date->setDate(QDate(2019, 11, 6));
+            const int numbers[] = {45, 3, 19, 8, 33, 27};
+            for (int i = 0; i < 6; ++i)
+                dialog->upDowns[std::size_t(i)]->setValue(numbers[i]);
+            dialog->accept();
+        });
+        QTest::mouseClick(find<QPushButton>(QStringLiteral("BitBtn8")), Qt::LeftButton);
+        auto stored = DrawFile(drawPath()).readAll();
+        QCOMPARE(stored->size(), std::size_t(1268));
+        const TZiehung& added = stored->back();
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(added.Zahlen), 6), QByteArray("\x03\x08\x13\x1b\x21\x2d", 6));
+        // The browser stays on the draw it showed; the next one is the new draw.
+        QCOMPARE(find<QLabel>(QStringLiteral("Label35"))->text(), QStringLiteral("Sa 02.11.19    6  29  31  32  44  45"));
+        QTest::mouseClick(find<QToolButton>(QStringLiteral("SpeedButton7")), Qt::LeftButton);
+        QCOMPARE(find<QLabel>(QStringLiteral("Label35"))->text(), QStringLiteral("Mi 06.11.19    3  8  19  27  33  45"));
+
+        QTest::mouseClick(find<QPushButton>(QStringLiteral("BitBtn6")), Qt::LeftButton);
+        QCOMPARE(DrawFile(drawPath()).readAll()->size(), std::size_t(1267));
+        QCOMPARE(find<QLabel>(QStringLiteral("Label35"))->text(), QStringLiteral("Sa 02.11.19    6  29  31  32  44  45"));
+    }
+};
+
+QTEST_MAIN(DatabaseWindowTest)
+#include "DatabaseWindowTest.moc"
