@@ -127,8 +127,11 @@ Status NumberSelection::loadWeightList(const QByteArray& bytes)
         const QString text = QString::fromUtf8(line).trimmed();
         if (!text.isEmpty()) {
             const auto value = parseInteger(text);
-            if (!value || *value < 0)
-                return Error{QStringLiteral("Zeile %1 der Werteliste ist keine ganze Zahl ab 0: \"%2\"").arg(i + 1).arg(text)};
+            if (!value || *value < 0 || *value > MaxWeight)
+                return Error{QStringLiteral("Zeile %1 der Werteliste ist keine ganze Zahl von 0 bis %2: \"%3\"")
+                                 .arg(i + 1)
+                                 .arg(MaxWeight)
+                                 .arg(text)};
         }
         weights[std::size_t(i)] = text;
     }

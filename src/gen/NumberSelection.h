@@ -57,8 +57,10 @@ public:
 
     // 49 lines with CR LF: the weight of a ticked box (an empty weight saved as "1"), else empty.
     QByteArray toWeightList();
-    // Refuses a file whose non-empty line is not an integer >= 0, naming the line; applies
-    // nothing then. Missing lines read as empty: the box is unticked with weight "1".
+    // Refuses a file whose non-empty line is not an integer 0..MaxWeight, naming the line;
+    // applies nothing then. Missing lines read as empty: the box is unticked with weight "1".
+    // The bound keeps the pool that "&Rechnen" builds from the weights within memory.
+    static constexpr int MaxWeight = 100000;
     Status loadWeightList(const QByteArray& bytes);
     static QString proposedFileName(const QDate& today);
 

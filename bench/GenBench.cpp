@@ -1,0 +1,141 @@
+// The history rules run once per candidate row that reaches them, so their cost bounds a run.
+// HistoryCheckLiteral opens, reads and compares as the history-hits check was first written:
+// the draw file in blocks of up to 1000 records, each draw of the window made current and
+// counted with the text-based Zettelcheck. HistoryCheck is the check the generator uses. Both
+// scan the whole real history for a row that wins nowhere. The Run* benchmarks give the
+// candidate rate of whole runs in the domain (no window).
+#include "app/ProgramState.h"
+#include "app/Random.h"
+#include "draws/DrawCsv.h"
+#include "eval/RowCheck.h"
+#include "gen/Generator.h"
+#include "gen/RowFilter.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <stdexcept>
+
+using namespace numora;
+
+namespace {
+
+struct History {
+    QTemporaryDir dir;
+    Random random{1};
+    ProgramState state;
+
+    History()
+    {
+        QFile csv(QStringLiteral(NUMORA_SOURCE_DIR "/data/sayisal_loto.csv"));
+        if (!csv.open(QIODevice::ReadOnly))
+            throw std::runtime_error("cannot open history CSV");
+        const auto records = DrawCsv::parse(csv.readAll());
+        state.programDir = dir.path() + QLatin1Char('/');
+        if (!records || !state.drawFile().replaceAll(*records))
+            throw std::runtime_error("cannot write history");
+        state.today = [] { return QDate(2026, 12, 10); };
+        state.chosenDate.value = state.todayDay();
+        state.random = &random;
+        state.sheet.setSheetReady(true);
+    }
+};
+
+// A row with fewer than five hits in every draw: the scan never stops early.
+const Row quietRow = {1, 2, 3, 4, 5, 6};
+
+bool literalHistoryHits(ProgramState& state, const std::array<QString, 6>& row)
+{
+    const double end = state.chosenDate.value;
+    const double start = state.startDate.value;
+    const int threshold = state.params.upDown(6);
+    state.endDateField = end;
+    state.startDateField = start;
+    state.chart.begin();
+    const HistoryFilter weekdays = state.historyFilter();
+    QFile file(state.drawFilePath());
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error("cannot open the draw file");
+    constexpr qint64 BlockRecords = 1000;
+    std::vector<char> block(std::size_t(BlockRecords * TZiehung::Size));
+    for (;;) {
+        const qint64 read = file.read(block.data(), qint64(block.size()));
+        if (read <= 0)
+            break;
+        for (qint64 i = 0; i + qint64(TZiehung::Size) <= read; i += qint64(TZiehung::Size)) {
+            const TZiehung record = TZiehung::fromBytes(reinterpret_cast<const std::uint8_t*>(block.data() + i));
+            if (!(start < record.Datum && record.Datum <= end) || !weekdays.passesWeekday(record.Datum))
+                continue;
+            state.currentDraw.take(record);
+            state.checkResult = Zettelcheck(row, state.currentDraw);
+            if (state.checkResult.hitCount >= threshold) {
+                file.close();
+                return false;
+            }
+        }
+    }
+    file.close();
+    return true;
+}
+
+void HistoryCheckLiteral(benchmark::State& s)
+{
+    History h;
+    std::array<QString, 6> texts;
+    for (int i = 0; i < 6; ++i)
+        texts[std::size_t(i)] = QString::number(quietRow[std::size_t(i)]);
+    if (!literalHistoryHits(h.state, texts))
+        throw std::runtime_error("the row wins somewhere: no full scan");
+    for (auto _ : s)
+        benchmark::DoNotOptimize(literalHistoryHits(h.state, texts));
+}
+BENCHMARK(HistoryCheckLiteral)->Unit(benchmark::kMicrosecond);
+
+void HistoryCheck(benchmark::State& s)
+{
+    History h;
+    const auto first = RowFilter::historyHits(h.state, quietRow);
+    if (!first || !*first)
+        throw std::runtime_error("the row wins somewhere: no full scan");
+    for (auto _ : s)
+        benchmark::DoNotOptimize(RowFilter::historyHits(h.state, quietRow));
+}
+BENCHMARK(HistoryCheck)->Unit(benchmark::kMicrosecond);
+
+// One whole run per iteration; the rate counts candidate rows.
+void runs(benchmark::State& s, History& h, std::uint32_t seed)
+{
+    std::int64_t candidates = 0;
+    for (auto _ : s) {
+        h.random.setState(seed);
+        const auto result = Generator::generate(h.state);
+        if (!result)
+            throw std::runtime_error(result.error().message.toStdString());
+        candidates += result->candidates;
+    }
+    s.SetItemsProcessed(candidates);
+    s.counters["candidates/run"] = benchmark::Counter(double(candidates) / double(s.iterations()));
+}
+
+void RunUnsatisfiable(benchmark::State& s)
+{
+    // Digit sum 21..21 allows 1 2 3 4 5 6 only, which three in a row forbids: 100 000 rejects.
+    History h;
+    h.state.params.setUpDown(1, 21);
+    h.state.params.setUpDown(2, 21);
+    h.state.params.setCheckBox(18, true);
+    h.state.params.setUpDown(7, 100);
+    runs(s, h, 1);
+}
+BENCHMARK(RunUnsatisfiable)->Unit(benchmark::kMillisecond);
+
+void RunDefaults(benchmark::State& s)
+{
+    History h;
+    runs(s, h, 4711);
+}
+BENCHMARK(RunDefaults)->Unit(benchmark::kMillisecond);
+
+} // namespace
