@@ -160,6 +160,9 @@ Expected<bool> rebuild(ProgramState& state, WebClient& client)
             return Error{answer.error};
         if (answer.status != 200)
             return Error{QStringLiteral("HTTP/1.1 %1 %2").arg(answer.status).arg(answer.statusText)};
+        // Only a real page may end the rebuild; a broken answer would cut the history short.
+        if (answer.body.contains('\0') || !answer.body.toLower().contains("<html"))
+            return Error{QStringLiteral("Seite %1 der Ergebnisse ist keine HTML-Seite").arg(page)};
         auto draws = parsePage(QString::fromUtf8(answer.body));
         if (!draws)
             return draws.error();

@@ -8,6 +8,8 @@
 
 #include <QStringList>
 
+#include <vector>
+
 namespace numora::DrawUpdate {
 
 namespace {
@@ -106,7 +108,20 @@ Expected<Outcome> run(ProgramState& state, WebClient& client, const std::functio
         else if (answer.status > 200)
             hooks.setStatusPanel0(QStringLiteral("Failed : %1 %2").arg(answer.status).arg(answer.statusText));
         if (answer.status == 200) {
-            int added = 0;
+            // A day's draws go to the file in one write: a crash between two of them would
+            // otherwise keep the first and lose the rest for good, since the next update starts
+            // after the newest stored day.
+            std::vector<TZiehung> dayDraws;
+            auto store = [&]() -> Status {
+                if (dayDraws.empty())
+                    return Done{};
+                if (auto s = file.append(dayDraws); !s)
+                    return s;
+                outcome.draws += int(dayDraws.size());
+                if (onDay)
+                    onDay(day, int(dayDraws.size()));
+                return Done{};
+            };
             const QStringList lines = QString::fromUtf8(answer.body).split(QLatin1Char('\n'));
             for (QString line : lines) {
                 if (line.endsWith(QLatin1Char('\r')))
@@ -117,8 +132,8 @@ Expected<Outcome> run(ProgramState& state, WebClient& client, const std::functio
                 const ParsedLine parsed = parseLine(line);
                 if (!parsed.numbers) {
                     outcome.unreadableLine = parsed.rest;
-                    if (added > 0 && onDay)
-                        onDay(day, added);
+                    if (auto s = store(); !s)
+                        return s.error();
                     hooks.showMessage(parsed.rest);
                     return finish();
                 }
@@ -134,13 +149,10 @@ Expected<Outcome> run(ProgramState& state, WebClient& client, const std::functio
                     sum += n;
                 state.sumLabel = QStringLiteral("QS: ") + QString::number(sum);
                 hooks.drawChanged();
-                if (auto s = file.append({&record, 1}); !s)
-                    return s.error();
-                ++added;
-                ++outcome.draws;
+                dayDraws.push_back(record);
             }
-            if (added > 0 && onDay)
-                onDay(day, added);
+            if (auto s = store(); !s)
+                return s.error();
         }
         state.chosenDate.setDate(day + 1);
         hooks.setStatusText(DayDate::formatShortDate(state.chosenDate.value));

@@ -16,7 +16,8 @@ struct ProgramState;
 class WebClient;
 
 // Brings the history up to date from the update service: one request per calendar day from the
-// day after the newest stored draw up to today; every draw line of an answer is appended at once.
+// day after the newest stored draw up to today; the draws of a day are appended together as soon
+// as its answer is read.
 namespace DrawUpdate {
 
 struct Outcome {
