@@ -222,16 +222,29 @@ std::optional<QString> prepareGeneration(ProgramState& state, const QString& dir
     return std::nullopt;
 }
 
+// The state of pool and generate, with the random state set to the seed right before the run.
+struct GenerationCommand {
+    explicit GenerationCommand(QTextStream& err) : hooks(err) { state.hooks = &hooks; }
+
+    std::optional<QString> prepare(const QString& dir, QStringList& args)
+    {
+        GenerationOptions generation;
+        if (auto problem = prepareGeneration(state, dir, args, generation))
+            return problem;
+        state.random->setState(static_cast<std::uint32_t>(*generation.seed));
+        return std::nullopt;
+    }
+
+    StderrHooks hooks;
+    ProgramState state;
+};
+
 int pool(const QString& dir, QStringList args, QTextStream& out, QTextStream& err)
 {
-    StderrHooks hooks(err);
-    ProgramState state;
-    state.hooks = &hooks;
-    GenerationOptions generation;
-    if (auto problem = prepareGeneration(state, dir, args, generation))
+    GenerationCommand command(err);
+    if (auto problem = command.prepare(dir, args))
         return fail(err, *problem);
-    state.random->setState(static_cast<std::uint32_t>(*generation.seed));
-    const auto built = Generator::buildPool(state);
+    const auto built = Generator::buildPool(command.state);
     if (!built)
         return fail(err, built.error().message);
     QStringList entries;
@@ -244,13 +257,10 @@ int pool(const QString& dir, QStringList args, QTextStream& out, QTextStream& er
 
 int generate(const QString& dir, QStringList args, QTextStream& out, QTextStream& err)
 {
-    StderrHooks hooks(err);
-    ProgramState state;
-    state.hooks = &hooks;
-    GenerationOptions generation;
-    if (auto problem = prepareGeneration(state, dir, args, generation))
+    GenerationCommand command(err);
+    if (auto problem = command.prepare(dir, args))
         return fail(err, *problem);
-    state.random->setState(static_cast<std::uint32_t>(*generation.seed));
+    ProgramState& state = command.state;
     const auto result = Generator::generate(state);
     if (!result)
         return fail(err, result.error().message);

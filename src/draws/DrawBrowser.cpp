@@ -31,6 +31,13 @@ void DrawBrowser::makeCurrent(ProgramState& state, const TZiehung& record, bool 
     state.sumLabel = QStringLiteral("QS: ") + QString::number(sum);
 }
 
+void DrawBrowser::showWritten(ProgramState& state, const TZiehung& record)
+{
+    makeCurrent(state, record, true);
+    state.drawLineCopy = state.drawLine;
+    state.hooks->drawChanged();
+}
+
 Status DrawBrowser::showChosenDate(ProgramState& state)
 {
     const DrawFile file = state.drawFile();

@@ -24,10 +24,13 @@ public:
 
     // Date, a separator of two or three blanks, then two blanks before each number.
     static QString drawLine(const TZiehung& record, bool wideSeparator);
+    // The record becomes the current draw with its draw line and "QS: " label.
+    static void makeCurrent(ProgramState& state, const TZiehung& record, bool wideSeparator);
+    // The draw an update or rebuild is writing, shown on both tabs with the wide separator.
+    static void showWritten(ProgramState& state, const TZiehung& record);
 
 private:
     static Status step(ProgramState& state, int delta);
-    static void makeCurrent(ProgramState& state, const TZiehung& record, bool wideSeparator);
 };
 
 } // namespace numora

@@ -169,14 +169,7 @@ Expected<bool> rebuild(ProgramState& state, WebClient& client)
         if (draws->empty())
             break;
         for (const TZiehung& d : *draws) {
-            state.currentDraw.take(d);
-            state.drawLine = DrawBrowser::drawLine(d, true);
-            state.drawLineCopy = state.drawLine;
-            int sum = 0;
-            for (std::uint8_t n : d.Zahlen)
-                sum += n;
-            state.sumLabel = QStringLiteral("QS: ") + QString::number(sum);
-            state.hooks->drawChanged();
+            DrawBrowser::showWritten(state, d);
             history.push_back(d);
         }
     }

@@ -141,14 +141,7 @@ Expected<Outcome> run(ProgramState& state, WebClient& client, const std::functio
                 record.Datum = day;
                 for (int i = 0; i < 6; ++i)
                     record.Zahlen[i] = (*parsed.numbers)[std::size_t(i)];
-                state.currentDraw.take(record);
-                state.drawLine = DrawBrowser::drawLine(record, true);
-                state.drawLineCopy = state.drawLine;
-                int sum = 0;
-                for (std::uint8_t n : record.Zahlen)
-                    sum += n;
-                state.sumLabel = QStringLiteral("QS: ") + QString::number(sum);
-                hooks.drawChanged();
+                DrawBrowser::showWritten(state, record);
                 dayDraws.push_back(record);
             }
             if (auto s = store(); !s)
