@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QBarCategoryAxis>
+#include <QCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QContextMenuEvent>
@@ -23,8 +24,8 @@ namespace numora::ui {
 namespace {
 const QColor primeRed(255, 0, 0);
 const QColor seriesGreen(0, 128, 0);
-// With more bars than this the category labels would overlap; hovering tells the value instead.
-constexpr int maxLabelledBars = 60;
+// With more bars than this a label under every bar would be cut short.
+constexpr std::size_t maxLabelledBars = 25;
 } // namespace
 
 MainChart::MainChart(QWidget* parent) : QChartView(new QChart, parent)
@@ -42,17 +43,23 @@ MainChart::MainChart(QWidget* parent) : QChartView(new QChart, parent)
     c->addSeries(m_series1);
     c->addSeries(m_series2);
     m_bottom = new QBarCategoryAxis(c);
+    m_bottom->setVisible(false);
+    // The numbers under the bars; with many bars only every fifth, so none is cut short.
+    m_labels = new QCategoryAxis(c);
+    m_labels->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    m_labels->setGridLineVisible(false);
     m_value = new QValueAxis(c);
     m_value->setLabelFormat(QStringLiteral("%d"));
     c->addAxis(m_bottom, Qt::AlignBottom);
+    c->addAxis(m_labels, Qt::AlignBottom);
     c->addAxis(m_value, Qt::AlignLeft);
     for (QAbstractSeries* s : {static_cast<QAbstractSeries*>(m_series1), static_cast<QAbstractSeries*>(m_series2)}) {
         s->attachAxis(m_bottom);
+        s->attachAxis(m_labels);
         s->attachAxis(m_value);
     }
     connect(m_series2, &QStackedBarSeries::hovered, this,
             [this](bool status, int index, QBarSet*) { onHovered(status, index); });
-    setToolTip(QStringLiteral("Rechte Maustaste: Diagramm speichern"));
 }
 
 void MainChart::show(const ResultSeries& series)
@@ -85,8 +92,19 @@ void MainChart::show(const ResultSeries& series)
     m_series2->append(red);
     m_series2->append(green);
     m_bottom->append(categories);
-    m_bottom->setLabelsVisible(categories.size() <= maxLabelledBars);
     m_bottom->setTitleText(series.title);
+    for (const QString& label : m_labels->categoriesLabels())
+        m_labels->remove(label);
+    m_labels->setRange(-0.5, std::max<qreal>(0.5, qreal(m_shown.size()) - 0.5));
+    const bool every = m_shown.size() <= maxLabelledBars;
+    for (std::size_t i = 0; i < m_shown.size(); ++i) {
+        const int x = m_shown[i].first;
+        if (every || x % 5 == 0)
+            m_labels->append(QString::number(x), qreal(i));
+    }
+    // The axis title is rich text; its blanks are part of the title and must not collapse.
+    m_labels->setTitleText(series.title.toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;")));
+    m_title = series.title;
 
     if (series.range.automatic) {
         m_value->setRange(low, std::max(high, low + 1));
@@ -117,7 +135,7 @@ bool MainChart::saveTo(const QString& path)
         generator.setFileName(path);
         generator.setSize(size());
         generator.setViewBox(rect());
-        generator.setTitle(m_bottom->titleText());
+        generator.setTitle(m_title);
         QPainter painter;
         if (!painter.begin(&generator))
             return false;

@@ -5,6 +5,7 @@
 class QBarCategoryAxis;
 class QBarSeries;
 class QBarSet;
+class QCategoryAxis;
 class QStackedBarSeries;
 class QValueAxis;
 
@@ -30,6 +31,8 @@ public:
     QStackedBarSeries* series2() const { return m_series2; }
     QBarCategoryAxis* bottomAxis() const { return m_bottom; }
     QValueAxis* valueAxis() const { return m_value; }
+    // The title under the bottom axis, as the statistic wrote it.
+    const QString& title() const { return m_title; }
 
 Q_SIGNALS:
     // "X: Y" of the bar under the mouse; empty when the mouse leaves it.
@@ -44,8 +47,10 @@ private:
     QBarSeries* m_series1 = nullptr;
     QStackedBarSeries* m_series2 = nullptr;
     QBarCategoryAxis* m_bottom = nullptr;
+    QCategoryAxis* m_labels = nullptr;
     QValueAxis* m_value = nullptr;
     std::vector<std::pair<int, int>> m_shown; // X and Y per bar
+    QString m_title;
 };
 
 } // namespace numora::ui
