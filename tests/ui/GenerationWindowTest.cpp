@@ -7,6 +7,7 @@
 #include "ui/Zahlenwahl.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -148,6 +149,47 @@ private Q_SLOTS:
         });
         QTest::mouseClick(find<QToolButton>(QStringLiteral("Tipp3Edit")), Qt::LeftButton);
         QCOMPARE(rowTexts(13), (QStringList{"2", "9", "17", "21", "33", "40"}));
+    }
+
+    void poolDialogDecidesTheRun()
+    {
+        find<QCheckBox>(QStringLiteral("CheckBox20"))->setChecked(true);
+        auto* calculate = find<QPushButton>(QStringLiteral("BitBtn4"));
+        // Abort: no row is drawn and the button is back.
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<ui::TForm6*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QVERIFY(dialog->findChild<QPushButton*>(QStringLiteral("BitBtn4"))->isVisible());
+            dialog->findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
+        });
+        QTest::mouseClick(calculate, Qt::LeftButton);
+        QCOMPARE(rowTexts(1), QStringList(6, QString()));
+        QCOMPARE(calculate->text(), QStringLiteral("Tipps &berechnen"));
+
+        // "Rechnen" with only the numbers 1..8 ticked: every row is drawn from them.
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<ui::TForm6*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            for (int n = 9; n <= 49; ++n)
+                if (dialog->numberBox(n)->isChecked())
+                    QTest::mouseClick(dialog->numberBox(n), Qt::LeftButton);
+            for (int n = 1; n <= 8; ++n)
+                if (!dialog->numberBox(n)->isChecked())
+                    QTest::mouseClick(dialog->numberBox(n), Qt::LeftButton);
+            dialog->findChild<QPushButton*>(QStringLiteral("BitBtn4"))->click();
+        });
+        find<QSpinBox>(QStringLiteral("UpDown8"))->setValue(1);
+        // Neither the last draws nor the digit sum may rule out every row of 1..8.
+        find<QCheckBox>(QStringLiteral("CheckBox4"))->setChecked(false);
+        find<QCheckBox>(QStringLiteral("CheckBox5"))->setChecked(false);
+        find<QCheckBox>(QStringLiteral("CheckBox23"))->setChecked(false);
+        find<QCheckBox>(QStringLiteral("CheckBox18"))->setChecked(false);
+        find<QSpinBox>(QStringLiteral("UpDown1"))->setValue(21);
+        QTest::mouseClick(calculate, Qt::LeftButton);
+        const QStringList row = rowTexts(1);
+        QVERIFY2(!row.first().isEmpty(), qPrintable(m_window->statusPanel(1)->text()));
+        for (const QString& n : row)
+            QVERIFY(n.toInt() >= 1 && n.toInt() <= 8);
     }
 
     void closingDuringARunEndsItFirst()
