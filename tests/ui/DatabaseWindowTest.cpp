@@ -5,6 +5,7 @@
 #include "support/ServicesProcess.h"
 #include "ui/LoEingab.h"
 #include "ui/LottoZahlen.h"
+#include "WindowFixture.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -23,23 +24,11 @@ using namespace numora;
 using numora::test::ServicesProcess;
 using numora::ui::TForm1;
 
-class DatabaseWindowTest : public QObject {
+class DatabaseWindowTest : public QObject, private numora::test::WindowFixture {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<TForm1> m_window;
 
-    template <typename T>
-    T* find(const QString& name)
-    {
-        auto* widget = m_window->findChild<T*>(name);
-        if (!widget)
-            qFatal("no widget %s", qPrintable(name));
-        return widget;
-    }
-
-    QString drawPath() const { return m_dir.filePath(QStringLiteral("ZahlenTr.dat")); }
 
     std::vector<TZiehung> history(const QString& csv)
     {
@@ -49,14 +38,6 @@ private:
         return DrawCsv::parse(file.readAll()).value();
     }
 
-    void startWindow(QDate today)
-    {
-        m_window = std::make_unique<TForm1>(m_dir.path());
-        m_window->state().today = [today] { return today; };
-        m_window->show();
-        QApplication::setActiveWindow(m_window.get());
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    }
 
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }

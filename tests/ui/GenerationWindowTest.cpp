@@ -4,6 +4,7 @@
 #include "draws/DrawFile.h"
 #include "gen/Generator.h"
 #include "ui/LottoZahlen.h"
+#include "WindowFixture.h"
 #include "ui/Zahlenwahl.h"
 
 #include <QApplication>
@@ -23,21 +24,10 @@
 using namespace numora;
 using numora::ui::TForm1;
 
-class GenerationWindowTest : public QObject {
+class GenerationWindowTest : public QObject, private numora::test::WindowFixture {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<TForm1> m_window;
-
-    template <typename T>
-    T* find(const QString& name)
-    {
-        auto* widget = m_window->findChild<T*>(name);
-        if (!widget)
-            qFatal("no widget %s", qPrintable(name));
-        return widget;
-    }
 
     QStringList rowTexts(int firstField)
     {
@@ -69,14 +59,7 @@ private Q_SLOTS:
         QVERIFY(DrawFile(m_dir.filePath(QStringLiteral("ZahlenTr.dat"))).replaceAll(*records).ok());
     }
 
-    void init()
-    {
-        m_window = std::make_unique<TForm1>(m_dir.path());
-        m_window->state().today = [] { return QDate(2026, 12, 10); };
-        m_window->show();
-        QApplication::setActiveWindow(m_window.get());
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    }
+    void init() { startWindow(QDate(2026, 12, 10)); }
 
     void cleanup() { m_window.reset(); }
 

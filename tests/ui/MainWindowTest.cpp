@@ -2,6 +2,7 @@
 #include "app/DayDate.h"
 #include "draws/DrawFile.h"
 #include "ui/LottoZahlen.h"
+#include "WindowFixture.h"
 #include "ui/MainChart.h"
 
 #include <QBarCategoryAxis>
@@ -56,21 +57,10 @@ void answerNextMessageBox(QMessageBox::StandardButton button, QString* text = nu
 
 } // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public QObject, private numora::test::WindowFixture {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<TForm1> m_window;
-
-    template <typename T>
-    T* find(const QString& name)
-    {
-        auto* widget = m_window->findChild<T*>(name);
-        if (!widget)
-            qFatal("no widget %s", qPrintable(name));
-        return widget;
-    }
 
     void writeHistory()
     {
@@ -80,15 +70,6 @@ private:
             draw(1996, 11, 30, {1, 2, 3, 4, 5, 6}),
         };
         QVERIFY(DrawFile(m_dir.filePath(QStringLiteral("ZahlenTr.dat"))).replaceAll(history).ok());
-    }
-
-    void startWindow()
-    {
-        m_window = std::make_unique<TForm1>(m_dir.path());
-        m_window->state().today = [] { return QDate(2026, 12, 10); };
-        m_window->show();
-        QApplication::setActiveWindow(m_window.get());
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
 
     void typeRow(int firstField, const QStringList& numbers)
@@ -116,7 +97,7 @@ private Q_SLOTS:
     {
         QFile::remove(m_dir.filePath(QStringLiteral("ZahlenTr.dat")));
         writeHistory();
-        startWindow();
+        startWindow(QDate(2026, 12, 10));
     }
 
     void cleanup() { m_window.reset(); }
@@ -293,7 +274,7 @@ private Q_SLOTS:
         QFile::remove(path);
         QString message;
         answerNextMessageBox(QMessageBox::Ok, &message);
-        startWindow();
+        startWindow(QDate(2026, 12, 10));
         QCOMPARE(message, QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein"));
         QVERIFY(QFileInfo::exists(path));
         QCOMPARE(QFileInfo(path).size(), 0);
