@@ -54,7 +54,8 @@ void WindowRun(benchmark::State& s)
         s.PauseTiming();
         ui::TForm1 window(programDir->path());
         window.show();
-        QTest::qWaitForWindowExposed(&window);
+        if (!QTest::qWaitForWindowExposed(&window))
+            s.SkipWithError("the window was not shown");
         window.findChild<QSpinBox*>(QStringLiteral("UpDown1"))->setValue(21);
         window.findChild<QSpinBox*>(QStringLiteral("UpDown2"))->setValue(21);
         window.findChild<QSpinBox*>(QStringLiteral("UpDown7"))->setValue(budgetThousands);
