@@ -4,15 +4,14 @@
 // counted with the text-based Zettelcheck. HistoryCheck is the check the generator uses. Both
 // scan the whole real history for a row that wins nowhere. The Run* benchmarks give the
 // candidate rate of whole runs in the domain (no window).
+#include "BenchHistory.h"
 #include "app/ProgramState.h"
 #include "app/Random.h"
-#include "draws/DrawCsv.h"
 #include "eval/RowCheck.h"
 #include "gen/Generator.h"
 #include "gen/RowFilter.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -22,22 +21,11 @@ using namespace numora;
 
 namespace {
 
-struct History {
-    QTemporaryDir dir;
+struct History : BenchHistory {
     Random random{1};
-    ProgramState state;
 
     History()
     {
-        QFile csv(QStringLiteral(NUMORA_SOURCE_DIR "/data/sayisal_loto.csv"));
-        if (!csv.open(QIODevice::ReadOnly))
-            throw std::runtime_error("cannot open history CSV");
-        const auto records = DrawCsv::parse(csv.readAll());
-        state.programDir = dir.path() + QLatin1Char('/');
-        if (!records || !state.drawFile().replaceAll(*records))
-            throw std::runtime_error("cannot write history");
-        state.today = [] { return QDate(2026, 12, 10); };
-        state.chosenDate.value = state.todayDay();
         state.random = &random;
         state.sheet.setSheetReady(true);
     }

@@ -1,13 +1,12 @@
 // What the window adds to a generation run: the same 1,000,000-candidate run (no row can pass)
 // once in the domain alone and once from the calculate button of a shown main window. Run it
 // on a real X server (xvfb-run) to include painting.
+#include "BenchHistory.h"
 #include "app/ProgramState.h"
-#include "draws/DrawCsv.h"
 #include "gen/Generator.h"
 #include "ui/LottoZahlen.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -78,14 +77,8 @@ BENCHMARK(WindowRun)->Unit(benchmark::kMillisecond)->Iterations(3);
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QTemporaryDir dir;
-    programDir = &dir;
-    QFile csv(QStringLiteral(NUMORA_SOURCE_DIR "/data/sayisal_loto.csv"));
-    if (!csv.open(QIODevice::ReadOnly))
-        return 1;
-    const auto records = DrawCsv::parse(csv.readAll());
-    if (!records || !DrawFile(dir.filePath(QStringLiteral("ZahlenTr.dat"))).replaceAll(*records))
-        return 1;
+    BenchHistory history;
+    programDir = &history.dir;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -32,6 +32,24 @@ int digitSum(const TZiehung& r)
     return sum;
 }
 
+// The standard history window from the pickers; the start always goes into the start-date field,
+// the end only for the statistics that keep it.
+HistoryFilter storeWindow(ProgramState& state, bool storeEnd)
+{
+    const HistoryFilter window = state.historyFilter();
+    state.startDateField = window.startDate;
+    if (storeEnd)
+        state.endDateField = window.endDate;
+    return window;
+}
+
+// "<what>     Ziehungen: N    <mean word>: mean digit sum", halves rounded to even.
+QString meanTitle(const Meldungen& m, int what, int meanWord, double n, double qsTotal)
+{
+    return m[what] + QStringLiteral("     ") + m[1] + QStringLiteral(": ") + QString::number(std::int64_t(n))
+        + QStringLiteral("    ") + m[meanWord] + QStringLiteral(": ") + QString::number(roundHalfEven(qsTotal / n));
+}
+
 // Positions 1..8 of the current draw take the record's numbers; its date stays.
 void loadNumbers(ProgramState& state, const TZiehung& r)
 {
@@ -75,11 +93,8 @@ Expected<StatisticRun> numberDistribution(ProgramState& state)
     for (int k = 1; k <= 49; ++k)
         chart.points.push_back({k, counts[std::size_t(k)], ResultSeries::primeColour(k)});
     chart.rangeOverPoints();
-    if (n > 0) {
-        const Meldungen& m = state.meldungen;
-        chart.title = m[0] + QStringLiteral("     ") + m[1] + QStringLiteral(": ") + QString::number(std::int64_t(n))
-            + QStringLiteral("    ") + m[2] + QStringLiteral(": ") + QString::number(roundHalfEven(qsTotal / n));
-    }
+    if (n > 0)
+        chart.title = meanTitle(state.meldungen, 0, 2, n, qsTotal);
     return StatisticRun{false};
 }
 
@@ -88,9 +103,7 @@ Expected<StatisticRun> overdueNumbers(ProgramState& state)
     auto records = state.drawFile().readAll();
     if (!records)
         return records.error();
-    const HistoryFilter window = state.historyFilter();
-    state.startDateField = window.startDate;
-    state.endDateField = window.endDate;
+    const HistoryFilter window = storeWindow(state, true);
 
     std::array<std::int32_t, 50> overdue;
     overdue.fill(1);
@@ -177,10 +190,7 @@ Expected<StatisticRun> groupings(ProgramState& state, int size)
     auto records = state.drawFile().readAll();
     if (!records)
         return records.error();
-    const HistoryFilter window = state.historyFilter();
-    state.startDateField = window.startDate;
-    if (size > 2)
-        state.endDateField = window.endDate;
+    const HistoryFilter window = storeWindow(state, size > 2);
 
     // A run counts when the six numbers hold all of k..k+size-1; the bonus number never counts.
     std::array<std::int32_t, 50> counts{};
@@ -234,9 +244,7 @@ Expected<StatisticRun> digitSums(ProgramState& state)
     auto records = state.drawFile().readAll();
     if (!records)
         return records.error();
-    const HistoryFilter window = state.historyFilter();
-    state.startDateField = window.startDate;
-    state.endDateField = window.endDate;
+    const HistoryFilter window = storeWindow(state, true);
 
     std::array<std::int32_t, 280> counts{};
     int smallest = 500;
@@ -262,9 +270,7 @@ Expected<StatisticRun> digitSums(ProgramState& state)
     if (n > 0) {
         for (int q = smallest; q <= largest; ++q)
             chart.points.push_back({q, counts[std::size_t(q)], PointColour::SeriesDefault});
-        const Meldungen& m = state.meldungen;
-        chart.title = m[13] + QStringLiteral("     ") + m[1] + QStringLiteral(": ") + QString::number(std::int64_t(n))
-            + QStringLiteral("    ") + m[14] + QStringLiteral(": ") + QString::number(roundHalfEven(qsTotal / n));
+        chart.title = meanTitle(state.meldungen, 13, 14, n, qsTotal);
     }
     return StatisticRun{false};
 }
@@ -274,8 +280,7 @@ Expected<StatisticRun> perDraw(ProgramState& state, DrawProperty property)
     auto records = state.drawFile().readAll();
     if (!records)
         return records.error();
-    const HistoryFilter window = state.historyFilter();
-    state.startDateField = window.startDate;
+    const HistoryFilter window = storeWindow(state, false);
 
     auto has = [property](int v) {
         switch (property) {
