@@ -4,6 +4,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-charts-dev qt6-multimedia-dev qt6-qpa-plugins qt6-svg-dev
+  libqt6opengl6-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libcurl4-openssl-dev libcpp-httplib-dev
   fonts-dejavu-core fonts-liberation
