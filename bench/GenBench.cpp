@@ -6,7 +6,7 @@
 // candidate rate of whole runs in the domain (no window).
 #include "BenchHistory.h"
 #include "app/ProgramState.h"
-#include "app/Random.h"
+#include "base/Random.h"
 #include "eval/RowCheck.h"
 #include "gen/Generator.h"
 #include "gen/RowFilter.h"

@@ -2,7 +2,7 @@
 // each over the real Sayisal Loto history (Arg 0) and the longer German history (Arg 1), with
 // the window open over the whole file and both weekday boxes checked.
 #include "BenchHistory.h"
-#include "app/DayDate.h"
+#include "base/DayDate.h"
 #include "app/ProgramState.h"
 #include "draws/DrawFile.h"
 #include "stats/Statistics.h"

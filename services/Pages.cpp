@@ -1,6 +1,6 @@
 #include "Pages.h"
 
-#include "app/DayDate.h"
+#include "base/DayDate.h"
 
 #include <algorithm>
 #include <array>

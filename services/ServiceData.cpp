@@ -1,6 +1,6 @@
 #include "ServiceData.h"
 
-#include "app/DayDate.h"
+#include "base/DayDate.h"
 #include "draws/DrawCsv.h"
 
 #include <QByteArray>

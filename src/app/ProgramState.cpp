@@ -1,6 +1,6 @@
 #include "app/ProgramState.h"
 
-#include "app/DayDate.h"
+#include "base/DayDate.h"
 
 namespace numora {
 

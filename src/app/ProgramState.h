@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/DatePicker.h"
+#include "base/DatePicker.h"
 #include "app/Meldungen.h"
-#include "app/Random.h"
+#include "base/Random.h"
 #include "app/UiHooks.h"
-#include "app/WebHosts.h"
+#include "base/WebHosts.h"
 #include "draws/CurrentDraw.h"
 #include "draws/DrawFile.h"
 #include "draws/HistoryCache.h"

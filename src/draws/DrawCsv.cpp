@@ -1,7 +1,7 @@
 #include "draws/DrawCsv.h"
 
-#include "app/DayDate.h"
-#include "app/Formatting.h"
+#include "base/DayDate.h"
+#include "base/Formatting.h"
 
 #include <QStringList>
 

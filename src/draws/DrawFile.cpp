@@ -1,6 +1,6 @@
 #include "draws/DrawFile.h"
 
-#include "app/DayDate.h"
+#include "base/DayDate.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -1,9 +1,9 @@
 #include "draws/DrawUpdate.h"
 
-#include "app/DayDate.h"
-#include "app/Formatting.h"
+#include "base/DayDate.h"
+#include "base/Formatting.h"
 #include "app/ProgramState.h"
-#include "app/WebClient.h"
+#include "base/WebClient.h"
 #include "draws/DrawBrowser.h"
 
 #include <QStringList>

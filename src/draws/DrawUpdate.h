@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Expected.h"
-#include "app/WebHosts.h"
+#include "base/Expected.h"
+#include "base/WebHosts.h"
 #include "draws/TZiehung.h"
 
 #include <QString>

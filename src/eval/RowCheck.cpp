@@ -1,6 +1,6 @@
 #include "eval/RowCheck.h"
 
-#include "app/Formatting.h"
+#include "base/Formatting.h"
 #include "app/ProgramState.h"
 
 #include <optional>

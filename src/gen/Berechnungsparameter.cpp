@@ -1,6 +1,6 @@
 #include "gen/Berechnungsparameter.h"
 
-#include "app/Formatting.h"
+#include "base/Formatting.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "gen/Generator.h"
 
-#include "app/Formatting.h"
+#include "base/Formatting.h"
 #include "app/ProgramState.h"
 #include "draws/DrawBrowser.h"
 #include "eval/RowCheck.h"

@@ -1,6 +1,6 @@
 #include "gen/LuckyNumber.h"
 
-#include "app/Formatting.h"
+#include "base/Formatting.h"
 #include "app/ProgramState.h"
 
 namespace numora::LuckyNumber {

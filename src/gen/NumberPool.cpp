@@ -1,6 +1,6 @@
 #include "gen/NumberPool.h"
 
-#include "app/Formatting.h"
+#include "base/Formatting.h"
 #include "app/ProgramState.h"
 #include "gen/NumberSelection.h"
 #include "stats/Statistics.h"

@@ -1,7 +1,7 @@
 #include "gen/NumberSelection.h"
 
-#include "app/Formatting.h"
-#include "app/Random.h"
+#include "base/Formatting.h"
+#include "base/Random.h"
 
 #include <QList>
 

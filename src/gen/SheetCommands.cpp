@@ -1,7 +1,7 @@
 #include "gen/SheetCommands.h"
 
 #include "app/ProgramState.h"
-#include "app/Formatting.h"
+#include "base/Formatting.h"
 #include "eval/RowCheck.h"
 #include "gen/NumberSelection.h"
 

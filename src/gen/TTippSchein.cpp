@@ -1,6 +1,6 @@
 #include "gen/TTippSchein.h"
 
-#include "app/Formatting.h"
+#include "base/Formatting.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "stats/Statistics.h"
 
-#include "app/DayDate.h"
-#include "app/Formatting.h"
+#include "base/DayDate.h"
+#include "base/Formatting.h"
 #include "app/ProgramState.h"
 #include "eval/RowCheck.h"
 

@@ -1,7 +1,7 @@
 #include "ui/LoEingab.h"
 
-#include "app/DayDate.h"
-#include "app/Formatting.h"
+#include "base/DayDate.h"
+#include "base/Formatting.h"
 #include "ui/WidgetFactory.h"
 
 #include <QDateEdit>

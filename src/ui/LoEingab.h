@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Expected.h"
+#include "base/Expected.h"
 #include "draws/TZiehung.h"
 
 #include <QDialog>

@@ -1,7 +1,7 @@
 #include "ui/LottoZahlen.h"
 
-#include "app/DayDate.h"
-#include "app/WebClient.h"
+#include "base/DayDate.h"
+#include "base/WebClient.h"
 #include "app/Links.h"
 #include "draws/DrawBrowser.h"
 #include "eval/RowCheck.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/CommandLine.h"
-#include "app/Expected.h"
+#include "base/Expected.h"
 #include "app/ProgramState.h"
 #include "stats/Statistics.h"
 #include "ui/WindowHooks.h"

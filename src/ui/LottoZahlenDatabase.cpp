@@ -2,7 +2,7 @@
 // hidden rebuild, text import and upload.
 #include "ui/LottoZahlen.h"
 
-#include "app/WebClient.h"
+#include "base/WebClient.h"
 #include "draws/DrawEntry.h"
 #include "draws/DrawRebuild.h"
 #include "draws/DrawUpdate.h"

@@ -1,6 +1,6 @@
 #include "ui/Zahlenwahl.h"
 
-#include "app/Random.h"
+#include "base/Random.h"
 #include "gen/NumberSelection.h"
 #include "ui/FileDialogs.h"
 #include "ui/WidgetFactory.h"

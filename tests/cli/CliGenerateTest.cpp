@@ -1,9 +1,9 @@
 // `pool` and `generate`: the same domain code as the window, on the real history.
 #include "cli/Cli.h"
 
-#include "app/DayDate.h"
+#include "base/DayDate.h"
 #include "app/ProgramState.h"
-#include "app/Random.h"
+#include "base/Random.h"
 #include "gen/Generator.h"
 
 #include "support/TestSupport.h"

@@ -1,6 +1,6 @@
 #include "draws/DrawBrowser.h"
 
-#include "app/Formatting.h"
+#include "base/Formatting.h"
 #include "app/ProgramState.h"
 #include "draws/DrawCsv.h"
 

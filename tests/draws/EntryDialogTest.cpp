@@ -3,7 +3,7 @@
 
 #include "ui/LoEingab.h"
 
-#include "app/DayDate.h"
+#include "base/DayDate.h"
 
 #include <QLineEdit>
 #include <QSpinBox>

@@ -1,6 +1,6 @@
 #include "draws/HistoryFilter.h"
 
-#include "app/DayDate.h"
+#include "base/DayDate.h"
 
 #include "support/TestSupport.h"
 

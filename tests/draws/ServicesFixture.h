@@ -3,10 +3,10 @@
 // A program directory with a draw file, the program's state bound to it, and a stand-in the test
 // starts with its own draws CSV.
 
-#include "app/DayDate.h"
+#include "base/DayDate.h"
 #include "app/ProgramState.h"
-#include "app/WebClient.h"
-#include "app/WebHosts.h"
+#include "base/WebClient.h"
+#include "base/WebHosts.h"
 #include "draws/DrawFile.h"
 
 #include "support/ServicesProcess.h"

@@ -4,9 +4,9 @@
 // "today" and chosen date, an own random source, and hooks that record what a run shows and
 // can answer its dialogs or act from inside its message pump.
 
-#include "app/DayDate.h"
+#include "base/DayDate.h"
 #include "app/ProgramState.h"
-#include "app/Random.h"
+#include "base/Random.h"
 #include "draws/DrawCsv.h"
 #include "gen/NumberSelection.h"
 #include "gen/RowFilter.h"

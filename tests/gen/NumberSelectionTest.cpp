@@ -1,6 +1,6 @@
 #include "gen/NumberSelection.h"
 
-#include "app/Random.h"
+#include "base/Random.h"
 
 #include "support/TestSupport.h"
 

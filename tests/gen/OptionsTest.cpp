@@ -1,7 +1,7 @@
 #include "gen/Berechnungsparameter.h"
 
 #include "app/ProgramState.h"
-#include "app/Random.h"
+#include "base/Random.h"
 #include "gen/LuckyNumber.h"
 
 #include "GenFixture.h"

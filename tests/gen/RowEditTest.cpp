@@ -1,7 +1,7 @@
 #include "gen/SheetCommands.h"
 
 #include "app/ProgramState.h"
-#include "app/Random.h"
+#include "base/Random.h"
 #include "gen/NumberSelection.h"
 
 #include "support/TestSupport.h"

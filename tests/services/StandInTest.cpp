@@ -1,7 +1,7 @@
 // numora-services as its callers see it: started as a process, asked over HTTP on 127.0.0.1.
 
-#include "app/WebClient.h"
-#include "app/WebHosts.h"
+#include "base/WebClient.h"
+#include "base/WebHosts.h"
 
 #include "support/ServicesProcess.h"
 #include "support/TestSupport.h"

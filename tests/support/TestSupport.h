@@ -2,7 +2,7 @@
 
 // Helpers shared by the domain tests: draw records, raw file access and a hooks fake.
 
-#include "app/DayDate.h"
+#include "base/DayDate.h"
 #include "app/UiHooks.h"
 #include "draws/TZiehung.h"
 

@@ -1,5 +1,5 @@
 // The main window against a small history in a temporary program directory.
-#include "app/DayDate.h"
+#include "base/DayDate.h"
 #include "draws/DrawFile.h"
 #include "ui/LottoZahlen.h"
 #include "WindowFixture.h"

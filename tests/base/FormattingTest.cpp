@@ -1,4 +1,4 @@
-#include "app/Formatting.h"
+#include "base/Formatting.h"
 
 #include "support/TestSupport.h"
 

@@ -1,4 +1,4 @@
-#include "app/DayDate.h"
+#include "base/DayDate.h"
 
 #include "support/TestSupport.h"
 

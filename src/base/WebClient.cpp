@@ -1,6 +1,6 @@
-#include "app/WebClient.h"
+#include "base/WebClient.h"
 
-#include "app/Formatting.h"
+#include "base/Formatting.h"
 
 #include <curl/curl.h>
 

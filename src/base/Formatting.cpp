@@ -1,4 +1,4 @@
-#include "app/Formatting.h"
+#include "base/Formatting.h"
 
 #include <cmath>
 #include <limits>

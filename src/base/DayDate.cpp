@@ -1,4 +1,4 @@
-#include "app/DayDate.h"
+#include "base/DayDate.h"
 
 #include <QLocale>
 #include <QRegularExpression>
