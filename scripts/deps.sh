@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs; quiet and quick when all are there.
+# scripts/check-deps.sh (the "deps" test) proves that the list is complete.
 set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
@@ -10,6 +11,11 @@ packages=(
   fonts-dejavu-core fonts-liberation
   xvfb xauth
 )
+# --list prints the list, one package a line, for the check that it is complete.
+if [[ ${1:-} == --list ]]; then
+  printf '%s\n' "${packages[@]}"
+  exit 0
+fi
 missing=()
 for p in "${packages[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
