@@ -1,5 +1,6 @@
 #include "app/ProgramState.h"
 
+#include "app/Links.h"
 #include "base/DayDate.h"
 
 namespace numora {
@@ -17,6 +18,8 @@ ProgramState::ProgramState()
 double ProgramState::pickerMinimum() { return DayDate::fromYmd(1996, 11, 15); }
 
 double ProgramState::designedStartDate() { return DayDate::fromYmd(1996, 11, 16); }
+
+QString ProgramState::designedUrlEdit() { return Links::makerHomePage(); }
 
 double ProgramState::todayDay() const { return DayDate::fromDate(today()); }
 

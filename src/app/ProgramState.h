@@ -2,6 +2,7 @@
 
 #include "base/DatePicker.h"
 #include "app/Meldungen.h"
+#include "app/StoredChoices.h"
 #include "base/Random.h"
 #include "app/UiHooks.h"
 #include "base/WebHosts.h"
@@ -66,12 +67,21 @@ struct ProgramState {
     WebHosts hosts;
     QString proxyHost;
     QString proxyPort = QStringLiteral("80");
+    // The hidden field URLEdit: the maker's home page.
+    QString urlEdit = designedUrlEdit();
+    // "Linkseite aktivieren" (CheckBox21): submission goes through a link page.
+    bool linkPage = false;
+    // Interface language 0..8 (German 0).
+    std::int32_t sprache = 0;
+    TicketChoices ticket;
+    PrintValues print;
     Meldungen meldungen;
     Random* random = &Random::global();
     UiHooks* hooks = &UiHooks::silent();
 
     static double pickerMinimum(); // 15.11.1996
     static double designedStartDate(); // 16.11.1996
+    static QString designedUrlEdit();
 
     QString drawFilePath() const { return programDir + drawFileName; }
     DrawFile drawFile() const { return DrawFile(drawFilePath()); }
