@@ -281,7 +281,7 @@ int generate(const QString& dir, QStringList args, QTextStream& out, QTextStream
 // update [--base URL] [--until D]: the window's draw update, one line per day that added draws.
 int update(const QString& dir, QStringList args, QTextStream& out, QTextStream& err)
 {
-    // An unreadable line ends the command with that line as its one error line.
+    // An unreadable line or a service that does not answer ends the command with one error line.
     UiHooks hooks;
     ProgramState state;
     state.hooks = &hooks;
@@ -314,6 +314,8 @@ int update(const QString& dir, QStringList args, QTextStream& out, QTextStream& 
     out.flush();
     if (outcome->unreadableLine)
         return fail(err, QStringLiteral("the service sent a line that is no draw: %1").arg(*outcome->unreadableLine));
+    if (outcome->unreachable)
+        return fail(err, *outcome->unreachable);
     return Cli::Ok;
 }
 
