@@ -50,7 +50,8 @@ InternetPage::InternetPage(QWidget* parent) : QWidget(parent)
         links.append(link);
         linkLayout->addWidget(link);
     }
-    linkPage = makeCheckBox(linkBox, QStringLiteral("CheckBox21"), QStringLiteral("Linkseite aktivieren"), false);
+    // Hidden until the online submission reads it.
+    linkPage = hidden(makeCheckBox(linkBox, QStringLiteral("CheckBox21"), QStringLiteral("Linkseite aktivieren"), false));
     linkLayout->addWidget(linkPage);
     root->addWidget(linkBox);
 
