@@ -32,12 +32,9 @@ int importCsv(const DrawFile& file, const QStringList& args, QTextStream& err)
 {
     if (args.size() != 1)
         return fail(err, QStringLiteral("import-csv takes one argument: the CSV file"));
-    QFile csv(args.first());
-    if (!csv.open(QIODevice::ReadOnly))
-        return fail(err, QStringLiteral("%1: %2").arg(args.first(), csv.errorString()));
-    const auto records = DrawCsv::parse(csv.readAll());
+    const auto records = DrawCsv::readFile(args.first());
     if (!records)
-        return fail(err, QStringLiteral("%1: %2").arg(args.first(), records.error().message));
+        return fail(err, records.error().message);
     const auto status = file.replaceAll(*records);
     if (!status)
         return fail(err, status.error().message);

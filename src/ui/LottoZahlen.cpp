@@ -125,6 +125,8 @@ void TForm1::buildMenu()
     exportItem->setVisible(false);
     sprache->addAction(exportItem);
 
+    buildCsvMenu();
+
     QMenu* hilfe = bar->addMenu(QStringLiteral("Hilfe"));
     hilfe->setObjectName(QStringLiteral("Hilfe1"));
     QAction* documentation = action(QStringLiteral("Dokumentationanzeigen1"), QStringLiteral("Dokumentation anzeigen"));
