@@ -38,6 +38,39 @@ bool isDayText(const std::string& text)
     return true;
 }
 
+int hexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// "\xHH" stands for the byte HH, so that a line can carry text in any encoding; "\\" for "\".
+std::optional<std::string> unescape(const std::string& text)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\') {
+            out += text[i];
+            continue;
+        }
+        if (i + 1 < text.size() && text[i + 1] == '\\') {
+            out += '\\';
+            ++i;
+            continue;
+        }
+        if (i + 3 >= text.size() || text[i + 1] != 'x' || hexDigit(text[i + 2]) < 0 || hexDigit(text[i + 3]) < 0)
+            return std::nullopt;
+        out += static_cast<char>(hexDigit(text[i + 2]) * 16 + hexDigit(text[i + 3]));
+        i += 3;
+    }
+    return out;
+}
+
 } // namespace
 
 std::string usageText()
@@ -76,9 +109,10 @@ ParsedOptions parseServicesOptions(const std::vector<std::string>& arguments)
             options.scriptsDir = value;
         } else if (name == "--day-line") {
             std::string day, text;
-            if (!splitAtColon(value, day, text) || !isDayText(day))
+            const auto bytes = splitAtColon(value, day, text) && isDayText(day) ? unescape(text) : std::nullopt;
+            if (!bytes)
                 return fail("--day-line: \"" + value + "\" is not YYYYMMDD:TEXT");
-            options.dayLines[day].push_back(text);
+            options.dayLines[day].push_back(*bytes);
         } else if (name == "--delay" || name == "--status") {
             std::string amount, pattern;
             const bool delay = name == "--delay";

@@ -12,8 +12,8 @@ namespace numora {
 // fresh installation contacts nothing outside this machine until the user enters an address.
 struct WebHosts {
     // The maker's services: draw update and upload (/zahlen/...), order address (/lotto/lotto.asp),
-    // evaluation page (/auswerten.asp) and click-script templates (/scripts/...). The window keeps
-    // this one in the hidden field URLEdit.
+    // evaluation page (/auswerten.asp) and click-script templates (/scripts/...). The window shows
+    // it in the field "Dienst-Adresse:" of "Internet-Optionen".
     QString services = QStringLiteral("http://127.0.0.1:8080");
     // The results site the rebuild reads page by page (/layer.php?content=statistik/gwz_lotto.php&nr=N).
     QString results = QStringLiteral("http://127.0.0.1:8080");

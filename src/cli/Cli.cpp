@@ -32,12 +32,9 @@ int importCsv(const DrawFile& file, const QStringList& args, QTextStream& err)
 {
     if (args.size() != 1)
         return fail(err, QStringLiteral("import-csv takes one argument: the CSV file"));
-    QFile csv(args.first());
-    if (!csv.open(QIODevice::ReadOnly))
-        return fail(err, QStringLiteral("%1: %2").arg(args.first(), csv.errorString()));
-    const auto records = DrawCsv::parse(csv.readAll());
+    const auto records = DrawCsv::readFile(args.first());
     if (!records)
-        return fail(err, QStringLiteral("%1: %2").arg(args.first(), records.error().message));
+        return fail(err, records.error().message);
     const auto status = file.replaceAll(*records);
     if (!status)
         return fail(err, status.error().message);
@@ -281,7 +278,7 @@ int generate(const QString& dir, QStringList args, QTextStream& out, QTextStream
 // update [--base URL] [--until D]: the window's draw update, one line per day that added draws.
 int update(const QString& dir, QStringList args, QTextStream& out, QTextStream& err)
 {
-    // An unreadable line ends the command with that line as its one error line.
+    // An unreadable line or a service that does not answer ends the command with one error line.
     UiHooks hooks;
     ProgramState state;
     state.hooks = &hooks;
@@ -314,6 +311,8 @@ int update(const QString& dir, QStringList args, QTextStream& out, QTextStream& 
     out.flush();
     if (outcome->unreadableLine)
         return fail(err, QStringLiteral("the service sent a line that is no draw: %1").arg(*outcome->unreadableLine));
+    if (outcome->unreachable)
+        return fail(err, *outcome->unreachable);
     return Cli::Ok;
 }
 

@@ -3,6 +3,8 @@
 #include "base/DayDate.h"
 #include "base/Formatting.h"
 
+#include <QFile>
+#include <QSaveFile>
 #include <QStringList>
 
 #include <algorithm>
@@ -147,6 +149,26 @@ QByteArray format(std::span<const TZiehung> records)
         out += QLatin1Char('\n');
     }
     return out.toUtf8();
+}
+
+Expected<std::vector<TZiehung>> readFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Error{QStringLiteral("%1: %2").arg(path, file.errorString())};
+    auto records = parse(file.readAll());
+    if (!records)
+        return Error{QStringLiteral("%1: %2").arg(path, records.error().message)};
+    return records;
+}
+
+Status writeFile(const QString& path, std::span<const TZiehung> records)
+{
+    QSaveFile file(path);
+    const QByteArray bytes = format(records);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return Error{QStringLiteral("%1: %2").arg(path, file.errorString())};
+    return Done{};
 }
 
 } // namespace numora::DrawCsv

@@ -23,5 +23,10 @@ Expected<std::vector<TZiehung>> parse(const QByteArray& text);
 // All eleven columns, "\n" line ends; Spiel 77 as seven digits, Super 6 as six digits.
 QByteArray format(std::span<const TZiehung> records);
 
+// The draws of a CSV file; the error names the file (and the line, for a malformed one).
+Expected<std::vector<TZiehung>> readFile(const QString& path);
+// `format` written to `path` through a temporary file, so a failed write leaves the old file.
+Status writeFile(const QString& path, std::span<const TZiehung> records);
+
 } // namespace DrawCsv
 } // namespace numora

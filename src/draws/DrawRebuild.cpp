@@ -2,6 +2,7 @@
 
 #include "base/DayDate.h"
 #include "base/Formatting.h"
+#include "base/TextDecoding.h"
 #include "app/ProgramState.h"
 #include "base/WebClient.h"
 #include "draws/DrawBrowser.h"
@@ -149,10 +150,20 @@ Expected<std::vector<TZiehung>> parsePage(const QString& html)
     return draws;
 }
 
-Expected<bool> rebuild(ProgramState& state, WebClient& client)
+namespace {
+
+// The display may stand on a draw that was read but never stored; after a failure it shows the
+// chosen date from the file again, so that "Löschen" cannot hit a draw that is not there.
+template <typename T>
+Expected<T> showStoredOnFailure(ProgramState& state, Expected<T> result)
 {
-    if (!state.hooks->askYesNo(questionTitle(), question()))
-        return false;
+    if (!result)
+        (void)DrawBrowser::showChosenDate(state);
+    return result;
+}
+
+Expected<bool> readAndReplace(ProgramState& state, WebClient& client)
+{
     std::vector<TZiehung> history;
     for (int page = 1;; ++page) {
         const WebResponse answer = client.get(WebHosts::join(state.hosts.results, pagePath(page)));
@@ -163,7 +174,7 @@ Expected<bool> rebuild(ProgramState& state, WebClient& client)
         // Only a real page may end the rebuild; a broken answer would cut the history short.
         if (answer.body.contains('\0') || !answer.body.toLower().contains("<html"))
             return Error{QStringLiteral("Seite %1 der Ergebnisse ist keine HTML-Seite").arg(page)};
-        auto draws = parsePage(QString::fromUtf8(answer.body));
+        auto draws = parsePage(decodeServiceText(answer.body));
         if (!draws)
             return draws.error();
         if (draws->empty())
@@ -176,6 +187,15 @@ Expected<bool> rebuild(ProgramState& state, WebClient& client)
     if (auto s = state.drawFile().replaceAll(history); !s)
         return s.error();
     return true;
+}
+
+} // namespace
+
+Expected<bool> rebuild(ProgramState& state, WebClient& client)
+{
+    if (!state.hooks->askYesNo(questionTitle(), question()))
+        return false;
+    return showStoredOnFailure(state, readAndReplace(state, client));
 }
 
 Expected<std::vector<TZiehung>> parseTextImport(const QByteArray& bytes)
@@ -211,13 +231,16 @@ Expected<std::vector<TZiehung>> parseTextImport(const QByteArray& bytes)
 
 Status textImport(ProgramState& state)
 {
-    QFile file(state.programDir + QStringLiteral("Orbix.dat"));
-    if (!file.open(QIODevice::ReadOnly))
-        return Error{QStringLiteral("%1: %2").arg(file.fileName(), file.errorString())};
-    auto draws = parseTextImport(file.readAll());
-    if (!draws)
-        return draws.error();
-    return state.drawFile().replaceAll(*draws);
+    auto import = [&state]() -> Status {
+        QFile file(state.programDir + QStringLiteral("Orbix.dat"));
+        if (!file.open(QIODevice::ReadOnly))
+            return Error{QStringLiteral("%1: %2").arg(file.fileName(), file.errorString())};
+        auto draws = parseTextImport(file.readAll());
+        if (!draws)
+            return draws.error();
+        return state.drawFile().replaceAll(*draws);
+    };
+    return showStoredOnFailure(state, import());
 }
 
 } // namespace numora::DrawRebuild

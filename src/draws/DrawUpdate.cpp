@@ -2,6 +2,7 @@
 
 #include "base/DayDate.h"
 #include "base/Formatting.h"
+#include "base/TextDecoding.h"
 #include "app/ProgramState.h"
 #include "base/WebClient.h"
 #include "draws/DrawBrowser.h"
@@ -53,6 +54,13 @@ ParsedLine parseLine(const QString& line)
     return parsed;
 }
 
+QString unreachableMessage(const QString& address, const QString& error)
+{
+    return QStringLiteral("Der Dienst %1 ist nicht erreichbar (%2). Die Aktualisierung wurde beendet; die bisher "
+                          "geladenen Ziehungen bleiben gespeichert.")
+        .arg(address, error);
+}
+
 QString requestPath(double day)
 {
     return QStringLiteral("/zahlen/lotto_neu.asp?Programm=Orbix&Datum=") + DayDate::formatCompact(day);
@@ -94,6 +102,7 @@ Expected<Outcome> run(ProgramState& state, WebClient& client, const std::functio
             return s.error();
         return outcome;
     };
+    int unanswered = 0; // days in a row without an HTTP answer
     while (state.chosenDate.value <= today && !(stopRequested && stopRequested())) {
         const double day = state.chosenDate.value;
         if (auto s = client.setProxy(state.proxyHost, state.proxyPort); !s)
@@ -101,6 +110,14 @@ Expected<Outcome> run(ProgramState& state, WebClient& client, const std::functio
         hooks.setStatusPanel0(QStringLiteral("Loading"));
         const WebResponse answer = client.get(WebHosts::join(state.hosts.services, requestPath(day)));
         ++outcome.days;
+        unanswered = answer.answered() ? 0 : unanswered + 1;
+        if (unanswered >= UnansweredDaysLimit) {
+            const QString message = unreachableMessage(state.hosts.services, answer.error);
+            outcome.unreachable = message;
+            hooks.setStatusPanel0(QStringLiteral("Failed : %1").arg(answer.error));
+            hooks.showMessage(message);
+            return finish();
+        }
         hooks.setStatusPanel0(QStringLiteral("Received %1 bytes").arg(answer.body.size()));
         hooks.setStatusText(QStringLiteral("Not guarantee the accuracy of the numbers!"));
         if (answer.status == 500)
@@ -122,7 +139,7 @@ Expected<Outcome> run(ProgramState& state, WebClient& client, const std::functio
                     onDay(day, int(dayDraws.size()));
                 return Done{};
             };
-            const QStringList lines = QString::fromUtf8(answer.body).split(QLatin1Char('\n'));
+            const QStringList lines = decodeServiceText(answer.body).split(QLatin1Char('\n'));
             for (QString line : lines) {
                 if (line.endsWith(QLatin1Char('\r')))
                     line.chop(1);

@@ -26,7 +26,17 @@ struct Outcome {
     bool stopped = false;
     // The service's line that could not be read (shown to the user); the update ended there.
     std::optional<QString> unreadableLine;
+    // Set when the service gave no HTTP answer for UnansweredDaysLimit days in a row: the
+    // message shown to the user; the update ended there.
+    std::optional<QString> unreachable;
 };
+
+// Days in a row without any HTTP answer (refused, timed out, cut off) after which the update
+// gives up: a dead service would otherwise cost a connect wait for every day up to today.
+inline constexpr int UnansweredDaysLimit = 3;
+
+// "The service at ADDRESS is not reachable", with the client's last error.
+QString unreachableMessage(const QString& address, const QString& error);
 
 // A draw line "leading field,n1,n2,n3,n4,n5,n6;spiel77;super6;": the six numbers in the order
 // given, or the rest of the line from where it stopped making sense. Numbers that are not six

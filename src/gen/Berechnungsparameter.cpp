@@ -141,28 +141,31 @@ void Berechnungsparameter::setUpDownRange(int n, int minimum, int maximum)
     UpDown& u = m_upDowns.at(std::size_t(n));
     u.minimum = minimum;
     u.maximum = maximum;
+    // The position follows the new range, as the up-down on screen does; otherwise the generator
+    // would go on with a value the window no longer shows.
+    setUpDown(n, u.position);
 }
 
 void Berechnungsparameter::upDownPressed(int n)
 {
     if (n == 15)
-        m_upDowns[15].maximum = 6 - upDown(16);
+        setUpDownRange(15, upDownRange(15).minimum, 6 - upDown(16));
     else if (n == 16)
-        m_upDowns[16].maximum = 6 - upDown(15);
+        setUpDownRange(16, upDownRange(16).minimum, 6 - upDown(15));
     else if (n == 3) {
-        m_upDowns[9].maximum = upDown(3);
-        m_upDowns[3].minimum = upDown(9);
+        setUpDownRange(9, upDownRange(9).minimum, upDown(3));
+        setUpDownRange(3, upDown(9), upDownRange(3).maximum);
     }
 }
 
 void Berechnungsparameter::upDownReleased(int n)
 {
     if (n == 15)
-        m_upDowns[15].maximum = 6 - upDown(16);
+        setUpDownRange(15, upDownRange(15).minimum, 6 - upDown(16));
     else if (n == 16)
-        m_upDowns[16].maximum = 6 - upDown(15);
+        setUpDownRange(16, upDownRange(16).minimum, 6 - upDown(15));
     else if (n == 9)
-        m_upDowns[3].minimum = upDown(9);
+        setUpDownRange(3, upDown(9), upDownRange(3).maximum);
 }
 
 Status Berechnungsparameter::set(const QString& name, const QString& value)

@@ -183,8 +183,13 @@ Expected<GenerationResult> Run::execute()
     m_saved.historyHits = s.params.upDown(6);
     s.hooks->setBusy(true);
 
+    const double chosen = s.chosenDate.value;
+    // The history rules leave the current draw on the last draw they examined; the next field
+    // exit must check against the chosen date's draw, as after a normal end.
     auto fail = [&](const Error& error) -> Expected<GenerationResult> {
         restore(s, m_saved);
+        s.chosenDate.setDate(chosen);
+        (void)DrawBrowser::showChosenDate(s);
         return error;
     };
     if (auto st = readRecentDraws(s, m_recent); !st)

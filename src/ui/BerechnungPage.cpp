@@ -165,23 +165,35 @@ BerechnungPage::BerechnungPage(QWidget* parent) : QWidget(parent)
     mathQuadsButton = chartButton(ma, QStringLiteral("SpeedButtonVierer2"), QStringLiteral("Vierer im Diagramm"));
     line(l, {text(ma, QStringLiteral("Quersummen von")), upDown(ma, 1), text(ma, QStringLiteral("bis")), upDown(ma, 2),
              text(ma, QStringLiteral("im Tipp zulassen")), digitSumButton});
-    auto* qsLabel = new ClickableLabel(QStringLiteral("Die Quersummerverteilung der vergangenen Ziehungen sehen Sie im "
-                                                      "Diagramm unter QS  "),
-                                       ma);
-    qsLabel->setObjectName(QStringLiteral("LabelQS"));
-    qsLabel->setCursor(Qt::PointingHandCursor);
-    qsLabel->setWordWrap(true);
-    digitSumLabel = qsLabel;
-    l->addWidget(qsLabel);
+    auto clickable = [ma](const QString& name, const QString& caption) {
+        auto* label = new ClickableLabel(caption, ma);
+        label->setObjectName(name);
+        label->setCursor(Qt::PointingHandCursor);
+        return label;
+    };
+    digitSumLabel = clickable(QStringLiteral("LabelQS"), QStringLiteral("Die Quersummerverteilung der vergangenen "
+                                                                        "Ziehungen sehen Sie im Diagramm unter QS  "));
+    digitSumLabel->setWordWrap(true);
+    l->addWidget(digitSumLabel);
     line(l, {box(ma, 22), upDown(ma, 10), primesButton});
     line(l, {box(ma, 25), upDown(ma, 15), evenButton});
     line(l, {box(ma, 26), upDown(ma, 16), oddButton});
     line(l, {box(ma, 8), mathPairsButton});
-    l->addWidget(text(ma, QStringLiteral("Paare entstehen meist automatisch, aber hier können Sie auch erzwungen "
-                                         "werden.")));
+    pairsLabel = clickable(QStringLiteral("LabelPaare"),
+                           QStringLiteral("Paare entstehen meist automatisch, aber hier können Sie auch erzwungen werden."));
+    pairsLabel->setWordWrap(true);
+    l->addWidget(pairsLabel);
     line(l, {box(ma, 18), mathTriplesButton, mathQuadsButton});
-    l->addWidget(text(ma, QStringLiteral("Dreier, Vierer ... (3-4-5  oder 28-29-30-31) entstehen relativ selten, "
-                                         "können hier ganz verhindert werden")));
+    triplesLabel = clickable(QStringLiteral("LabelDreier"), QStringLiteral("Dreier, "));
+    quadsLabel = clickable(QStringLiteral("LabelVierer"), QStringLiteral("Vierer ... (3-4-5  oder 28-29-30-31) entstehen "
+                                                                         "relativ selten, können hier ganz verhindert "
+                                                                         "werden"));
+    quadsLabel->setWordWrap(true);
+    auto* runs = new QHBoxLayout;
+    runs->setSpacing(0);
+    runs->addWidget(triplesLabel, 0, Qt::AlignTop);
+    runs->addWidget(quadsLabel, 1);
+    l->addLayout(runs);
     l->addStretch(1);
 
     // Allgemein

@@ -39,6 +39,10 @@ public:
     QToolButton* mathTriplesButton = nullptr;
     QToolButton* mathQuadsButton = nullptr;
     QLabel* digitSumLabel = nullptr; // clickable: shows the digit sums
+    // Clickable explanations beside the pair and run options: show pairs, triples, quads.
+    QLabel* pairsLabel = nullptr;
+    QLabel* triplesLabel = nullptr;
+    QLabel* quadsLabel = nullptr;
 
 private:
     QCheckBox* box(QWidget* parent, int n);

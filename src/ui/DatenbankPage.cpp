@@ -39,7 +39,7 @@ DatenbankPage::DatenbankPage(QWidget* parent) : QWidget(parent)
     enter = (makeButton(drawBox, QStringLiteral("BitBtn8"), QStringLiteral("Eingeben"),
                                QStringLiteral("manuelle eingaben der Ziehungsdaten.")));
     remove = (makeButton(drawBox, QStringLiteral("BitBtn6"), QStringLiteral("Löschen"),
-                                QStringLiteral("Die angezeigte Ziehung löschen")));
+                                QStringLiteral("Löschen der aktuell angezeigten Ziehung")));
     auto* maintain = new QHBoxLayout;
     maintain->addWidget(update);
     maintain->addWidget(stopUpdate);

@@ -40,4 +40,19 @@ QString open(QWidget* parent, const QString& caption, const QString& directory, 
     return QFileDialog::getOpenFileName(parent, caption, directory, filter);
 }
 
+QString open(QWidget* parent, const QString& caption, const QString& proposed, const QString& filter,
+             const QString& suffix)
+{
+    if (auto answer = takeAnswer())
+        return *answer;
+    QFileDialog dialog(parent, caption, proposed, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(suffix);
+    dialog.selectFile(proposed);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().first();
+}
+
 } // namespace numora::ui::FileDialogs

@@ -15,6 +15,13 @@ InternetPage::InternetPage(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("TabSheet5"));
     auto* root = new QVBoxLayout(this);
 
+    auto* serviceForm = new QFormLayout;
+    serviceAddress = makeEdit(this, QStringLiteral("ServiceAddressEdit"), QString(),
+                              QStringLiteral("Adresse des Dienstes für die Aktualisierung der Ziehungen"));
+    serviceForm->addRow(makeLabel(this, QStringLiteral("LabelServiceAddress"), QStringLiteral("Dienst-Adresse:")),
+                        serviceAddress);
+    root->addLayout(serviceForm);
+
     auto* proxyBox = new QGroupBox(QStringLiteral("Proxy"), this);
     auto* form = new QFormLayout(proxyBox);
     proxyHost = makeEdit(proxyBox, QStringLiteral("ProxyHostEdit"), QString(),
@@ -43,7 +50,8 @@ InternetPage::InternetPage(QWidget* parent) : QWidget(parent)
         links.append(link);
         linkLayout->addWidget(link);
     }
-    linkPage = makeCheckBox(linkBox, QStringLiteral("CheckBox21"), QStringLiteral("Linkseite aktivieren"), false);
+    // Hidden until the online submission reads it.
+    linkPage = hidden(makeCheckBox(linkBox, QStringLiteral("CheckBox21"), QStringLiteral("Linkseite aktivieren"), false));
     linkLayout->addWidget(linkPage);
     root->addWidget(linkBox);
 

@@ -9,7 +9,8 @@ namespace numora::ui {
 
 class ClickableLabel;
 
-// The "Internet-Optionen" tab: proxy, web links and the fields the program keeps hidden.
+// The "Internet-Optionen" tab: the service address, proxy, web links and the fields the program
+// keeps hidden.
 class InternetPage final : public QWidget {
     Q_OBJECT
 public:
@@ -17,7 +18,8 @@ public:
 
     QLineEdit* proxyHost = nullptr;   // ProxyHostEdit
     QLineEdit* proxyPort = nullptr;   // ProxyPortEdit
-    QLineEdit* url = nullptr;         // URLEdit, hidden and disabled
+    QLineEdit* serviceAddress = nullptr; // ServiceAddressEdit "Dienst-Adresse:", the update service
+    QLineEdit* url = nullptr;         // URLEdit, the maker's home page; hidden and disabled
     QLineEdit* feeOneDay = nullptr;   // Edit81, hidden
     QLineEdit* feeBothDays = nullptr; // Edit82, hidden
     QCheckBox* linkPage = nullptr;    // CheckBox21 "Linkseite aktivieren"

@@ -125,6 +125,8 @@ void TForm1::buildMenu()
     exportItem->setVisible(false);
     sprache->addAction(exportItem);
 
+    buildCsvMenu();
+
     QMenu* hilfe = bar->addMenu(QStringLiteral("Hilfe"));
     hilfe->setObjectName(QStringLiteral("Hilfe1"));
     QAction* documentation = action(QStringLiteral("Dokumentationanzeigen1"), QStringLiteral("Dokumentation anzeigen"));
@@ -238,10 +240,16 @@ void TForm1::connectStatistics()
     bind(m_berechnung->mathPairsButton, pairs, true);
     bind(m_berechnung->mathTriplesButton, triples, true);
     bind(m_berechnung->mathQuadsButton, quads, true);
-    connect(static_cast<ClickableLabel*>(m_berechnung->digitSumLabel), &ClickableLabel::clicked, this, [this] {
-        m_pageControl->setCurrentWidget(m_diagramm);
-        runStatistic(&Statistics::digitSums);
-    });
+    auto bindLabel = [this](QLabel* label, Operation operation) {
+        connect(static_cast<ClickableLabel*>(label), &ClickableLabel::clicked, this, [this, operation] {
+            m_pageControl->setCurrentWidget(m_diagramm);
+            runStatistic(operation);
+        });
+    };
+    bindLabel(m_berechnung->digitSumLabel, &Statistics::digitSums);
+    bindLabel(m_berechnung->pairsLabel, pairs);
+    bindLabel(m_berechnung->triplesLabel, triples);
+    bindLabel(m_berechnung->quadsLabel, quads);
 
     connect(m_diagramm->chart, &MainChart::barHovered, m_panel1, &QLabel::setText);
 }

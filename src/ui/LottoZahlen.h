@@ -96,6 +96,12 @@ private:
     void syncInternetFields();
     void updateDraws();
     void enterDraw();
+    // The CSV menu (LottoZahlenCsv.cpp).
+    static QString csvImportQuestion(int draws, const QString& fileName);
+    void buildCsvMenu();
+    bool csvAllowed();
+    void importCsv();
+    void exportCsv();
 
     ProgramState m_state;
     CommandLine m_commandLine;

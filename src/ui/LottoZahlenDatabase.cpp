@@ -53,11 +53,16 @@ void TForm1::connectDatabase()
         const auto rebuilt = DrawRebuild::rebuild(m_state, *m_web);
         for (QWidget* w : maintenance)
             w->setEnabled(true);
+        showDraw();
+        showSheet();
         if (!rebuilt)
             m_hooks.showError(rebuilt.error().message);
     });
     connect(m_datenbank->textImport, &QPushButton::clicked, this, [this] {
-        if (const Status imported = DrawRebuild::textImport(m_state); !imported)
+        const Status imported = DrawRebuild::textImport(m_state);
+        showDraw();
+        showSheet();
+        if (!imported)
             m_hooks.showError(imported.error().message);
     });
     connect(m_datenbank->exportText, &QPushButton::clicked, this, [this] {
@@ -66,8 +71,8 @@ void TForm1::connectDatabase()
             m_hooks.showError(sent.error().message);
     });
 
-    m_internet->url->setText(m_state.hosts.services);
-    for (QLineEdit* field : {m_internet->proxyHost, m_internet->proxyPort, m_internet->url})
+    m_internet->serviceAddress->setText(m_state.hosts.services);
+    for (QLineEdit* field : {m_internet->proxyHost, m_internet->proxyPort, m_internet->serviceAddress})
         connect(field, &QLineEdit::textChanged, this, [this] { syncInternetFields(); });
 }
 
@@ -75,8 +80,8 @@ void TForm1::syncInternetFields()
 {
     m_state.proxyHost = m_internet->proxyHost->text();
     m_state.proxyPort = m_internet->proxyPort->text();
-    if (!m_internet->url->text().trimmed().isEmpty())
-        m_state.hosts.services = m_internet->url->text().trimmed();
+    if (!m_internet->serviceAddress->text().trimmed().isEmpty())
+        m_state.hosts.services = m_internet->serviceAddress->text().trimmed();
 }
 
 void TForm1::updateDraws()

@@ -4,7 +4,7 @@
 
 namespace numora::ui {
 
-// A number field of the tip sheet; reports when the input focus leaves it.
+// A number field of the tip sheet; reports when the input focus moves from it to another control.
 class TipField final : public QLineEdit {
     Q_OBJECT
 public:

@@ -114,8 +114,12 @@ void TForm6::refresh()
         palette.setColor(QPalette::Button, box.yellow ? QColor(255, 255, 0) : info);
         b->setPalette(palette);
     }
+    // In pool mode "&Rechnen" takes the place of OK, which would throw the edits away; Enter
+    // then rebuilds the pool from them.
     m_rechnen->setVisible(m_model.rechnenVisible);
-    m_ok->setVisible(true);
+    m_ok->setVisible(!m_model.rechnenVisible);
+    m_ok->setDefault(!m_model.rechnenVisible);
+    m_rechnen->setDefault(m_model.rechnenVisible);
     m_zufall->setVisible(m_model.zufallVisible);
     m_zufall->setText(m_model.randomCaption);
     if (!m_model.statusLine.isEmpty())
@@ -157,7 +161,8 @@ void TForm6::saveList()
 
 void TForm6::loadList()
 {
-    const QString path = FileDialogs::open(this, QStringLiteral("Liste laden"), QString(), QStringLiteral("Werteliste (*.nwl)"));
+    const QString path = FileDialogs::open(this, QStringLiteral("Liste laden"), NumberSelection::proposedFileName(today()),
+                                           QStringLiteral("Werteliste (*.nwl)"), QStringLiteral("nwl"));
     if (path.isEmpty())
         return;
     QFile file(path);

@@ -73,6 +73,24 @@ TEST_F(CliUpdateTest, NoticeLineFailsWithOneErrorLineAndKeepsWhatArrivedBeforeIt
     EXPECT_EQ(requestedDays().last(), QStringLiteral("20240106"));
 }
 
+TEST_F(CliUpdateTest, ADeadServiceFailsWithStatus2AndNamesTheAddress)
+{
+    // A stand-in that has ended: its port refuses every connection.
+    startServer(DrawsCsv);
+    const QString address = server->baseUrl();
+    ASSERT_EQ(server->stop(), 0);
+    ASSERT_TRUE(writeRecords(drawPath(), {&Jan2, 1}));
+
+    EXPECT_EQ(run({QStringLiteral("update"), QStringLiteral("--base"), address, QStringLiteral("--until"),
+                   QStringLiteral("31.12.2024")}),
+              Cli::Failure);
+    EXPECT_EQ(out, QStringLiteral("added\t0\tdays\t3\n"));
+    EXPECT_EQ(err.count(QLatin1Char('\n')), 1) << err;
+    EXPECT_TRUE(err.contains(address)) << err;
+    EXPECT_TRUE(err.contains(QStringLiteral("nicht erreichbar"))) << err;
+    EXPECT_EQ(stored().size(), 1u);
+}
+
 TEST_F(CliUpdateTest, BadArgumentsFailBeforeAnyRequest)
 {
     const QStringList cases[] = {

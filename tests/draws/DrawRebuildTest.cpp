@@ -197,10 +197,14 @@ TEST_F(DrawRebuildTest, AFailingPageEndsWithAnErrorAndKeepsTheHistory)
     for (const QStringList& fault : faults) {
         SCOPED_TRACE(fault.join(QLatin1Char(' ')).toStdString());
         startResults(fault);
+        state.chosenDate.setDate(OldHistory.back().Datum);
         const auto rebuilt = DrawRebuild::rebuild(state, client);
         ASSERT_FALSE(rebuilt.ok());
         EXPECT_FALSE(rebuilt.error().message.isEmpty());
         EXPECT_TRUE(readBytes(drawPath()) == oldBytes);
+        // The display is back on a stored draw, not on the last one read from the site.
+        EXPECT_EQ(state.currentDraw.date, OldHistory.back().Datum);
+        EXPECT_EQ(state.currentDraw.numbers[0], 6);
         // The client may try a closed connection once more; no page after it is asked for.
         QStringList pages = requestedPages();
         pages.removeDuplicates();
@@ -243,10 +247,13 @@ TEST_F(DrawRebuildTest, TextImportThatFailsNamesTheLineAndKeepsTheHistory)
         if (!c.text.isEmpty()) {
             ASSERT_TRUE(writeBytes(path(QStringLiteral("Orbix.dat")), c.text));
         }
+        state.chosenDate.setDate(OldHistory.front().Datum);
+        state.currentDraw.take(makeDraw(2001, 1, 1, {1, 2, 3, 4, 5, 6}));
         const Status imported = DrawRebuild::textImport(state);
         ASSERT_FALSE(imported.ok());
         EXPECT_TRUE(imported.error().message.contains(QLatin1String(c.named))) << imported.error().message;
         EXPECT_TRUE(readBytes(drawPath()) == oldBytes);
+        EXPECT_EQ(state.currentDraw.date, OldHistory.front().Datum);
     }
 }
 

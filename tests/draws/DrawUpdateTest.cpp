@@ -274,7 +274,7 @@ TEST_F(DrawUpdateTest, StalledOrClosedAnswersSkipTheDaySilently)
                                                    QStringLiteral("Loading"), QStringLiteral("Received 0 bytes")}));
 }
 
-TEST_F(DrawUpdateTest, RefusedConnectionsRunThroughToTodayAndAddNothing)
+TEST_F(DrawUpdateTest, ADeadServiceEndsTheUpdateAfterThreeDaysAndSaysWhere)
 {
     RefusingPort nobody;
     ASSERT_GT(nobody.port(), 0);
@@ -285,11 +285,82 @@ TEST_F(DrawUpdateTest, RefusedConnectionsRunThroughToTodayAndAddNothing)
 
     const auto outcome = update();
     ASSERT_TRUE(outcome.ok()) << outcome.error().message;
-    EXPECT_EQ(outcome->days, 17);
+    EXPECT_EQ(outcome->days, DrawUpdate::UnansweredDaysLimit);
     EXPECT_EQ(outcome->draws, 0);
-    EXPECT_TRUE(hooks.messages.isEmpty());
+    ASSERT_TRUE(outcome->unreachable.has_value());
+    EXPECT_EQ(hooks.messages, QStringList{*outcome->unreachable});
+    EXPECT_TRUE(outcome->unreachable->contains(nobody.baseUrl())) << *outcome->unreachable;
+    EXPECT_TRUE(outcome->unreachable->contains(QStringLiteral("nicht erreichbar"))) << *outcome->unreachable;
     EXPECT_TRUE(readBytes(drawPath()) == before);
     EXPECT_EQ(state.currentDraw.date, Jan3.Datum);
+}
+
+struct SilenceCase {
+    const char* name;
+    QStringList closedDays;          // days hung up on, "yyyymmdd"
+    bool unreachable;
+    const char* lastRequested;
+    std::vector<TZiehung> stored;    // after the stored Jan2
+};
+
+void PrintTo(const SilenceCase& c, std::ostream* os) { *os << c.name; }
+
+class SilentDaysTest : public DrawUpdateTest, public ::testing::WithParamInterface<SilenceCase> {};
+
+// Only days in a row without any HTTP answer count; a 500 or a 200 is an answer.
+TEST_P(SilentDaysTest, OnlyThreeSilentDaysInARowEndTheUpdate)
+{
+    const SilenceCase& c = GetParam();
+    QStringList arguments;
+    for (const QString& day : c.closedDays)
+        arguments << QStringLiteral("--close") << QStringLiteral("*Datum=") + day + QLatin1Char('*');
+    startServer(SmallCsv, arguments);
+    const TZiehung jan2 = makeDraw(2024, 1, 2, {7, 8, 9, 10, 11, 12});
+    ASSERT_TRUE(writeRecords(drawPath(), std::vector<TZiehung>{jan2}));
+    setToday(2024, 1, 10);
+
+    const auto outcome = update();
+    ASSERT_TRUE(outcome.ok()) << outcome.error().message;
+    EXPECT_EQ(outcome->unreachable.has_value(), c.unreachable);
+    EXPECT_EQ(hooks.messages.size(), c.unreachable ? 1 : 0);
+    EXPECT_EQ(requestedDays().last(), QLatin1String(c.lastRequested));
+    std::vector<TZiehung> expected{jan2};
+    expected.insert(expected.end(), c.stored.begin(), c.stored.end());
+    EXPECT_EQ(bytesOf(stored()), bytesOf(expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(DrawUpdate, SilentDaysTest,
+    ::testing::Values(
+        // 03 brings a draw, 06 two; every other day is a 500 day unless it is silent.
+        SilenceCase{"TwoSilentDaysThenAnAnswer", {"20240104", "20240105", "20240107", "20240108"}, false,
+                    "20240110", {Jan3, Jan6a, Jan6b}},
+        SilenceCase{"A500DayBreaksTheRun", {"20240107", "20240108", "20240110"}, false, "20240110",
+                    {Jan3, Jan6a, Jan6b}},
+        SilenceCase{"ThreeSilentDaysKeepWhatCameBefore", {"20240107", "20240108", "20240109"}, true, "20240109",
+                    {Jan3, Jan6a, Jan6b}},
+        SilenceCase{"ThreeSilentDaysIncludingADrawDay", {"20240104", "20240105", "20240106"}, true, "20240106",
+                    {Jan3}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DrawUpdateTest, ANoticeInWindows1252IsShownWithItsUmlauts)
+{
+    startServer(SmallCsv, {QStringLiteral("--day-line"), QStringLiteral("20240104:Die Ziehung f\\xe4llt aus \\x96 neu"),
+                           QStringLiteral("--day-line"), QStringLiteral("20240105:Gr\\xc3\\xbc\\xc3\\x9fe")});
+    ASSERT_TRUE(writeRecords(drawPath(), std::vector<TZiehung>{Jan3}));
+    setToday(2024, 1, 6);
+
+    auto outcome = update();
+    ASSERT_TRUE(outcome.ok()) << outcome.error().message;
+    EXPECT_EQ(hooks.messages, QStringList{QStringLiteral("Die Ziehung fällt aus – neu")});
+
+    // Valid UTF-8 stays UTF-8.
+    hooks.messages.clear();
+    TZiehung jan4 = Jan3;
+    jan4.Datum = DayDate::fromYmd(2024, 1, 4);
+    ASSERT_TRUE(writeRecords(drawPath(), std::vector<TZiehung>{jan4}));
+    outcome = update();
+    ASSERT_TRUE(outcome.ok()) << outcome.error().message;
+    EXPECT_EQ(hooks.messages, QStringList{QStringLiteral("Grüße")});
 }
 
 TEST_F(DrawUpdateTest, StopEndsAfterTheDayInProgressAndTheNextUpdateResumes)

@@ -1,5 +1,7 @@
 #include "gen/Generator.h"
 
+#include "draws/DrawBrowser.h"
+
 #include "GenFixture.h"
 
 #include <QRegularExpression>
@@ -406,6 +408,31 @@ TEST_F(GeneratorTest, ErrorOnALockedRowRestoresEverything)
     EXPECT_EQ(state.params.upDown(4), 0);
     EXPECT_EQ(state.params.upDown(5), 1);
     EXPECT_EQ(state.params.upDown(6), 5);
+}
+
+TEST_F(GeneratorTest, ErrorEndsOnTheChosenDatesDraw)
+{
+    // "No 2 hits in the last 500 draws" stops its scan on an older draw for almost every
+    // candidate; then locked row 4 cannot be read.
+    useRealHistory();
+    state.chosenDate.setDate(day(2015, 6, 1));
+    ASSERT_TRUE(DrawBrowser::showChosenDate(state).ok());
+    const double shown = state.currentDraw.date;
+    allOff(state.params);
+    state.params.setCheckBox(28, true);
+    state.params.setUpDown(17, 2);
+    state.params.setUpDown(18, 500);
+    state.params.setUpDown(7, 1);
+    setRow(3, {4, 12, 17});
+    state.sheet.toggleLock(3);
+    bool moved = false;
+    hooks.onPump = [&] { moved = moved || state.currentDraw.date != shown; };
+
+    const auto result = generate();
+    ASSERT_FALSE(result.ok());
+    EXPECT_TRUE(moved);
+    EXPECT_EQ(state.currentDraw.date, shown);
+    EXPECT_EQ(state.chosenDate.value, shown);
 }
 
 TEST_F(GeneratorTest, StopRequestDuringRowFive)

@@ -135,6 +135,18 @@ TEST(BerechnungsparameterTest, PairedLimitsHoldEachOther)
     q.upDownReleased(9);
     q.setUpDown(3, 0);
     EXPECT_EQ(q.upDown(3), 2);
+
+    // A typed value beyond the pair's limit moves into the new range at the next press, so the
+    // options hold what the window shows.
+    Berechnungsparameter typed;
+    typed.setUpDown(9, 4);
+    typed.upDownPressed(3);
+    EXPECT_EQ(typed.upDown(9), 2);
+    EXPECT_EQ(typed.upDownRange(9).maximum, 2);
+    EXPECT_EQ(typed.upDownRange(3).minimum, 2);
+    typed.setUpDown(15, 5);
+    typed.upDownPressed(15);
+    EXPECT_EQ(typed.upDown(15), 4);
 }
 
 struct LuckyCase {

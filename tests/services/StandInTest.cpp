@@ -68,7 +68,9 @@ TEST_F(StandIn, DayQueryAnswersTheDrawsOfThatDay)
 {
     start({ QStringLiteral("--day-line"), QStringLiteral("20240110:Bitte laden Sie die neue Version."),
         QStringLiteral("--day-line"), QStringLiteral("20240107:Wartungsarbeiten bis Montag"),
-        QStringLiteral("--day-line"), QStringLiteral("20240108:") });
+        QStringLiteral("--day-line"), QStringLiteral("20240108:"),
+        // Bytes by escape: a notice in Windows-1252.
+        QStringLiteral("--day-line"), QStringLiteral("20240109:Ziehung f\\xe4llt aus \\\\ 1") });
     struct Case {
         const char* query;
         int status;
@@ -83,6 +85,7 @@ TEST_F(StandIn, DayQueryAnswersTheDrawsOfThatDay)
             "4,7,14,21,28,35,42;0000000;000000;\r\nBitte laden Sie die neue Version.\r\n" },
         { "Programm=Orbix&Datum=20240107", 200, "Wartungsarbeiten bis Montag\r\n" },
         { "Programm=Orbix&Datum=20240108", 200, "" },
+        { "Programm=Orbix&Datum=20240109", 200, "Ziehung f\xe4llt aus \\ 1\r\n" },
         { "Programm=Orbix&Datum=20240230", 400, {} },
         { "Programm=Orbix&Datum=2024010", 400, {} },
         { "Programm=Orbix", 400, {} },
@@ -460,6 +463,7 @@ TEST_F(StandIn, StartUpProblemsEndWithStatus2AndAReason)
         { { "--draws", good, "--results", bad }, "line 3" },
         { { "--draws", good, "--colour", "blue" }, "unknown argument --colour" },
         { { "--draws", good, "--status", "abc:/x" }, "--status" },
+        { { "--draws", good, "--day-line", "20240109:bad \\xg1" }, "--day-line" },
         { { "--draws", good, "--port", QString::number(busy.port()) }, "cannot listen" },
     };
     for (const Case& c : cases) {

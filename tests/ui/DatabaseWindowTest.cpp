@@ -11,6 +11,7 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -28,7 +29,26 @@ class DatabaseWindowTest : public QObject, private numora::test::WindowFixture {
     Q_OBJECT
 
 private:
-
+    // Answers the modal message boxes to come with `buttons`, one each, and keeps their texts.
+    // Polls, since the next box opens only after the work the previous answer started.
+    void answerMessageBoxes(QList<QMessageBox::StandardButton> buttons, QStringList* texts)
+    {
+        auto* timer = new QTimer(m_window.get());
+        timer->setInterval(10);
+        connect(timer, &QTimer::timeout, timer, [timer, buttons, texts]() mutable {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible() || box->property("answered").toBool())
+                return;
+            box->setProperty("answered", true);
+            texts->append(box->text());
+            QAbstractButton* button = box->button(buttons.takeFirst());
+            if (buttons.isEmpty())
+                timer->stop();
+            if (button)
+                button->click();
+        });
+        timer->start();
+    }
 
     std::vector<TZiehung> history(const QString& csv)
     {
@@ -57,7 +77,7 @@ private Q_SLOTS:
         QVERIFY(services.isRunning());
 
         startWindow(QDate(2019, 11, 2));
-        find<QLineEdit>(QStringLiteral("URLEdit"))->setText(services.baseUrl());
+        find<QLineEdit>(QStringLiteral("ServiceAddressEdit"))->setText(services.baseUrl());
         auto* stop = find<QPushButton>(QStringLiteral("StopButton"));
         bool stopShown = false;
         QTimer::singleShot(0, [&] { stopShown = !stop->isHidden(); });
@@ -77,7 +97,7 @@ private Q_SLOTS:
         ServicesProcess services({QStringLiteral("--draws"), csv, QStringLiteral("--delay"), QStringLiteral("20:/zahlen/*")});
         QVERIFY(services.isRunning());
         startWindow(QDate(2019, 11, 2));
-        find<QLineEdit>(QStringLiteral("URLEdit"))->setText(services.baseUrl());
+        find<QLineEdit>(QStringLiteral("ServiceAddressEdit"))->setText(services.baseUrl());
         QTimer::singleShot(300, [this] { QTest::mouseClick(find<QPushButton>(QStringLiteral("StopButton")), Qt::LeftButton); });
         QTest::mouseClick(find<QPushButton>(QStringLiteral("BitBtn1")), Qt::LeftButton);
         const auto stored = DrawFile(drawPath()).readAll();
@@ -87,6 +107,61 @@ private Q_SLOTS:
         const std::vector<TZiehung> all = history(csv);
         for (std::size_t i = 0; i < stored->size(); ++i)
             QCOMPARE((*stored)[i].toBytes(), all[i].toBytes());
+    }
+
+    void aDeadServiceEndsTheUpdateWithAMessage()
+    {
+        const QString csv = QStringLiteral(NUMORA_SOURCE_DIR "/data/sayisal_loto.csv");
+        const std::vector<TZiehung> all = history(csv);
+        QVERIFY(DrawFile(drawPath()).replaceAll(all).ok());
+        // A stand-in that has ended: its port refuses every connection at once.
+        ServicesProcess gone({QStringLiteral("--draws"), csv});
+        QVERIFY(gone.isRunning());
+        const QString address = gone.baseUrl();
+        QCOMPARE(gone.stop(), 0);
+
+        startWindow(QDate(2026, 12, 10));
+        find<QLineEdit>(QStringLiteral("ServiceAddressEdit"))->setText(address);
+        QStringList messages;
+        answerMessageBoxes({QMessageBox::Ok}, &messages);
+        QTest::mouseClick(find<QPushButton>(QStringLiteral("BitBtn1")), Qt::LeftButton);
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().contains(address) && messages.first().contains(QStringLiteral("nicht erreichbar")),
+                 qPrintable(messages.first()));
+        QVERIFY(find<QPushButton>(QStringLiteral("BitBtn1"))->isEnabled());
+        QVERIFY(find<QPushButton>(QStringLiteral("StopButton"))->isHidden());
+        QCOMPARE(DrawFile(drawPath()).readAll()->size(), all.size());
+        QCOMPARE(find<QLabel>(QStringLiteral("Label35"))->text(), QStringLiteral("Sa 02.11.19    6  29  31  32  44  45"));
+    }
+
+    void aFailedRebuildShowsAndDeletesOnlyStoredDraws()
+    {
+        const QString csv = QStringLiteral(NUMORA_SOURCE_DIR "/data/sayisal_loto.csv");
+        const std::vector<TZiehung> all = history(csv);
+        QVERIFY(DrawFile(drawPath()).replaceAll(all).ok());
+        // Pages 1 and 2 are read, page 3 fails.
+        ServicesProcess services({QStringLiteral("--draws"), csv, QStringLiteral("--results"),
+                                  QStringLiteral(NUMORA_SOURCE_DIR "/tests/data/lotto_6aus49.csv"),
+                                  QStringLiteral("--status"), QStringLiteral("500:*nr=3")});
+        QVERIFY(services.isRunning());
+        startWindow(QDate(2026, 12, 10));
+        m_window->state().hosts.results = services.baseUrl();
+
+        QStringList messages;
+        answerMessageBoxes({QMessageBox::Yes, QMessageBox::Ok}, &messages);
+        find<QPushButton>(QStringLiteral("Button7"))->click();
+        QCOMPARE(messages.size(), 2);
+        QCOMPARE(DrawFile(drawPath()).readAll()->size(), all.size());
+        // Back on the newest stored draw, not on the draw of 16.10.1955 from page 2.
+        const QString newest = QStringLiteral("Sa 02.11.19    6  29  31  32  44  45");
+        QCOMPARE(find<QLabel>(QStringLiteral("Label29"))->text(), newest);
+        QCOMPARE(find<QLabel>(QStringLiteral("Label35"))->text(), newest);
+
+        // "Löschen" deletes that draw and nothing else.
+        QTest::mouseClick(find<QPushButton>(QStringLiteral("BitBtn6")), Qt::LeftButton);
+        const auto stored = DrawFile(drawPath()).readAll();
+        QCOMPARE(stored->size(), all.size() - 1);
+        QCOMPARE(stored->back().toBytes(), all[all.size() - 2].toBytes());
     }
 
     void enterAndDeleteADraw()

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -126,6 +127,7 @@ private Q_SLOTS:
             QVERIFY(dialog);
             QCOMPARE(dialog->windowTitle(), QStringLiteral("3. Tipp"));
             QVERIFY(!dialog->findChild<QPushButton*>(QStringLiteral("BitBtn4"))->isVisible());
+            QVERIFY(dialog->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->isVisible());
             for (int n : {40, 2, 17, 33, 9, 21})
                 QTest::mouseClick(dialog->numberBox(n), Qt::LeftButton);
             dialog->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
@@ -134,18 +136,60 @@ private Q_SLOTS:
         QCOMPARE(rowTexts(13), (QStringList{"2", "9", "17", "21", "33", "40"}));
     }
 
+    void weightListDialogsProposeTheSameName()
+    {
+        struct Proposal {
+            QString name;
+            QString suffix;
+        };
+        QList<Proposal> proposals;
+        auto inspectNextFileDialog = [&proposals] {
+            QTimer::singleShot(0, [&proposals] {
+                auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                proposals.append({QFileInfo(dialog->selectedFiles().value(0)).fileName(), dialog->defaultSuffix()});
+                dialog->reject();
+            });
+        };
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<ui::TForm6*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            for (const char* button : {"SpeedButton1", "SpeedButton2"}) {
+                inspectNextFileDialog();
+                QTest::mouseClick(dialog->findChild<QToolButton*>(QLatin1String(button)), Qt::LeftButton);
+            }
+            dialog->reject();
+        });
+        QTest::mouseClick(find<QToolButton>(QStringLiteral("Tipp1Edit")), Qt::LeftButton);
+        QCOMPARE(proposals.size(), 2);
+        for (const Proposal& p : proposals) {
+            QCOMPARE(p.name, QStringLiteral("20261210.nwl"));
+            QCOMPARE(p.suffix, QStringLiteral("nwl"));
+        }
+    }
+
     void poolDialogDecidesTheRun()
     {
         find<QCheckBox>(QStringLiteral("CheckBox20"))->setChecked(true);
         auto* calculate = find<QPushButton>(QStringLiteral("BitBtn4"));
         // Abort: no row is drawn and the button is back.
-        QTimer::singleShot(0, [] {
+        bool rechnenShown = false;
+        bool okShown = true;
+        bool rechnenDefault = false;
+        QTimer::singleShot(0, [&] {
             auto* dialog = qobject_cast<ui::TForm6*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
-            QVERIFY(dialog->findChild<QPushButton*>(QStringLiteral("BitBtn4"))->isVisible());
+            auto* rechnen = dialog->findChild<QPushButton*>(QStringLiteral("BitBtn4"));
+            rechnenShown = rechnen->isVisible();
+            okShown = dialog->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->isVisible();
+            rechnenDefault = rechnen->isDefault();
             dialog->findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
         });
         QTest::mouseClick(calculate, Qt::LeftButton);
+        QVERIFY(rechnenShown);
+        // "Rechnen" lies over OK, which must not be reachable; Enter rebuilds the pool.
+        QVERIFY(!okShown);
+        QVERIFY(rechnenDefault);
         QCOMPARE(rowTexts(1), QStringList(6, QString()));
         QCOMPARE(calculate->text(), QStringLiteral("Tipps &berechnen"));
 

@@ -1,0 +1,107 @@
+// The main window's CSV menu: the history from and to the CSV files results sites offer, over the
+// same reader and writer as numora-cli import-csv and export-csv.
+#include "ui/LottoZahlen.h"
+
+#include "draws/DrawBrowser.h"
+#include "draws/DrawCsv.h"
+#include "ui/FileDialogs.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace numora::ui {
+
+namespace {
+
+const QString CsvFilter = QStringLiteral("CSV-Dateien (*.csv);;Alle Dateien (*)");
+
+} // namespace
+
+QString TForm1::csvImportQuestion(int draws, const QString& fileName)
+{
+    return QStringLiteral("Die gespeicherten Ziehungen durch die %1 Ziehungen aus \"%2\" ersetzen?")
+        .arg(draws)
+        .arg(fileName);
+}
+
+void TForm1::buildCsvMenu()
+{
+    QMenuBar* bar = menuBar();
+    auto* datei = bar->findChild<QMenu*>(QStringLiteral("Datei1"));
+    if (!datei) {
+        datei = new QMenu(QStringLiteral("&Datei"), bar);
+        datei->setObjectName(QStringLiteral("Datei1"));
+        const QList<QAction*> existing = bar->actions();
+        bar->insertMenu(existing.isEmpty() ? nullptr : existing.first(), datei);
+    }
+    auto item = [this, datei](const QString& name, const QString& text, const QString& hint) {
+        auto* a = new QAction(text, this);
+        a->setObjectName(name);
+        a->setToolTip(hint);
+        // Hints go to panel 1, as for every control of the window.
+        connect(a, &QAction::hovered, this, [this, hint] { statusPanel(1)->setText(hint); });
+        datei->addAction(a);
+        return a;
+    };
+    connect(item(QStringLiteral("CsvImportieren1"), QStringLiteral("CSV importieren…"),
+                 QStringLiteral("Die gespeicherten Ziehungen durch die Ziehungen einer CSV-Datei ersetzen")),
+            &QAction::triggered, this, &TForm1::importCsv);
+    connect(item(QStringLiteral("CsvExportieren1"), QStringLiteral("CSV exportieren…"),
+                 QStringLiteral("Alle gespeicherten Ziehungen in eine CSV-Datei schreiben")),
+            &QAction::triggered, this, &TForm1::exportCsv);
+}
+
+bool TForm1::csvAllowed()
+{
+    // An update or a run reads the history further up the stack.
+    if (!m_updating && !generationRunning())
+        return true;
+    m_hooks.showError(QStringLiteral("Bitte warten Sie, bis die Aktualisierung oder Berechnung beendet ist."));
+    return false;
+}
+
+void TForm1::importCsv()
+{
+    if (!csvAllowed())
+        return;
+    const QString path = FileDialogs::open(this, QStringLiteral("CSV importieren"), QString(), CsvFilter);
+    if (path.isEmpty())
+        return;
+    // Read it whole first: a malformed line names its number and nothing is written.
+    const auto records = DrawCsv::readFile(path);
+    if (!records) {
+        m_hooks.showError(records.error().message);
+        return;
+    }
+    if (!m_hooks.askYesNo(QStringLiteral("CSV importieren"),
+                          csvImportQuestion(int(records->size()), QFileInfo(path).fileName())))
+        return;
+    if (const Status replaced = m_state.drawFile().replaceAll(*records); !replaced) {
+        m_hooks.showError(replaced.error().message);
+        return;
+    }
+    if (runBrowser(&DrawBrowser::showChosenDate))
+        statusPanel(1)->setText(QStringLiteral("%1 Ziehungen importiert").arg(records->size()));
+}
+
+void TForm1::exportCsv()
+{
+    if (!csvAllowed())
+        return;
+    const QString path = FileDialogs::save(this, QStringLiteral("CSV exportieren"), QStringLiteral("Ziehungen.csv"),
+                                           CsvFilter, QStringLiteral("csv"));
+    if (path.isEmpty())
+        return;
+    const auto records = m_state.drawFile().readAll();
+    const Status written = records ? DrawCsv::writeFile(path, *records) : Status(records.error());
+    if (!written) {
+        m_hooks.showError(written.error().message);
+        return;
+    }
+    statusPanel(1)->setText(QStringLiteral("%1 Ziehungen nach %2 exportiert").arg(records->size()).arg(path));
+}
+
+} // namespace numora::ui
