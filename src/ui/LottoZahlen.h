@@ -96,6 +96,12 @@ private:
     void syncInternetFields();
     void updateDraws();
     void enterDraw();
+    // Tip files, the history search and the text report (LottoZahlenTips.cpp).
+    void connectTips();
+    void saveTip();
+    void loadTip();
+    void searchHistory();
+    void writeReport();
 
     ProgramState m_state;
     CommandLine m_commandLine;
