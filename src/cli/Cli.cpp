@@ -9,6 +9,7 @@
 #include "base/WebClient.h"
 #include "draws/DrawUpdate.h"
 #include "eval/HistorySearch.h"
+#include "eval/RowCheck.h"
 #include "gen/Generator.h"
 #include "output/TipFile.h"
 #include "output/TipReport.h"
@@ -407,6 +408,9 @@ struct SheetCommand {
             return problem;
         if (const Status loaded = Textladen(rest.first(), state.sheet); !loaded)
             return loaded.error().message;
+        // As the window's load ends: the sheet evaluated against the draw shown, complete rows sorted.
+        state.sheet.setSheetReady(true);
+        Komplettcheck(state);
         return std::nullopt;
     }
 
