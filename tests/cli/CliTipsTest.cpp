@@ -132,5 +132,18 @@ TEST_F(CliTipsTest, SearchFindsTheFirstDrawOfTheRealHistory)
     EXPECT_EQ(out, QStringLiteral("16.11.1996\t1\t6\nlast\t02.11.2019\n"));
 }
 
+// --set CheckBox16/17 must survive the start-up steps for every command, pool and generate too.
+TEST_F(CliTipsTest, WeekdayBoxesOfSetReachThePool)
+{
+    ASSERT_EQ(run({QStringLiteral("import-csv"), QStringLiteral(NUMORA_SOURCE_DIR "/data/sayisal_loto.csv")}), Cli::Ok);
+    const QStringList pool{QStringLiteral("pool"), QStringLiteral("--seed"), QStringLiteral("1"), QStringLiteral("--date"),
+                           QStringLiteral("01.01.2019")};
+    ASSERT_EQ(run(pool), Cli::Ok) << err.toStdString();
+    const QString everyDraw = out;
+    // The history holds 68 Wednesday draws; without them the statistics behind the pool change.
+    ASSERT_EQ(run(pool + QStringList{QStringLiteral("--set"), QStringLiteral("CheckBox17=0")}), Cli::Ok);
+    EXPECT_NE(out, everyDraw);
+}
+
 } // namespace
 } // namespace numora
