@@ -1,6 +1,6 @@
 #include "base/RegistryKey.h"
 
-#include "base/AtomicWrite.h"
+#include "base/FileSystem.h"
 
 #include <QDir>
 #include <QFile>
@@ -273,9 +273,10 @@ QByteArray RegistryKey::serialize() const
 
 Status RegistryKey::save() const
 {
-    if (auto s = makeFolder(QFileInfo(m_filePath).absolutePath(), 0700); !s)
+    if (auto s = FileSystem::makeFolder(QFileInfo(m_filePath).absolutePath(), 0700); !s)
         return s;
-    return writeFileAtomically(m_filePath, serialize(), 0600);
+    return FileSystem::real().replaceFile(m_filePath, m_filePath + QLatin1Char('~'), serialize(),
+                                          QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 const RegistryKey::Value* RegistryKey::find(const QString& name) const

@@ -8,7 +8,11 @@
 #include "draws/DrawFile.h"
 #include "base/WebClient.h"
 #include "draws/DrawUpdate.h"
+#include "eval/HistorySearch.h"
+#include "eval/RowCheck.h"
 #include "gen/Generator.h"
+#include "output/TipFile.h"
+#include "output/TipReport.h"
 #include "stats/Statistics.h"
 
 #include <functional>
@@ -96,15 +100,14 @@ std::optional<QString> takeWindowOptions(QStringList& args, WindowOptions& optio
     return std::nullopt;
 }
 
-// The state after start-up: both weekday boxes ticked, the start date picked, and the draw of
-// the chosen date shown, so that the chosen date stands on that draw.
+// The state after start-up: the start date picked and the draw of the chosen date shown, so
+// that the chosen date stands on that draw. The weekday boxes stay as --set left them.
 std::optional<QString> startLikeTheWindow(ProgramState& state, const QString& dir, const WindowOptions& options)
 {
     state.programDir = ProgramState::withTrailingSlash(dir);
     // The window would create an empty history here; a command has nothing to work on.
     if (!state.drawFile().exists())
         return QStringLiteral("%1: no draw file (import one with import-csv)").arg(state.drawFilePath());
-    state.saturdayDraws = state.wednesdayDraws = true;
     state.startDate.value = ProgramState::designedStartDate();
     if (options.start && !state.startDate.setDate(*options.start))
         return QStringLiteral("--start: the start date cannot lie before 15.11.1996");
@@ -348,6 +351,116 @@ int stats(const QString& dir, QStringList args, QTextStream& out, QTextStream& e
     return Cli::Ok;
 }
 
+// What search and report share: TIPFILE loaded onto an empty sheet, the weekday boxes set and
+// the chosen date's draw shown.
+struct SheetCommand {
+    // The window's question is answered Yes; messages go to stderr.
+    class Hooks final : public UiHooks {
+    public:
+        explicit Hooks(QTextStream& err) : m_err(err) {}
+        void showMessage(const QString& text) override
+        {
+            m_err << text << '\n';
+            m_err.flush();
+        }
+        bool askYesNo(const QString&, const QString&) override { return true; }
+
+    private:
+        QTextStream& m_err;
+    };
+
+    explicit SheetCommand(QTextStream& err) : hooks(err) { state.hooks = &hooks; }
+
+    // `extra` names a further option besides --date, --set and TIPFILE; its value lands in `extraValue`.
+    std::optional<QString> prepare(const QString& dir, QStringList args, bool withStart,
+                                   const QString& extra, std::optional<QString>& extraValue)
+    {
+        WindowOptions window;
+        if (auto problem = takeWindowOptions(args, window, QStringLiteral("--date")))
+            return problem;
+        if (window.start && !withStart)
+            return QStringLiteral("unexpected argument \"--start\"");
+        QStringList rest;
+        QStringList settings;
+        for (int i = 0; i < args.size(); ++i) {
+            const QString& a = args[i];
+            if (a != QLatin1String("--set") && (extra.isEmpty() || a != extra)) {
+                rest << a;
+                continue;
+            }
+            if (i + 1 >= args.size())
+                return QStringLiteral("%1 needs a value").arg(a);
+            if (a == extra)
+                extraValue = args[++i];
+            else
+                settings << args[++i];
+        }
+        if (rest.size() != 1 || rest.first().startsWith(QLatin1String("--")))
+            return QStringLiteral("expected one TIPFILE and the options, not \"%1\"").arg(rest.join(QLatin1Char(' ')));
+        for (const QString& setting : settings) {
+            if (!setting.startsWith(QLatin1String("CheckBox16=")) && !setting.startsWith(QLatin1String("CheckBox17=")))
+                return QStringLiteral("--set takes CheckBox16=0|1 or CheckBox17=0|1 here, not \"%1\"").arg(setting);
+            if (auto problem = applySetting(state, setting))
+                return problem;
+        }
+        if (auto problem = startLikeTheWindow(state, dir, window))
+            return problem;
+        if (const Status loaded = Textladen(rest.first(), state.sheet); !loaded)
+            return loaded.error().message;
+        // As the window's load ends: the sheet evaluated against the draw shown, complete rows sorted.
+        state.sheet.setSheetReady(true);
+        Komplettcheck(state);
+        return std::nullopt;
+    }
+
+    Hooks hooks;
+    ProgramState state;
+};
+
+// search TIPFILE: the history search answering Yes to every question.
+int search(const QString& dir, const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    SheetCommand command(err);
+    std::optional<QString> thresholdText;
+    if (auto problem = command.prepare(dir, args, true, QStringLiteral("--threshold"), thresholdText))
+        return fail(err, *problem);
+    std::int32_t threshold = 6;
+    if (thresholdText) {
+        const auto value = parseInteger(*thresholdText);
+        if (!value)
+            return fail(err, QStringLiteral("--threshold: \"%1\" is not an integer").arg(*thresholdText));
+        threshold = *value;
+    }
+    const auto outcome = HistorySearch::search(command.state, threshold, [&out](const HistorySearch::Hit& hit) {
+        out << DayDate::formatShortDate(hit.date) << '\t' << hit.row << '\t' << hit.hitCount << '\n';
+    });
+    if (!outcome)
+        return fail(err, outcome.error().message);
+    out << "last\t" << (outcome->lastVisited ? DayDate::formatShortDate(*outcome->lastVisited) : QStringLiteral("-"))
+        << '\n';
+    out.flush();
+    return Cli::Ok;
+}
+
+// report TIPFILE: the lines of Tipp.txt for the draw shown for --date.
+int report(const QString& dir, const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    SheetCommand command(err);
+    std::optional<QString> none;
+    if (auto problem = command.prepare(dir, args, false, QString(), none))
+        return fail(err, *problem);
+    const ProgramState& state = command.state;
+    const auto lines = TipReport::lines(
+        state.sheet, TipReport::reportDate(state.currentDraw.date, state.saturdayDraws, state.wednesdayDraws),
+        state.meldungen);
+    if (!lines)
+        return fail(err, lines.error().message);
+    for (const QString& line : *lines)
+        out << line << '\n';
+    out.flush();
+    return Cli::Ok;
+}
+
 } // namespace
 
 QString Cli::usage()
@@ -355,7 +468,9 @@ QString Cli::usage()
     return QStringLiteral("usage: numora-cli [--dir DIR] import-csv FILE | export-csv | "
                           "stats KIND [--start DD.MM.YYYY] [--end DD.MM.YYYY] | "
                           "pool|generate --seed N [--date DD.MM.YYYY] [--start DD.MM.YYYY] [--set NAME=VALUE]... | "
-                          "update [--base URL] [--until DD.MM.YYYY]");
+                          "update [--base URL] [--until DD.MM.YYYY] | "
+                          "search TIPFILE [--date D] [--start D] [--threshold N] [--set CheckBox16|17=0|1]... | "
+                          "report TIPFILE [--date D] [--set CheckBox16|17=0|1]...");
 }
 
 int Cli::run(const QStringList& arguments, const QString& executableDir, QTextStream& out, QTextStream& err)
@@ -384,6 +499,10 @@ int Cli::run(const QStringList& arguments, const QString& executableDir, QTextSt
         return pool(dir, args, out, err);
     if (command == QLatin1String("generate"))
         return generate(dir, args, out, err);
+    if (command == QLatin1String("search"))
+        return search(dir, args, out, err);
+    if (command == QLatin1String("report"))
+        return report(dir, args, out, err);
     return fail(err, QStringLiteral("unknown command \"%1\"; %2").arg(command, usage()));
 }
 

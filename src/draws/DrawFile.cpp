@@ -8,11 +8,6 @@
 #include <QFileInfo>
 
 #include <atomic>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace numora {
 
@@ -20,22 +15,9 @@ namespace {
 
 std::atomic<std::uint64_t> writes{0};
 
-Error fileError(const QString& path, const QString& reason)
-{
-    return Error{QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason)};
-}
+Error fileError(const QString& path, const QString& reason) { return FileSystem::fileError(path, reason); }
 
-bool syncToDisk(QFile& file) { return file.flush() && ::fsync(file.handle()) == 0; }
-
-void syncDirectory(const QString& path)
-{
-    const QByteArray dir = QFile::encodeName(QFileInfo(path).absolutePath());
-    const int fd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
+bool syncToDisk(QFile& file) { return FileSystem::syncToDisk(file); }
 
 QByteArray encode(std::span<const TZiehung> records)
 {
@@ -49,17 +31,6 @@ QByteArray encode(std::span<const TZiehung> records)
 }
 
 } // namespace
-
-bool FileSystem::rename(const QString& from, const QString& to)
-{
-    return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
-}
-
-FileSystem& FileSystem::real()
-{
-    static FileSystem instance;
-    return instance;
-}
 
 DrawFile::DrawFile(QString path, FileSystem& fileSystem) : m_path(std::move(path)), m_fileSystem(&fileSystem) {}
 
@@ -117,20 +88,8 @@ Status DrawFile::append(std::span<const TZiehung> records) const
 
 Status DrawFile::writeThroughTemp(const QString& tempPath, std::span<const TZiehung> records) const
 {
-    {
-        QFile temp(tempPath);
-        const QByteArray bytes = encode(records);
-        if (!temp.open(QIODevice::WriteOnly | QIODevice::Truncate) || temp.write(bytes) != bytes.size()
-            || !syncToDisk(temp))
-            return fileError(tempPath, temp.errorString());
-    }
     ++writes;
-    if (!m_fileSystem->rename(tempPath, m_path)) {
-        const int err = errno;
-        return fileError(m_path, QString::fromLocal8Bit(std::strerror(err)));
-    }
-    syncDirectory(m_path);
-    return Done{};
+    return m_fileSystem->replaceFile(m_path, tempPath, encode(records));
 }
 
 Status DrawFile::orderedRewrite(const TZiehung& record) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Expected.h"
+#include "base/FileSystem.h"
 #include "draws/TZiehung.h"
 
 #include <QString>
@@ -10,16 +11,6 @@
 #include <vector>
 
 namespace numora {
-
-// The file-system calls whose failure the draw file must survive; tests replace them.
-class FileSystem {
-public:
-    virtual ~FileSystem() = default;
-    // Replaces `to` by `from` in one step; false with errno set on failure.
-    virtual bool rename(const QString& from, const QString& to);
-
-    static FileSystem& real();
-};
 
 // The draw history "ZahlenTr.dat": a headerless sequence of 32-byte TZiehung records in date
 // order. Nothing is kept open between operations; every operation opens, works and closes.

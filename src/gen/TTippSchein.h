@@ -66,8 +66,13 @@ public:
     bool sheetReady() const { return m_sheetReady; }
     void setSheetReady(bool ready) { m_sheetReady = ready; }
 
+    // The ticket number (Losnummer) that goes with the sheet into tip files; free text.
+    const QString& ticketNumber() const { return m_ticketNumber; }
+    void setTicketNumber(const QString& text) { m_ticketNumber = text; }
+
 private:
     std::array<TTippreihe, RowCount> m_rows;
+    QString m_ticketNumber;
     int m_tipCount = DefaultTipCount;
     bool m_sheetReady = false;
 };

@@ -8,6 +8,7 @@ namespace numora::ui::FileDialogs {
 
 namespace {
 std::optional<QString> nextAnswer;
+Request last;
 
 std::optional<QString> takeAnswer()
 {
@@ -15,44 +16,39 @@ std::optional<QString> takeAnswer()
     nextAnswer.reset();
     return answer;
 }
-} // namespace
 
-void answerNext(const QString& path) { nextAnswer = path; }
-
-QString save(QWidget* parent, const QString& caption, const QString& proposed, const QString& filter,
-             const QString& suffix)
+QString show(QWidget* parent, QFileDialog::AcceptMode mode, const Request& request)
 {
+    last = request;
     if (auto answer = takeAnswer())
         return *answer;
-    QFileDialog dialog(parent, caption, proposed, filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(suffix);
-    dialog.selectFile(proposed);
+    QFileDialog dialog(parent, request.caption, request.proposed, request.filter);
+    dialog.setAcceptMode(mode);
+    if (mode == QFileDialog::AcceptOpen)
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(request.suffix);
+    if (!request.proposed.isEmpty())
+        dialog.selectFile(request.proposed);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().first();
 }
+} // namespace
 
-QString open(QWidget* parent, const QString& caption, const QString& directory, const QString& filter)
+void answerNext(const QString& path) { nextAnswer = path; }
+
+Request lastRequest() { return last; }
+
+QString save(QWidget* parent, const QString& caption, const QString& proposed, const QString& filter,
+             const QString& suffix)
 {
-    if (auto answer = takeAnswer())
-        return *answer;
-    return QFileDialog::getOpenFileName(parent, caption, directory, filter);
+    return show(parent, QFileDialog::AcceptSave, {caption, proposed, filter, suffix});
 }
 
 QString open(QWidget* parent, const QString& caption, const QString& proposed, const QString& filter,
              const QString& suffix)
 {
-    if (auto answer = takeAnswer())
-        return *answer;
-    QFileDialog dialog(parent, caption, proposed, filter);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(suffix);
-    dialog.selectFile(proposed);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return QString();
-    return dialog.selectedFiles().first();
+    return show(parent, QFileDialog::AcceptOpen, {caption, proposed, filter, suffix});
 }
 
 } // namespace numora::ui::FileDialogs

@@ -184,6 +184,7 @@ void TForm1::connectWidgets()
     connectStatistics();
     connectGeneration();
     connectDatabase();
+    connectTips();
 
     connect(m_internet, &InternetPage::linkClicked, this,
             [this](const QString& caption) { openAddress(Links::targetOf(caption)); });

@@ -102,6 +102,12 @@ private:
     bool csvAllowed();
     void importCsv();
     void exportCsv();
+    // Tip files, the history search and the text report (LottoZahlenTips.cpp).
+    void connectTips();
+    void saveTip();
+    void loadTip();
+    void searchHistory();
+    void writeReport();
 
     ProgramState m_state;
     CommandLine m_commandLine;

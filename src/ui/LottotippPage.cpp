@@ -68,7 +68,7 @@ LottotippPage::LottotippPage(TTippSchein& sheet, QWidget* parent) : QWidget(pare
                                      QStringLiteral("Hier können Sie den Zufall etwas nachhelfen und wirklich Ihren "
                                                     "Tipp generieren")));
     side->addWidget(luckyNumber);
-    searchHistory = pending(makeSpeedButton(this, QStringLiteral("SpeedButton10"), QStringLiteral("Tipps in DB suchen"),
+    searchHistory = (makeSpeedButton(this, QStringLiteral("SpeedButton10"), QStringLiteral("Tipps in DB suchen"),
                                             QStringLiteral("Hier können Sie suchen ob dieser Tipp schon einmal gezogen "
                                                            "wurde")));
     searchHistory->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -79,12 +79,12 @@ LottotippPage::LottotippPage(TTippSchein& sheet, QWidget* parent) : QWidget(pare
 
     auto* tools = new QGridLayout;
     const QStyle* st = style();
-    report = pending(makeSpeedButton(this, QStringLiteral("SpeedButton13"), QStringLiteral("Tipp"),
+    report = (makeSpeedButton(this, QStringLiteral("SpeedButton13"), QStringLiteral("Tipp"),
                                      QStringLiteral("Die Tipps als Text anzeigen und drucken")));
-    saveTip = pending(makeSpeedButton(this, QStringLiteral("SpeedButton8"), QString(),
+    saveTip = (makeSpeedButton(this, QStringLiteral("SpeedButton8"), QString(),
                                       QStringLiteral("Speichern des Tipps")));
     saveTip->setIcon(st->standardIcon(QStyle::SP_DialogSaveButton));
-    loadTip = pending(makeSpeedButton(this, QStringLiteral("SpeedButton9"), QString(),
+    loadTip = (makeSpeedButton(this, QStringLiteral("SpeedButton9"), QString(),
                                       QStringLiteral("Tipp laden aus Datei")));
     loadTip->setIcon(st->standardIcon(QStyle::SP_DialogOpenButton));
     mail = pending(makeSpeedButton(this, QStringLiteral("SpeedButton36"), QStringLiteral("E-Mail"),

@@ -1,0 +1,90 @@
+#include "base/FileSystem.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace numora {
+
+namespace {
+
+// Makes the rename itself durable.
+void syncDirectory(const QString& path)
+{
+    const QByteArray dir = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int fd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+bool FileSystem::rename(const QString& from, const QString& to)
+{
+    return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+Status FileSystem::replaceFile(const QString& path, const QString& tempPath, const QByteArray& bytes,
+                               std::optional<QFileDevice::Permissions> permissions)
+{
+    {
+        QFile temp(tempPath);
+        if (!temp.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return fileError(tempPath, temp.errorString());
+        // Restricted before the first byte is written, so a secret is never readable by others.
+        if (permissions && !temp.setPermissions(*permissions))
+            return fileError(tempPath, temp.errorString());
+        if (temp.write(bytes) != bytes.size() || !syncToDisk(temp)) {
+            const Error error = fileError(tempPath, temp.errorString());
+            temp.remove(); // half written: worth nothing
+            return error;
+        }
+    }
+    if (!rename(tempPath, path)) {
+        const int err = errno;
+        return fileError(path, QString::fromLocal8Bit(std::strerror(err)));
+    }
+    syncDirectory(path);
+    return Done{};
+}
+
+Status FileSystem::makeFolder(const QString& dir, mode_t mode)
+{
+    const QString clean = QDir::cleanPath(QDir(dir).absolutePath());
+    if (QFileInfo(clean).isDir())
+        return Done{};
+    const QString parent = QFileInfo(clean).absolutePath();
+    if (parent != clean) {
+        if (auto s = makeFolder(parent, mode); !s)
+            return s;
+    }
+    if (::mkdir(QFile::encodeName(clean).constData(), mode) != 0 && errno != EEXIST) {
+        const int err = errno;
+        return fileError(clean, QString::fromLocal8Bit(std::strerror(err)));
+    }
+    return Done{};
+}
+
+bool FileSystem::syncToDisk(QFile& file) { return file.flush() && ::fsync(file.handle()) == 0; }
+
+Error FileSystem::fileError(const QString& path, const QString& reason)
+{
+    return Error{QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason)};
+}
+
+FileSystem& FileSystem::real()
+{
+    static FileSystem instance;
+    return instance;
+}
+
+} // namespace numora
