@@ -186,7 +186,9 @@ void Einstellungen::read(const RegistryKey& key, ProgramState& state, WindowSize
     // E
     {
         Group e(key, problems, false);
-        e.readString(QStringLiteral("Losnummer"), ticket.losnummer);
+        QString losnummer = state.sheet.ticketNumber();
+        if (e.readString(QStringLiteral("Losnummer"), losnummer))
+            state.sheet.setTicketNumber(losnummer);
     }
     // F
     {
@@ -275,7 +277,7 @@ void Einstellungen::write(RegistryKey& key, const ProgramState& state, const Win
     const Berechnungsparameter& params = state.params;
     const TicketChoices& ticket = state.ticket;
     key.setInt(QStringLiteral("NeuerSchein"), ticket.neuerSchein);
-    key.setString(QStringLiteral("Losnummer"), ticket.losnummer);
+    key.setString(QStringLiteral("Losnummer"), state.sheet.ticketNumber());
     for (int n = 1; n <= 35; ++n) {
         if (n == 21)
             continue;
@@ -346,7 +348,7 @@ Status Einstellungen::storeTicketChoices(const ProgramState& state)
     RegistryKey current(m_key.keyPath(), m_key.filePath());
     if (auto s = current.load(); !s)
         return s;
-    current.setString(QStringLiteral("Losnummer"), state.ticket.losnummer);
+    current.setString(QStringLiteral("Losnummer"), state.sheet.ticketNumber());
     current.setBool(QStringLiteral("Spiel77Ja"), state.ticket.spiel77Ja != 0);
     current.setBool(QStringLiteral("Super6Ja"), state.ticket.super6Ja != 0);
     current.setBool(QStringLiteral("GlueckJa"), state.ticket.glueckJa != 0);

@@ -8,7 +8,8 @@
 namespace numora {
 
 // Values of the main window that the ticket print and the submission use and the settings store
-// keeps; the print and submission windows bind their widgets to them.
+// keeps; the print and submission windows bind their widgets to them. The ticket number itself
+// travels with the sheet (TTippSchein::ticketNumber).
 struct TicketChoices {
     std::int32_t neuerSchein = 0; // ticket layout selector
     std::int32_t spiel77Ja = 0;
@@ -19,7 +20,6 @@ struct TicketChoices {
     std::int32_t tippLeft = 47;
     std::int32_t superzahlOption = 0; // RadioGroup1 "Superzahl Option"
     std::int32_t losnummerOption = 3; // RadioGroup2 "Super6 und Spiel77 Option"
-    QString losnummer;                // the ticket number text
 };
 
 // The values of the print settings and print-position windows the store keeps.

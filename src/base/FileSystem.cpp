@@ -45,7 +45,8 @@ Status FileSystem::replaceFile(const QString& path, const QString& tempPath, con
             return fileError(tempPath, temp.errorString());
         if (temp.write(bytes) != bytes.size() || !syncToDisk(temp)) {
             const Error error = fileError(tempPath, temp.errorString());
-            temp.remove(); // half written: worth nothing
+            temp.close();
+            QFile::remove(tempPath); // half written: worth nothing
             return error;
         }
     }

@@ -163,7 +163,8 @@ TEST_F(EinstellungenTest, EveryValueSurvivesSaveAndLoad)
     for (int r = 0; r < 12; ++r)
         for (int p = 0; p < 6; ++p)
             state.sheet.setField(r, p, QString::number(r * 4 + p + 1));
-    state.ticket = TicketChoices{2, 1, 1, 1, 7, 41, 52, 1, 4, QStringLiteral("1234567")};
+    state.ticket = TicketChoices{2, 1, 1, 1, 7, 41, 52, 1, 4};
+    state.sheet.setTicketNumber(QStringLiteral("1234567"));
     for (std::size_t i = 1; i < state.print.positions.size(); ++i)
         state.print.positions[i] = QString::number(i * 3);
     state.print.layout = 1;
@@ -196,7 +197,7 @@ TEST_F(EinstellungenTest, EveryValueSurvivesSaveAndLoad)
     QStringList steps;
     const auto report = reader.load(back, backWindow,
                                     {[&] { steps << QStringLiteral("C:%1 D:%2").arg(back.ticket.losnummerOption).arg(back.sprache); },
-                                     [&] { steps << QStringLiteral("D:%1 E:%2").arg(back.sprache).arg(back.ticket.losnummer); }});
+                                     [&] { steps << QStringLiteral("D:%1 E:%2").arg(back.sprache).arg(back.sheet.ticketNumber()); }});
     EXPECT_EQ(steps, QStringList({QStringLiteral("C:4 D:0"), QStringLiteral("D:4 E:")}));
     EXPECT_TRUE(report.problems.isEmpty()) << report.problems.join(QLatin1Char('\n'));
 
@@ -220,7 +221,7 @@ TEST_F(EinstellungenTest, EveryValueSurvivesSaveAndLoad)
     EXPECT_EQ(back.ticket.tippLeft, 52);
     EXPECT_EQ(back.ticket.superzahlOption, 1);
     EXPECT_EQ(back.ticket.losnummerOption, 4);
-    EXPECT_EQ(back.ticket.losnummer, QStringLiteral("1234567"));
+    EXPECT_EQ(back.sheet.ticketNumber(), QStringLiteral("1234567"));
     EXPECT_EQ(back.print.positions, state.print.positions);
     EXPECT_EQ(back.print.layout, 1);
     EXPECT_EQ(back.print.fontStyle, 0x0a);
@@ -279,7 +280,7 @@ TEST_F(EinstellungenTest, TicketChoicesAreWrittenAtOnceBesideTheRest)
 {
     writeStore("\"Land\"=dword:3\r\n\"Losnummer\"=\"0000000\"\r\n");
     ProgramState state = freshState();
-    state.ticket.losnummer = QStringLiteral("7654321");
+    state.sheet.setTicketNumber(QStringLiteral("7654321"));
     state.ticket.super6Ja = 1;
     Einstellungen store(RegistryKey(QString::fromLatin1(Einstellungen::KeyPath), path()));
     ASSERT_TRUE(store.storeTicketChoices(state).ok());
