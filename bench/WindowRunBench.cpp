@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -79,6 +80,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     BenchHistory history;
     programDir = &history.dir;
+    // The window loads and saves settings: keep them away from the user's own.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(history.dir.filePath(QStringLiteral("config"))));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -283,7 +283,7 @@ void TForm1::startup()
 {
     // Number and date formats are fixed by the program's own formatting, whatever the locale.
     m_state.resetForStartup(m_programDir);
-    // The stored options load here once the settings store exists; then the sheet is ready.
+    loadSettings();
     m_state.sheet.setSheetReady(true);
     m_state.generatorLoopLimit = m_state.params.loopLimit();
     if (m_internet->proxyHost->text().isEmpty())

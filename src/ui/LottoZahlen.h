@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CommandLine.h"
+#include "app/Einstellungen.h"
 #include "base/Expected.h"
 #include "app/ProgramState.h"
 #include "stats/Statistics.h"
@@ -102,6 +103,11 @@ private:
     bool csvAllowed();
     void importCsv();
     void exportCsv();
+    // The settings store (LottoZahlenSettings.cpp).
+    void loadSettings();
+    void saveSettings();
+    void showStoredValues();
+    void collectStoredValues();
     // Tip files, the history search and the text report (LottoZahlenTips.cpp).
     void connectTips();
     void saveTip();
@@ -110,6 +116,7 @@ private:
     void writeReport();
 
     ProgramState m_state;
+    Einstellungen m_settings;
     CommandLine m_commandLine;
     QString m_programDir;
     WindowHooks m_hooks;

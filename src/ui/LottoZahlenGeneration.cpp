@@ -135,6 +135,8 @@ void TForm1::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    // A failed save is shown, and the window closes all the same.
+    saveSettings();
     QMainWindow::closeEvent(event);
 }
 

@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,9 +22,16 @@ protected:
 
     QString drawPath() const { return m_dir.filePath(QStringLiteral("ZahlenTr.dat")); }
 
-    // Shows a new main window, which runs its start-up.
-    void startWindow(QDate today)
+    // The settings store of the tests' user: a folder of the test's own.
+    QString configHome() const { return m_dir.filePath(QStringLiteral("config")); }
+
+    // Shows a new main window, which runs its start-up with the settings stored in configHome():
+    // those an earlier window of the test saved when `keepSettings`, else none (a first run).
+    void startWindow(QDate today, bool keepSettings = false)
     {
+        if (!keepSettings)
+            QDir(configHome()).removeRecursively();
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome()));
         m_window = std::make_unique<ui::TForm1>(m_dir.path());
         m_window->state().today = [today] { return today; };
         m_window->show();
