@@ -9,6 +9,7 @@ packages=(
   libcurl4-openssl-dev libcpp-httplib-dev
   fonts-dejavu-core fonts-liberation
   xvfb xauth
+  unrtf
 )
 missing=()
 for p in "${packages[@]}"; do
