@@ -182,6 +182,7 @@ void TForm1::connectWidgets()
     connectStatistics();
     connectGeneration();
     connectDatabase();
+    connectAnalyses();
 
     connect(m_internet, &InternetPage::linkClicked, this,
             [this](const QString& caption) { openAddress(Links::targetOf(caption)); });

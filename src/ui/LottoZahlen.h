@@ -24,6 +24,7 @@ class QTabWidget;
 namespace numora::ui {
 
 class BerechnungPage;
+class ChanceComparisonWindow;
 class DatenbankPage;
 class DiagrammPage;
 class InternetPage;
@@ -96,6 +97,11 @@ private:
     void syncInternetFields();
     void updateDraws();
     void enterDraw();
+    void connectAnalyses();
+    void runBacktest();
+    void runRecurrence();
+    void finishAnalysis();
+    bool analysisRunning() const { return m_backtestRunning || m_recurrenceRunning; }
 
     ProgramState m_state;
     CommandLine m_commandLine;
@@ -113,6 +119,14 @@ private:
     bool m_updating = false;
     bool m_updateStop = false;
     NumberSelection m_rowSelection; // row mode keeps the dialog as its last use left it
+    bool m_backtestRunning = false;
+    bool m_backtestStop = false;
+    bool m_recurrenceRunning = false;
+    bool m_recurrenceStop = false;
+    // While an analysis runs, the sheet and the options are shown at display rate, not per draw.
+    bool m_sheetPending = false;
+    bool m_optionsPending = false;
+    ChanceComparisonWindow* m_comparison = nullptr;
 
     QTabWidget* m_pageControl = nullptr;
     LottotippPage* m_lottotipp = nullptr;

@@ -25,6 +25,8 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include <utility>
+
 namespace numora::ui {
 
 namespace {
@@ -127,10 +129,11 @@ void TForm1::calculate()
 void TForm1::closeEvent(QCloseEvent* event)
 {
     // The run's loop is further up the stack: ask it to stop and close when it has ended.
-    if (generationRunning() || m_updating) {
+    if (generationRunning() || m_updating || analysisRunning()) {
         if (m_state.calculateCaption == m_state.meldungen[16])
             m_state.calculateCaption.clear();
         m_updateStop = true;
+        m_backtestStop = m_recurrenceStop = true;
         m_closeAfterRun = true;
         event->ignore();
         return;
@@ -163,6 +166,10 @@ void TForm1::pumpMessages()
         return;
     flushStatus();
     m_lottotipp->calculate->setText(m_state.calculateCaption);
+    if (std::exchange(m_optionsPending, false))
+        showOptions();
+    if (std::exchange(m_sheetPending, false))
+        showSheet();
     QApplication::processEvents();
     m_paintClock.restart();
 }
@@ -171,7 +178,7 @@ void TForm1::setStatusText(const QString& text)
 {
     m_statusText = text;
     m_statusPending = true;
-    if (m_paintClock.elapsed() >= paintIntervalMs || !generationRunning())
+    if (m_paintClock.elapsed() >= paintIntervalMs || !(generationRunning() || analysisRunning()))
         flushStatus();
 }
 
@@ -200,9 +207,21 @@ void TForm1::showSheetTab() { m_pageControl->setCurrentWidget(m_lottotipp); }
 
 void TForm1::chartChanged() { m_diagramm->chart->show(m_state.chart); }
 
-void TForm1::sheetChanged() { showSheet(); }
+void TForm1::sheetChanged()
+{
+    if (analysisRunning())
+        m_sheetPending = true;
+    else
+        showSheet();
+}
 
-void TForm1::optionsChanged() { showOptions(); }
+void TForm1::optionsChanged()
+{
+    if (analysisRunning())
+        m_optionsPending = true;
+    else
+        showOptions();
+}
 
 PoolChoice TForm1::editPool(NumberSelection& selection)
 {

@@ -1,0 +1,104 @@
+// The main window's side of the two historical analyses on the "Datenbank" tab: the parameter
+// back-test with its comparison window and the draw recurrence analysis. A second click on the
+// running analysis' button stops it without a report.
+#include "ui/LottoZahlen.h"
+
+#include "eval/Backtest.h"
+#include "eval/ChanceComparison.h"
+#include "eval/Recurrence.h"
+#include "ui/ChanceComparisonWindow.h"
+#include "ui/DatenbankPage.h"
+#include "ui/DiagrammPage.h"
+#include "ui/MainChart.h"
+
+#include <QDir>
+#include <QPushButton>
+#include <QUrl>
+
+namespace numora::ui {
+
+void TForm1::connectAnalyses()
+{
+    connect(m_datenbank->parameterTest, &QPushButton::clicked, this, &TForm1::runBacktest);
+    connect(m_datenbank->drawTest, &QPushButton::clicked, this, &TForm1::runRecurrence);
+}
+
+void TForm1::runBacktest()
+{
+    if (m_backtestRunning) {
+        m_backtestStop = true;
+        // A generation of the replay in progress ends at its next candidate.
+        if (m_state.calculateCaption == m_state.meldungen[16])
+            m_state.calculateCaption.clear();
+        return;
+    }
+    QPushButton* button = m_datenbank->parameterTest;
+    const QString caption = button->text();
+    m_backtestRunning = true;
+    m_backtestStop = false;
+    button->setText(m_state.meldungen[16]);
+    m_datenbank->drawTest->setEnabled(false);
+
+    Backtest::Options options;
+    options.reportPath = QDir::current().absoluteFilePath(QStringLiteral("Test.txt"));
+    options.stopRequested = [this] { return m_backtestStop; };
+    const auto result = Backtest::run(m_state, options);
+
+    m_backtestRunning = false;
+    button->setText(caption);
+    m_datenbank->drawTest->setEnabled(true);
+    finishAnalysis();
+    if (!result) {
+        m_hooks.showError(result.error().message);
+    } else if (result->end == Backtest::End::Completed) {
+        openAddress(QUrl::fromLocalFile(options.reportPath).toString());
+        if (!m_comparison)
+            m_comparison = new ChanceComparisonWindow(this);
+        m_comparison->showComparison(ChanceComparison::compute(*result));
+    }
+    if (m_closeAfterRun)
+        close();
+}
+
+void TForm1::runRecurrence()
+{
+    if (m_recurrenceRunning) {
+        m_recurrenceStop = true;
+        return;
+    }
+    QPushButton* button = m_datenbank->drawTest;
+    const QString caption = button->text();
+    m_recurrenceRunning = true;
+    m_recurrenceStop = false;
+    button->setText(m_state.meldungen[16]);
+    m_datenbank->parameterTest->setEnabled(false);
+
+    Recurrence::Options options;
+    options.reportPath = m_state.programDir + QStringLiteral("Test.rtf");
+    options.stopRequested = [this] { return m_recurrenceStop; };
+    const auto result = Recurrence::run(m_state, options);
+
+    m_recurrenceRunning = false;
+    button->setText(caption);
+    m_datenbank->parameterTest->setEnabled(true);
+    finishAnalysis();
+    if (!result)
+        m_hooks.showError(result.error().message);
+    else if (result->end == Recurrence::End::Completed)
+        openAddress(QUrl::fromLocalFile(options.reportPath).toString());
+    if (m_closeAfterRun)
+        close();
+}
+
+void TForm1::finishAnalysis()
+{
+    m_sheetPending = false;
+    m_optionsPending = false;
+    flushStatus();
+    showOptions();
+    showDraw();
+    showSheet();
+    m_diagramm->chart->show(m_state.chart);
+}
+
+} // namespace numora::ui
