@@ -130,6 +130,7 @@ Expected<Backtest::Result> Backtest::run(ProgramState& state, const Options& opt
     const double start = state.chosenDate.value;
     if (auto shown = DrawBrowser::showChosenDate(state); !shown)
         return shown.error();
+    state.hooks->drawChanged();
 
     Result result;
     const QString proposed = QString::number(state.random->next(99999));

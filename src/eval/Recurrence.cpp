@@ -196,6 +196,7 @@ Expected<Recurrence::Result> Recurrence::run(ProgramState& state, const Options&
 {
     if (auto shown = DrawBrowser::showChosenDate(state); !shown)
         return shown.error();
+    state.hooks->drawChanged();
     state.hooks->showSheetTab();
     const double limit = state.chosenDate.value + 10.0;
     const QString answer = state.hooks->askText(state.meldungen[4], state.meldungen[39], QStringLiteral("6"));

@@ -77,9 +77,11 @@ ChanceComparisonWindow::ChanceComparisonWindow(QWidget* parent) : QWidget(parent
     rows << QStringLiteral("Mittel je Reihe");
     m_table->setVerticalHeaderLabels(rows);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_table->setFixedHeight(m_table->horizontalHeader()->sizeHint().height()
-                            + 8 * m_table->verticalHeader()->defaultSectionSize() + 4);
+                            + 8 * m_table->verticalHeader()->defaultSectionSize() + 2 * m_table->frameWidth());
     content->addWidget(m_table);
 
     m_sentence = new QLabel(m_content);

@@ -9,6 +9,7 @@
 #include "ui/ChanceComparisonWindow.h"
 #include "ui/DatenbankPage.h"
 #include "ui/DiagrammPage.h"
+#include "ui/LottotippPage.h"
 #include "ui/MainChart.h"
 
 #include <QDir>
@@ -94,6 +95,7 @@ void TForm1::finishAnalysis()
 {
     m_sheetPending = false;
     m_optionsPending = false;
+    m_lottotipp->calculate->setText(m_state.calculateCaption);
     flushStatus();
     showOptions();
     showDraw();

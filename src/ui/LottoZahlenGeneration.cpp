@@ -170,6 +170,8 @@ void TForm1::pumpMessages()
         showOptions();
     if (std::exchange(m_sheetPending, false))
         showSheet();
+    if (analysisRunning())
+        showDraw();
     QApplication::processEvents();
     m_paintClock.restart();
 }

@@ -173,6 +173,7 @@ private Q_SLOTS:
         QVERIFY(poolBox->isChecked());
         QVERIFY(m_window->state().sheet.sheetReady());
         QCOMPARE(m_window->state().calculateCaption, QStringLiteral("Tipps &berechnen"));
+        QCOMPARE(find<QPushButton>(QStringLiteral("BitBtn4"))->text(), QStringLiteral("Tipps &berechnen"));
         // Stopped halfway: the picker stands on a draw between the start and the newest draw.
         QVERIFY(picker->date() >= QDate(2019, 1, 20));
         QVERIFY(picker->date() < QDate(2019, 11, 2));
