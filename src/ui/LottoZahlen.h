@@ -61,7 +61,7 @@ protected:
     void showMessage(const QString& text) override { m_hooks.showMessage(text); }
     bool askYesNo(const QString& caption, const QString& text) override { return m_hooks.askYesNo(caption, text); }
     QString askText(const QString& caption, const QString& prompt, const QString& proposed) override;
-    void playSound(const QString& path) override { m_hooks.playSound(path); }
+    void playSound(const QString& path) override;
     void pumpMessages() override;
     void setStatusText(const QString& text) override;
     void setStatusPanel0(const QString& text) override;
@@ -123,9 +123,11 @@ private:
     bool m_backtestStop = false;
     bool m_recurrenceRunning = false;
     bool m_recurrenceStop = false;
-    // While an analysis runs, the sheet and the options are shown at display rate, not per draw.
+    // While an analysis runs, the sheet and the draw are shown at display rate, not per draw.
     bool m_sheetPending = false;
-    bool m_optionsPending = false;
+    QWidget* m_pendingTab = nullptr; // the tab the analysis asked for last
+    QString m_pendingSound;
+    QString m_pendingPanel0;          // a fanfare the analysis asked for since the last pump
     ChanceComparisonWindow* m_comparison = nullptr;
 
     QTabWidget* m_pageControl = nullptr;

@@ -13,8 +13,12 @@
 #include "ui/MainChart.h"
 
 #include <QDir>
+#include <QLabel>
+#include <QTabWidget>
 #include <QPushButton>
 #include <QUrl>
+
+#include <utility>
 
 namespace numora::ui {
 
@@ -94,7 +98,12 @@ void TForm1::runRecurrence()
 void TForm1::finishAnalysis()
 {
     m_sheetPending = false;
-    m_optionsPending = false;
+    m_pendingSound.clear();
+    if (!m_pendingPanel0.isNull())
+        m_panel0->setText(std::exchange(m_pendingPanel0, QString()));
+    if (QWidget* tab = std::exchange(m_pendingTab, nullptr))
+        m_pageControl->setCurrentWidget(tab);
+    setBusy(false);
     m_lottotipp->calculate->setText(m_state.calculateCaption);
     flushStatus();
     showOptions();

@@ -166,12 +166,17 @@ void TForm1::pumpMessages()
         return;
     flushStatus();
     m_lottotipp->calculate->setText(m_state.calculateCaption);
-    if (std::exchange(m_optionsPending, false))
-        showOptions();
     if (std::exchange(m_sheetPending, false))
         showSheet();
-    if (analysisRunning())
+    if (analysisRunning()) {
         showDraw();
+        if (!m_pendingPanel0.isNull())
+            m_panel0->setText(std::exchange(m_pendingPanel0, QString()));
+        if (!m_pendingSound.isEmpty())
+            m_hooks.playSound(std::exchange(m_pendingSound, QString()));
+        if (QWidget* tab = std::exchange(m_pendingTab, nullptr))
+            m_pageControl->setCurrentWidget(tab);
+    }
     QApplication::processEvents();
     m_paintClock.restart();
 }
@@ -194,7 +199,8 @@ void TForm1::flushStatus()
 
 void TForm1::setBusy(bool busy)
 {
-    if (busy == m_busy)
+    // The generations of an analysis would switch the cursor twice per draw.
+    if (busy == m_busy || (!busy && analysisRunning()))
         return;
     m_busy = busy;
     if (busy)
@@ -203,11 +209,38 @@ void TForm1::setBusy(bool busy)
         QApplication::restoreOverrideCursor();
 }
 
-void TForm1::showChartTab() { m_pageControl->setCurrentWidget(m_diagramm); }
+void TForm1::playSound(const QString& path)
+{
+    // Restarting the fanfare for every row of every draw of an analysis is only noise: once
+    // per paint is what can be heard.
+    if (analysisRunning())
+        m_pendingSound = path;
+    else
+        m_hooks.playSound(path);
+}
 
-void TForm1::showSheetTab() { m_pageControl->setCurrentWidget(m_lottotipp); }
+void TForm1::showChartTab()
+{
+    if (analysisRunning())
+        m_pendingTab = m_diagramm;
+    else
+        m_pageControl->setCurrentWidget(m_diagramm);
+}
 
-void TForm1::chartChanged() { m_diagramm->chart->show(m_state.chart); }
+void TForm1::showSheetTab()
+{
+    if (analysisRunning())
+        m_pendingTab = m_lottotipp;
+    else
+        m_pageControl->setCurrentWidget(m_lottotipp);
+}
+
+void TForm1::chartChanged()
+{
+    // An analysis shows the chart and the options when it ends, not per draw.
+    if (!analysisRunning())
+        m_diagramm->chart->show(m_state.chart);
+}
 
 void TForm1::sheetChanged()
 {
@@ -219,9 +252,7 @@ void TForm1::sheetChanged()
 
 void TForm1::optionsChanged()
 {
-    if (analysisRunning())
-        m_optionsPending = true;
-    else
+    if (!analysisRunning())
         showOptions();
 }
 
