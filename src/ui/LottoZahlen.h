@@ -123,8 +123,7 @@ private:
     bool m_backtestStop = false;
     bool m_recurrenceRunning = false;
     bool m_recurrenceStop = false;
-    // While an analysis runs, the sheet and the draw are shown at display rate, not per draw.
-    bool m_sheetPending = false;
+    // While an analysis runs, what it asks of the window follows at display rate, not per draw.
     QWidget* m_pendingTab = nullptr; // the tab the analysis asked for last
     QString m_pendingSound;
     QString m_pendingPanel0;          // a fanfare the analysis asked for since the last pump

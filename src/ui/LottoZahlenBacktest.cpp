@@ -97,7 +97,6 @@ void TForm1::runRecurrence()
 
 void TForm1::finishAnalysis()
 {
-    m_sheetPending = false;
     m_pendingSound.clear();
     if (!m_pendingPanel0.isNull())
         m_panel0->setText(std::exchange(m_pendingPanel0, QString()));

@@ -166,8 +166,6 @@ void TForm1::pumpMessages()
         return;
     flushStatus();
     m_lottotipp->calculate->setText(m_state.calculateCaption);
-    if (std::exchange(m_sheetPending, false))
-        showSheet();
     if (analysisRunning()) {
         showDraw();
         if (!m_pendingPanel0.isNull())
@@ -237,16 +235,15 @@ void TForm1::showSheetTab()
 
 void TForm1::chartChanged()
 {
-    // An analysis shows the chart and the options when it ends, not per draw.
     if (!analysisRunning())
         m_diagramm->chart->show(m_state.chart);
 }
 
 void TForm1::sheetChanged()
 {
-    if (analysisRunning())
-        m_sheetPending = true;
-    else
+    // An analysis makes a sheet per draw, faster than anyone reads; it shows the last one, the
+    // options and the chart when it ends, and meanwhile its progress in the draw and status bar.
+    if (!analysisRunning())
         showSheet();
 }
 
