@@ -219,7 +219,8 @@ void TForm1::playSound(const QString& path)
 
 void TForm1::showChartTab()
 {
-    if (analysisRunning())
+    // The generations of a back-test would flip between the chart and the sheet per draw.
+    if (m_backtestRunning)
         m_pendingTab = m_diagramm;
     else
         m_pageControl->setCurrentWidget(m_diagramm);
@@ -227,7 +228,7 @@ void TForm1::showChartTab()
 
 void TForm1::showSheetTab()
 {
-    if (analysisRunning())
+    if (m_backtestRunning)
         m_pendingTab = m_lottotipp;
     else
         m_pageControl->setCurrentWidget(m_lottotipp);
