@@ -125,8 +125,8 @@ private:
     bool m_recurrenceStop = false;
     // While an analysis runs, what it asks of the window follows at display rate, not per draw.
     QWidget* m_pendingTab = nullptr; // the tab the analysis asked for last
-    QString m_pendingSound;
-    QString m_pendingPanel0;          // a fanfare the analysis asked for since the last pump
+    QString m_pendingSound;          // a fanfare the analysis asked for since the last pump
+    QString m_pendingPanel0;
     ChanceComparisonWindow* m_comparison = nullptr;
 
     QTabWidget* m_pageControl = nullptr;
