@@ -56,6 +56,8 @@ int backtest(const QString& dir, QStringList args, QTextStream& out, QTextStream
 {
     const bool compare = args.removeAll(QStringLiteral("--compare")) > 0;
     const std::optional<double> chosen = chosenDateIn(args);
+    if (!args.contains(QStringLiteral("--date")))
+        return fail(err, QStringLiteral("--date D is required"));
     AnswerHooks hooks{QString()};
     ProgramState state;
     state.hooks = &hooks;
@@ -63,7 +65,7 @@ int backtest(const QString& dir, QStringList args, QTextStream& out, QTextStream
     if (auto problem = prepareGeneration(state, dir, args, generation))
         return fail(err, *problem);
     hooks = AnswerHooks(QString::number(*generation.seed));
-    state.chosenDate.setDate(chosen.value_or(state.todayDay()));
+    state.chosenDate.setDate(*chosen);
 
     const auto result = Backtest::run(state, {});
     if (!result)
@@ -87,6 +89,8 @@ int recurrence(const QString& dir, QStringList args, QTextStream& out, QTextStre
         return fail(err, *problem);
     if (!args.isEmpty())
         return fail(err, QStringLiteral("unexpected argument \"%1\"").arg(args.first()));
+    if (!window.end)
+        return fail(err, QStringLiteral("--date D is required"));
     // Threshold 7: no draw shares seven numbers, so the analysis never stops to ask.
     AnswerHooks hooks(QStringLiteral("7"));
     ProgramState state;
@@ -94,7 +98,7 @@ int recurrence(const QString& dir, QStringList args, QTextStream& out, QTextStre
     if (auto problem = startLikeTheWindow(state, dir, window))
         return fail(err, *problem);
     state.sheet.setSheetReady(true);
-    state.chosenDate.setDate(window.end.value_or(state.todayDay()));
+    state.chosenDate.setDate(*window.end);
 
     const auto result = Recurrence::run(state, {});
     if (!result)

@@ -154,10 +154,13 @@ TEST_F(CliAnalysisTest, BadArgumentsFailWithOneLine)
 {
     const QStringList bad[] = {
         {QStringLiteral("backtest")},
+        {QStringLiteral("backtest"), QStringLiteral("--seed"), QStringLiteral("1")},
+        {QStringLiteral("recurrence")},
         {QStringLiteral("backtest"), QStringLiteral("--seed"), QStringLiteral("x")},
         {QStringLiteral("backtest"), QStringLiteral("--seed"), QStringLiteral("1"), QStringLiteral("--set"),
          QStringLiteral("UpDown3=6")},
-        {QStringLiteral("backtest"), QStringLiteral("--seed"), QStringLiteral("1"), QStringLiteral("extra")},
+        {QStringLiteral("backtest"), QStringLiteral("--seed"), QStringLiteral("1"), QStringLiteral("--date"),
+         QStringLiteral("01.10.2019"), QStringLiteral("extra")},
         {QStringLiteral("recurrence"), QStringLiteral("--date"), QStringLiteral("31.02.2019")},
         {QStringLiteral("recurrence"), QStringLiteral("--seed"), QStringLiteral("1")},
         // No six distinct numbers in the pool: the generation fails, and so the back-test.
