@@ -37,6 +37,9 @@ void TForm1::runBacktest()
             m_state.calculateCaption.clear();
         return;
     }
+    // Started from inside a generation or an update, the replay would stop that one instead.
+    if (generationRunning() || m_updating)
+        return;
     QPushButton* button = m_datenbank->parameterTest;
     const QString caption = button->text();
     m_backtestRunning = true;
@@ -71,6 +74,8 @@ void TForm1::runRecurrence()
         m_recurrenceStop = true;
         return;
     }
+    if (generationRunning() || m_updating)
+        return;
     QPushButton* button = m_datenbank->drawTest;
     const QString caption = button->text();
     m_recurrenceRunning = true;
