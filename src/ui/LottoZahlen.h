@@ -101,6 +101,7 @@ private:
     void runBacktest();
     void runRecurrence();
     void finishAnalysis();
+    void showAnalysisProgress();
     bool analysisRunning() const { return m_backtestRunning || m_recurrenceRunning; }
 
     ProgramState m_state;
@@ -127,6 +128,7 @@ private:
     QWidget* m_pendingTab = nullptr; // the tab the analysis asked for last
     QString m_pendingSound;          // a fanfare the analysis asked for since the last pump
     QString m_pendingPanel0;
+    QElapsedTimer m_progressClock;
     ChanceComparisonWindow* m_comparison = nullptr;
 
     QTabWidget* m_pageControl = nullptr;

@@ -100,9 +100,29 @@ void TForm1::runRecurrence()
         close();
 }
 
+void TForm1::showAnalysisProgress()
+{
+    // An analysis goes through the draws faster than anyone reads: clicks are taken at display
+    // rate, its progress is painted a few times a second, which keeps painting off its time.
+    constexpr qint64 progressIntervalMs = 150;
+    if (m_progressClock.isValid() && m_progressClock.elapsed() < progressIntervalMs)
+        return;
+    m_progressClock.start();
+    flushStatus();
+    m_lottotipp->calculate->setText(m_state.calculateCaption);
+    showDraw();
+    if (!m_pendingPanel0.isNull())
+        m_panel0->setText(std::exchange(m_pendingPanel0, QString()));
+    if (!m_pendingSound.isEmpty())
+        m_hooks.playSound(std::exchange(m_pendingSound, QString()));
+    if (QWidget* tab = std::exchange(m_pendingTab, nullptr))
+        m_pageControl->setCurrentWidget(tab);
+}
+
 void TForm1::finishAnalysis()
 {
     m_pendingSound.clear();
+    m_progressClock.invalidate();
     if (!m_pendingPanel0.isNull())
         m_panel0->setText(std::exchange(m_pendingPanel0, QString()));
     if (QWidget* tab = std::exchange(m_pendingTab, nullptr))

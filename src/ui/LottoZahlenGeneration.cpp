@@ -164,16 +164,11 @@ void TForm1::pumpMessages()
 {
     if (m_paintClock.elapsed() < paintIntervalMs)
         return;
-    flushStatus();
-    m_lottotipp->calculate->setText(m_state.calculateCaption);
     if (analysisRunning()) {
-        showDraw();
-        if (!m_pendingPanel0.isNull())
-            m_panel0->setText(std::exchange(m_pendingPanel0, QString()));
-        if (!m_pendingSound.isEmpty())
-            m_hooks.playSound(std::exchange(m_pendingSound, QString()));
-        if (QWidget* tab = std::exchange(m_pendingTab, nullptr))
-            m_pageControl->setCurrentWidget(tab);
+        showAnalysisProgress();
+    } else {
+        flushStatus();
+        m_lottotipp->calculate->setText(m_state.calculateCaption);
     }
     QApplication::processEvents();
     m_paintClock.restart();
@@ -183,7 +178,9 @@ void TForm1::setStatusText(const QString& text)
 {
     m_statusText = text;
     m_statusPending = true;
-    if (m_paintClock.elapsed() >= paintIntervalMs || !(generationRunning() || analysisRunning()))
+    if (analysisRunning())
+        return; // shown with the analysis' progress
+    if (m_paintClock.elapsed() >= paintIntervalMs || !generationRunning())
         flushStatus();
 }
 
