@@ -1,5 +1,7 @@
 #include "cli/Cli.h"
 
+#include "cli/CliSupport.h"
+
 #include "base/DayDate.h"
 #include "base/Formatting.h"
 #include "app/ProgramState.h"
@@ -23,7 +25,7 @@
 
 namespace numora {
 
-namespace {
+namespace cli {
 
 int fail(QTextStream& err, const QString& message)
 {
@@ -57,30 +59,7 @@ int exportCsv(const DrawFile& file, const QStringList& args, QTextStream& out, Q
     return Cli::Ok;
 }
 
-// Messages the window would show in a box go to stderr; the command goes on.
-class StderrHooks final : public UiHooks {
-public:
-    explicit StderrHooks(QTextStream& err) : m_err(err) {}
-    void showMessage(const QString& text) override
-    {
-        m_err << text << '\n';
-        m_err.flush();
-    }
-
-private:
-    QTextStream& m_err;
-};
-
-// The options every command that works like the window shares: the history window's dates.
-struct WindowOptions {
-    std::optional<double> start;
-    std::optional<double> end;
-};
-
-// Reads "--start D" and "--end D" (or "--date D", its name for generation) from `args`; what
-// is left stays in `args`.
-std::optional<QString> takeWindowOptions(QStringList& args, WindowOptions& options,
-                                         const QString& endName = QStringLiteral("--end"))
+std::optional<QString> takeWindowOptions(QStringList& args, WindowOptions& options, const QString& endName)
 {
     QStringList rest;
     for (int i = 0; i < args.size(); ++i) {
@@ -143,12 +122,6 @@ const std::map<QString, StatisticFunction>& statisticKinds()
     return kinds;
 }
 
-// --seed N and --set NAME=VALUE of pool and generate; options start at a fresh installation's.
-struct GenerationOptions {
-    std::optional<std::int32_t> seed;
-    QStringList settings;
-};
-
 std::optional<QString> takeGenerationOptions(QStringList& args, GenerationOptions& options)
 {
     QStringList rest;
@@ -200,7 +173,6 @@ std::optional<QString> applySetting(ProgramState& state, const QString& setting)
     return std::nullopt;
 }
 
-// The common start of pool and generate.
 std::optional<QString> prepareGeneration(ProgramState& state, const QString& dir, QStringList& args,
                                          GenerationOptions& generation)
 {
@@ -213,11 +185,12 @@ std::optional<QString> prepareGeneration(ProgramState& state, const QString& dir
         return QStringLiteral("unexpected argument \"%1\"").arg(args.first());
     if (!generation.seed)
         return QStringLiteral("--seed N is required");
+    if (auto problem = startLikeTheWindow(state, dir, window))
+        return problem;
+    // After the start-up, which ticks both weekday boxes.
     for (const QString& setting : generation.settings)
         if (auto problem = applySetting(state, setting))
             return problem;
-    if (auto problem = startLikeTheWindow(state, dir, window))
-        return problem;
     state.sheet.setSheetReady(true);
     return std::nullopt;
 }
@@ -461,7 +434,7 @@ int report(const QString& dir, const QStringList& args, QTextStream& out, QTextS
     return Cli::Ok;
 }
 
-} // namespace
+} // namespace cli
 
 QString Cli::usage()
 {
@@ -470,11 +443,14 @@ QString Cli::usage()
                           "pool|generate --seed N [--date DD.MM.YYYY] [--start DD.MM.YYYY] [--set NAME=VALUE]... | "
                           "update [--base URL] [--until DD.MM.YYYY] | "
                           "search TIPFILE [--date D] [--start D] [--threshold N] [--set CheckBox16|17=0|1]... | "
-                          "report TIPFILE [--date D] [--set CheckBox16|17=0|1]...");
+                          "report TIPFILE [--date D] [--set CheckBox16|17=0|1]... | "
+                          "backtest --seed N [--date DD.MM.YYYY] [--start DD.MM.YYYY] [--set NAME=VALUE]... [--compare] | "
+                          "recurrence [--date DD.MM.YYYY] [--start DD.MM.YYYY]");
 }
 
 int Cli::run(const QStringList& arguments, const QString& executableDir, QTextStream& out, QTextStream& err)
 {
+    using namespace cli;
     QStringList args = arguments;
     QString dir = executableDir;
     if (!args.isEmpty() && args.first() == QLatin1String("--dir")) {
@@ -503,6 +479,10 @@ int Cli::run(const QStringList& arguments, const QString& executableDir, QTextSt
         return search(dir, args, out, err);
     if (command == QLatin1String("report"))
         return report(dir, args, out, err);
+    if (command == QLatin1String("backtest"))
+        return backtest(dir, args, out, err);
+    if (command == QLatin1String("recurrence"))
+        return recurrence(dir, args, out, err);
     return fail(err, QStringLiteral("unknown command \"%1\"; %2").arg(command, usage()));
 }
 

@@ -79,14 +79,14 @@ DatenbankPage::DatenbankPage(QWidget* parent) : QWidget(parent)
 
     auto* testBox = new QGroupBox(QStringLiteral("Historische Analyse"), this);
     auto* tests = new QGridLayout(testBox);
-    parameterTest = pending(makeButton(testBox, QStringLiteral("BitBtn9"), QStringLiteral("Parameter testen"),
-                                       QStringLiteral("Historische Analyse der Parameter: ab dem gewählten Datum vor "
-                                                      "jeder Ziehung Tipps berechnen und auswerten")));
-    drawTest = pending(makeButton(testBox, QStringLiteral("BitBtn19"), QStringLiteral("Ziehungen vergleichen"),
-                                  QStringLiteral("Historische Analyse der Ziehungen: ähnliche Zahlen in früheren und "
-                                                 "folgenden Ziehungen")));
-    onlyAfterThree = pending(makeCheckBox(testBox, QStringLiteral("CheckBox31"),
-                                          QStringLiteral("Neuberechnung  nur wenn ein 3er erzielt wurde"), false));
+    parameterTest = makeButton(testBox, QStringLiteral("BitBtn9"), QStringLiteral("Parameter testen"),
+                               QStringLiteral("Historische Analyse der Parameter: ab dem gewählten Datum vor "
+                                              "jeder Ziehung Tipps berechnen und auswerten"));
+    drawTest = makeButton(testBox, QStringLiteral("BitBtn19"), QStringLiteral("Ziehungen vergleichen"),
+                          QStringLiteral("Historische Analyse der Ziehungen: ähnliche Zahlen in früheren und "
+                                         "folgenden Ziehungen"));
+    onlyAfterThree = makeCheckBox(testBox, QStringLiteral("CheckBox31"),
+                                  QStringLiteral("Neuberechnung  nur wenn ein 3er erzielt wurde"), false);
     tests->addWidget(parameterTest, 0, 0);
     tests->addWidget(drawTest, 0, 1);
     tests->addWidget(onlyAfterThree, 1, 0, 1, 2);

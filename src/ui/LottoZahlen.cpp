@@ -185,6 +185,7 @@ void TForm1::connectWidgets()
     connectGeneration();
     connectDatabase();
     connectTips();
+    connectAnalyses();
 
     connect(m_internet, &InternetPage::linkClicked, this,
             [this](const QString& caption) { openAddress(Links::targetOf(caption)); });

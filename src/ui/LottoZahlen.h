@@ -25,6 +25,7 @@ class QTabWidget;
 namespace numora::ui {
 
 class BerechnungPage;
+class ChanceComparisonWindow;
 class DatenbankPage;
 class DiagrammPage;
 class InternetPage;
@@ -61,7 +62,7 @@ protected:
     void showMessage(const QString& text) override { m_hooks.showMessage(text); }
     bool askYesNo(const QString& caption, const QString& text) override { return m_hooks.askYesNo(caption, text); }
     QString askText(const QString& caption, const QString& prompt, const QString& proposed) override;
-    void playSound(const QString& path) override { m_hooks.playSound(path); }
+    void playSound(const QString& path) override;
     void pumpMessages() override;
     void setStatusText(const QString& text) override;
     void setStatusPanel0(const QString& text) override;
@@ -114,6 +115,12 @@ private:
     void loadTip();
     void searchHistory();
     void writeReport();
+    void connectAnalyses();
+    void runBacktest();
+    void runRecurrence();
+    void finishAnalysis();
+    void showAnalysisProgress();
+    bool analysisRunning() const { return m_backtestRunning || m_recurrenceRunning; }
 
     ProgramState m_state;
     Einstellungen m_settings;
@@ -132,6 +139,16 @@ private:
     bool m_updating = false;
     bool m_updateStop = false;
     NumberSelection m_rowSelection; // row mode keeps the dialog as its last use left it
+    bool m_backtestRunning = false;
+    bool m_backtestStop = false;
+    bool m_recurrenceRunning = false;
+    bool m_recurrenceStop = false;
+    // While an analysis runs, what it asks of the window follows at display rate, not per draw.
+    QWidget* m_pendingTab = nullptr; // the tab the analysis asked for last
+    QString m_pendingSound;          // a fanfare the analysis asked for since the last pump
+    QString m_pendingPanel0;
+    QElapsedTimer m_progressClock;
+    ChanceComparisonWindow* m_comparison = nullptr;
 
     QTabWidget* m_pageControl = nullptr;
     LottotippPage* m_lottotipp = nullptr;

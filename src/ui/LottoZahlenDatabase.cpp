@@ -131,7 +131,14 @@ void TForm1::enterDraw()
         m_hooks.showError(shown.error().message);
 }
 
-void TForm1::setStatusPanel0(const QString& text) { m_panel0->setText(text); }
+void TForm1::setStatusPanel0(const QString& text)
+{
+    // An analysis reports every draw; the panel shows them at display rate.
+    if (analysisRunning())
+        m_pendingPanel0 = text;
+    else
+        m_panel0->setText(text);
+}
 
 void TForm1::drawChanged() { showDraw(); }
 

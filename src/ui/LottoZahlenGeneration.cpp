@@ -25,6 +25,8 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include <utility>
+
 namespace numora::ui {
 
 namespace {
@@ -127,10 +129,11 @@ void TForm1::calculate()
 void TForm1::closeEvent(QCloseEvent* event)
 {
     // The run's loop is further up the stack: ask it to stop and close when it has ended.
-    if (generationRunning() || m_updating) {
+    if (generationRunning() || m_updating || analysisRunning()) {
         if (m_state.calculateCaption == m_state.meldungen[16])
             m_state.calculateCaption.clear();
         m_updateStop = true;
+        m_backtestStop = m_recurrenceStop = true;
         m_closeAfterRun = true;
         event->ignore();
         return;
@@ -163,8 +166,12 @@ void TForm1::pumpMessages()
 {
     if (m_paintClock.elapsed() < paintIntervalMs)
         return;
-    flushStatus();
-    m_lottotipp->calculate->setText(m_state.calculateCaption);
+    if (analysisRunning()) {
+        showAnalysisProgress();
+    } else {
+        flushStatus();
+        m_lottotipp->calculate->setText(m_state.calculateCaption);
+    }
     QApplication::processEvents();
     m_paintClock.restart();
 }
@@ -173,6 +180,8 @@ void TForm1::setStatusText(const QString& text)
 {
     m_statusText = text;
     m_statusPending = true;
+    if (analysisRunning())
+        return; // shown with the analysis' progress
     if (m_paintClock.elapsed() >= paintIntervalMs || !generationRunning())
         flushStatus();
 }
@@ -187,7 +196,8 @@ void TForm1::flushStatus()
 
 void TForm1::setBusy(bool busy)
 {
-    if (busy == m_busy)
+    // The generations of an analysis would switch the cursor twice per draw.
+    if (busy == m_busy || (!busy && analysisRunning()))
         return;
     m_busy = busy;
     if (busy)
@@ -196,15 +206,52 @@ void TForm1::setBusy(bool busy)
         QApplication::restoreOverrideCursor();
 }
 
-void TForm1::showChartTab() { m_pageControl->setCurrentWidget(m_diagramm); }
+void TForm1::playSound(const QString& path)
+{
+    // Restarting the fanfare for every row of every draw of an analysis is only noise: once
+    // per paint is what can be heard.
+    if (analysisRunning())
+        m_pendingSound = path;
+    else
+        m_hooks.playSound(path);
+}
 
-void TForm1::showSheetTab() { m_pageControl->setCurrentWidget(m_lottotipp); }
+void TForm1::showChartTab()
+{
+    // The generations of a back-test would flip between the chart and the sheet per draw.
+    if (m_backtestRunning)
+        m_pendingTab = m_diagramm;
+    else
+        m_pageControl->setCurrentWidget(m_diagramm);
+}
 
-void TForm1::chartChanged() { m_diagramm->chart->show(m_state.chart); }
+void TForm1::showSheetTab()
+{
+    if (m_backtestRunning)
+        m_pendingTab = m_lottotipp;
+    else
+        m_pageControl->setCurrentWidget(m_lottotipp);
+}
 
-void TForm1::sheetChanged() { showSheet(); }
+void TForm1::chartChanged()
+{
+    if (!analysisRunning())
+        m_diagramm->chart->show(m_state.chart);
+}
 
-void TForm1::optionsChanged() { showOptions(); }
+void TForm1::sheetChanged()
+{
+    // An analysis makes a sheet per draw, faster than anyone reads; it shows the last one, the
+    // options and the chart when it ends, and meanwhile its progress in the draw and status bar.
+    if (!analysisRunning())
+        showSheet();
+}
+
+void TForm1::optionsChanged()
+{
+    if (!analysisRunning())
+        showOptions();
+}
 
 PoolChoice TForm1::editPool(NumberSelection& selection)
 {

@@ -1,0 +1,62 @@
+#pragma once
+
+// What the commands of numora-cli share: error lines, the window's start-up and the options of
+// the commands that work like the window.
+#include "app/ProgramState.h"
+#include "app/UiHooks.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+#include <cstdint>
+#include <optional>
+
+namespace numora::cli {
+
+// One line "numora-cli: MESSAGE" on `err`; returns the failure status.
+int fail(QTextStream& err, const QString& message);
+
+// Messages the window would show in a box go to stderr; the command goes on.
+class StderrHooks : public UiHooks {
+public:
+    explicit StderrHooks(QTextStream& err) : m_err(err) {}
+    void showMessage(const QString& text) override
+    {
+        m_err << text << '\n';
+        m_err.flush();
+    }
+
+private:
+    QTextStream& m_err;
+};
+
+// The options every command that works like the window shares: the history window's dates.
+struct WindowOptions {
+    std::optional<double> start;
+    std::optional<double> end;
+};
+
+// Reads "--start D" and "--end D" (or `endName`, "--date" for generation) from `args`; what is
+// left stays in `args`.
+std::optional<QString> takeWindowOptions(QStringList& args, WindowOptions& options,
+                                         const QString& endName = QStringLiteral("--end"));
+
+// The state after start-up: both weekday boxes ticked, the start date picked, and the draw of
+// the chosen date shown, so that the chosen date stands on that draw.
+std::optional<QString> startLikeTheWindow(ProgramState& state, const QString& dir, const WindowOptions& options);
+
+// --seed N and --set NAME=VALUE of pool and generate; options start at a fresh installation's.
+struct GenerationOptions {
+    std::optional<std::int32_t> seed;
+    QStringList settings;
+};
+
+// --date, --start, --seed (required) and --set; nothing else may be left in `args`.
+std::optional<QString> prepareGeneration(ProgramState& state, const QString& dir, QStringList& args,
+                                         GenerationOptions& generation);
+
+int backtest(const QString& dir, QStringList args, QTextStream& out, QTextStream& err);
+int recurrence(const QString& dir, QStringList args, QTextStream& out, QTextStream& err);
+
+} // namespace numora::cli

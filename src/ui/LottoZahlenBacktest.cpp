@@ -1,0 +1,139 @@
+// The main window's side of the two historical analyses on the "Datenbank" tab: the parameter
+// back-test with its comparison window and the draw recurrence analysis. A second click on the
+// running analysis' button stops it without a report.
+#include "ui/LottoZahlen.h"
+
+#include "eval/Backtest.h"
+#include "eval/ChanceComparison.h"
+#include "eval/Recurrence.h"
+#include "ui/ChanceComparisonWindow.h"
+#include "ui/DatenbankPage.h"
+#include "ui/DiagrammPage.h"
+#include "ui/LottotippPage.h"
+#include "ui/MainChart.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QTabWidget>
+#include <QPushButton>
+#include <QUrl>
+
+#include <utility>
+
+namespace numora::ui {
+
+void TForm1::connectAnalyses()
+{
+    connect(m_datenbank->parameterTest, &QPushButton::clicked, this, &TForm1::runBacktest);
+    connect(m_datenbank->drawTest, &QPushButton::clicked, this, &TForm1::runRecurrence);
+}
+
+void TForm1::runBacktest()
+{
+    if (m_backtestRunning) {
+        m_backtestStop = true;
+        // A generation of the replay in progress ends at its next candidate.
+        if (m_state.calculateCaption == m_state.meldungen[16])
+            m_state.calculateCaption.clear();
+        return;
+    }
+    // Started from inside a generation or an update, the replay would stop that one instead.
+    if (generationRunning() || m_updating)
+        return;
+    QPushButton* button = m_datenbank->parameterTest;
+    const QString caption = button->text();
+    m_backtestRunning = true;
+    m_backtestStop = false;
+    button->setText(m_state.meldungen[16]);
+    m_datenbank->drawTest->setEnabled(false);
+
+    Backtest::Options options;
+    options.reportPath = QDir::current().absoluteFilePath(QStringLiteral("Test.txt"));
+    options.stopRequested = [this] { return m_backtestStop; };
+    const auto result = Backtest::run(m_state, options);
+
+    m_backtestRunning = false;
+    button->setText(caption);
+    m_datenbank->drawTest->setEnabled(true);
+    finishAnalysis();
+    if (!result) {
+        m_hooks.showError(result.error().message);
+    } else if (result->end == Backtest::End::Completed) {
+        openAddress(QUrl::fromLocalFile(options.reportPath).toString());
+        if (!m_comparison)
+            m_comparison = new ChanceComparisonWindow(this);
+        m_comparison->showComparison(ChanceComparison::compute(*result));
+    }
+    if (m_closeAfterRun)
+        close();
+}
+
+void TForm1::runRecurrence()
+{
+    if (m_recurrenceRunning) {
+        m_recurrenceStop = true;
+        return;
+    }
+    if (generationRunning() || m_updating)
+        return;
+    QPushButton* button = m_datenbank->drawTest;
+    const QString caption = button->text();
+    m_recurrenceRunning = true;
+    m_recurrenceStop = false;
+    button->setText(m_state.meldungen[16]);
+    m_datenbank->parameterTest->setEnabled(false);
+
+    Recurrence::Options options;
+    options.reportPath = m_state.programDir + QStringLiteral("Test.rtf");
+    options.stopRequested = [this] { return m_recurrenceStop; };
+    const auto result = Recurrence::run(m_state, options);
+
+    m_recurrenceRunning = false;
+    button->setText(caption);
+    m_datenbank->parameterTest->setEnabled(true);
+    finishAnalysis();
+    if (!result)
+        m_hooks.showError(result.error().message);
+    else if (result->end == Recurrence::End::Completed)
+        openAddress(QUrl::fromLocalFile(options.reportPath).toString());
+    if (m_closeAfterRun)
+        close();
+}
+
+void TForm1::showAnalysisProgress()
+{
+    // An analysis goes through the draws faster than anyone reads: clicks are taken at display
+    // rate, its progress is painted a few times a second, which keeps painting off its time.
+    constexpr qint64 progressIntervalMs = 150;
+    if (m_progressClock.isValid() && m_progressClock.elapsed() < progressIntervalMs)
+        return;
+    m_progressClock.start();
+    flushStatus();
+    m_lottotipp->calculate->setText(m_state.calculateCaption);
+    showDraw();
+    if (!m_pendingPanel0.isNull())
+        m_panel0->setText(std::exchange(m_pendingPanel0, QString()));
+    if (!m_pendingSound.isEmpty())
+        m_hooks.playSound(std::exchange(m_pendingSound, QString()));
+    if (QWidget* tab = std::exchange(m_pendingTab, nullptr))
+        m_pageControl->setCurrentWidget(tab);
+}
+
+void TForm1::finishAnalysis()
+{
+    m_pendingSound.clear();
+    m_progressClock.invalidate();
+    if (!m_pendingPanel0.isNull())
+        m_panel0->setText(std::exchange(m_pendingPanel0, QString()));
+    if (QWidget* tab = std::exchange(m_pendingTab, nullptr))
+        m_pageControl->setCurrentWidget(tab);
+    setBusy(false);
+    m_lottotipp->calculate->setText(m_state.calculateCaption);
+    flushStatus();
+    showOptions();
+    showDraw();
+    showSheet();
+    m_diagramm->chart->show(m_state.chart);
+}
+
+} // namespace numora::ui
