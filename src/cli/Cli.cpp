@@ -4,6 +4,7 @@
 
 #include "base/DayDate.h"
 #include "base/Formatting.h"
+#include "app/Einstellungen.h"
 #include "app/ProgramState.h"
 #include "draws/DrawBrowser.h"
 #include "draws/DrawCsv.h"
@@ -64,6 +65,10 @@ std::optional<QString> takeWindowOptions(QStringList& args, WindowOptions& optio
     QStringList rest;
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
+        if (a == QLatin1String("--stored")) {
+            options.stored = true;
+            continue;
+        }
         if (a != QLatin1String("--start") && a != endName) {
             rest << a;
             continue;
@@ -79,8 +84,6 @@ std::optional<QString> takeWindowOptions(QStringList& args, WindowOptions& optio
     return std::nullopt;
 }
 
-// The state after start-up: the start date picked and the draw of the chosen date shown, so
-// that the chosen date stands on that draw. The weekday boxes stay as --set left them.
 std::optional<QString> startLikeTheWindow(ProgramState& state, const QString& dir, const WindowOptions& options)
 {
     state.programDir = ProgramState::withTrailingSlash(dir);
@@ -88,6 +91,12 @@ std::optional<QString> startLikeTheWindow(ProgramState& state, const QString& di
     if (!state.drawFile().exists())
         return QStringLiteral("%1: no draw file (import one with import-csv)").arg(state.drawFilePath());
     state.startDate.value = ProgramState::designedStartDate();
+    if (options.stored) {
+        WindowSize size;
+        const auto report = Einstellungen().load(state, size);
+        for (const QString& problem : report.problems)
+            state.hooks->showMessage(QStringLiteral("%1: %2").arg(report.filePath, problem));
+    }
     if (options.start && !state.startDate.setDate(*options.start))
         return QStringLiteral("--start: the start date cannot lie before 15.11.1996");
     state.chosenDate.value = state.todayDay();
@@ -187,7 +196,7 @@ std::optional<QString> prepareGeneration(ProgramState& state, const QString& dir
         return QStringLiteral("--seed N is required");
     if (auto problem = startLikeTheWindow(state, dir, window))
         return problem;
-    // After the start-up, which ticks both weekday boxes.
+    // After the start-up, so that a --set wins over a stored value.
     for (const QString& setting : generation.settings)
         if (auto problem = applySetting(state, setting))
             return problem;
@@ -373,11 +382,13 @@ struct SheetCommand {
         for (const QString& setting : settings) {
             if (!setting.startsWith(QLatin1String("CheckBox16=")) && !setting.startsWith(QLatin1String("CheckBox17=")))
                 return QStringLiteral("--set takes CheckBox16=0|1 or CheckBox17=0|1 here, not \"%1\"").arg(setting);
-            if (auto problem = applySetting(state, setting))
-                return problem;
         }
         if (auto problem = startLikeTheWindow(state, dir, window))
             return problem;
+        // After the start-up, so that a --set wins over a stored value.
+        for (const QString& setting : settings)
+            if (auto problem = applySetting(state, setting))
+                return problem;
         if (const Status loaded = Textladen(rest.first(), state.sheet); !loaded)
             return loaded.error().message;
         // As the window's load ends: the sheet evaluated against the draw shown, complete rows sorted.
@@ -434,6 +445,36 @@ int report(const QString& dir, const QStringList& args, QTextStream& out, QTextS
     return Cli::Ok;
 }
 
+int settings(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    if (!args.isEmpty())
+        return fail(err, QStringLiteral("settings takes no arguments"));
+    RegistryKey key = RegistryKey::userKey(QString::fromLatin1(Einstellungen::KeyPath));
+    if (const Status loaded = key.load(); !loaded)
+        return fail(err, loaded.error().message);
+    for (const QString& problem : key.problems())
+        err << key.filePath() << ": " << problem << '\n';
+    for (const RegistryKey::Value& v : key.values()) {
+        out << v.name << '\t';
+        switch (v.type) {
+        case RegistryKey::Type::Dword:
+            out << "dword\t" << v.dword;
+            break;
+        case RegistryKey::Type::String:
+            out << "sz\t" << v.text;
+            break;
+        case RegistryKey::Type::Binary:
+            out << (v.hexType == 3 ? QStringLiteral("binary") : QStringLiteral("hex(%1)").arg(v.hexType, 0, 16)) << '\t'
+                << QString::fromLatin1(v.bytes.toHex(','));
+            break;
+        }
+        out << '\n';
+    }
+    out.flush();
+    err.flush();
+    return Cli::Ok;
+}
+
 } // namespace cli
 
 QString Cli::usage()
@@ -445,7 +486,8 @@ QString Cli::usage()
                           "search TIPFILE [--date D] [--start D] [--threshold N] [--set CheckBox16|17=0|1]... | "
                           "report TIPFILE [--date D] [--set CheckBox16|17=0|1]... | "
                           "backtest --seed N [--date DD.MM.YYYY] [--start DD.MM.YYYY] [--set NAME=VALUE]... [--compare] | "
-                          "recurrence [--date DD.MM.YYYY] [--start DD.MM.YYYY]");
+                          "recurrence [--date DD.MM.YYYY] [--start DD.MM.YYYY] | settings; "
+                          "--stored starts a command from the settings the window stored");
 }
 
 int Cli::run(const QStringList& arguments, const QString& executableDir, QTextStream& out, QTextStream& err)
@@ -479,6 +521,8 @@ int Cli::run(const QStringList& arguments, const QString& executableDir, QTextSt
         return search(dir, args, out, err);
     if (command == QLatin1String("report"))
         return report(dir, args, out, err);
+    if (command == QLatin1String("settings"))
+        return settings(args, out, err);
     if (command == QLatin1String("backtest"))
         return backtest(dir, args, out, err);
     if (command == QLatin1String("recurrence"))

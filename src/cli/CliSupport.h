@@ -35,16 +35,22 @@ private:
 struct WindowOptions {
     std::optional<double> start;
     std::optional<double> end;
+    // --stored: start from the settings the window stored, not from a fresh installation's.
+    bool stored = false;
 };
 
-// Reads "--start D" and "--end D" (or `endName`, "--date" for generation) from `args`; what is
-// left stays in `args`.
+// Reads "--start D", "--end D" (or `endName`, "--date" for generation) and "--stored" from
+// `args`; what is left stays in `args`.
 std::optional<QString> takeWindowOptions(QStringList& args, WindowOptions& options,
                                          const QString& endName = QStringLiteral("--end"));
 
-// The state after start-up: both weekday boxes ticked, the start date picked, and the draw of
-// the chosen date shown, so that the chosen date stands on that draw.
+// The state after start-up: the stored settings loaded when --stored was given, the start date
+// picked, and the draw of the chosen date shown, so that the chosen date stands on that draw.
+// Messages about an unreadable store go to `err`.
 std::optional<QString> startLikeTheWindow(ProgramState& state, const QString& dir, const WindowOptions& options);
+
+// numora-cli settings: the stored values as NAME<TAB>TYPE<TAB>VALUE lines.
+int settings(const QStringList& args, QTextStream& out, QTextStream& err);
 
 // --seed N and --set NAME=VALUE of pool and generate; options start at a fresh installation's.
 struct GenerationOptions {
