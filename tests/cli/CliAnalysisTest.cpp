@@ -7,6 +7,7 @@
 #include "base/Random.h"
 #include "eval/Backtest.h"
 
+#include "support/CliRunner.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +18,7 @@
 namespace numora {
 namespace {
 
-class CliAnalysisTest : public ::testing::Test {
+class CliAnalysisTest : public ::testing::Test, protected test::CliRunner {
 protected:
     void SetUp() override
     {
@@ -26,14 +27,7 @@ protected:
             << err.toStdString();
     }
 
-    int run(const QStringList& args)
-    {
-        out.clear();
-        err.clear();
-        QTextStream outStream(&out);
-        QTextStream errStream(&err);
-        return Cli::run(args, dir.path(), outStream, errStream);
-    }
+    int run(const QStringList& args) { return runIn(dir.path(), args); }
 
     static int sum(const QStringList& lines, int from)
     {
@@ -44,8 +38,6 @@ protected:
     }
 
     QTemporaryDir dir;
-    QString out;
-    QString err;
 };
 
 // Answers the seed dialog like a user typing the seed.

@@ -6,6 +6,7 @@
 #include "base/Random.h"
 #include "gen/Generator.h"
 
+#include "support/CliRunner.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +17,7 @@
 namespace numora {
 namespace {
 
-class CliGenerateTest : public ::testing::Test {
+class CliGenerateTest : public ::testing::Test, protected test::CliRunner {
 protected:
     void SetUp() override
     {
@@ -25,14 +26,7 @@ protected:
             << err.toStdString();
     }
 
-    int run(const QStringList& args)
-    {
-        out.clear();
-        err.clear();
-        QTextStream outStream(&out);
-        QTextStream errStream(&err);
-        return Cli::run(args, dir.path(), outStream, errStream);
-    }
+    int run(const QStringList& args) { return runIn(dir.path(), args); }
 
     // The state the command line starts from, driven through the domain directly.
     void prepare(ProgramState& state, Random& random, std::uint32_t seed, const char* date, const QStringList& sets)
@@ -60,8 +54,6 @@ protected:
     }
 
     QTemporaryDir dir;
-    QString out;
-    QString err;
 };
 
 struct GenerateCase {

@@ -4,6 +4,7 @@
 #include "app/Einstellungen.h"
 #include "app/ProgramState.h"
 #include "base/DayDate.h"
+#include "support/CliRunner.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +16,7 @@
 namespace numora {
 namespace {
 
-class CliSettingsTest : public ::testing::Test {
+class CliSettingsTest : public ::testing::Test, protected test::CliRunner {
 protected:
     void SetUp() override
     {
@@ -34,14 +35,7 @@ protected:
             qputenv("XDG_CONFIG_HOME", m_oldConfig);
     }
 
-    int run(const QStringList& args)
-    {
-        out.clear();
-        err.clear();
-        QTextStream outStream(&out);
-        QTextStream errStream(&err);
-        return Cli::run(args, dir.path(), outStream, errStream);
-    }
+    int run(const QStringList& args) { return runIn(dir.path(), args); }
 
     // Saves what a window would with these changes from a fresh installation.
     void storeWindow(const std::function<void(ProgramState&)>& change)
@@ -52,8 +46,6 @@ protected:
     }
 
     QTemporaryDir dir;
-    QString out;
-    QString err;
     QByteArray m_oldConfig;
 };
 

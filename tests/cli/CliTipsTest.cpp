@@ -1,6 +1,7 @@
 // `search` and `report`: a tip file through the window's history search and text report.
 #include "cli/Cli.h"
 
+#include "support/CliRunner.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +15,7 @@ namespace {
 
 using test::makeDraw;
 
-class CliTipsTest : public ::testing::Test {
+class CliTipsTest : public ::testing::Test, protected test::CliRunner {
 protected:
     void SetUp() override
     {
@@ -40,20 +41,11 @@ protected:
         return path;
     }
 
-    int run(const QStringList& args)
-    {
-        out.clear();
-        err.clear();
-        QTextStream outStream(&out);
-        QTextStream errStream(&err);
-        return Cli::run(args, dir.path(), outStream, errStream);
-    }
+    int run(const QStringList& args) { return runIn(dir.path(), args); }
 
     const QLocale savedLocale;
     QTemporaryDir dir;
     QString tipFile;
-    QString out;
-    QString err;
 };
 
 struct SearchCase {

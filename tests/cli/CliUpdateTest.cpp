@@ -3,6 +3,7 @@
 #include "cli/Cli.h"
 
 #include "draws/ServicesFixture.h"
+#include "support/CliRunner.h"
 
 #include <QTextStream>
 
@@ -20,16 +21,9 @@ const QByteArray DrawsCsv = "date,n1,n2,n3,n4,n5,n6\n"
 
 const TZiehung Jan2 = makeDraw(2024, 1, 2, {7, 8, 9, 10, 11, 12});
 
-class CliUpdateTest : public test::ServicesFixture {
+class CliUpdateTest : public test::ServicesFixture, protected test::CliRunner {
 protected:
-    int run(const QStringList& args)
-    {
-        out.clear();
-        err.clear();
-        QTextStream outStream(&out);
-        QTextStream errStream(&err);
-        return Cli::run(args, dir.path(), outStream, errStream);
-    }
+    int run(const QStringList& args) { return runIn(dir.path(), args); }
 
     int update(const QString& until)
     {
@@ -37,8 +31,6 @@ protected:
                     until});
     }
 
-    QString out;
-    QString err;
 };
 
 TEST_F(CliUpdateTest, PrintsEachDayThatAddedDrawsAndASummary)

@@ -19,19 +19,8 @@
 #include <QToolButton>
 
 using namespace numora;
-
-namespace {
-
-TZiehung draw(int y, int m, int d, std::array<int, 6> numbers)
-{
-    TZiehung record;
-    record.Datum = DayDate::fromYmd(y, m, d);
-    for (int i = 0; i < 6; ++i)
-        record.Zahlen[i] = static_cast<std::uint8_t>(numbers[std::size_t(i)]);
-    return record;
-}
-
-} // namespace
+using numora::test::answerNextMessageBox;
+using numora::test::draw;
 
 class ControlsWindowTest : public QObject, private numora::test::WindowFixture {
     Q_OBJECT

@@ -20,34 +20,11 @@
 #include <QUrl>
 
 using namespace numora;
+using numora::test::answerNextMessageBox;
+using numora::test::draw;
 using numora::ui::FileDialogs::answerNext;
 using numora::ui::FileDialogs::lastRequest;
 using numora::ui::TForm1;
-
-namespace {
-
-TZiehung draw(int y, int m, int d, std::array<int, 6> numbers)
-{
-    TZiehung record;
-    record.Datum = DayDate::fromYmd(y, m, d);
-    for (int i = 0; i < 6; ++i)
-        record.Zahlen[i] = static_cast<std::uint8_t>(numbers[std::size_t(i)]);
-    return record;
-}
-
-// Answers the next modal message box with `button` and remembers its text.
-void answerNextMessageBox(QMessageBox::StandardButton button, QString* text = nullptr)
-{
-    QTimer::singleShot(0, [button, text] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        if (text)
-            *text = box->text();
-        box->button(button)->click();
-    });
-}
-
-} // namespace
 
 class TipsWindowTest : public QObject, private numora::test::WindowFixture {
     Q_OBJECT

@@ -2,7 +2,13 @@
 
 // What every window test needs: a main window on a temporary program directory with a fixed
 // "today", and widgets found by their component names.
+#include "base/DayDate.h"
+#include "draws/TZiehung.h"
 #include "ui/LottoZahlen.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QTimer>
 
 #include <QApplication>
 #include <QDate>
@@ -11,9 +17,32 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <array>
 #include <memory>
 
 namespace numora::test {
+
+// A draw of the history: date and six numbers.
+inline TZiehung draw(int y, int m, int d, std::array<int, 6> numbers)
+{
+    TZiehung record;
+    record.Datum = DayDate::fromYmd(y, m, d);
+    for (int i = 0; i < 6; ++i)
+        record.Zahlen[i] = static_cast<std::uint8_t>(numbers[std::size_t(i)]);
+    return record;
+}
+
+// Answers the next modal message box with `button` and remembers its text.
+inline void answerNextMessageBox(QMessageBox::StandardButton button, QString* text = nullptr)
+{
+    QTimer::singleShot(0, [button, text] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        if (text)
+            *text = box->text();
+        box->button(button)->click();
+    });
+}
 
 class WindowFixture {
 protected:
