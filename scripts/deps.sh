@@ -10,6 +10,7 @@ packages=(
   libcurl4-openssl-dev libcpp-httplib-dev
   fonts-dejavu-core fonts-liberation
   xvfb xauth
+  poppler-utils
 )
 # --list prints the list, one package a line, for the check that it is complete.
 if [[ ${1:-} == --list ]]; then

@@ -7,6 +7,7 @@
 #include "draws/DrawCsv.h"
 #include "draws/DrawFile.h"
 #include "base/WebClient.h"
+#include "cli/CliPrint.h"
 #include "draws/DrawUpdate.h"
 #include "eval/HistorySearch.h"
 #include "eval/RowCheck.h"
@@ -470,7 +471,9 @@ QString Cli::usage()
                           "pool|generate --seed N [--date DD.MM.YYYY] [--start DD.MM.YYYY] [--set NAME=VALUE]... | "
                           "update [--base URL] [--until DD.MM.YYYY] | "
                           "search TIPFILE [--date D] [--start D] [--threshold N] [--set CheckBox16|17=0|1]... | "
-                          "report TIPFILE [--date D] [--set CheckBox16|17=0|1]...");
+                          "report TIPFILE [--date D] [--set CheckBox16|17=0|1]... | "
+                          "ticket check NUMBER | ticket generate --seed N [--level L] [--last-digit D] | "
+                          "print TIPFILE [--marks] [--pdf FILE] [--set NAME=VALUE]...");
 }
 
 int Cli::run(const QStringList& arguments, const QString& executableDir, QTextStream& out, QTextStream& err)
@@ -503,6 +506,10 @@ int Cli::run(const QStringList& arguments, const QString& executableDir, QTextSt
         return search(dir, args, out, err);
     if (command == QLatin1String("report"))
         return report(dir, args, out, err);
+    if (command == QLatin1String("ticket"))
+        return CliPrint::ticket(dir, args, out, err);
+    if (command == QLatin1String("print"))
+        return CliPrint::print(dir, args, out, err);
     return fail(err, QStringLiteral("unknown command \"%1\"; %2").arg(command, usage()));
 }
 
