@@ -29,6 +29,26 @@ GameBox boxState(const QCheckBox* box)
     }
 }
 
+// A game box: a click goes from unticked to ticked to grey and back to unticked.
+class GameBoxWidget final : public QCheckBox {
+public:
+    GameBoxWidget(const QString& name, const QString& caption, QWidget* parent) : QCheckBox(caption, parent)
+    {
+        setObjectName(name);
+        setTristate(true);
+    }
+
+protected:
+    void nextCheckState() override
+    {
+        switch (checkState()) {
+        case Qt::Unchecked: setCheckState(Qt::Checked); break;
+        case Qt::Checked: setCheckState(Qt::PartiallyChecked); break;
+        default: setCheckState(Qt::Unchecked); break;
+        }
+    }
+};
+
 } // namespace
 
 TForm5::TForm5(ProgramState& state, TForm8& positions, QWidget* parent)
@@ -45,13 +65,11 @@ TForm5::TForm5(ProgramState& state, TForm8& positions, QWidget* parent)
     auto* daysLayout = new QGridLayout(days);
     m_saturday = makeCheckBox(days, QStringLiteral("CheckBox1"), QStringLiteral("Samstag"), true);
     m_wednesday = makeCheckBox(days, QStringLiteral("CheckBox2"), QStringLiteral("Mittwoch"), false);
-    m_games[0] = makeCheckBox(days, QStringLiteral("CheckBox3"), QStringLiteral("Spiel 77"), false);
-    m_games[1] = makeCheckBox(days, QStringLiteral("CheckBox4"), QStringLiteral("Super 6"), false);
-    m_games[2] = makeCheckBox(days, QStringLiteral("CheckBox6"), QStringLiteral("Glücksspirale"), false);
+    m_games[0] = new GameBoxWidget(QStringLiteral("CheckBox3"), QStringLiteral("Spiel 77"), days);
+    m_games[1] = new GameBoxWidget(QStringLiteral("CheckBox4"), QStringLiteral("Super 6"), days);
+    m_games[2] = new GameBoxWidget(QStringLiteral("CheckBox6"), QStringLiteral("Glücksspirale"), days);
     m_extra = hidden(makeCheckBox(days, QStringLiteral("CheckBox7"), QStringLiteral("Extra"), false));
     m_test = makeCheckBox(days, QStringLiteral("CheckBox5"), QStringLiteral("Schein zum Test mit anzeigen"), false);
-    for (QCheckBox* game : m_games)
-        game->setTristate(true);
     daysLayout->addWidget(m_saturday, 0, 0);
     daysLayout->addWidget(m_wednesday, 1, 0);
     daysLayout->addWidget(m_games[0], 0, 1);

@@ -128,7 +128,14 @@ private Q_SLOTS:
             QTest::mouseClick(inDialog<QCheckBox>("CheckBox1"), Qt::LeftButton, {}, QPoint(4, 4));
             QCOMPARE(inDialog<QLabel>("Label4")->text(), QStringLiteral("0,00 €"));
             QTest::mouseClick(inDialog<QCheckBox>("CheckBox1"), Qt::LeftButton, {}, QPoint(4, 4));
-            inDialog<QCheckBox>("CheckBox3")->setCheckState(Qt::PartiallyChecked);
+            // A game box goes from unticked to ticked to grey.
+            auto* spiel77 = inDialog<QCheckBox>("CheckBox3");
+            QTest::mouseClick(spiel77, Qt::LeftButton, {}, QPoint(4, 4));
+            QCOMPARE(spiel77->checkState(), Qt::Checked);
+            QCOMPARE(inDialog<QLabel>("Label4")->text(), QStringLiteral("5,75 €"));
+            QTest::mouseClick(spiel77, Qt::LeftButton, {}, QPoint(4, 4));
+            QCOMPARE(spiel77->checkState(), Qt::PartiallyChecked);
+            QCOMPARE(inDialog<QLabel>("Label4")->text(), QStringLiteral("3,25 €"));
             inDialog<QRadioButton>("RadioGroup1Item0")->click();
             QCOMPARE(inDialog<QSpinBox>("UpDown1")->value(), 50);
             QCOMPARE(inDialog<QSpinBox>("UpDown2")->value(), 52);
