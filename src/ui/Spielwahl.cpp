@@ -221,6 +221,9 @@ void TForm5::setFees(double oneDay, double bothDays)
 
 void TForm5::choosePreset(int item)
 {
+    // A stored index the group does not have (a damaged store) shows the first preset.
+    if (item < 0 || item >= TicketPresets::Count)
+        item = 0;
     if (QAbstractButton* button = m_presets->button(item))
         button->setChecked(true);
     if (item >= 0 && item < TicketPresets::Custom) {
