@@ -10,6 +10,7 @@
 #include "draws/DrawCsv.h"
 #include "draws/DrawFile.h"
 #include "base/WebClient.h"
+#include "cli/CliPrint.h"
 #include "draws/DrawUpdate.h"
 #include "eval/HistorySearch.h"
 #include "eval/RowCheck.h"
@@ -486,7 +487,9 @@ QString Cli::usage()
                           "search TIPFILE [--date D] [--start D] [--threshold N] [--set CheckBox16|17=0|1]... | "
                           "report TIPFILE [--date D] [--set CheckBox16|17=0|1]... | "
                           "backtest --seed N [--date DD.MM.YYYY] [--start DD.MM.YYYY] [--set NAME=VALUE]... [--compare] | "
-                          "recurrence [--date DD.MM.YYYY] [--start DD.MM.YYYY] | settings; "
+                          "recurrence [--date DD.MM.YYYY] [--start DD.MM.YYYY] | settings | "
+                          "ticket check NUMBER | ticket generate --seed N [--level L] [--last-digit D] | "
+                          "print TIPFILE [--marks] [--pdf FILE] [--set NAME=VALUE]...; "
                           "--stored starts a command from the settings the window stored");
 }
 
@@ -527,6 +530,10 @@ int Cli::run(const QStringList& arguments, const QString& executableDir, QTextSt
         return backtest(dir, args, out, err);
     if (command == QLatin1String("recurrence"))
         return recurrence(dir, args, out, err);
+    if (command == QLatin1String("ticket"))
+        return CliPrint::ticket(dir, args, out, err);
+    if (command == QLatin1String("print"))
+        return CliPrint::print(dir, args, out, err);
     return fail(err, QStringLiteral("unknown command \"%1\"; %2").arg(command, usage()));
 }
 

@@ -14,6 +14,7 @@
 #include "ui/InternetPage.h"
 #include "ui/LottotippPage.h"
 #include "ui/MainChart.h"
+#include "ui/scheind.h"
 #include "ui/StatusHints.h"
 #include "ui/TipSheetView.h"
 #include "ui/WidgetFactory.h"
@@ -78,6 +79,7 @@ TForm1::TForm1(const QString& programDir, CommandLine commandLine, QWidget* pare
     buildMenu();
     buildStatusBar();
     connectWidgets();
+    buildPrintWindows();
     resize(601, 476);
     move(400, 193);
 }
@@ -296,7 +298,8 @@ void TForm1::startup()
         return;
     if (!runStatistic(&Statistics::numberDistribution))
         return;
-    // The print mode ("D" + tip file) acts once tip files and printing exist.
+    if (m_commandLine.printMode)
+        runPrintMode();
 }
 
 bool TForm1::runBrowser(Status (*operation)(ProgramState&))

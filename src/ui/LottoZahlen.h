@@ -30,6 +30,9 @@ class DatenbankPage;
 class DiagrammPage;
 class InternetPage;
 class LottotippPage;
+class TForm4;
+class TForm5;
+class TForm8;
 
 // The main window: five tabs over the program's state. Start-up runs when it is first shown;
 // closing it ends the program. It is also what long operations call back while they run.
@@ -52,6 +55,12 @@ public:
     // "Tipps &berechnen" and "&Berechnen": a run, or the stop request of the run in progress.
     void calculate();
     bool generationRunning() const;
+
+    // The ticket print (LottoZahlenPrint.cpp): the print settings, then the preview.
+    int printSettingsRun();
+    TForm5* printSettings() const;
+    TForm8* printPositions() const;
+    TForm4& ticketPage() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -121,6 +130,9 @@ private:
     void finishAnalysis();
     void showAnalysisProgress();
     bool analysisRunning() const { return m_backtestRunning || m_recurrenceRunning; }
+    void buildPrintWindows();
+    void printTicket();
+    void runPrintMode();
 
     ProgramState m_state;
     Einstellungen m_settings;
@@ -158,6 +170,10 @@ private:
     InternetPage* m_internet = nullptr;
     QLabel* m_panel0 = nullptr;
     QLabel* m_panel1 = nullptr;
+    TForm5* m_form5 = nullptr;
+    TForm8* m_form8 = nullptr;
+    std::unique_ptr<TForm4> m_form4;
+    QLabel* m_ticketLabel = nullptr;
 };
 
 } // namespace numora::ui

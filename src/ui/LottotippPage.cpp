@@ -104,6 +104,8 @@ LottotippPage::LottotippPage(TTippSchein& sheet, QWidget* parent) : QWidget(pare
         tools->addWidget(grid[i], i / 3, i % 3);
     }
     side->addLayout(tools);
+    ticketNumber = makeLabel(this, QStringLiteral("LosnummerLabel"), QString(), QStringLiteral("Losnummer des Scheines"));
+    side->addWidget(ticketNumber);
 
     saturdayDraws = hidden(makeCheckBox(this, QStringLiteral("CheckBox16"), QStringLiteral("Samstag Ziehungen"), true));
     wednesdayDraws = hidden(makeCheckBox(this, QStringLiteral("CheckBox17"), QStringLiteral("Mittwoch Ziehungen"), true));

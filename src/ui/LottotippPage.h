@@ -43,6 +43,7 @@ public:
     QToolButton* update = nullptr;         // update button of the current-draw panel
     QLabel* drawLine = nullptr;            // Label35
     QLabel* sumLabel = nullptr;            // Label13
+    QLabel* ticketNumber = nullptr;        // the ticket number of the last print
     QCheckBox* saturdayDraws = nullptr;    // CheckBox16, hidden
     QCheckBox* wednesdayDraws = nullptr;   // CheckBox17, hidden
     ClickableLabel* productPanel1 = nullptr;

@@ -1,0 +1,78 @@
+#include "print/TicketPainter.h"
+
+#include "base/FileSystem.h"
+
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace numora::print {
+
+QFont printFont(const PrintValues& values)
+{
+    QFont font(values.fontName);
+    font.setPointSize(std::max(1, int(values.fontSize)));
+    font.setBold(values.fontStyle & 1);
+    font.setItalic(values.fontStyle & 2);
+    font.setUnderline(values.fontStyle & 4);
+    font.setStrikeOut(values.fontStyle & 8);
+    return font;
+}
+
+QColor printColour(std::int32_t platformColour)
+{
+    // System colours (high bit set) are the window text colour on paper: black.
+    if (platformColour < 0)
+        return Qt::black;
+    const auto c = std::uint32_t(platformColour);
+    return QColor(int(c & 0xff), int((c >> 8) & 0xff), int((c >> 16) & 0xff));
+}
+
+void paintTicket(QPainter& painter, const TicketPage& page, double scale)
+{
+    painter.save();
+    if (!page.image.isNull()) {
+        const QRectF target(TicketPage::ImageLeft * scale, TicketPage::ImageTop * scale, TicketPage::ImageWidth * scale,
+                            TicketPage::ImageHeight * scale);
+        painter.drawImage(target, page.image);
+    }
+    painter.setFont(page.font);
+    painter.setPen(page.colour);
+    // A mark's position is the top-left corner of its label; the text sits on the baseline below.
+    const double ascent = QFontMetricsF(page.font, painter.device()).ascent();
+    auto draw = [&](const TicketMark& mark) {
+        if (mark.printed)
+            painter.drawText(QPointF(mark.left * scale, mark.top * scale + ascent), QStringLiteral("x"));
+    };
+    for (const TicketMark& mark : page.layout.numbers)
+        draw(mark);
+    for (const TicketMark& mark : page.layout.options)
+        draw(mark);
+    painter.restore();
+}
+
+Status writePdf(const QString& path, const TicketPage& page)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(page.title);
+        writer.setCreator(QStringLiteral("Numora"));
+        writer.setResolution(96);
+        writer.setPageLayout(QPageLayout(QPageSize(QSizeF(page.paper.shortMm, page.paper.longMm), QPageSize::Millimeter),
+                                         page.paper.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                         QMarginsF(0, 0, 0, 0)));
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return FileSystem::fileError(path, QStringLiteral("the PDF page could not be started"));
+        paintTicket(painter, page, 1.0);
+        painter.end();
+    }
+    return FileSystem::real().replaceFile(path, path + QLatin1Char('~'), buffer.data());
+}
+
+} // namespace numora::print

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "app/StoredChoices.h"
+#include "base/Expected.h"
+#include "output/TicketLayout.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+
+class QPainter;
+
+namespace numora::print {
+
+// The ticket page drawn from its layout: one band at the top of the page, in report units of
+// 1/96 inch, every printed mark an "x" in the print font, the scanned ticket under them for a
+// test print.
+struct TicketPage {
+    static constexpr int BandWidth = 794;
+    static constexpr int BandHeight = 449;
+    static constexpr int ImageLeft = 8;
+    static constexpr int ImageTop = 4;
+    static constexpr int ImageWidth = 753;
+    static constexpr int ImageHeight = 429;
+
+    TicketLayout layout;
+    PaperSize paper;
+    QFont font;
+    QColor colour = Qt::black;
+    QImage image;         // the scanned ticket; null when not printed
+    QString title = QStringLiteral("Druck des Lottoscheines");
+};
+
+// The print font and colour the settings keep.
+QFont printFont(const PrintValues& values);
+QColor printColour(std::int32_t platformColour);
+
+// Paints the band; `scale` is device units per report unit.
+void paintTicket(QPainter& painter, const TicketPage& page, double scale);
+
+// The page as a one-page PDF, written through a temporary file beside `path`.
+Status writePdf(const QString& path, const TicketPage& page);
+
+} // namespace numora::print
