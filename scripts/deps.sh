@@ -11,6 +11,7 @@ packages=(
   fonts-dejavu-core fonts-liberation
   xvfb xauth
   unrtf
+  python3-aiosmtpd
 )
 # --list prints the list, one package a line, for the check that it is complete.
 if [[ ${1:-} == --list ]]; then
