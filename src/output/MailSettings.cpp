@@ -28,20 +28,22 @@ MailSettings MailSettings::parse(const QByteArray& text)
     MailSettings settings;
     QString section;
     const QString decoded = QString::fromUtf8(text.startsWith("\xEF\xBB\xBF") ? text.mid(3) : text);
-    for (QString line : decoded.split(QLatin1Char('\n'))) {
-        line = line.trimmed();
+    for (QString raw : decoded.split(QLatin1Char('\n'))) {
+        if (raw.endsWith(QLatin1Char('\r')))
+            raw.chop(1);
+        const QString line = raw.trimmed();
         if (line.isEmpty() || line.startsWith(QLatin1Char(';')))
             continue;
         if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
             section = line.mid(1, line.size() - 2).trimmed().toUpper();
             continue;
         }
-        const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (eq <= 0)
+        const qsizetype eq = raw.indexOf(QLatin1Char('='));
+        if (eq < 0 || raw.left(eq).trimmed().isEmpty())
             continue;
-        const QString key = line.left(eq).trimmed().toUpper();
-        // Only the blanks around the "=" go; a password may end in a blank.
-        QString value = line.mid(eq + 1);
+        const QString key = raw.left(eq).trimmed().toUpper();
+        // The value is all after the "=": a password may begin or end with a blank.
+        const QString value = raw.mid(eq + 1);
         if (section == QLatin1String("SMTP")) {
             if (key == QLatin1String("HOST"))
                 settings.host = value;

@@ -84,8 +84,7 @@ struct Dialogue {
     bool connected = false;
     bool sending = false;
     QByteArray lastCommand;
-    QByteArray lastReply; // last reply line of the server
-    bool lastReplyFailed = false;
+    QByteArray failedReply; // the first reply of the server that refused something
 };
 
 void status(SmtpMailer& mailer, const QString& text)
@@ -124,10 +123,13 @@ int onDebug(CURL*, curl_infotype type, char* data, size_t size, void* user)
             const QByteArray reply = line.trimmed();
             if (reply.size() < 3)
                 continue;
-            d->lastReply = reply;
-            d->lastReplyFailed = reply.at(0) == '4' || reply.at(0) == '5';
+            const bool failed = reply.at(0) == '4' || reply.at(0) == '5';
             const bool last = reply.size() == 3 || reply.at(3) != '-';
-            if (last && d->lastReplyFailed && d->lastCommand.startsWith("RCPT") && d->mailer->onRecipientRefused)
+            if (!last || !failed)
+                continue;
+            if (d->failedReply.isEmpty())
+                d->failedReply = reply;
+            if (d->lastCommand.startsWith("RCPT") && d->mailer->onRecipientRefused)
                 d->mailer->onRecipientRefused(QString::fromUtf8(reply));
         }
         break;
@@ -183,7 +185,8 @@ bool SmtpMailer::splitHost(const QString& text, QString& host, int& port)
             return false;
         host = trimmed.left(colon);
     }
-    return !host.isEmpty() && host != QLatin1String("[]") && !host.contains(QLatin1Char('/'))
+    return !host.isEmpty() && host != QLatin1String("[]") && (bracketed || !host.contains(QLatin1Char(':')))
+        && !host.contains(QLatin1Char('/'))
         && !host.contains(QLatin1Char(' '));
 }
 
@@ -291,8 +294,8 @@ MailSendResult SmtpMailer::send(const SmtpAccount& account, const MailMessage& m
     result.connected = dialogue.connected;
     if (code == CURLE_OK) {
         result.sent = true;
-    } else if (dialogue.lastReplyFailed) {
-        result.error = QString::fromUtf8(dialogue.lastReply);
+    } else if (!dialogue.failedReply.isEmpty()) {
+        result.error = QString::fromUtf8(dialogue.failedReply);
     } else {
         result.error = QString::fromUtf8(errorText[0] ? errorText : curl_easy_strerror(code));
     }

