@@ -6,6 +6,7 @@
 #include "ui/LottotippPage.h"
 #include "ui/Scriptwahl.h"
 
+#include <QLineEdit>
 #include <QToolButton>
 #include <QUrl>
 

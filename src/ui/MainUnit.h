@@ -44,7 +44,7 @@ public:
     QPlainTextEdit* StatusMemo = nullptr;
     QPushButton* sendButton = nullptr;
 
-public slots:
+public Q_SLOTS:
     void done(int result) override;
 
 private:

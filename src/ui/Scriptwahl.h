@@ -36,7 +36,7 @@ public:
     QPushButton* okButton = nullptr;
     QPushButton* cancelButton = nullptr;
 
-public slots:
+public Q_SLOTS:
     void accept() override;
     void done(int result) override;
 

@@ -7,6 +7,7 @@
 #include "ui/Scriptwahl.h"
 #include "WindowFixture.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -73,7 +74,7 @@ private Q_SLOTS:
         connect(&m_boxAnswerer, &QTimer::timeout, this, [this] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 m_boxes << box->windowTitle() + QLatin1Char('|') + box->text();
-                box->done(box->standardButtons().testFlag(m_boxAnswer) ? m_boxAnswer : QMessageBox::Ok);
+                box->button(box->standardButtons().testFlag(m_boxAnswer) ? m_boxAnswer : QMessageBox::Ok)->click();
             }
         });
         m_boxAnswerer.start();
@@ -90,6 +91,7 @@ private Q_SLOTS:
         QVERIFY(QFile::copy(QStringLiteral(NUMORA_SOURCE_DIR "/data/Script/Tipp24.crs"),
                             m_dir.filePath(QStringLiteral("Script/Tipp24.crs"))));
         QDir(install()).removeRecursively();
+        QDir(m_dir.filePath(QStringLiteral("Tipps"))).removeRecursively();
         QVERIFY(QDir().mkpath(install()));
         QVERIFY(QFile::copy(QStringLiteral(NUMORA_CLICKRUNNER_EXE), install() + QStringLiteral("/Clickrunner")));
         startWindow(QDate(2024, 3, 5));
@@ -101,6 +103,8 @@ private Q_SLOTS:
     }
 
     void cleanup() { m_window.reset(); }
+
+    void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
 
     void filledScriptStartsClickrunnerWithWholeArguments()
     {
