@@ -125,6 +125,8 @@ private:
     // "Tipp &abgeben": the tip-transfer file and the click script (LottoZahlenSubmit.cpp).
     void connectSubmit();
     void submitToClickrunner();
+    // The Tipp24 route (hidden "Tipp24" button; the print settings dialog's "&Online").
+    void submitToTipp24();
     // Fills the chosen template, saves it in "Tipps" and starts Clickrunner with it.
     Status AutoWebScript(const QString& transferPath);
     void runBacktest();

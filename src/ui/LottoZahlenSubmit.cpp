@@ -1,11 +1,17 @@
 // The main window's hand-over to Clickrunner: the tip-transfer file, the click script and the start.
 #include "ui/LottoZahlen.h"
 
+#include "base/WebClient.h"
 #include "output/ClickScript.h"
+#include "output/OnlineSubmission.h"
 #include "output/TipTransfer.h"
+#include "ui/InternetPage.h"
 #include "ui/LottotippPage.h"
 #include "ui/Scriptwahl.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
 #include <QUrl>
@@ -16,6 +22,52 @@ void TForm1::connectSubmit()
 {
     m_scriptChoice = new TCRSForm(this);
     connect(m_lottotipp->submit, &QToolButton::clicked, this, &TForm1::submitToClickrunner);
+    m_lottotipp->tipp24->setEnabled(true);
+    connect(m_lottotipp->tipp24, &QToolButton::clicked, this, &TForm1::submitToTipp24);
+}
+
+void TForm1::submitToTipp24()
+{
+    if (m_submitOptions.portal != 1) {
+        submitToClickrunner();
+        return;
+    }
+    syncInternetFields();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto answer = OnlineSubmission::askService(*m_web, m_state.hosts, m_state.proxyHost, m_state.proxyPort,
+                                                     m_state.sheet.tipCount());
+    QApplication::restoreOverrideCursor();
+    if (!answer) {
+        m_hooks.showError(answer.error().message);
+        return;
+    }
+    OnlineSubmission::Request request;
+    request.sheet = &m_state.sheet;
+    request.tipCount = m_state.sheet.tipCount();
+    request.options = m_submitOptions;
+    request.hosts = m_state.hosts;
+    request.linkPage = m_internet->linkPage->isChecked();
+    request.programDir = m_state.programDir;
+    request.makerAddress = m_state.urlEdit;
+    const auto plan = OnlineSubmission::plan(request, *answer);
+    if (!plan) {
+        m_hooks.showError(plan.error().message);
+        return;
+    }
+    using Action = OnlineSubmission::Plan::Action;
+    switch (plan->action) {
+    case Action::ShowMessage:
+        m_hooks.showMessage(plan->message);
+        break;
+    case Action::OpenNotice:
+    case Action::OpenLinkPage:
+        openAddress(QUrl::fromLocalFile(plan->target).toString());
+        break;
+    case Action::OpenAddress:
+        openAddress(plan->target);
+        m_panel1->setText(OnlineSubmission::notOpenedHint());
+        break;
+    }
 }
 
 void TForm1::submitToClickrunner()

@@ -2,6 +2,7 @@
 // (the stand-in from tools/, installed in a folder with blanks).
 #include "base/RegistryKey.h"
 #include "output/ClickScript.h"
+#include "support/ServicesProcess.h"
 #include "support/TestSupport.h"
 #include "ui/LottoZahlen.h"
 #include "ui/Scriptwahl.h"
@@ -9,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QLineEdit>
@@ -17,8 +19,10 @@
 #include <QTest>
 #include <QThread>
 #include <QTimer>
+#include <QLabel>
 #include <QToolButton>
 #include <QUrl>
+#include <QUrlQuery>
 
 #include <functional>
 
@@ -104,7 +108,57 @@ private Q_SLOTS:
 
     void cleanup() { m_window.reset(); }
 
-    void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
+    void cleanupTestCase()
+    {
+        for (const char* scheme : { "https", "http", "file" })
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    }
+
+    void tipp24RouteOpensTheBrokerAddressOrALocalPage()
+    {
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "openUrl");
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl");
+        QFile csv(m_dir.filePath(QStringLiteral("draws.csv")));
+        QVERIFY(test::writeBytes(csv.fileName(), "date,n1,n2,n3,n4,n5,n6\n2024-01-06,3,8,19,27,33,45\n"));
+        auto& state = m_window->state();
+        state.sheet.setTipCount(2);
+        state.sheet.setTicketNumber(QStringLiteral("7654321"));
+        auto* tipp24 = find<QToolButton>(QStringLiteral("SpeedButton17"));
+        {
+            test::ServicesProcess server({ QStringLiteral("--draws"), csv.fileName() });
+            QVERIFY(server.isRunning());
+            state.hosts.services = server.baseUrl();
+            find<QLineEdit>(QStringLiteral("ServiceAddressEdit"))->setText(server.baseUrl());
+            tipp24->click();
+            QCOMPARE(m_opened.size(), 1);
+            const QUrl opened = m_opened.takeFirst();
+            QCOMPARE(opened.path(), QStringLiteral("/broker/abgabe.asp"));
+            const QUrlQuery query(opened);
+            QCOMPARE(query.queryItemValue(QStringLiteral("Tippreihe2_Zahl6")), QStringLiteral("36"));
+            QCOMPARE(query.queryItemValue(QStringLiteral("Tippreihe1_Zahl1")), QString());
+            QVERIFY(!query.hasQueryItem(QStringLiteral("Tippreihe3_Zahl1")));
+            QCOMPARE(query.queryItemValue(QStringLiteral("command")), QStringLiteral("abgeben"));
+            QCOMPARE(m_window->statusPanel(1)->text(), QStringLiteral("Tipp24 nicht geöffnet? => Linkseite aktivieren!"));
+
+            find<QCheckBox>(QStringLiteral("CheckBox21"))->setChecked(true);
+            tipp24->click();
+            QCOMPARE(m_opened, QList<QUrl> { QUrl::fromLocalFile(programDir() + QStringLiteral("tipp.htm")) });
+            m_opened.clear();
+        }
+        {
+            test::ServicesProcess server({ QStringLiteral("--draws"), csv.fileName(), QStringLiteral("--broker-error") });
+            QVERIFY(server.isRunning());
+            find<QLineEdit>(QStringLiteral("ServiceAddressEdit"))->setText(server.baseUrl());
+            tipp24->click();
+            QCOMPARE(m_opened, QList<QUrl> { QUrl::fromLocalFile(programDir() + QStringLiteral("Meldung.htm")) });
+            m_opened.clear();
+        }
+        // Nobody answers any more: the message, and nothing opened.
+        tipp24->click();
+        QVERIFY(m_opened.isEmpty());
+        QCOMPARE(m_boxes.size(), 1);
+        QVERIFY2(m_boxes[0].contains(QStringLiteral("Abgabe-Service steht momentan nicht zur Verfügung.")), qPrintable(m_boxes[0]));
+    }
 
     void filledScriptStartsClickrunnerWithWholeArguments()
     {
