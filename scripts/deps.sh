@@ -11,7 +11,7 @@ packages=(
   fonts-dejavu-core fonts-liberation
   xvfb xauth
   unrtf
-  python3-aiosmtpd
+  python3-aiosmtpd chromium
 )
 # --list prints the list, one package a line, for the check that it is complete.
 if [[ ${1:-} == --list ]]; then
