@@ -91,7 +91,7 @@ LottotippPage::LottotippPage(TTippSchein& sheet, QWidget* parent) : QWidget(pare
                                    QStringLiteral("Schicken Sie hier Ihren Lottotipp per Email. Mit enthalten ein Link "
                                                   "mit dem Sie den Tipp auch Online auswerten können")));
     submit = (makeSpeedButton(this, QStringLiteral("OnlineSpiel"), QStringLiteral("Tipp &abgeben"),
-                                     QStringLiteral("Hier können Sie Ihren Tipp online abgeben")));
+                                     QStringLiteral("Hier können Sie den Tipp Online abgeben")));
     tipp24 = hidden(pending(makeSpeedButton(this, QStringLiteral("SpeedButton17"), QStringLiteral("Tipp24"))));
     printTicket = hidden(pending(makeSpeedButton(this, QStringLiteral("SpeedButton12"),
                                                  QStringLiteral("Schein drucken"))));
