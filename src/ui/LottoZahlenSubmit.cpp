@@ -109,8 +109,9 @@ Status TForm1::AutoWebScript(const QString& transferPath)
     settings.zahl2 = m_scriptChoice->zahl2->text();
     settings.text1 = m_scriptChoice->text1->text();
     settings.text2 = m_scriptChoice->text2->text();
-    if (auto saved = settings.save(store); !saved)
-        return saved;
+    // Like the program's other store writes on the way to the broker, a failure here does not stop
+    // the hand-over: the parameters are simply asked for again next time.
+    settings.save(store);
 
     const auto script = ClickScript::write(settings.script, ClickScript::outputPath(m_state.programDir, m_state.today()),
                                            m_state.sheet, m_submitOptions, transferPath);

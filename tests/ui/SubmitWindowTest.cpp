@@ -4,6 +4,7 @@
 #include "output/ClickScript.h"
 #include "support/ServicesProcess.h"
 #include "support/TestSupport.h"
+#include "ui/FileDialogs.h"
 #include "ui/LottoZahlen.h"
 #include "ui/Scriptwahl.h"
 #include "WindowFixture.h"
@@ -197,7 +198,20 @@ private Q_SLOTS:
 
     void cancelWritesNoScriptAndStartsNothing()
     {
-        QVERIFY(submit([](TCRSForm& form) { form.cancelButton->click(); }));
+        const QString other = m_dir.filePath(QStringLiteral("Eigenes Skript.crs"));
+        QVERIFY(test::writeBytes(other, "STOP\r\n"));
+        QVERIFY(submit([&](TCRSForm& form) {
+            ui::FileDialogs::answerNext(other);
+            form.browseButton->click();
+            QCOMPARE(form.script(), other);
+            const auto asked = ui::FileDialogs::lastRequest();
+            QCOMPARE(asked.filter, QStringLiteral("Veldors Click Script (*.crs)"));
+            QCOMPARE(asked.suffix, QStringLiteral("crs"));
+            QCOMPARE(asked.proposed, programDir() + QStringLiteral("Script"));
+            form.cancelButton->click();
+        }));
+        // Nothing of a cancelled choice is kept.
+        QVERIFY(ClickScript::Settings::load(ClickScript::storeFile()).script.isEmpty());
         QVERIFY(!QFile::exists(programDir() + QStringLiteral("Tipps/20240305.crs")));
         QTest::qWait(200);
         QVERIFY(!QFile::exists(log()));
