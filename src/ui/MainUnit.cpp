@@ -142,12 +142,14 @@ void TMailerForm::sendMail()
 
     SmtpMailer mailer;
     mailer.onStatus = [this](const QString& text) { addStatus(QStringLiteral("Status: ") + text); };
-    mailer.onRecipientRefused = [this](const QString& text) {
-        QMessageBox::critical(this, caption(), QStringLiteral("ERROR:") + text);
-    };
+    // Shown once the dialogue with the server is over, not in the middle of it.
+    QStringList refused;
+    mailer.onRecipientRefused = [&refused](const QString& text) { refused << text; };
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const MailSendResult result = mailer.send(account, message);
     QApplication::restoreOverrideCursor();
+    for (const QString& text : refused)
+        QMessageBox::critical(this, caption(), QStringLiteral("ERROR:") + text);
     if (!result.sent) {
         addStatus(QStringLiteral("ERROR: ") + result.error);
         QMessageBox::critical(this, caption(), result.error);
