@@ -12,6 +12,7 @@ packages=(
   xvfb xauth
   unrtf
   poppler-utils
+  python3-aiosmtpd chromium
 )
 # --list prints the list, one package a line, for the check that it is complete.
 if [[ ${1:-} == --list ]]; then

@@ -50,8 +50,7 @@ InternetPage::InternetPage(QWidget* parent) : QWidget(parent)
         links.append(link);
         linkLayout->addWidget(link);
     }
-    // Hidden until the online submission reads it.
-    linkPage = hidden(makeCheckBox(linkBox, QStringLiteral("CheckBox21"), QStringLiteral("Linkseite aktivieren"), false));
+    linkPage = makeCheckBox(linkBox, QStringLiteral("CheckBox21"), QStringLiteral("Linkseite aktivieren"), false);
     linkLayout->addWidget(linkPage);
     root->addWidget(linkBox);
 

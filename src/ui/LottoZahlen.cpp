@@ -187,6 +187,8 @@ void TForm1::connectWidgets()
     connectGeneration();
     connectDatabase();
     connectTips();
+    connectMail();
+    connectSubmit();
     connectAnalyses();
 
     connect(m_internet, &InternetPage::linkClicked, this,

@@ -8,6 +8,7 @@
 #include "ui/WindowHooks.h"
 
 #include "gen/NumberSelection.h"
+#include "output/SubmitOptions.h"
 
 #include <QElapsedTimer>
 
@@ -33,6 +34,8 @@ class LottotippPage;
 class TForm4;
 class TForm5;
 class TForm8;
+class TMailerForm;
+class TCRSForm;
 
 // The main window: five tabs over the program's state. Start-up runs when it is first shown;
 // closing it ends the program. It is also what long operations call back while they run.
@@ -125,6 +128,16 @@ private:
     void searchHistory();
     void writeReport();
     void connectAnalyses();
+    // The e-mail button (LottoZahlenMail.cpp).
+    void connectMail();
+    void mailTip();
+    // "Tipp &abgeben": the tip-transfer file and the click script (LottoZahlenSubmit.cpp).
+    void connectSubmit();
+    void submitToClickrunner();
+    // The Tipp24 route (hidden "Tipp24" button; the print settings dialog's "&Online").
+    void submitToTipp24();
+    // Fills the chosen template, saves it in "Tipps" and starts Clickrunner with it.
+    Status AutoWebScript(const QString& transferPath);
     void runBacktest();
     void runRecurrence();
     void finishAnalysis();
@@ -161,6 +174,10 @@ private:
     QString m_pendingPanel0;
     QElapsedTimer m_progressClock;
     ChanceComparisonWindow* m_comparison = nullptr;
+    TMailerForm* m_mailer = nullptr;
+    TCRSForm* m_scriptChoice = nullptr;
+    // The print settings dialog's ticket choices as they last stood (all unticked at start-up).
+    SubmitOptions m_submitOptions;
 
     QTabWidget* m_pageControl = nullptr;
     LottotippPage* m_lottotipp = nullptr;

@@ -87,11 +87,11 @@ LottotippPage::LottotippPage(TTippSchein& sheet, QWidget* parent) : QWidget(pare
     loadTip = (makeSpeedButton(this, QStringLiteral("SpeedButton9"), QString(),
                                       QStringLiteral("Tipp laden aus Datei")));
     loadTip->setIcon(st->standardIcon(QStyle::SP_DialogOpenButton));
-    mail = pending(makeSpeedButton(this, QStringLiteral("SpeedButton36"), QStringLiteral("E-Mail"),
+    mail = (makeSpeedButton(this, QStringLiteral("SpeedButton36"), QStringLiteral("E-Mail"),
                                    QStringLiteral("Schicken Sie hier Ihren Lottotipp per Email. Mit enthalten ein Link "
                                                   "mit dem Sie den Tipp auch Online auswerten können")));
-    submit = pending(makeSpeedButton(this, QStringLiteral("OnlineSpiel"), QStringLiteral("Tipp &abgeben"),
-                                     QStringLiteral("Hier können Sie Ihren Tipp online abgeben")));
+    submit = (makeSpeedButton(this, QStringLiteral("OnlineSpiel"), QStringLiteral("Tipp &abgeben"),
+                                     QStringLiteral("Hier können Sie den Tipp Online abgeben")));
     tipp24 = hidden(pending(makeSpeedButton(this, QStringLiteral("SpeedButton17"), QStringLiteral("Tipp24"))));
     printTicket = hidden(pending(makeSpeedButton(this, QStringLiteral("SpeedButton12"),
                                                  QStringLiteral("Schein drucken"))));

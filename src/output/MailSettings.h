@@ -1,0 +1,38 @@
+#pragma once
+
+#include "base/Expected.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace numora {
+
+// What the mail window keeps between runs: "numora.ini" beside the settings store,
+//   [SMTP]            [MAIL]
+//   Host=...          From=...
+//   User=...          To=...
+//   Pass=...          CC=...
+// It holds the SMTP password, so only its owner may read it.
+struct MailSettings {
+    QString host;
+    QString user;
+    QString pass;
+    QString from;
+    QString to;
+    QString cc;
+
+    static QString defaultPath(); // RegistryKey::storeFolder() + "/numora.ini"
+
+    // A missing file or key leaves that field empty; unknown sections and keys are skipped.
+    static MailSettings parse(const QByteArray& text);
+    QByteArray serialize() const;
+
+    // Nothing to read is no error: the fields come back empty.
+    static MailSettings load(const QString& path);
+    // Atomic, mode 0600; creates the folder when missing.
+    Status save(const QString& path) const;
+
+    bool operator==(const MailSettings&) const = default;
+};
+
+} // namespace numora
