@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
@@ -300,6 +301,29 @@ private Q_SLOTS:
         for (const QString& line : { QStringLiteral("\"Losnummer\"=\"%1\"").arg(sent), QStringLiteral("\"Spiel77Ja\"=dword:00000001"),
                                      QStringLiteral("\"Super6Ja\"=dword:00000000"), QStringLiteral("\"GlueckJa\"=dword:00000000") })
             QVERIFY2(kept.contains(line), qPrintable(kept));
+    }
+
+    void otherPortalHandsTheSheetToClickrunner()
+    {
+        bool scriptChoice = false;
+        QTimer poll;
+        poll.setInterval(20);
+        connect(&poll, &QTimer::timeout, this, [&] {
+            if (auto* form = qobject_cast<TCRSForm*>(QApplication::activeModalWidget())) {
+                scriptChoice = true;
+                form->cancelButton->click();
+            }
+        });
+        poll.start();
+        QVERIFY(online([&] { find<QToolButton>(QStringLiteral("SpeedButton17"))->click(); }, [](TForm5& form) {
+            form.findChild<QWidget*>(QStringLiteral("RadioGroup2"))->findChildren<QRadioButton*>().first()->click();
+            return true;
+        }));
+        // No service request (nobody would answer), the transfer file and the script choice instead.
+        QVERIFY(scriptChoice);
+        QVERIFY2(m_boxes.isEmpty(), qPrintable(m_boxes.join(QLatin1Char('\n'))));
+        QVERIFY(m_opened.isEmpty());
+        QCOMPARE(test::readBytes(programDir() + QStringLiteral("Tipps/20240306.ntp")), QByteArray("1,8,15,22,29,36\r\n"));
     }
 
     void filledScriptStartsClickrunnerWithWholeArguments()
