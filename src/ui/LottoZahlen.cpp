@@ -101,7 +101,8 @@ void TForm1::buildMenu()
     };
     QAction* aktualisieren = action(QStringLiteral("Aktualisieren1"), QStringLiteral("&Aktualisieren"));
     QAction* berechnen = action(QStringLiteral("Berechnen1"), QStringLiteral("&Berechnen"));
-    QAction* abgeben = pending(action(QStringLiteral("Abgeben1"), QStringLiteral("Ab&geben")));
+    QAction* abgeben = action(QStringLiteral("Abgeben1"), QStringLiteral("Ab&geben"));
+    connect(abgeben, &QAction::triggered, this, &TForm1::submitOnline);
     abgeben->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     bar->addAction(aktualisieren);
     bar->addAction(berechnen);

@@ -61,6 +61,8 @@ public:
 
     // The ticket print (LottoZahlenPrint.cpp): the print settings, then the preview.
     int printSettingsRun();
+    // "Ab&geben" and the hidden "Tipp24" button: the print settings dialog in online mode.
+    void submitOnline();
     TForm5* printSettings() const;
     TForm8* printPositions() const;
     TForm4& ticketPage() const;
@@ -134,8 +136,10 @@ private:
     // "Tipp &abgeben": the tip-transfer file and the click script (LottoZahlenSubmit.cpp).
     void connectSubmit();
     void submitToClickrunner();
-    // The Tipp24 route (hidden "Tipp24" button; the print settings dialog's "&Online").
-    void submitToTipp24();
+    // The print settings dialog's "&Online": the Tipp24 route, or Clickrunner for the other portal.
+    void submitToTipp24(const SubmitOptions& options);
+    // The Superzahl choice into the print settings dialog's seventh digit; false after an error.
+    bool chooseSuperzahl();
     // Fills the chosen template, saves it in "Tipps" and starts Clickrunner with it.
     Status AutoWebScript(const QString& transferPath);
     void runBacktest();
@@ -176,8 +180,6 @@ private:
     ChanceComparisonWindow* m_comparison = nullptr;
     TMailerForm* m_mailer = nullptr;
     TCRSForm* m_scriptChoice = nullptr;
-    // The print settings dialog's ticket choices as they last stood (all unticked at start-up).
-    SubmitOptions m_submitOptions;
 
     QTabWidget* m_pageControl = nullptr;
     LottotippPage* m_lottotipp = nullptr;

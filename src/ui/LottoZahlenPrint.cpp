@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDate>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -57,16 +58,8 @@ int TForm1::printSettingsRun()
     if (m_busy || generationRunning())
         return TForm5::Abort;
     m_form5->showStoredValues();
-    const auto superzahl = PrintSettings::chooseSuperzahl(m_state);
-    chartChanged();
-    if (!superzahl) {
-        m_hooks.showError(superzahl.error().message);
+    if (!chooseSuperzahl())
         return TForm5::Abort;
-    }
-    m_form5->setSuperzahl(superzahl->digit);
-    if (superzahl->exclusionDropped)
-        setStatusText(QStringLiteral("Zu wenige Ziehungen für den Ausschluss der letzten Superzahlen: "
-                                     "die Superzahl wurde ohne ihn gewählt"));
     m_form5->setGames(m_state.ticket.spiel77Ja != 0, m_state.ticket.super6Ja != 0, m_state.ticket.glueckJa != 0);
 
     const double oneDay = PrintSettings::fee(m_internet->feeOneDay->text(), PrintSettings::DefaultFeeOneDay);
@@ -85,10 +78,48 @@ int TForm1::printSettingsRun()
     m_state.ticket.spiel77Ja = m_form5->game(0) == GameBox::Ticked ? 1 : 0;
     m_state.ticket.super6Ja = m_form5->game(1) == GameBox::Ticked ? 1 : 0;
     m_state.ticket.glueckJa = m_form5->game(2) == GameBox::Ticked ? 1 : 0;
-    // The online result belongs to the submission, which this window does not offer yet.
     if (result == TForm5::Print)
         printTicket();
+    else if (result == TForm5::Online)
+        submitToTipp24(m_form5->options());
     return result;
+}
+
+bool TForm1::chooseSuperzahl()
+{
+    const auto superzahl = PrintSettings::chooseSuperzahl(m_state);
+    chartChanged();
+    if (!superzahl) {
+        m_hooks.showError(superzahl.error().message);
+        return false;
+    }
+    m_form5->setSuperzahl(superzahl->digit);
+    if (superzahl->exclusionDropped)
+        setStatusText(QStringLiteral("Zu wenige Ziehungen für den Ausschluss der letzten Superzahlen: "
+                                     "die Superzahl wurde ohne ihn gewählt"));
+    return true;
+}
+
+void TForm1::submitOnline()
+{
+    if (m_busy || generationRunning())
+        return;
+    m_form5->setOnlineMode(true, m_state.today() < QDate(2009, 1, 1));
+    if (chooseSuperzahl())
+        m_form5->generateTicketNumber();
+    m_form5->setGames(m_state.ticket.spiel77Ja != 0, m_state.ticket.super6Ja != 0, false);
+    m_form5->clearExtra();
+    m_state.ticket.glueckJa = 0;
+    printSettingsRun();
+
+    // Whatever the user chose: the dialog's ticket number and games are kept.
+    const QString number = m_form5->ticketNumber();
+    m_state.sheet.setTicketNumber(number);
+    if (const Status stored = m_settings.storeTicketChoices(m_state); !stored)
+        setStatusText(stored.error().message);
+    m_ticketLabel->setText(m_state.meldungen[12] + QStringLiteral(": ") + number);
+    m_form5->setOnlineMode(false);
+    m_pageControl->setCurrentWidget(m_lottotipp);
 }
 
 void TForm1::printTicket()

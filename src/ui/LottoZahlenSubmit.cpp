@@ -1,6 +1,7 @@
 // The main window's hand-over to Clickrunner: the tip-transfer file, the click script and the start.
 #include "ui/LottoZahlen.h"
 
+#include "app/Einstellungen.h"
 #include "base/WebClient.h"
 #include "output/ClickScript.h"
 #include "output/OnlineSubmission.h"
@@ -8,6 +9,7 @@
 #include "ui/InternetPage.h"
 #include "ui/LottotippPage.h"
 #include "ui/Scriptwahl.h"
+#include "ui/Spielwahl.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -23,12 +25,12 @@ void TForm1::connectSubmit()
     m_scriptChoice = new TCRSForm(this);
     connect(m_lottotipp->submit, &QToolButton::clicked, this, &TForm1::submitToClickrunner);
     m_lottotipp->tipp24->setEnabled(true);
-    connect(m_lottotipp->tipp24, &QToolButton::clicked, this, &TForm1::submitToTipp24);
+    connect(m_lottotipp->tipp24, &QToolButton::clicked, this, &TForm1::submitOnline);
 }
 
-void TForm1::submitToTipp24()
+void TForm1::submitToTipp24(const SubmitOptions& options)
 {
-    if (m_submitOptions.portal != 1) {
+    if (options.portal != 1) {
         submitToClickrunner();
         return;
     }
@@ -44,7 +46,7 @@ void TForm1::submitToTipp24()
     OnlineSubmission::Request request;
     request.sheet = &m_state.sheet;
     request.tipCount = m_state.sheet.tipCount();
-    request.options = m_submitOptions;
+    request.options = options;
     request.hosts = m_state.hosts;
     request.linkPage = m_internet->linkPage->isChecked();
     request.programDir = m_state.programDir;
@@ -72,6 +74,15 @@ void TForm1::submitToTipp24()
 
 void TForm1::submitToClickrunner()
 {
+    // The Superzahl travels as the last digit of the ticket number "000000" + digit; the stored
+    // Losnummer stays the dialog's own.
+    if (!m_busy && !generationRunning() && chooseSuperzahl())
+        m_form5->generateTicketNumber();
+    if (const Status stored = m_settings.storeTicketChoices(m_state); !stored)
+        setStatusText(stored.error().message);
+    const QString number = QStringLiteral("000000") + m_form5->ticketNumber().right(1);
+    m_state.sheet.setTicketNumber(number);
+    m_ticketLabel->setText(m_state.meldungen[12] + QStringLiteral(": ") + number);
     showSheetTab();
     const auto transfer = TipTransfer::write(m_state.programDir, m_state.chosenDate.value, m_state.todayDay(), m_state.sheet);
     const QString transferPath = transfer ? *transfer
@@ -114,7 +125,7 @@ Status TForm1::AutoWebScript(const QString& transferPath)
     settings.save(store);
 
     const auto script = ClickScript::write(settings.script, ClickScript::outputPath(m_state.programDir, m_state.today()),
-                                           m_state.sheet, m_submitOptions, transferPath);
+                                           m_state.sheet, m_form5->options(), transferPath);
     if (!script)
         return script.error();
     // Whether Clickrunner really started is its own business.

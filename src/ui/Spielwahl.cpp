@@ -41,6 +41,10 @@ public:
 protected:
     void nextCheckState() override
     {
+        if (!isTristate()) { // online mode has no grey
+            setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+            return;
+        }
         switch (checkState()) {
         case Qt::Unchecked: setCheckState(Qt::Checked); break;
         case Qt::Checked: setCheckState(Qt::PartiallyChecked); break;
@@ -110,6 +114,7 @@ TForm5::TForm5(ProgramState& state, TForm8& positions, QWidget* parent)
     left->addWidget(number);
 
     auto* placement = new QGroupBox(QStringLiteral("Druck"), this);
+    m_placement = placement;
     auto* placementLayout = new QGridLayout(placement);
     m_top = new QSpinBox(placement);
     m_top->setObjectName(QStringLiteral("UpDown1"));
@@ -117,9 +122,11 @@ TForm5::TForm5(ProgramState& state, TForm8& positions, QWidget* parent)
     m_left->setObjectName(QStringLiteral("UpDown2"));
     for (QSpinBox* box : {m_top, m_left})
         box->setRange(0, 200);
-    placementLayout->addWidget(new QLabel(QStringLiteral("Oben:"), placement), 0, 0);
+    m_topLabel = new QLabel(QStringLiteral("Oben:"), placement);
+    m_leftLabel = new QLabel(QStringLiteral("Links"), placement);
+    placementLayout->addWidget(m_topLabel, 0, 0);
     placementLayout->addWidget(m_top, 0, 1);
-    placementLayout->addWidget(new QLabel(QStringLiteral("Links"), placement), 1, 0);
+    placementLayout->addWidget(m_leftLabel, 1, 0);
     placementLayout->addWidget(m_left, 1, 1);
     m_font = makeSpeedButton(placement, QStringLiteral("SpeedButton1"), QStringLiteral("Schriftart"),
                              QStringLiteral("Schriftart der Kreuze"));
@@ -141,7 +148,12 @@ TForm5::TForm5(ProgramState& state, TForm8& positions, QWidget* parent)
         m_portals->addButton(item, i);
         portalLayout->addWidget(item);
     }
-    left->addWidget(m_portalGroup);
+    m_onlineText = hidden(makeLabel(this, QStringLiteral("Label1"),
+                                    QStringLiteral("Klicken Sie auf \"Online\" um  die Daten anonym an Tipp24 oder lottobay "
+                                                   "zu übergeben.  Anschließend können Sie sich  einloggen oder neu "
+                                                   "registrieren. "),
+                                    QString()));
+    m_onlineText->setWordWrap(true);
     left->addStretch(1);
 
     auto* right = new QVBoxLayout;
@@ -163,22 +175,25 @@ TForm5::TForm5(ProgramState& state, TForm8& positions, QWidget* parent)
     connect(m_adjust, &QPushButton::clicked, this, [this] { m_positions.exec(); });
     presetLayout->addWidget(m_adjust, 0, Qt::AlignRight);
     right->addWidget(m_presetGroup);
+    // Online mode shows these where the presets were.
+    right->addWidget(m_portalGroup);
+    right->addWidget(m_onlineText);
 
     auto* buttons = new QHBoxLayout;
     m_print = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Drucken"));
     m_abort = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Abbrechen"));
-    m_online = hidden(makeButton(this, QStringLiteral("BitBtn3"), QStringLiteral("&Online")));
+    m_onlineButton = hidden(makeButton(this, QStringLiteral("BitBtn3"), QStringLiteral("&Online")));
     m_print->setDefault(true);
     connect(m_print, &QPushButton::clicked, this, [this] { done(Print); });
     connect(m_abort, &QPushButton::clicked, this, [this] { done(Abort); });
-    connect(m_online, &QPushButton::clicked, this, [this] {
+    connect(m_onlineButton, &QPushButton::clicked, this, [this] {
         if (m_extra->isChecked())
             generateTicketNumber();
         done(Online);
     });
     buttons->addWidget(m_print);
     buttons->addWidget(m_abort);
-    buttons->addWidget(m_online);
+    buttons->addWidget(m_onlineButton);
     right->addStretch(1);
     right->addLayout(buttons);
 
@@ -191,11 +206,62 @@ void TForm5::showStoredValues()
     const PrintValues& print = m_state.print;
     m_font->setFont(print::printFont(print));
     m_paper->setCurrentIndex(print.paper >= 0 && print.paper < m_paper->count() ? print.paper : -1);
+    // Online mode has just chosen the portal and made a new ticket number.
+    if (m_online)
+        return;
     if (QAbstractButton* portal = m_portals->button(print.portal))
         portal->setChecked(true);
     // The digits start from the ticket number the program keeps.
     if (const auto digits = Losnummer::parse(m_state.sheet.ticketNumber()))
         setDigits(*digits);
+}
+
+void TForm5::setOnlineMode(bool online, bool extraOffered)
+{
+    m_online = online;
+    for (QWidget* w : std::initializer_list<QWidget*>{m_test, m_games[2], m_print, m_presetGroup, m_adjust, m_placement,
+                                                      m_paper, m_top, m_left, m_topLabel, m_leftLabel, m_font})
+        w->setVisible(!online);
+    for (QWidget* w : std::initializer_list<QWidget*>{m_onlineText, m_onlineButton, m_portalGroup})
+        w->setVisible(online);
+    // The digits and their two buttons belong to both modes.
+    for (QWidget* w : m_digits)
+        w->show();
+    m_generate->show();
+    m_check->show();
+    m_extra->setVisible(online && extraOffered);
+    if (!online)
+        clearExtra(); // a hidden "Extra" must not price or send the next ticket
+    for (QCheckBox* game : {m_games[0], m_games[1]})
+        game->setTristate(!online);
+    if (online) {
+        if (QAbstractButton* tipp24 = m_portals->button(1))
+            tipp24->setChecked(true);
+    }
+    m_onlineButton->setDefault(online);
+    m_print->setDefault(!online);
+    setWindowTitle(online ? m_state.meldungen[37] : QStringLiteral("Druckeeinstellungen für den Lottoschein"));
+    resize(width(), online ? 260 : 408);
+}
+
+void TForm5::clearExtra()
+{
+    m_extra->setChecked(false);
+    m_portalGroup->setEnabled(true);
+}
+
+SubmitOptions TForm5::options() const
+{
+    SubmitOptions o;
+    o.saturday = m_saturday->isChecked();
+    o.wednesday = m_wednesday->isChecked();
+    o.spiel77 = game(0) == GameBox::Ticked;
+    o.super6 = game(1) == GameBox::Ticked;
+    o.gluecksspirale = game(2) == GameBox::Ticked;
+    o.extra = m_extra->isChecked();
+    o.ticketNumber = ticketNumber();
+    o.portal = m_portals->checkedId() >= 0 ? m_portals->checkedId() : 1;
+    return o;
 }
 
 void TForm5::setDigits(const std::array<int, 7>& digits)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "output/PrintSettings.h"
+#include "output/SubmitOptions.h"
 #include "output/TicketLayout.h"
 
 #include <QDialog>
@@ -46,6 +47,13 @@ public:
     void setOffsets(int top, int left);
     void setDays(PrintSettings::Days days);
     void setRows(int rows);
+    // Online mode hands the sheet to a broker: no print controls, the portal choice, "&Online",
+    // "Extra" only when `extraOffered`. Print mode is the dialog's normal state.
+    void setOnlineMode(bool online, bool extraOffered = false);
+    bool onlineMode() const { return m_online; }
+    void clearExtra();
+    // "Neu Losnummer welche noch nie gezogen wurde erzeugen": keeps the seventh digit.
+    void generateTicketNumber();
 
     // What the print run reads.
     QString ticketNumber() const;
@@ -59,13 +67,14 @@ public:
     TicketRequest request() const;
     double cost() const { return m_cost; }
     QString costText() const;
+    // What the hand-over to a broker or Clickrunner reads.
+    SubmitOptions options() const;
 
 protected:
     void done(int result) override;
 
 private:
     void showCost(bool byClick);
-    void generateTicketNumber();
     void checkTicketNumber();
     void chooseFont();
     void extraToggled(bool on);
@@ -77,6 +86,7 @@ private:
     double m_feeOneDay = PrintSettings::DefaultFeeOneDay;
     double m_feeBothDays = PrintSettings::DefaultFeeBothDays;
     int m_lastDigit = 0; // follows the seventh digit field
+    bool m_online = false;
     double m_cost = 0.0;
 
     QCheckBox* m_saturday = nullptr;  // CheckBox1
@@ -99,7 +109,11 @@ private:
     QButtonGroup* m_portals = nullptr;
     QPushButton* m_print = nullptr;   // BitBtn2
     QPushButton* m_abort = nullptr;   // BitBtn1
-    QPushButton* m_online = nullptr;  // BitBtn3
+    QPushButton* m_onlineButton = nullptr; // BitBtn3
+    QLabel* m_onlineText = nullptr;   // Label1, online mode only
+    QGroupBox* m_placement = nullptr; // offsets, font and paper
+    QLabel* m_topLabel = nullptr;
+    QLabel* m_leftLabel = nullptr;
 };
 
 } // namespace numora::ui

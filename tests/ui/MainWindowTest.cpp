@@ -110,7 +110,7 @@ private Q_SLOTS:
         const Item items[] = {
             {"Aktualisieren1", "&Aktualisieren", true},
             {"Berechnen1", "&Berechnen", true},
-            {"Abgeben1", "Ab&geben", false},
+            {"Abgeben1", "Ab&geben", true},
             {"Dokumentationanzeigen1", "Dokumentation anzeigen", true},
             {"Schlieen1", "S&chließen", true},
             {"Deutsch1", "Deutsch", false},

@@ -1,22 +1,26 @@
 // "Tipp &abgeben": the tip-transfer file, the script choice dialog and the start of Clickrunner
 // (the stand-in from tools/, installed in a folder with blanks).
 #include "base/RegistryKey.h"
+#include "base/WebClient.h"
 #include "output/ClickScript.h"
 #include "support/ServicesProcess.h"
 #include "support/TestSupport.h"
 #include "ui/FileDialogs.h"
 #include "ui/LottoZahlen.h"
 #include "ui/Scriptwahl.h"
+#include "ui/Spielwahl.h"
 #include "WindowFixture.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
@@ -29,6 +33,7 @@
 
 using namespace numora;
 using numora::ui::TCRSForm;
+using numora::ui::TForm5;
 
 class SubmitWindowTest : public QObject, private numora::test::WindowFixture {
     Q_OBJECT
@@ -67,8 +72,40 @@ private:
         return shown;
     }
 
+    // Runs `trigger`; once the print settings dialog shows, `inDialog` runs and "&Online" (or, when
+    // it returns false, "Abbrechen") closes it.
+    bool online(const std::function<void()>& trigger, const std::function<bool(TForm5&)>& inDialog = {})
+    {
+        bool shown = false;
+        QTimer poll;
+        poll.setInterval(20);
+        connect(&poll, &QTimer::timeout, this, [&] {
+            auto* form = qobject_cast<TForm5*>(QApplication::activeModalWidget());
+            if (!form || shown)
+                return;
+            shown = true;
+            const bool go = !inDialog || inDialog(*form);
+            form->findChild<QPushButton*>(QLatin1String(go ? "BitBtn3" : "BitBtn1"))->click();
+        });
+        poll.start();
+        trigger();
+        return shown;
+    }
+
+    QString stored() const
+    {
+        QFile store(configHome() + QStringLiteral("/Veldor/Orbix.reg"));
+        return store.open(QIODevice::ReadOnly) ? QString::fromUtf8(store.readAll()) : QString();
+    }
+
 public Q_SLOTS:
-    void openUrl(const QUrl& url) { m_opened << url; }
+    // The browser: what it was asked to open, and for the stand-in's broker pages the request.
+    void openUrl(const QUrl& url)
+    {
+        m_opened << url;
+        if (url.scheme() == QLatin1String("http") && url.host() == QLatin1String("127.0.0.1"))
+            WebClient().get(url.toString());
+    }
 
 private Q_SLOTS:
     void initTestCase()
@@ -124,13 +161,18 @@ private Q_SLOTS:
         auto& state = m_window->state();
         state.sheet.setTipCount(2);
         state.sheet.setTicketNumber(QStringLiteral("7654321"));
-        auto* tipp24 = find<QToolButton>(QStringLiteral("SpeedButton17"));
+        auto* button = find<QToolButton>(QStringLiteral("SpeedButton17"));
+        struct {
+            SubmitWindowTest* test;
+            QToolButton* button;
+            void click() { QVERIFY(test->online([this] { button->click(); })); }
+        } tipp24{ this, button };
         {
             test::ServicesProcess server({ QStringLiteral("--draws"), csv.fileName() });
             QVERIFY(server.isRunning());
             state.hosts.services = server.baseUrl();
             find<QLineEdit>(QStringLiteral("ServiceAddressEdit"))->setText(server.baseUrl());
-            tipp24->click();
+            tipp24.click();
             QCOMPARE(m_opened.size(), 1);
             const QUrl opened = m_opened.takeFirst();
             QCOMPARE(opened.path(), QStringLiteral("/broker/abgabe.asp"));
@@ -142,7 +184,7 @@ private Q_SLOTS:
             QCOMPARE(m_window->statusPanel(1)->text(), QStringLiteral("Tipp24 nicht geöffnet? => Linkseite aktivieren!"));
 
             find<QCheckBox>(QStringLiteral("CheckBox21"))->setChecked(true);
-            tipp24->click();
+            tipp24.click();
             QCOMPARE(m_opened, QList<QUrl> { QUrl::fromLocalFile(programDir() + QStringLiteral("tipp.htm")) });
             m_opened.clear();
         }
@@ -150,15 +192,138 @@ private Q_SLOTS:
             test::ServicesProcess server({ QStringLiteral("--draws"), csv.fileName(), QStringLiteral("--broker-error") });
             QVERIFY(server.isRunning());
             find<QLineEdit>(QStringLiteral("ServiceAddressEdit"))->setText(server.baseUrl());
-            tipp24->click();
+            tipp24.click();
             QCOMPARE(m_opened, QList<QUrl> { QUrl::fromLocalFile(programDir() + QStringLiteral("Meldung.htm")) });
             m_opened.clear();
         }
         // Nobody answers any more: the message, and nothing opened.
-        tipp24->click();
+        tipp24.click();
         QVERIFY(m_opened.isEmpty());
         QCOMPARE(m_boxes.size(), 1);
         QVERIFY2(m_boxes[0].contains(QStringLiteral("Abgabe-Service steht momentan nicht zur Verfügung.")), qPrintable(m_boxes[0]));
+    }
+
+    void abgebenOpensTheOnlineModeAndLeavesThePrintMode()
+    {
+        auto* abgeben = m_window->findChild<QAction*>(QStringLiteral("Abgeben1"));
+        QVERIFY(abgeben->isEnabled());
+        QCOMPARE(abgeben->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_G));
+        const char* printOnly[] = { "CheckBox5", "CheckBox6", "BitBtn2", "RadioGroup1", "anpassen", "ComboBox1",
+                                    "UpDown1", "UpDown2", "SpeedButton1" };
+        const char* onlineOnly[] = { "Label1", "BitBtn3", "RadioGroup2" };
+        const char* both[] = { "Edit3", "Edit9", "SpeedButton2", "SpeedButton3" };
+        // "Extra" is the broker's offer of 2008 only.
+        for (const QDate today : { QDate(2008, 12, 31), QDate(2009, 1, 1) }) {
+            m_window->state().today = [today] { return today; };
+            TForm5* dialog = m_window->printSettings();
+            QApplication::setActiveWindow(m_window.get());
+            QVERIFY(online([&] { QTest::keyClick(m_window.get(), Qt::Key_G, Qt::ControlModifier); }, [&](TForm5& form) {
+                for (const char* name : printOnly)
+                    [&] { QVERIFY2(!form.findChild<QWidget*>(QLatin1String(name))->isVisible(), name); }();
+                for (const char* name : onlineOnly)
+                    [&] { QVERIFY2(form.findChild<QWidget*>(QLatin1String(name))->isVisible(), name); }();
+                for (const char* name : both)
+                    [&] { QVERIFY2(form.findChild<QWidget*>(QLatin1String(name))->isVisible(), name); }();
+                [&] {
+                    QCOMPARE(form.findChild<QCheckBox*>(QStringLiteral("CheckBox7"))->isVisible(), today.year() < 2009);
+                    QCOMPARE(form.findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+                             QStringLiteral("Klicken Sie auf \"Online\" um  die Daten anonym an Tipp24 oder lottobay zu "
+                                            "übergeben.  Anschließend können Sie sich  einloggen oder neu registrieren. "));
+                    QCOMPARE(form.windowTitle(), QStringLiteral("Lottoschein Online Abgabe"));
+                    QCOMPARE(form.height(), 260);
+                    QVERIFY(form.options().portal == 1);
+                    // No grey in online mode: a click on a ticked "Spiel 77" unticks it.
+                    auto* spiel77 = form.findChild<QCheckBox*>(QStringLiteral("CheckBox3"));
+                    spiel77->setCheckState(Qt::Checked);
+                    spiel77->click();
+                    QCOMPARE(spiel77->checkState(), Qt::Unchecked);
+                }();
+                return false;
+            }));
+            // Back in print mode, the choices of the aborted submission kept.
+            for (const char* name : printOnly)
+                QVERIFY2(dialog->findChild<QWidget*>(QLatin1String(name))->isVisibleTo(dialog), name);
+            for (const char* name : onlineOnly)
+                QVERIFY2(!dialog->findChild<QWidget*>(QLatin1String(name))->isVisibleTo(dialog), name);
+            QVERIFY(!dialog->findChild<QWidget*>(QStringLiteral("CheckBox7"))->isVisibleTo(dialog));
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Druckeeinstellungen für den Lottoschein"));
+            const QString number = m_window->state().sheet.ticketNumber();
+            QCOMPARE(number.size(), 7);
+            QCOMPARE(find<QLabel>(QStringLiteral("LosnummerLabel"))->text(), QStringLiteral("Schein Nr : ") + number);
+            QVERIFY2(stored().contains(QStringLiteral("\"Losnummer\"=\"%1\"").arg(number)), qPrintable(stored()));
+        }
+        QVERIFY2(m_boxes.isEmpty(), qPrintable(m_boxes.join(QLatin1Char('\n'))));
+        QVERIFY(m_opened.isEmpty());
+    }
+
+    void onlineResultReachesTheBrokerWithTheSheetAndTicketNumber()
+    {
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "openUrl");
+        QFile csv(m_dir.filePath(QStringLiteral("draws.csv")));
+        QVERIFY(test::writeBytes(csv.fileName(), "date,n1,n2,n3,n4,n5,n6\n2024-01-06,3,8,19,27,33,45\n"));
+        test::ServicesProcess server({ QStringLiteral("--draws"), csv.fileName() });
+        QVERIFY(server.isRunning());
+        m_window->state().hosts.services = server.baseUrl();
+        find<QLineEdit>(QStringLiteral("ServiceAddressEdit"))->setText(server.baseUrl());
+        m_window->state().sheet.setTipCount(2);
+        m_window->state().ticket.glueckJa = 1; // no Glücksspirale online
+
+        QString sent;
+        QVERIFY(online([&] { m_window->findChild<QAction*>(QStringLiteral("Abgeben1"))->trigger(); }, [&](TForm5& form) {
+            form.findChild<QCheckBox*>(QStringLiteral("CheckBox3"))->setCheckState(Qt::Checked);
+            form.findChild<QCheckBox*>(QStringLiteral("CheckBox4"))->setCheckState(Qt::Unchecked);
+            form.findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->setChecked(true);
+            form.findChild<QCheckBox*>(QStringLiteral("CheckBox2"))->setChecked(false);
+            sent = form.ticketNumber();
+            return true;
+        }));
+        QVERIFY2(m_boxes.isEmpty(), qPrintable(m_boxes.join(QLatin1Char('\n'))));
+        QCOMPARE(m_opened.size(), 1);
+
+        const QString requests = QString::fromUtf8(WebClient().get(server.baseUrl() + QStringLiteral("/numora-services/requests")).body);
+        QUrlQuery query;
+        for (const QString& line : requests.split(QLatin1Char('\n')))
+            if (line.startsWith(m_opened[0].path() + QLatin1Char('?')))
+                query = QUrlQuery(line.mid(m_opened[0].path().size() + 1));
+        QVERIFY2(!query.isEmpty(), qPrintable(requests));
+        QCOMPARE(query.queryItemValue(QStringLiteral("Tippreihe2_Zahl1")), QStringLiteral("1"));
+        QCOMPARE(query.queryItemValue(QStringLiteral("Tippreihe2_Zahl6")), QStringLiteral("36"));
+        QCOMPARE(query.queryItemValue(QStringLiteral("Spiel77")), QStringLiteral("tipp24on"));
+        QCOMPARE(query.queryItemValue(QStringLiteral("Super6")), QStringLiteral("tipp24off"));
+        QCOMPARE(query.queryItemValue(QStringLiteral("gluecksspirale")), QStringLiteral("tipp24off"));
+        QCOMPARE(query.queryItemValue(QStringLiteral("Teilnahme")), QStringLiteral("samstag"));
+        QCOMPARE(sent.size(), 7);
+        QCOMPARE(query.queryItemValue(QStringLiteral("Losnummer")), sent);
+
+        // The four values of the submission are stored.
+        QCOMPARE(m_window->state().sheet.ticketNumber(), sent);
+        const QString kept = stored();
+        for (const QString& line : { QStringLiteral("\"Losnummer\"=\"%1\"").arg(sent), QStringLiteral("\"Spiel77Ja\"=dword:00000001"),
+                                     QStringLiteral("\"Super6Ja\"=dword:00000000"), QStringLiteral("\"GlueckJa\"=dword:00000000") })
+            QVERIFY2(kept.contains(line), qPrintable(kept));
+    }
+
+    void otherPortalHandsTheSheetToClickrunner()
+    {
+        bool scriptChoice = false;
+        QTimer poll;
+        poll.setInterval(20);
+        connect(&poll, &QTimer::timeout, this, [&] {
+            if (auto* form = qobject_cast<TCRSForm*>(QApplication::activeModalWidget())) {
+                scriptChoice = true;
+                form->cancelButton->click();
+            }
+        });
+        poll.start();
+        QVERIFY(online([&] { find<QToolButton>(QStringLiteral("SpeedButton17"))->click(); }, [](TForm5& form) {
+            form.findChild<QWidget*>(QStringLiteral("RadioGroup2"))->findChildren<QRadioButton*>().first()->click();
+            return true;
+        }));
+        // No service request (nobody would answer), the transfer file and the script choice instead.
+        QVERIFY(scriptChoice);
+        QVERIFY2(m_boxes.isEmpty(), qPrintable(m_boxes.join(QLatin1Char('\n'))));
+        QVERIFY(m_opened.isEmpty());
+        QCOMPARE(test::readBytes(programDir() + QStringLiteral("Tipps/20240306.ntp")), QByteArray("1,8,15,22,29,36\r\n"));
     }
 
     void filledScriptStartsClickrunnerWithWholeArguments()
