@@ -250,10 +250,7 @@ int generate(const QString& dir, QStringList args, QTextStream& out, QTextStream
     if (result->end == GenerationResult::End::PoolTooSmall)
         return fail(err, Generator::poolTooSmallMessage());
     for (int r = 0; r < TTippSchein::RowCount; ++r) {
-        QStringList fields;
-        for (int p = 0; p < TTippSchein::FieldsPerRow; ++p)
-            fields << state.sheet.field(r, p);
-        out << fields.join(QLatin1Char(',')) << '\n';
+        out << state.sheet.rowText(r) << '\n';
     }
     out << state.meldungen[result->end == GenerationResult::End::BudgetSpent ? 25 : 26] << '\n';
     out << "candidates\t" << result->candidates << '\n';

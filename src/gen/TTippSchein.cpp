@@ -1,5 +1,7 @@
 #include "gen/TTippSchein.h"
 
+#include <QStringList>
+
 #include "base/Formatting.h"
 
 #include <algorithm>
@@ -87,5 +89,13 @@ void TTippSchein::clearUnlockedRows()
 }
 
 void TTippSchein::setTipCount(int count) { m_tipCount = std::clamp(count, MinTipCount, MaxTipCount); }
+
+QString TTippSchein::rowText(int r) const
+{
+    QStringList texts;
+    for (const QString& f : row(r).fields)
+        texts << f;
+    return texts.join(QLatin1Char(','));
+}
 
 } // namespace numora

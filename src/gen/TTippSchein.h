@@ -51,6 +51,9 @@ public:
     TTippreihe& row(int r) { return m_rows.at(static_cast<std::size_t>(r)); }
     const TTippreihe& row(int r) const { return m_rows.at(static_cast<std::size_t>(r)); }
     const QString& field(int r, int p) const { return row(r).fields.at(static_cast<std::size_t>(p)); }
+    // The row's six field texts joined by "," (an empty row is five commas), as tip files,
+    // mails and transfer files write it.
+    QString rowText(int r) const;
     // Stores the text after the field rule and returns what the field now holds.
     QString setField(int r, int p, const QString& text);
 

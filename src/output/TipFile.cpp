@@ -37,10 +37,7 @@ QByteArray format(const TTippSchein& sheet)
 {
     QString text;
     for (int r = 0; r < TTippSchein::RowCount; ++r) {
-        QStringList fields;
-        for (int p = 0; p < TTippSchein::FieldsPerRow; ++p)
-            fields << sheet.field(r, p);
-        text += fields.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+        text += sheet.rowText(r) + QStringLiteral("\r\n");
     }
     text += sheet.ticketNumber() + QStringLiteral("\r\n");
     return text.toUtf8();

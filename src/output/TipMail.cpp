@@ -30,10 +30,7 @@ QString body(const TTippSchein& sheet, const QString& servicesBase)
     for (int r = 0; r < TTippSchein::RowCount; ++r) {
         if (sheet.field(r, 0).isEmpty())
             continue;
-        QStringList fields;
-        for (int p = 0; p < TTippSchein::FieldsPerRow; ++p)
-            fields << sheet.field(r, p);
-        lines << fields.join(QLatin1Char(','));
+        lines << sheet.rowText(r);
     }
     lines << QStringLiteral(" ") << QStringLiteral(" ") << QStringLiteral("Web-Link für Online Auswertung:")
           << evaluationLink(sheet, servicesBase);

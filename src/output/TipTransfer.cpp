@@ -22,10 +22,7 @@ QByteArray format(const TTippSchein& sheet)
     for (int r = 0; r < TTippSchein::RowCount; ++r) {
         if (sheet.field(r, 0).isEmpty())
             continue;
-        QStringList fields;
-        for (int p = 0; p < TTippSchein::FieldsPerRow; ++p)
-            fields << sheet.field(r, p);
-        out += fields.join(QLatin1Char(',')).toUtf8() + "\r\n";
+        out += sheet.rowText(r).toUtf8() + "\r\n";
     }
     return out;
 }
