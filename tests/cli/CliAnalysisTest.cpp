@@ -18,16 +18,8 @@
 namespace numora {
 namespace {
 
-class CliAnalysisTest : public ::testing::Test, protected test::CliRunner {
+class CliAnalysisTest : public test::RealHistoryCliTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        ASSERT_EQ(run({QStringLiteral("import-csv"), QStringLiteral(NUMORA_SOURCE_DIR "/data/sayisal_loto.csv")}), Cli::Ok)
-            << err.toStdString();
-    }
-
-    int run(const QStringList& args) { return runIn(dir.path(), args); }
 
     static int sum(const QStringList& lines, int from)
     {
@@ -37,7 +29,6 @@ protected:
         return total;
     }
 
-    QTemporaryDir dir;
 };
 
 // Answers the seed dialog like a user typing the seed.

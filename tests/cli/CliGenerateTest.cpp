@@ -17,16 +17,8 @@
 namespace numora {
 namespace {
 
-class CliGenerateTest : public ::testing::Test, protected test::CliRunner {
+class CliGenerateTest : public test::RealHistoryCliTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        ASSERT_EQ(run({QStringLiteral("import-csv"), QStringLiteral(NUMORA_SOURCE_DIR "/data/sayisal_loto.csv")}), Cli::Ok)
-            << err.toStdString();
-    }
-
-    int run(const QStringList& args) { return runIn(dir.path(), args); }
 
     // The state the command line starts from, driven through the domain directly.
     void prepare(ProgramState& state, Random& random, std::uint32_t seed, const char* date, const QStringList& sets)
@@ -53,7 +45,6 @@ protected:
         return args;
     }
 
-    QTemporaryDir dir;
 };
 
 struct GenerateCase {

@@ -6,7 +6,10 @@
 #include <QDir>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTextStream>
+
+#include <gtest/gtest.h>
 
 namespace numora::test {
 
@@ -25,6 +28,21 @@ protected:
 
     QString out;
     QString err;
+};
+
+// A program directory of the test's own holding the shipped history, imported as a user would.
+class RealHistoryCliTest : public ::testing::Test, protected CliRunner {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        ASSERT_EQ(run({QStringLiteral("import-csv"), QStringLiteral(NUMORA_SOURCE_DIR "/data/sayisal_loto.csv")}), Cli::Ok)
+            << err.toStdString();
+    }
+
+    int run(const QStringList& args) { return runIn(dir.path(), args); }
+
+    QTemporaryDir dir;
 };
 
 } // namespace numora::test

@@ -26,14 +26,6 @@ class ControlsWindowTest : public QObject, private numora::test::WindowFixture {
     Q_OBJECT
 
 private:
-    QStringList row(int firstField)
-    {
-        QStringList texts;
-        for (int i = 0; i < 6; ++i)
-            texts << find<QLineEdit>(QStringLiteral("Edit%1").arg(firstField + i))->text();
-        return texts;
-    }
-
     void showPage(int outer, int inner = -1)
     {
         find<QTabWidget>(QStringLiteral("PageControl1"))->setCurrentIndex(outer);
@@ -74,18 +66,18 @@ private Q_SLOTS:
             QTest::keyClicks(field, typed[i]);
         }
         auto* last = find<QLineEdit>(QStringLiteral("Edit6"));
-        QCOMPARE(row(1), typed);
+        QCOMPARE(rowTexts(1), typed);
 
         // Switching windows, a menu or a message box take the focus away without leaving the field.
         for (Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason}) {
             QFocusEvent out(QEvent::FocusOut, reason);
             QApplication::sendEvent(last, &out);
-            QCOMPARE(row(1), typed);
+            QCOMPARE(rowTexts(1), typed);
         }
         // A move to another control evaluates the sheet: the row is sorted.
         QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
         QApplication::sendEvent(last, &out);
-        QCOMPARE(row(1), (QStringList{"3", "8", "19", "27", "33", "45"}));
+        QCOMPARE(rowTexts(1), (QStringList{"3", "8", "19", "27", "33", "45"}));
     }
 
     void pairedLimitsShowWhatTheGeneratorUses_data()

@@ -30,14 +30,6 @@ class GenerationWindowTest : public QObject, private numora::test::WindowFixture
 
 private:
 
-    QStringList rowTexts(int firstField)
-    {
-        QStringList row;
-        for (int i = 0; i < 6; ++i)
-            row << find<QLineEdit>(QStringLiteral("Edit%1").arg(firstField + i))->text();
-        return row;
-    }
-
     // Answers the next input box with `text`.
     static void answerInput(const QString& text)
     {

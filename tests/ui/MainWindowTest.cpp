@@ -49,19 +49,6 @@ private:
         QVERIFY(DrawFile(m_dir.filePath(QStringLiteral("ZahlenTr.dat"))).replaceAll(history).ok());
     }
 
-    void typeRow(int firstField, const QStringList& numbers)
-    {
-        for (int i = 0; i < numbers.size(); ++i) {
-            auto* field = find<QLineEdit>(QStringLiteral("Edit%1").arg(firstField + i));
-            field->setFocus();
-            field->clear();
-            QTest::keyClicks(field, numbers[i]);
-        }
-        // Leaving the row's last field evaluates the sheet.
-        find<QLineEdit>(QStringLiteral("Edit79"))->setFocus();
-        QApplication::processEvents();
-    }
-
 private Q_SLOTS:
     void initTestCase()
     {

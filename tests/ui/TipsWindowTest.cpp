@@ -36,26 +36,6 @@ public Q_SLOTS:
 private:
     QList<QUrl> m_opened;
 
-    void typeRow(int firstField, const QStringList& numbers)
-    {
-        for (int i = 0; i < numbers.size(); ++i) {
-            auto* field = find<QLineEdit>(QStringLiteral("Edit%1").arg(firstField + i));
-            field->setFocus();
-            field->clear();
-            QTest::keyClicks(field, numbers[i]);
-        }
-        find<QLineEdit>(QStringLiteral("Edit79"))->setFocus();
-        QApplication::processEvents();
-    }
-
-    QStringList rowTexts(int firstField)
-    {
-        QStringList texts;
-        for (int i = 0; i < 6; ++i)
-            texts << find<QLineEdit>(QStringLiteral("Edit%1").arg(firstField + i))->text();
-        return texts;
-    }
-
     void click(const char* name) { QTest::mouseClick(find<QToolButton>(QString::fromLatin1(name)), Qt::LeftButton); }
 
     QString label(const char* name) { return find<QLabel>(QString::fromLatin1(name))->text(); }

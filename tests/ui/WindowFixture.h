@@ -14,6 +14,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -66,6 +67,28 @@ protected:
         m_window->show();
         QApplication::setActiveWindow(m_window.get());
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+
+    // The texts of the six fields of a row whose first field is "Edit" + firstField.
+    QStringList rowTexts(int firstField)
+    {
+        QStringList texts;
+        for (int i = 0; i < 6; ++i)
+            texts << find<QLineEdit>(QStringLiteral("Edit%1").arg(firstField + i))->text();
+        return texts;
+    }
+
+    // Types `numbers` into a row's fields, then leaves the row, which evaluates the sheet.
+    void typeRow(int firstField, const QStringList& numbers)
+    {
+        for (int i = 0; i < numbers.size(); ++i) {
+            auto* field = find<QLineEdit>(QStringLiteral("Edit%1").arg(firstField + i));
+            field->setFocus();
+            field->clear();
+            QTest::keyClicks(field, numbers[i]);
+        }
+        find<QLineEdit>(QStringLiteral("Edit79"))->setFocus();
+        QApplication::processEvents();
     }
 
     template <typename T>
