@@ -108,25 +108,7 @@ void TForm1::buildMenu()
     bar->addAction(berechnen);
     bar->addAction(abgeben);
 
-    QMenu* sprache = bar->addMenu(QStringLiteral("Sprache/Language/Langue"));
-    sprache->setObjectName(QStringLiteral("SpracheLanguageLangue1"));
-    const std::pair<const char*, const char*> languages[] = {
-        {"Deutsch1", "Deutsch"},     {"Englisch1", "Englisch"},       {"Franzsisch1", "Französisch"},
-        {"Spanisch1", "Spanisch"},   {"Trkisch1", "Türkisch"},        {"Russisch1", "Russisch"},
-        {"Polnisch1", "Polnisch"},   {"schechisch1", "Tschechisch"}, {"Niederlndisch1", "Niederländisch"},
-    };
-    for (const auto& [name, text] : languages) {
-        QAction* item = pending(action(QString::fromLatin1(name), QString::fromUtf8(text)));
-        item->setCheckable(true);
-        item->setChecked(QString::fromLatin1(name) == QLatin1String("Deutsch1"));
-        sprache->addAction(item);
-    }
-    QAction* separator = sprache->addSeparator();
-    separator->setObjectName(QStringLiteral("N1"));
-    separator->setVisible(false);
-    QAction* exportItem = action(QStringLiteral("Export1"), QStringLiteral("Export"));
-    exportItem->setVisible(false);
-    sprache->addAction(exportItem);
+    buildLanguageMenu();
 
     buildCsvMenu();
 
