@@ -140,11 +140,17 @@ LanguageFiles::ExportFiles LanguageFiles::exportTexts(const std::vector<WidgetEn
     for (const WidgetEntry& entry : widgets) {
         if (!exported(entry))
             continue;
-        const bool edit = entry.kind == WidgetKind::Edit;
-        const QString caption = edit ? entry.hint : entry.caption;
+        // One line per text: a line break inside a caption is layout and becomes a blank.
+        const auto oneLine = [](QString text) {
+            text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+            text.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
+            return text;
+        };
+        const QString hint = oneLine(entry.hint);
+        const QString caption = entry.kind == WidgetKind::Edit ? hint : oneLine(entry.caption);
         const int charset = entry.kind == WidgetKind::MenuItem ? 1 : entry.charset;
-        files.base << entry.owner << entry.name << caption << entry.hint << QString::number(charset);
-        files.translation << caption << entry.hint;
+        files.base << entry.owner << entry.name << caption << hint << QString::number(charset);
+        files.translation << caption << hint;
     }
     return files;
 }

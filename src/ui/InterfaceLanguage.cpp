@@ -31,6 +31,8 @@ namespace {
 // The font character set a language file gave a widget. Qt draws Unicode text with whatever
 // font covers it, so the number changes nothing on screen; it is kept for the export.
 constexpr const char* CharsetProperty = "fontCharset";
+// The caption of a page that is never shown, so has no tab to carry it.
+constexpr const char* CaptionProperty = "caption";
 constexpr const char* GenerationProperty = "languageGeneration";
 constexpr const char* NamedProperty = "unnamedWidgetsNamed";
 constexpr int DefaultCharset = 1;
@@ -63,7 +65,7 @@ int charsetOf(const QObject* object)
 bool qtInternals(const QObject* object)
 {
     return qobject_cast<const QDialogButtonBox*>(object) || qobject_cast<const QTabBar*>(object)
-        || qobject_cast<const QComboBox*>(object) || qobject_cast<const QMenuBar*>(object);
+        || qobject_cast<const QComboBox*>(object);
 }
 
 std::optional<WidgetEntry> entryOf(QObject* object, const QString& owner)
@@ -126,15 +128,32 @@ std::optional<WidgetEntry> entryOf(QObject* object, const QString& owner)
         e.hint = tabs->tabToolTip(tabs->indexOf(widget));
     } else if (e.name.startsWith(QLatin1String("TabSheet"))) {
         e.kind = WidgetKind::TabSheet; // a page the program keeps but never shows
+        e.caption = widget->property(CaptionProperty).toString();
     } else {
         return std::nullopt;
     }
     return e;
 }
 
+// Children in creation order; the pages of a tab control in the order they were added, which
+// is the order they were made in.
+QObjectList childrenOf(QObject* parent)
+{
+    auto* stack = qobject_cast<QStackedWidget*>(parent);
+    if (!stack)
+        return parent->children();
+    QObjectList ordered;
+    for (int i = 0; i < stack->count(); ++i)
+        ordered << stack->widget(i);
+    for (QObject* child : parent->children())
+        if (!ordered.contains(child))
+            ordered << child;
+    return ordered;
+}
+
 void visit(QObject* parent, QWidget* window, std::vector<WalkedWidget>& out)
 {
-    for (QObject* child : parent->children()) {
+    for (QObject* child : childrenOf(parent)) {
         auto* widget = qobject_cast<QWidget*>(child);
         if (widget && widget != window && widget->isWindow() && !qobject_cast<QMenu*>(widget))
             continue;
@@ -194,10 +213,10 @@ void LanguageWalk::nameUnnamed(QWidget* window)
     // The widgets of the window in creation order, without Qt's own parts.
     std::vector<QObject*> widgets;
     const std::function<void(QObject*)> collect = [&](QObject* parent) {
-        for (QObject* child : parent->children()) {
+        for (QObject* child : childrenOf(parent)) {
             auto* widget = qobject_cast<QWidget*>(child);
             if (!widget || (widget->isWindow() && !qobject_cast<QMenu*>(widget)) || qtInternals(widget)
-                || qobject_cast<QAbstractSpinBox*>(widget))
+                || qobject_cast<QMenuBar*>(widget) || qobject_cast<QAbstractSpinBox*>(widget))
                 continue;
             widgets.push_back(widget);
             collect(widget);
@@ -237,6 +256,8 @@ void LanguageWalk::setTexts(const WalkedWidget& widget, const LanguageLookup::Te
             button->setText(caption);
         else if (auto* page = qobject_cast<QWidget*>(object); page && tabsOf(page))
             tabsOf(page)->setTabText(tabsOf(page)->indexOf(page), caption);
+        else if (kind == WidgetKind::TabSheet)
+            object->setProperty(CaptionProperty, caption);
     }
     if (texts.hint) {
         const QString& hint = *texts.hint;

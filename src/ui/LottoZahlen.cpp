@@ -20,6 +20,9 @@
 #include "ui/WidgetFactory.h"
 
 #include <QAction>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QRadioButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDateEdit>
@@ -68,11 +71,17 @@ TForm1::TForm1(const QString& programDir, CommandLine commandLine, QWidget* pare
     m_pageControl->addTab(m_diagramm, QStringLiteral("Diagramm"));
     m_pageControl->addTab(m_datenbank, QStringLiteral("Datenbank"));
     m_pageControl->addTab(m_internet, QStringLiteral("Internet-Optionen"));
-    // Pages the program keeps but never shows.
-    for (const char* name : {"Super6", "Spiel 77"}) {
+    // Pages the program keeps but never shows, each with its "wie oft" / "ausstehend" choice.
+    for (const auto& [name, group] : {std::pair{"Super6", "RadioGroup3"}, std::pair{"Spiel 77", "RadioGroup4"}}) {
         auto* page = new QWidget(this);
         page->setObjectName(QString::fromLatin1(name));
         page->hide();
+        auto* choice = new QGroupBox(page);
+        choice->setObjectName(QString::fromLatin1(group));
+        auto* items = new QButtonGroup(choice);
+        for (const QString& item : {QStringLiteral("wie oft"), QStringLiteral("ausstehend")})
+            items->addButton(new QRadioButton(item, choice), items->buttons().size());
+        items->button(0)->setChecked(true);
     }
     setCentralWidget(m_pageControl);
 
