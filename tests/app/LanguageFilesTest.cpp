@@ -1,8 +1,10 @@
 #include "app/LanguageFiles.h"
+#include "app/Meldungen.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace numora {
@@ -194,6 +196,72 @@ TEST(LanguageFiles, MergeKeepsLinesTheReplacementLacks)
 {
     EXPECT_EQ(mergeLines({"a", "b", "c"}, {"x"}), QStringList({"x", "b", "c"}));
     EXPECT_EQ(mergeLines({"a"}, {"x", "y"}), QStringList({"x", "y"}));
+}
+
+} // namespace
+} // namespace numora
+
+namespace numora {
+namespace {
+
+QStringList shipped(const QString& name)
+{
+    return LanguageFiles::readLines(QStringLiteral(NUMORA_SOURCE_DIR "/data/land/") + name).value_or(QStringList());
+}
+
+// Texts that read the same in every language: names, symbols, numbers and abbreviations.
+bool sameEverywhere(const QString& text)
+{
+    static const QStringList names{"Sprache/Language/Langue", "Numora Sayisal Loto im Internet", "Spiel 77", "Super 6",
+                                   "Tipp24", "ZAHL1", "ZAHL2", "TEXT1", "TEXT2", "Veldors Numora Sayisal Loto 6/49",
+                                   "Veldors Numora Email-Client", "Veldors Click-Script File", "Glücksspirale", "Extra",
+                                   "&Online", "Online", "OK", "E-Mail", "Proxy", "Links", "Export nach Text"};
+    QString t = text.trimmed();
+    if (t.endsWith(QLatin1Char(':')))
+        t.chop(1);
+    return t.isEmpty() || names.contains(t) || LanguageFiles::readsAsNumber(t) || t.startsWith(QLatin1String("http"))
+        || !t.contains(QRegularExpression(QStringLiteral("[A-Za-zÄÖÜäöüß]{3}")));
+}
+
+// Every shipped language is complete: a caption or hint wherever the German has one, all 56
+// messages, every radio item; and a translated window keeps no German text but names.
+TEST(ShippedLanguages, AreCompleteAndTranslated)
+{
+    const auto records = LanguageFiles::parseBase(shipped(QStringLiteral("bezeich.txt")));
+    const QStringList german = shipped(QStringLiteral("bezeich.txt.de"));
+    ASSERT_EQ(german.size(), 2 * qsizetype(records.size()));
+    for (std::size_t k = 0; k < records.size(); ++k) {
+        EXPECT_EQ(german[2 * qsizetype(k)], records[k].caption) << k;
+        EXPECT_EQ(german[2 * qsizetype(k) + 1], records[k].hint) << k;
+    }
+    for (const Language& language : LanguageFiles::languages()) {
+        const QString code = QString::fromLatin1(language.code);
+        SCOPED_TRACE(language.code);
+        const QStringList lines = shipped(QStringLiteral("bezeich.txt.") + code);
+        ASSERT_EQ(lines.size(), german.size());
+        int untranslated = 0;
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (!german[i].trimmed().isEmpty())
+                EXPECT_FALSE(lines[i].trimmed().isEmpty()) << "line " << i + 1 << ": " << german[i].toStdString();
+            // Words the German design shares with a language.
+            const bool sameWord = (code == QLatin1String("en") && german[i] == QLatin1String("Password"))
+                || (code == QLatin1String("nl") && german[i] == QLatin1String("Russisch"));
+            if (code != QLatin1String("de") && lines[i] == german[i] && !sameEverywhere(german[i]) && !sameWord) {
+                ADD_FAILURE() << "line " << i + 1 << " still German: " << german[i].toStdString();
+                ++untranslated;
+            }
+        }
+        EXPECT_EQ(untranslated, 0);
+        const QStringList messages = shipped(QStringLiteral("meldungen.txt.") + code);
+        ASSERT_EQ(messages.size(), Meldungen::GermanCount);
+        for (int n = 0; n < Meldungen::GermanCount; ++n)
+            EXPECT_EQ(messages[n].isEmpty(), Meldungen::germanTexts()[n].isEmpty()) << "message " << n;
+        for (const auto& [file, items] : {std::pair{1, 3}, std::pair{2, 5}, std::pair{3, 2}}) {
+            const QStringList radio = shipped(QStringLiteral("Radio%1.txt.").arg(file) + code);
+            EXPECT_EQ(radio.size(), items) << "Radio" << file;
+            EXPECT_FALSE(radio.contains(QString())) << "Radio" << file;
+        }
+    }
 }
 
 } // namespace

@@ -97,6 +97,7 @@ private:
     }
 
 private Q_SLOTS:
+    void init() { QDir(land()).removeRecursively(); }
     // The shipped base file is what the export of the designed windows writes: a window that
     // gains or renames a widget shows up here until the language files follow.
     void shippedBaseFileIsTheExportOfTheWindows()
@@ -163,7 +164,7 @@ private Q_SLOTS:
         QCOMPARE(radioItems(&window, QStringLiteral("RadioGroup4")), readLines(land() + QStringLiteral("Radio3.txt.") + code));
         const QString cancel = qtCancel();
         QVERIFY2(language.sprache == 1 ? cancel == QStringLiteral("Cancel") || cancel == QStringLiteral("&Cancel")
-                                       : !cancel.contains(QStringLiteral("Cancel")),
+                                       : cancel != QStringLiteral("Cancel") && cancel != QStringLiteral("&Cancel"),
                  qPrintable(cancel));
 
         // A dialog made after the switch is shown in the language too.
