@@ -254,6 +254,7 @@ void TForm1::connectStatistics()
 
 bool TForm1::runStatistic(Expected<StatisticRun> (*operation)(ProgramState&))
 {
+    m_lastStatistic = operation;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto run = operation(m_state);
     QApplication::restoreOverrideCursor();

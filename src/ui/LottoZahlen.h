@@ -195,6 +195,7 @@ private:
     TMailerForm* m_mailer = nullptr;
     TCRSForm* m_scriptChoice = nullptr;
     InterfaceLanguage* m_language = nullptr;
+    Expected<StatisticRun> (*m_lastStatistic)(ProgramState&) = nullptr; // the chart on show
     std::vector<QAction*> m_languageItems;
     QAction* m_exportSeparator = nullptr;
     QAction* m_exportItem = nullptr;

@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
+#include <QTabWidget>
 
 namespace numora::ui {
 
@@ -79,9 +80,15 @@ void TForm1::applyLanguage(const Language& language)
     std::vector<std::unique_ptr<QWidget>> temporaries;
     m_language->apply(language, withSlash(m_programDir), languageWindows(temporaries), m_state.meldungen);
     if (m_started) {
-        // Labels that show the current draw and sheet carry their designed texts in the files.
+        // Labels that show the current draw and sheet carry their designed texts in the files;
+        // the chart on show is drawn again under titles in the new language.
         showDraw();
         showSheet();
+        if (m_lastStatistic) {
+            QWidget* page = m_pageControl->currentWidget();
+            runStatistic(m_lastStatistic);
+            m_pageControl->setCurrentWidget(page);
+        }
     }
 }
 

@@ -4,6 +4,7 @@
 #include "app/Meldungen.h"
 #include "draws/DrawFile.h"
 #include "ui/LoEingab.h"
+#include "ui/MainChart.h"
 #include "ui/LottoZahlen.h"
 #include "WindowFixture.h"
 
@@ -293,6 +294,10 @@ private Q_SLOTS:
         // A switch while the window runs keeps the draw on show, not the designed texts of its labels.
         choose(*m_window, "Englisch1");
         QVERIFY(find<QLabel>(QStringLiteral("Label13"))->text().contains(QStringLiteral("130")));
+        // and draws the chart on show again under its title in the new language.
+        const QString distribution = readLines(land() + QStringLiteral("meldungen.txt.en")).value(0);
+        QVERIFY(find<ui::MainChart>(QStringLiteral("Chart1"))->title().startsWith(distribution));
+        QCOMPARE(tabs->currentIndex(), 0);
         choose(*m_window, "Deutsch1");
         QCOMPARE(tabs->tabText(0), QStringLiteral("Lottotipp"));
         m_window.reset();
