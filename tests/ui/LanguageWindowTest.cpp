@@ -3,6 +3,7 @@
 #include "app/LanguageFiles.h"
 #include "app/Meldungen.h"
 #include "draws/DrawFile.h"
+#include "ui/FileDialogs.h"
 #include "ui/LoEingab.h"
 #include "ui/MainChart.h"
 #include "ui/LottoZahlen.h"
@@ -79,6 +80,12 @@ private:
             QFile::remove(land() + name);
             QVERIFY(QFile::copy(shippedFolder() + name, land() + name));
         }
+    }
+
+    void writeHistory()
+    {
+        const std::vector<TZiehung> history{test::draw(2026, 12, 5, {3, 11, 17, 25, 33, 41})};
+        QVERIFY(DrawFile(drawPath()).replaceAll(history).ok());
     }
 
     static void choose(ui::TForm1& window, const char* menuItem)
@@ -275,12 +282,35 @@ private Q_SLOTS:
         QCOMPARE(again, marked);
     }
 
+    // The hidden export: Ctrl+Shift+E shows it, and it asks for the file name.
+    void exportFromTheMenu()
+    {
+        writeHistory();
+        startWindow(m_today);
+        auto* item = find<QAction>(QStringLiteral("Export1"));
+        QVERIFY(!item->isVisible());
+        QTest::keyClick(m_window.get(), Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(item->isVisible());
+        const QString path = m_dir.filePath(QStringLiteral("vorlage.txt"));
+        ui::FileDialogs::answerNext(path);
+        item->trigger();
+        QCOMPARE(ui::FileDialogs::lastRequest().filter, QStringLiteral("Textdatei (*.txt)"));
+        QCOMPARE(ui::FileDialogs::lastRequest().suffix, QStringLiteral("txt"));
+        QVERIFY(readLines(path).size() > 500);
+        QCOMPARE(readLines(path + QStringLiteral(".trans")).size() * 5, readLines(path).size() * 2);
+        QTest::keyClick(m_window.get(), Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(!item->isVisible());
+        m_window.reset();
+        // The switch shows it from the start.
+        ui::TForm1 window(m_dir.path(), CommandLine::parse({QStringLiteral("--export-texts")}));
+        QVERIFY(window.findChild<QAction*>(QStringLiteral("Export1"))->isVisible());
+    }
+
     // The choice is kept: the next start comes up in it before any message is shown.
     void startUpAppliesTheStoredLanguage()
     {
         shipLanguageFiles();
-        const std::vector<TZiehung> history{test::draw(2026, 12, 5, {3, 11, 17, 25, 33, 41})};
-        QVERIFY(DrawFile(drawPath()).replaceAll(history).ok());
+        writeHistory();
         startWindow(m_today);
         choose(*m_window, "Trkisch1");
         m_window->close();
