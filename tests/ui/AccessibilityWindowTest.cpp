@@ -15,7 +15,6 @@
 
 #include <QAccessible>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -60,8 +59,6 @@ QStringList shownTexts(const QObject* object)
         return texts;
     if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
         texts << QString(button->text()).remove(u'&');
-    if (const auto* combo = qobject_cast<const QComboBox*>(widget))
-        texts << combo->currentText();
     for (const QLabel* label : widget->window()->findChildren<QLabel*>())
         if (label->buddy() == widget)
             texts << QString(label->text()).remove(u'&');
@@ -86,7 +83,10 @@ void collectUnnamed(QAccessibleInterface* node, QStringList& unnamed)
     // until their tab is chosen.
     const bool presented = !widget || !widget->isHidden() || qobject_cast<const QStackedWidget*>(widget->parentWidget());
     if (presented && isInteractive(node->role())) {
-        const QString name = node->text(QAccessible::Name);
+        // On Linux a combo box reports its current item as its name and its label by relation, so
+        // there the widget's own name is what counts.
+        const QString name = node->role() == QAccessible::ComboBox && widget ? widget->accessibleName()
+                                                                              : node->text(QAccessible::Name);
         if (name.trimmed().isEmpty() || soundsLikeComponent(name, object))
             unnamed << QStringLiteral("%1 (%2, role %3): \"%4\"")
                            .arg(object ? object->objectName() : QStringLiteral("?"),
