@@ -17,6 +17,8 @@
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 
+#include <algorithm>
+
 namespace numora::ui::AccessibleNames {
 
 namespace {
