@@ -1,6 +1,7 @@
 #include "ui/BerechnungPage.h"
 
 #include "gen/Berechnungsparameter.h"
+#include "ui/AccessibleNames.h"
 #include "ui/ClickableLabel.h"
 #include "ui/WidgetFactory.h"
 
@@ -37,13 +38,26 @@ QLabel* header(QWidget* parent, const QString& caption)
     return label;
 }
 
-// One line of widgets, left to right, then a stretch.
+// One line of widgets, left to right, then a stretch. A line reads as one sentence with its
+// number fields in it, so each field is announced by the whole sentence; a label in front of a
+// field is its buddy.
 QHBoxLayout* line(QVBoxLayout* into, std::initializer_list<QWidget*> widgets)
 {
     auto* row = new QHBoxLayout;
     row->setSpacing(4);
-    for (QWidget* w : widgets)
+    QList<QWidget*> sentence;
+    QLabel* before = nullptr;
+    for (QWidget* w : widgets) {
         row->addWidget(w);
+        if (qobject_cast<QLabel*>(w) || qobject_cast<QCheckBox*>(w))
+            sentence << w;
+        if (before && qobject_cast<QSpinBox*>(w))
+            before->setBuddy(w);
+        before = qobject_cast<QLabel*>(w);
+    }
+    for (QWidget* w : widgets)
+        if (qobject_cast<QSpinBox*>(w))
+            AccessibleNames::labelledBy(w, sentence);
     row->addStretch(1);
     into->addLayout(row);
     return row;
@@ -79,7 +93,6 @@ QSpinBox* BerechnungPage::upDown(QWidget* parent, int n)
     s->setRange(o->minimum, o->maximum);
     s->setValue(o->defaultValue);
     s->setToolTip(o->hint);
-    s->setAccessibleName(o->caption.isEmpty() ? o->name() : o->caption.simplified());
     auto* field = s->findChild<QLineEdit*>();
     field->setObjectName(o->fieldName());
     field->setToolTip(o->hint);
@@ -92,7 +105,6 @@ QToolButton* BerechnungPage::chartButton(QWidget* parent, const QString& name, c
 {
     auto* b = makeSpeedButton(parent, name, QString(), hint);
     b->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
-    b->setAccessibleName(hint);
     b->setAutoRaise(true);
     return b;
 }

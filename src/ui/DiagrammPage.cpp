@@ -38,10 +38,12 @@ DiagrammPage::DiagrammPage(QWidget* parent) : QWidget(parent)
     for (QToolButton* b : {distribution, digitSum, pairs, triples, quads, overdue, superOverdue, superFrequency})
         buttons->addWidget(b);
     buttons->addStretch(1);
-    buttons->addWidget(makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Ziehungen ab:"),
-                                 QStringLiteral("Beginn des Zeitraums der Auswertungen")));
+    QLabel* startLabel = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Ziehungen ab:"),
+                                   QStringLiteral("Beginn des Zeitraums der Auswertungen"));
+    buttons->addWidget(startLabel);
     startDate = makeDatePicker(this, QStringLiteral("DateTimePicker2"), QDate(1996, 11, 16),
                                QStringLiteral("Beginn des Zeitraums der Auswertungen"));
+    startLabel->setBuddy(startDate);
     buttons->addWidget(startDate);
     root->addLayout(buttons);
 }

@@ -18,8 +18,9 @@ InternetPage::InternetPage(QWidget* parent) : QWidget(parent)
     auto* serviceForm = new QFormLayout;
     serviceAddress = makeEdit(this, QStringLiteral("ServiceAddressEdit"), QString(),
                               QStringLiteral("Adresse des Dienstes für die Aktualisierung der Ziehungen"));
-    serviceForm->addRow(makeLabel(this, QStringLiteral("LabelServiceAddress"), QStringLiteral("Dienst-Adresse:")),
-                        serviceAddress);
+    QLabel* serviceLabel = makeLabel(this, QStringLiteral("LabelServiceAddress"), QStringLiteral("Dienst-Adresse:"));
+    serviceLabel->setBuddy(serviceAddress);
+    serviceForm->addRow(serviceLabel, serviceAddress);
     root->addLayout(serviceForm);
 
     auto* proxyBox = new QGroupBox(QStringLiteral("Proxy"), this);
@@ -28,8 +29,12 @@ InternetPage::InternetPage(QWidget* parent) : QWidget(parent)
                          QStringLiteral("Name des Proxy-Servers; leer ohne Proxy"));
     proxyPort = makeEdit(proxyBox, QStringLiteral("ProxyPortEdit"), QStringLiteral("80"),
                          QStringLiteral("Port des Proxy-Servers"));
-    form->addRow(makeLabel(proxyBox, QStringLiteral("Label5"), QStringLiteral("Proxy-Server:")), proxyHost);
-    form->addRow(makeLabel(proxyBox, QStringLiteral("Label6"), QStringLiteral("Proxy-Port:")), proxyPort);
+    QLabel* hostLabel = makeLabel(proxyBox, QStringLiteral("Label5"), QStringLiteral("Proxy-Server:"));
+    hostLabel->setBuddy(proxyHost);
+    form->addRow(hostLabel, proxyHost);
+    QLabel* portLabel = makeLabel(proxyBox, QStringLiteral("Label6"), QStringLiteral("Proxy-Port:"));
+    portLabel->setBuddy(proxyPort);
+    form->addRow(portLabel, proxyPort);
     root->addWidget(proxyBox);
 
     auto* linkBox = new QGroupBox(QStringLiteral("Links"), this);

@@ -2,6 +2,7 @@
 
 #include "base/DayDate.h"
 #include "base/Formatting.h"
+#include "ui/AccessibleNames.h"
 #include "ui/WidgetFactory.h"
 
 #include <QDateEdit>
@@ -36,7 +37,8 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent)
         // The bonus number keeps a stored 0 ("none"), so an edit does not invent one.
         spin->setRange(i < 6 ? 1 : 0, i == 7 ? 9 : 49);
         spin->setValue(i == 7 ? 9 : 49);
-        spin->setAccessibleName(i < 6 ? QStringLiteral("Zahl %1").arg(i + 1) : QString());
+        if (i < 6)
+            spin->setAccessibleName(QStringLiteral("Zahl %1").arg(i + 1));
         upDowns[std::size_t(i)] = spin;
         if (i < 6)
             numbers->addWidget(spin);
@@ -46,20 +48,31 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent)
     // Fields of other games: kept and read back, never shown.
     auto* hiddenPart = new QWidget(this);
     auto* grid = new QGridLayout(hiddenPart);
-    grid->addWidget(new QLabel(QStringLiteral("Bonus:"), hiddenPart), 0, 0);
+    auto* bonusLabel = new QLabel(QStringLiteral("Bonus:"), hiddenPart);
+    bonusLabel->setBuddy(upDowns[6]);
+    grid->addWidget(bonusLabel, 0, 0);
     grid->addWidget(upDowns[6], 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("S:"), hiddenPart), 0, 2);
+    auto* superLabel = new QLabel(QStringLiteral("S:"), hiddenPart);
+    superLabel->setBuddy(upDowns[7]);
+    grid->addWidget(superLabel, 0, 2);
     grid->addWidget(upDowns[7], 0, 3);
-    grid->addWidget(new QLabel(QStringLiteral("Spiel 77:"), hiddenPart), 1, 0);
+    // A row of digit fields is announced by its label.
+    auto* spiel77Label = new QLabel(QStringLiteral("Spiel 77:"), hiddenPart);
+    grid->addWidget(spiel77Label, 1, 0);
     for (int i = 0; i < 7; ++i) {
         spiel77[std::size_t(i)] = makeEdit(hiddenPart, QStringLiteral("S77_%1").arg(i + 1), QStringLiteral("1"));
+        AccessibleNames::labelledBy(spiel77[std::size_t(i)], {spiel77Label});
         grid->addWidget(spiel77[std::size_t(i)], 1, 1 + i);
     }
-    grid->addWidget(new QLabel(QStringLiteral("Super 6:"), hiddenPart), 2, 0);
+    spiel77Label->setBuddy(spiel77[0]);
+    auto* super6Label = new QLabel(QStringLiteral("Super 6:"), hiddenPart);
+    grid->addWidget(super6Label, 2, 0);
     for (int i = 0; i < 6; ++i) {
         super6[std::size_t(i)] = makeEdit(hiddenPart, QStringLiteral("SS_%1").arg(i + 1), QStringLiteral("1"));
+        AccessibleNames::labelledBy(super6[std::size_t(i)], {super6Label});
         grid->addWidget(super6[std::size_t(i)], 2, 1 + i);
     }
+    super6Label->setBuddy(super6[0]);
     hiddenPart->hide();
     root->addWidget(hiddenPart);
 

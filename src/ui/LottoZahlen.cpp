@@ -7,6 +7,7 @@
 #include "eval/RowCheck.h"
 #include "gen/SheetCommands.h"
 #include "stats/Statistics.h"
+#include "ui/AccessibleNames.h"
 #include "ui/BerechnungPage.h"
 #include "ui/ClickableLabel.h"
 #include "ui/DatenbankPage.h"
@@ -58,6 +59,8 @@ TForm1::TForm1(const QString& programDir, CommandLine commandLine, QWidget* pare
     setFont(arial);
     m_state.hooks = this;
     m_paintClock.start();
+    // Dialogs made later are covered too: each window is described when it is shown.
+    AccessibleNames::describeWindowsOnShow(this);
 
     m_pageControl = new QTabWidget(this);
     m_pageControl->setObjectName(QStringLiteral("PageControl1"));

@@ -97,7 +97,6 @@ LottotippPage::LottotippPage(TTippSchein& sheet, QWidget* parent) : QWidget(pare
                                                  QStringLiteral("Schein drucken"))));
     clearAll = makeSpeedButton(this, QStringLiteral("SpeedButton11"), QString(), QStringLiteral("Löschen aller Tipps"));
     clearAll->setIcon(st->standardIcon(QStyle::SP_TrashIcon));
-    clearAll->setAccessibleName(QStringLiteral("Löschen aller Tipps"));
     const QList<QToolButton*> grid{report, saveTip, loadTip, clearAll, mail, submit};
     for (int i = 0; i < grid.size(); ++i) {
         grid[i]->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -125,10 +124,8 @@ LottotippPage::LottotippPage(TTippSchein& sheet, QWidget* parent) : QWidget(pare
     previousDraw = makeSpeedButton(panel, QStringLiteral("SpeedButton6"), QString(),
                                    QStringLiteral("vorhergehende Ziehung anzeigen"));
     previousDraw->setArrowType(Qt::LeftArrow);
-    previousDraw->setAccessibleName(QStringLiteral("vorhergehende Ziehung anzeigen"));
     nextDraw = makeSpeedButton(panel, QStringLiteral("SpeedButton7"), QString(), QStringLiteral("nächste Ziehung anzeigen"));
     nextDraw->setArrowType(Qt::RightArrow);
-    nextDraw->setAccessibleName(QStringLiteral("nächste Ziehung anzeigen"));
     drawLine = makeLabel(panel, QStringLiteral("Label35"), QString(), QStringLiteral("Die angezeigte Ziehung"));
     drawLine->setTextFormat(Qt::PlainText);
     QFont bold = drawLine->font();

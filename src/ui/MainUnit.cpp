@@ -2,6 +2,7 @@
 
 #include "output/MailSettings.h"
 #include "output/SmtpMailer.h"
+#include "ui/AccessibleNames.h"
 #include "ui/FileDialogs.h"
 
 #include <QApplication>
@@ -56,6 +57,7 @@ TMailerForm::TMailerForm(QString settingsPath, QWidget* parent) : QDialog(parent
     Bestaetigung->setObjectName(QStringLiteral("Bestaetigung"));
     Body = new QPlainTextEdit(this);
     Body->setObjectName(QStringLiteral("Body"));
+    Body->setAccessibleName(QStringLiteral("Nachricht"));
     ledAttachment = lineEdit(this, "ledAttachment");
     attachmentButton = new QToolButton(this);
     attachmentButton->setObjectName(QStringLiteral("AttachmentButton"));
@@ -63,6 +65,7 @@ TMailerForm::TMailerForm(QString settingsPath, QWidget* parent) : QDialog(parent
     StatusMemo = new QPlainTextEdit(QStringLiteral("Status..."), this);
     StatusMemo->setObjectName(QStringLiteral("StatusMemo"));
     StatusMemo->setReadOnly(true);
+    StatusMemo->setAccessibleName(QStringLiteral("Status"));
     StatusMemo->setMaximumHeight(90);
     sendButton = new QPushButton(QStringLiteral("Send Mail"), this);
     sendButton->setObjectName(QStringLiteral("SendButton"));
@@ -84,7 +87,9 @@ TMailerForm::TMailerForm(QString settingsPath, QWidget* parent) : QDialog(parent
     top->addLayout(addresses, 1);
 
     auto* subjectRow = new QHBoxLayout;
-    subjectRow->addWidget(new QLabel(QStringLiteral("Betreff"), this));
+    auto* subjectLabel = new QLabel(QStringLiteral("Betreff"), this);
+    subjectLabel->setBuddy(ledSubject);
+    subjectRow->addWidget(subjectLabel);
     subjectRow->addWidget(ledSubject, 1);
     subjectRow->addWidget(Bestaetigung);
 
@@ -96,7 +101,10 @@ TMailerForm::TMailerForm(QString settingsPath, QWidget* parent) : QDialog(parent
     root->addLayout(top);
     root->addLayout(subjectRow);
     root->addWidget(Body, 1);
-    root->addWidget(new QLabel(QStringLiteral("Datei welche als Anhang gesendet wird ..."), this));
+    auto* attachmentLabel = new QLabel(QStringLiteral("Datei welche als Anhang gesendet wird ..."), this);
+    attachmentLabel->setBuddy(ledAttachment);
+    AccessibleNames::labelledBy(attachmentButton, {attachmentLabel});
+    root->addWidget(attachmentLabel);
     root->addLayout(attachmentRow);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(StatusMemo, 1);

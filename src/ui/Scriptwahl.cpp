@@ -2,6 +2,7 @@
 
 #include "base/WebClient.h"
 #include "output/ClickScript.h"
+#include "ui/AccessibleNames.h"
 #include "ui/FileDialogs.h"
 
 #include <QApplication>
@@ -54,7 +55,10 @@ TCRSForm::TCRSForm(QWidget* parent) : QDialog(parent)
     cancelButton->setObjectName(QStringLiteral("BitBtn2"));
 
     auto* root = new QVBoxLayout(this);
-    root->addWidget(new QLabel(QStringLiteral("Veldors Click-Script File"), this));
+    auto* scriptLabel = new QLabel(QStringLiteral("Veldors Click-Script File"), this);
+    scriptLabel->setBuddy(scriptBox);
+    AccessibleNames::labelledBy(browseButton, {scriptLabel});
+    root->addWidget(scriptLabel);
     auto* scriptRow = new QHBoxLayout;
     scriptRow->addWidget(scriptBox, 1);
     scriptRow->addWidget(browseButton);

@@ -99,6 +99,7 @@ TForm5::TForm5(ProgramState& state, TForm8& positions, QWidget* parent)
         digit->setObjectName(QStringLiteral("Edit%1").arg(i + 3));
         digit->setRange(0, 9);
         digit->setWrapping(false);
+        digit->setAccessibleName(QStringLiteral("Losnummer, Ziffer %1").arg(i + 1));
         numberLayout->addWidget(digit);
         m_digits[std::size_t(i)] = digit;
     }
@@ -124,6 +125,8 @@ TForm5::TForm5(ProgramState& state, TForm8& positions, QWidget* parent)
         box->setRange(0, 200);
     m_topLabel = new QLabel(QStringLiteral("Oben:"), placement);
     m_leftLabel = new QLabel(QStringLiteral("Links"), placement);
+    m_topLabel->setBuddy(m_top);
+    m_leftLabel->setBuddy(m_left);
     placementLayout->addWidget(m_topLabel, 0, 0);
     placementLayout->addWidget(m_top, 0, 1);
     placementLayout->addWidget(m_leftLabel, 1, 0);
@@ -135,6 +138,7 @@ TForm5::TForm5(ProgramState& state, TForm8& positions, QWidget* parent)
     m_paper = new QComboBox(placement);
     m_paper->setObjectName(QStringLiteral("ComboBox1"));
     m_paper->addItems(Paper::names());
+    m_paper->setAccessibleName(QStringLiteral("Papier"));
     placementLayout->addWidget(m_paper, 1, 2);
     left->addWidget(placement);
 

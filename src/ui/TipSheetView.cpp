@@ -56,6 +56,8 @@ TipSheetView::TipSheetView(TTippSchein& sheet, QWidget* parent) : QWidget(parent
 
         auto* edit = makeSpeedButton(this, TTippSchein::editButtonName(r), QStringLiteral("…"), editButtonHint());
         edit->setFixedWidth(22);
+        // The hint names the first row whatever the row; the name says which row it edits.
+        edit->setAccessibleName(QStringLiteral("Tipp %1 ändern").arg(r + 1));
         connect(edit, &QToolButton::clicked, this, [this, r] { Q_EMIT editRowRequested(r); });
         m_editButtons[std::size_t(r)] = edit;
         grid->addWidget(edit, r, 7);

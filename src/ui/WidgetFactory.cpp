@@ -45,7 +45,6 @@ QDateEdit* makeDatePicker(QWidget* parent, const QString& name, const QDate& dat
     picker->setCalendarPopup(true);
     picker->setMinimumDate(QDate(1996, 11, 15));
     picker->setDate(date);
-    picker->setAccessibleName(hint);
     return picker;
 }
 

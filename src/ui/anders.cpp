@@ -2,6 +2,7 @@
 
 #include "app/StoredChoices.h"
 #include "output/TicketLayout.h"
+#include "ui/AccessibleNames.h"
 #include "ui/WidgetFactory.h"
 
 #include <QButtonGroup>
@@ -42,17 +43,26 @@ TForm8::TForm8(PrintValues& values, QWidget* parent) : QDialog(parent), m_values
     auto* grid = new QGridLayout;
     int line = 0;
     auto single = [&](const QString& caption, int n) {
-        grid->addWidget(new QLabel(caption, this), line, 0);
+        auto* label = new QLabel(caption, this);
+        label->setBuddy(m_fields[std::size_t(n)]);
+        grid->addWidget(label, line, 0);
         grid->addWidget(m_fields[std::size_t(n)], line++, 1);
     };
     single(QStringLiteral("Feldhöhe:"), F::FieldHeight);
     single(QStringLiteral("Feldweite:"), F::FieldWidth);
     single(QStringLiteral("Links-Korrektur:"), F::LeftCorrection);
     single(QStringLiteral("Korrektur 2.Reihe:"), F::SecondRowCorrection);
-    grid->addWidget(new QLabel(QStringLiteral("Oben"), this), line, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Links"), this), line++, 2);
+    auto* topTitle = new QLabel(QStringLiteral("Oben"), this);
+    auto* leftTitle = new QLabel(QStringLiteral("Links"), this);
+    grid->addWidget(topTitle, line, 1);
+    grid->addWidget(leftTitle, line++, 2);
+    // A pair of fields is announced by its row and its column title.
     auto pair = [&](const QString& caption, int top, int left) {
-        grid->addWidget(new QLabel(caption, this), line, 0);
+        auto* label = new QLabel(caption, this);
+        label->setBuddy(m_fields[std::size_t(top)]);
+        AccessibleNames::labelledBy(m_fields[std::size_t(top)], {label, topTitle});
+        AccessibleNames::labelledBy(m_fields[std::size_t(left)], {label, leftTitle});
+        grid->addWidget(label, line, 0);
         grid->addWidget(m_fields[std::size_t(top)], line, 1);
         grid->addWidget(m_fields[std::size_t(left)], line++, 2);
     };
@@ -65,7 +75,9 @@ TForm8::TForm8(PrintValues& values, QWidget* parent) : QDialog(parent), m_values
     pair(QStringLiteral("Mittwoch:"), F::WednesdayTop, F::WednesdayLeft);
     pair(QStringLiteral("Samstag:"), F::SaturdayTop, F::SaturdayLeft);
     pair(QStringLiteral("Sa/Mi:"), F::BothDaysTop, F::BothDaysLeft);
-    grid->addWidget(new QLabel(QStringLiteral("Bilddatei des Scheines (jpg)"), this), line, 0);
+    auto* imageLabel = new QLabel(QStringLiteral("Bilddatei des Scheines (jpg)"), this);
+    imageLabel->setBuddy(m_fields[F::ImageFile]);
+    grid->addWidget(imageLabel, line, 0);
     grid->addWidget(m_fields[F::ImageFile], line++, 1, 1, 2);
     root->addLayout(grid);
 
