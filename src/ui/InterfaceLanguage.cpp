@@ -1,6 +1,7 @@
 #include "ui/InterfaceLanguage.h"
 
 #include "app/Meldungen.h"
+#include "ui/AccessibleNames.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -310,6 +311,7 @@ int InterfaceLanguage::apply(const Language& language, const QString& programDir
                 ++applied;
             }
             window->setProperty(GenerationProperty, m_generation);
+            AccessibleNames::describe(window); // a screen reader says the new texts
         }
     }
     applyRadioItems(programDir, code, windows);
@@ -373,6 +375,7 @@ void InterfaceLanguage::translate(QWidget* window)
         if (found != m_texts.constEnd())
             LanguageWalk::setTexts(w, *found);
     }
+    AccessibleNames::describe(window);
 }
 
 bool InterfaceLanguage::eventFilter(QObject* watched, QEvent* event)

@@ -175,6 +175,12 @@ private Q_SLOTS:
                                        : cancel != QStringLiteral("Cancel") && cancel != QStringLiteral("&Cancel"),
                  qPrintable(cancel));
 
+        // A screen reader says the field's label in the language.
+        const QStringList german = readLines(land() + QStringLiteral("bezeich.txt.de"));
+        const QString from = translation[german.indexOf(QStringLiteral("Quersummen von"))];
+        const QString spoken = window.findChild<QWidget*>(QStringLiteral("UpDown2"))->accessibleName();
+        QVERIFY2(spoken.startsWith(from), qPrintable(spoken));
+
         // A dialog made after the switch is shown in the language too.
         ui::TForm3 entry(nullptr);
         entry.show();
