@@ -1,6 +1,7 @@
 #include "ui/Spielwahl.h"
 
 #include "app/ProgramState.h"
+#include "app/TextCatalog.h"
 #include "eval/Losnummer.h"
 #include "print/TicketPainter.h"
 #include "ui/WidgetFactory.h"
@@ -240,7 +241,7 @@ void TForm5::setOnlineMode(bool online, bool extraOffered)
     }
     m_onlineButton->setDefault(online);
     m_print->setDefault(!online);
-    setWindowTitle(online ? m_state.meldungen[37] : QStringLiteral("Druckeeinstellungen für den Lottoschein"));
+    setWindowTitle(online ? m_state.meldungen[37] : tx(QStringLiteral("Druckeeinstellungen für den Lottoschein")));
     resize(width(), online ? 260 : 408);
 }
 
@@ -408,7 +409,7 @@ void TForm5::checkTicketNumber()
 void TForm5::chooseFont()
 {
     bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, m_font->font(), this, QStringLiteral("Schriftart"));
+    const QFont font = QFontDialog::getFont(&ok, m_font->font(), this, tx(QStringLiteral("Schriftart")));
     if (ok)
         m_font->setFont(font);
 }
