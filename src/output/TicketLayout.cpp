@@ -10,7 +10,7 @@ namespace Paper {
 
 QStringList names()
 {
-    return {QStringLiteral("A4"), QStringLiteral("A4 Quer"), QStringLiteral("A5 Quer"), QStringLiteral("18x10,6")};
+    return {QStringLiteral("A4"), tx(QStringLiteral("A4 Quer")), tx(QStringLiteral("A5 Quer")), QStringLiteral("18x10,6")};
 }
 
 std::optional<PaperSize> size(int item)

@@ -206,6 +206,10 @@ void TForm5::showStoredValues()
 {
     const PrintValues& print = m_state.print;
     m_font->setFont(print::printFont(print));
+    // The paper names follow the language chosen since the box was filled.
+    const QStringList papers = Paper::names();
+    for (int i = 0; i < papers.size() && i < m_paper->count(); ++i)
+        m_paper->setItemText(i, papers[i]);
     m_paper->setCurrentIndex(print.paper >= 0 && print.paper < m_paper->count() ? print.paper : -1);
     // Online mode has just chosen the portal and made a new ticket number.
     if (m_online)
