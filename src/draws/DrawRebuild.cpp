@@ -76,7 +76,7 @@ Expected<int> superzahl(const QString& text)
 QString question()
 {
     return tx(QStringLiteral("Wollen Sie wirklich alle Ziehungsdaten löschen und dies komplett aus dem Internet neu "
-                          "aufbauen??"));
+                             "aufbauen??"));
 }
 
 QString questionTitle() { return tx(QStringLiteral("Ziehungsdaten löschen?")); }

@@ -58,7 +58,7 @@ ParsedLine parseLine(const QString& line)
 QString unreachableMessage(const QString& address, const QString& error)
 {
     return tx(QStringLiteral("Der Dienst %1 ist nicht erreichbar (%2). Die Aktualisierung wurde beendet; die bisher "
-                          "geladenen Ziehungen bleiben gespeichert."))
+                             "geladenen Ziehungen bleiben gespeichert."))
         .arg(address, error);
 }
 
@@ -122,7 +122,7 @@ Expected<Outcome> run(ProgramState& state, WebClient& client, const std::functio
         hooks.setStatusPanel0(tx(QStringLiteral("Received %1 bytes")).arg(answer.body.size()));
         hooks.setStatusText(tx(QStringLiteral("Not guarantee the accuracy of the numbers!")));
         if (answer.status == 500)
-            hooks.setStatusPanel0(DayDate::formatShortDate(day) + tx(QStringLiteral(" noch nicht da!")));
+            hooks.setStatusPanel0(tx(QStringLiteral("%1 noch nicht da!")).arg(DayDate::formatShortDate(day)));
         else if (answer.status > 200)
             hooks.setStatusPanel0(tx(QStringLiteral("Failed : %1 %2")).arg(answer.status).arg(answer.statusText));
         if (answer.status == 200) {

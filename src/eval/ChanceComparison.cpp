@@ -135,7 +135,7 @@ QString ChanceComparison::sentence() const
         return tx(QStringLiteral("Es wurde keine Reihe ausgewertet, ein Vergleich mit dem Zufall ist nicht möglich."));
     const QString p = pValue < 0.0001 ? QStringLiteral("< 0,0001") : QStringLiteral("= ") + formatDecimal(pValue, 4);
     const QString facts = tx(QStringLiteral("%1 von %2 Reihen hatten 3 oder mehr Richtige, vom Zufall zu erwarten waren %3 "
-                                         "(exakter Binomialtest, einseitig, p %4)"))
+                                            "(exakter Binomialtest, einseitig, p %4)"))
                               .arg(replayWins)
                               .arg(rows)
                               .arg(formatDecimal(expectedWins, 1), p);

@@ -242,7 +242,7 @@ Expected<GenerationResult> Run::execute()
 QString Generator::poolTooSmallMessage()
 {
     return tx(QStringLiteral("Die Zahlenliste enthält weniger als sechs verschiedene Zahlen; es wurde kein Tipp "
-                          "berechnet. Bitte wählen Sie andere Optionen."));
+                             "berechnet. Bitte wählen Sie andere Optionen."));
 }
 
 QString Generator::candidateText(const ProgramState& state, int row, const std::uint8_t* n, int digitSum)

@@ -143,7 +143,7 @@ Expected<Plan> plan(const Request& request, const ServiceAnswer& answer)
     const QString address = brokerAddress(base, *request.sheet, request.tipCount, request.options);
     if (address.size() > MaxAddressLength) {
         plan.message = tx(QStringLiteral("Die Adresse für die Tippabgabe ist länger als %1 Zeichen; der Tipp wurde "
-                                      "nicht übergeben."))
+                                         "nicht übergeben."))
                            .arg(MaxAddressLength);
         return plan;
     }

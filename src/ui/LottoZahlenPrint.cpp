@@ -97,7 +97,7 @@ bool TForm1::chooseSuperzahl()
     m_form5->setSuperzahl(superzahl->digit);
     if (superzahl->exclusionDropped)
         setStatusText(tx(QStringLiteral("Zu wenige Ziehungen für den Ausschluss der letzten Superzahlen: "
-                                     "die Superzahl wurde ohne ihn gewählt")));
+                                        "die Superzahl wurde ohne ihn gewählt")));
     return true;
 }
 
