@@ -1,6 +1,5 @@
 #include "base/RegistryKey.h"
 
-#include "app/TextCatalog.h"
 #include "base/FileSystem.h"
 
 #include <QDir>
@@ -105,7 +104,7 @@ Status RegistryKey::load()
     if (!file.open(QIODevice::ReadOnly))
         return Error{QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(m_filePath), file.errorString())};
     if (file.size() > MaxFileSize) {
-        m_problems << tx(QStringLiteral("%1: larger than %2 bytes, not read")).arg(m_filePath, QString::number(MaxFileSize));
+        m_problems << QStringLiteral("%1: larger than %2 bytes, not read").arg(m_filePath, QString::number(MaxFileSize));
         return Done{};
     }
     const QByteArray bytes = file.readAll();
@@ -154,14 +153,14 @@ void RegistryKey::parse(const QByteArray& bytes)
             const QString name = trimmed.mid(1, trimmed.size() - 2);
             inSection = name.compare(ownSection, Qt::CaseInsensitive) == 0;
             if (!inSection && !name.startsWith(QLatin1Char('-')) && !otherSectionReported) {
-                m_problems << tx(QStringLiteral("line %1: values of another key ignored")).arg(lineNumber);
+                m_problems << QStringLiteral("line %1: values of another key ignored").arg(lineNumber);
                 otherSectionReported = true;
             }
             continue;
         }
         if (!inSection) {
             if (!otherSectionReported)
-                m_problems << tx(QStringLiteral("line %1: a value outside the key [%2]")).arg(lineNumber).arg(ownSection);
+                m_problems << QStringLiteral("line %1: a value outside the key [%2]").arg(lineNumber).arg(ownSection);
             continue;
         }
         if (!parseLine(trimmed))
