@@ -1,6 +1,7 @@
 #include "app/Einstellungen.h"
 
 #include "app/ProgramState.h"
+#include "app/TextCatalog.h"
 
 namespace numora {
 
@@ -43,7 +44,7 @@ public:
         if (!accept(name, m_ended ? Read::Absent : m_key.readInt(name, value)))
             return false;
         if (value < minimum || value > maximum)
-            return reject(name, QStringLiteral("%1 lies outside %2..%3").arg(value).arg(minimum).arg(maximum));
+            return reject(name, tx(QStringLiteral("%1 lies outside %2..%3")).arg(value).arg(minimum).arg(maximum));
         target = value;
         return true;
     }
@@ -78,7 +79,7 @@ private:
     bool accept(const QString& name, Read read)
     {
         if (read == Read::WrongType)
-            return reject(name, QStringLiteral("wrong type"));
+            return reject(name, tx(QStringLiteral("wrong type")));
         return read == Read::Ok;
     }
 
@@ -208,7 +209,7 @@ void Einstellungen::read(const RegistryKey& key, ProgramState& state, WindowSize
             g.readInt(QStringLiteral("DruckFontSize"), state.print.fontSize, 1, 1638);
             g.readString(QStringLiteral("DruckFontName"), state.print.fontName);
         } else if (styleRead != Read::Absent) {
-            g.reject(QStringLiteral("DruckSchrift"), QStringLiteral("wrong type"));
+            g.reject(QStringLiteral("DruckSchrift"), tx(QStringLiteral("wrong type")));
         }
         g.readInt(QStringLiteral("DruckPapier"), state.print.paper, 0, 3);
         g.readInt(QStringLiteral("TippAbgabe"), state.print.portal, 0, 1);
@@ -232,7 +233,7 @@ void Einstellungen::read(const RegistryKey& key, ProgramState& state, WindowSize
                 if (!text.isEmpty())
                     state.linkPage = false;
             } else {
-                problems << QStringLiteral("Browser: wrong type");
+                problems << QStringLiteral("Browser: ") + tx(QStringLiteral("wrong type"));
             }
             break;
         case Read::Absent:
@@ -256,7 +257,7 @@ void Einstellungen::read(const RegistryKey& key, ProgramState& state, WindowSize
         const Read r = key.readDouble(QStringLiteral("DateTimePicker2"), date);
         if (r == Read::Ok && state.startDate.setDate(date)) {
         } else if (r != Read::Absent) {
-            problems << QStringLiteral("DateTimePicker2: not a date");
+            problems << QStringLiteral("DateTimePicker2: ") + tx(QStringLiteral("not a date"));
             state.startDate.value = state.chosenDate.minimum;
         }
         if (state.startDate.value > state.todayDay() - 7)

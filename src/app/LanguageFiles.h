@@ -72,6 +72,10 @@ public:
     {
         return folder(programDir) + QStringLiteral("meldungen.txt.") + code;
     }
+    static QString textFile(const QString& programDir, const QString& code)
+    {
+        return folder(programDir) + QStringLiteral("texte.txt.") + code;
+    }
 
     // The lines of a text file: in the encoding of its byte-order mark, else UTF-8, else
     // Windows-1252 (files written on Windows). CR LF, LF and CR all end a line. A file with NUL

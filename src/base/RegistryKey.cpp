@@ -104,7 +104,7 @@ Status RegistryKey::load()
     if (!file.open(QIODevice::ReadOnly))
         return Error{QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(m_filePath), file.errorString())};
     if (file.size() > MaxFileSize) {
-        m_problems << QStringLiteral("%1: larger than %2 bytes, not read").arg(m_filePath).arg(MaxFileSize);
+        m_problems << QStringLiteral("%1: larger than %2 bytes, not read").arg(m_filePath, QString::number(MaxFileSize));
         return Done{};
     }
     const QByteArray bytes = file.readAll();

@@ -1,8 +1,9 @@
 #include "draws/DrawBrowser.h"
 
+#include "app/ProgramState.h"
+#include "app/TextCatalog.h"
 #include "base/DayDate.h"
 #include "base/Formatting.h"
-#include "app/ProgramState.h"
 #include "eval/RowCheck.h"
 
 #include <algorithm>
@@ -10,7 +11,7 @@
 
 namespace numora {
 
-QString DrawBrowser::missingFileMessage() { return QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein"); }
+QString DrawBrowser::missingFileMessage() { return tx(QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein")); }
 
 QString DrawBrowser::drawLine(const TZiehung& record, bool wideSeparator)
 {

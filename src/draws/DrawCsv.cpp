@@ -1,5 +1,6 @@
 #include "draws/DrawCsv.h"
 
+#include "app/TextCatalog.h"
 #include "base/DayDate.h"
 #include "base/Formatting.h"
 
@@ -16,7 +17,7 @@ namespace {
 
 Error lineError(int line, const QString& what)
 {
-    return Error{QStringLiteral("line %1: %2").arg(line).arg(what)};
+    return Error{tx(QStringLiteral("line %1: %2")).arg(line).arg(what)};
 }
 
 std::optional<int> smallInt(const QString& text, int low, int high)
@@ -62,7 +63,7 @@ Expected<std::vector<TZiehung>> parse(const QByteArray& bytes)
         text.remove(0, 1);
     const QStringList lines = text.split(QLatin1Char('\n'));
     if (lines.isEmpty())
-        return lineError(1, QStringLiteral("missing header"));
+        return lineError(1, tx(QStringLiteral("missing header")));
     const QString header = QString(lines.first()).remove(QLatin1Char('\r')).trimmed();
     int columns = 0;
     if (header == shortHeader())
@@ -70,7 +71,7 @@ Expected<std::vector<TZiehung>> parse(const QByteArray& bytes)
     else if (header == fullHeader())
         columns = 11;
     else
-        return lineError(1, QStringLiteral("header must be \"%1\" or \"%2\"").arg(shortHeader(), fullHeader()));
+        return lineError(1, tx(QStringLiteral("header must be \"%1\" or \"%2\"")).arg(shortHeader(), fullHeader()));
 
     std::vector<TZiehung> records;
     records.reserve(std::size_t(lines.size()));
@@ -83,26 +84,26 @@ Expected<std::vector<TZiehung>> parse(const QByteArray& bytes)
             continue;
         const QStringList f = line.split(QLatin1Char(','));
         if (f.size() != columns)
-            return lineError(lineNo, QStringLiteral("%1 fields, expected %2").arg(f.size()).arg(columns));
+            return lineError(lineNo, tx(QStringLiteral("%1 fields, expected %2")).arg(f.size()).arg(columns));
 
         const QDate date = QDate::fromString(f[0].trimmed(), QStringLiteral("yyyy-MM-dd"));
         if (!date.isValid())
-            return lineError(lineNo, QStringLiteral("bad date \"%1\"").arg(f[0]));
+            return lineError(lineNo, tx(QStringLiteral("bad date \"%1\"")).arg(f[0]));
         TZiehung record;
         record.Datum = DayDate::fromDate(date);
         if (!records.empty() && record.Datum < records.back().Datum)
-            return lineError(lineNo, QStringLiteral("date %1 is earlier than the line before").arg(f[0]));
+            return lineError(lineNo, tx(QStringLiteral("date %1 is earlier than the line before")).arg(f[0]));
 
         std::array<int, 6> numbers{};
         for (int n = 0; n < 6; ++n) {
             const auto value = smallInt(f[1 + n].trimmed(), 1, 49);
             if (!value)
-                return lineError(lineNo, QStringLiteral("n%1 \"%2\" is not a number 1..49").arg(n + 1).arg(f[1 + n]));
+                return lineError(lineNo, tx(QStringLiteral("n%1 \"%2\" is not a number 1..49")).arg(n + 1).arg(f[1 + n]));
             numbers[std::size_t(n)] = *value;
         }
         std::sort(numbers.begin(), numbers.end());
         if (std::adjacent_find(numbers.begin(), numbers.end()) != numbers.end())
-            return lineError(lineNo, QStringLiteral("the six numbers are not distinct"));
+            return lineError(lineNo, tx(QStringLiteral("the six numbers are not distinct")));
         for (int n = 0; n < 6; ++n)
             record.Zahlen[n] = static_cast<std::uint8_t>(numbers[std::size_t(n)]);
 
@@ -112,19 +113,19 @@ Expected<std::vector<TZiehung>> parse(const QByteArray& bytes)
             if (!bonus.isEmpty()) {
                 const auto value = smallInt(bonus, 0, 49);
                 if (!value)
-                    return lineError(lineNo, QStringLiteral("zusatzzahl \"%1\" is not a number 0..49").arg(bonus));
+                    return lineError(lineNo, tx(QStringLiteral("zusatzzahl \"%1\" is not a number 0..49")).arg(bonus));
                 record.Zusatzzahl = static_cast<std::uint8_t>(*value);
             }
             if (!super.isEmpty()) {
                 const auto value = smallInt(super, 0, 9);
                 if (!value)
-                    return lineError(lineNo, QStringLiteral("superzahl \"%1\" is not a digit").arg(super));
+                    return lineError(lineNo, tx(QStringLiteral("superzahl \"%1\" is not a digit")).arg(super));
                 record.Superzahl = static_cast<std::uint8_t>(*value);
             }
             if (!digits(f[9].trimmed(), 7, record.Spiel77))
-                return lineError(lineNo, QStringLiteral("spiel77 \"%1\" is not seven digits").arg(f[9]));
+                return lineError(lineNo, tx(QStringLiteral("spiel77 \"%1\" is not seven digits")).arg(f[9]));
             if (!digits(f[10].trimmed(), 6, record.Super6))
-                return lineError(lineNo, QStringLiteral("super6 \"%1\" is not six digits").arg(f[10]));
+                return lineError(lineNo, tx(QStringLiteral("super6 \"%1\" is not six digits")).arg(f[10]));
         }
         records.push_back(record);
     }

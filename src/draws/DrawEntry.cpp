@@ -1,6 +1,7 @@
 #include "draws/DrawEntry.h"
 
 #include "app/ProgramState.h"
+#include "app/TextCatalog.h"
 #include "draws/DrawBrowser.h"
 
 #include <QFileInfo>
@@ -15,7 +16,7 @@ Expected<TZiehung> referenceRecord(ProgramState& state)
     if (!records)
         return records.error();
     if (records->empty())
-        return Error{QStringLiteral("%1: Lesen über das Dateiende hinaus (die Datei enthält keine Ziehung)")
+        return Error{tx(QStringLiteral("%1: Lesen über das Dateiende hinaus (die Datei enthält keine Ziehung)"))
                          .arg(QFileInfo(state.drawFilePath()).fileName())};
     const double chosen = state.chosenDate.value;
     std::size_t i = 0;

@@ -1,9 +1,10 @@
 #include "draws/DrawRebuild.h"
 
+#include "app/ProgramState.h"
+#include "app/TextCatalog.h"
 #include "base/DayDate.h"
 #include "base/Formatting.h"
 #include "base/TextDecoding.h"
-#include "app/ProgramState.h"
 #include "base/WebClient.h"
 #include "draws/DrawBrowser.h"
 
@@ -16,7 +17,7 @@ namespace {
 
 Error conversionError(const QString& text)
 {
-    return Error{QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text)};
+    return Error{tx(QStringLiteral("'%1' ist kein gültiger Integerwert")).arg(text)};
 }
 
 Expected<int> integer(const QString& text)
@@ -74,11 +75,11 @@ Expected<int> superzahl(const QString& text)
 
 QString question()
 {
-    return QStringLiteral("Wollen Sie wirklich alle Ziehungsdaten löschen und dies komplett aus dem Internet neu "
-                          "aufbauen??");
+    return tx(QStringLiteral("Wollen Sie wirklich alle Ziehungsdaten löschen und dies komplett aus dem Internet neu "
+                             "aufbauen??"));
 }
 
-QString questionTitle() { return QStringLiteral("Ziehungsdaten löschen?"); }
+QString questionTitle() { return tx(QStringLiteral("Ziehungsdaten löschen?")); }
 
 QString pagePath(int page) { return QStringLiteral("/layer.php?content=statistik/gwz_lotto.php&nr=%1").arg(page); }
 
@@ -91,11 +92,11 @@ Expected<std::vector<TZiehung>> parsePage(const QString& html)
     const qsizetype b = html.indexOf(QStringLiteral("<b>"), ausspielung);
     const qsizetype endB = b < 0 ? -1 : html.indexOf(QStringLiteral("</b>"), b);
     if (b < 0 || endB < 0)
-        return Error{QStringLiteral("'' ist kein gültiges Datum")};
+        return Error{tx(QStringLiteral("'' ist kein gültiges Datum"))};
     const QString dateText = html.mid(b + 3, endB - b - 3).trimmed();
     const auto date = DayDate::parseShortDate(dateText);
     if (!date)
-        return Error{QStringLiteral("'%1' ist kein gültiges Datum").arg(dateText)};
+        return Error{tx(QStringLiteral("'%1' ist kein gültiges Datum")).arg(dateText)};
     const bool twoDraws = html.indexOf(QStringLiteral("Lottozahlen A"), b) >= 0;
     const qsizetype drawB = twoDraws ? html.indexOf(QStringLiteral("Lottozahlen B:")) : -1;
 
@@ -173,7 +174,7 @@ Expected<bool> readAndReplace(ProgramState& state, WebClient& client)
             return Error{QStringLiteral("HTTP/1.1 %1 %2").arg(answer.status).arg(answer.statusText)};
         // Only a real page may end the rebuild; a broken answer would cut the history short.
         if (answer.body.contains('\0') || !answer.body.toLower().contains("<html"))
-            return Error{QStringLiteral("Seite %1 der Ergebnisse ist keine HTML-Seite").arg(page)};
+            return Error{tx(QStringLiteral("Seite %1 der Ergebnisse ist keine HTML-Seite")).arg(page)};
         auto draws = parsePage(decodeServiceText(answer.body));
         if (!draws)
             return draws.error();
@@ -212,14 +213,14 @@ Expected<std::vector<TZiehung>> parseTextImport(const QByteArray& bytes)
         auto lineAt = [&](qsizetype i) { return i < lines.size() ? lines[i] : QString(); };
         const auto date = DayDate::parseShortDate(lineAt(first));
         if (!date)
-            return Error{QStringLiteral("Orbix.dat, Zeile %1: '%2' ist kein gültiges Datum").arg(first + 1).arg(lineAt(first))};
+            return Error{tx(QStringLiteral("Orbix.dat, Zeile %1: '%2' ist kein gültiges Datum")).arg(first + 1).arg(lineAt(first))};
         TZiehung d;
         d.Datum = *date;
         for (int i = 0; i < 6; ++i) {
             const QString text = lineAt(first + 1 + i);
             const auto n = parseInteger(text.trimmed());
             if (!n || *n < 1 || *n > 49)
-                return Error{QStringLiteral("Orbix.dat, Zeile %1: '%2' ist keine Zahl von 1 bis 49")
+                return Error{tx(QStringLiteral("Orbix.dat, Zeile %1: '%2' ist keine Zahl von 1 bis 49"))
                                  .arg(first + 2 + i)
                                  .arg(text)};
             d.Zahlen[i] = static_cast<std::uint8_t>(*n);

@@ -1,9 +1,10 @@
 #include "draws/DrawUpdate.h"
 
+#include "app/ProgramState.h"
+#include "app/TextCatalog.h"
 #include "base/DayDate.h"
 #include "base/Formatting.h"
 #include "base/TextDecoding.h"
-#include "app/ProgramState.h"
 #include "base/WebClient.h"
 #include "draws/DrawBrowser.h"
 
@@ -56,8 +57,8 @@ ParsedLine parseLine(const QString& line)
 
 QString unreachableMessage(const QString& address, const QString& error)
 {
-    return QStringLiteral("Der Dienst %1 ist nicht erreichbar (%2). Die Aktualisierung wurde beendet; die bisher "
-                          "geladenen Ziehungen bleiben gespeichert.")
+    return tx(QStringLiteral("Der Dienst %1 ist nicht erreichbar (%2). Die Aktualisierung wurde beendet; die bisher "
+                             "geladenen Ziehungen bleiben gespeichert."))
         .arg(address, error);
 }
 
@@ -107,23 +108,23 @@ Expected<Outcome> run(ProgramState& state, WebClient& client, const std::functio
         const double day = state.chosenDate.value;
         if (auto s = client.setProxy(state.proxyHost, state.proxyPort); !s)
             return s.error();
-        hooks.setStatusPanel0(QStringLiteral("Loading"));
+        hooks.setStatusPanel0(tx(QStringLiteral("Loading")));
         const WebResponse answer = client.get(WebHosts::join(state.hosts.services, requestPath(day)));
         ++outcome.days;
         unanswered = answer.answered() ? 0 : unanswered + 1;
         if (unanswered >= UnansweredDaysLimit) {
             const QString message = unreachableMessage(state.hosts.services, answer.error);
             outcome.unreachable = message;
-            hooks.setStatusPanel0(QStringLiteral("Failed : %1").arg(answer.error));
+            hooks.setStatusPanel0(tx(QStringLiteral("Failed : %1")).arg(answer.error));
             hooks.showMessage(message);
             return finish();
         }
-        hooks.setStatusPanel0(QStringLiteral("Received %1 bytes").arg(answer.body.size()));
-        hooks.setStatusText(QStringLiteral("Not guarantee the accuracy of the numbers!"));
+        hooks.setStatusPanel0(tx(QStringLiteral("Received %1 bytes")).arg(answer.body.size()));
+        hooks.setStatusText(tx(QStringLiteral("Not guarantee the accuracy of the numbers!")));
         if (answer.status == 500)
-            hooks.setStatusPanel0(DayDate::formatShortDate(day) + QStringLiteral(" noch nicht da!"));
+            hooks.setStatusPanel0(tx(QStringLiteral("%1 noch nicht da!")).arg(DayDate::formatShortDate(day)));
         else if (answer.status > 200)
-            hooks.setStatusPanel0(QStringLiteral("Failed : %1 %2").arg(answer.status).arg(answer.statusText));
+            hooks.setStatusPanel0(tx(QStringLiteral("Failed : %1 %2")).arg(answer.status).arg(answer.statusText));
         if (answer.status == 200) {
             // A day's draws go to the file in one write: a crash between two of them would
             // otherwise keep the first and lose the rest for good, since the next update starts

@@ -1,5 +1,6 @@
 #include "eval/ChanceComparison.h"
 
+#include "app/TextCatalog.h"
 #include "base/Formatting.h"
 #include "base/Random.h"
 
@@ -131,16 +132,16 @@ ChanceComparison ChanceComparison::compute(std::span<const Backtest::Pass> passe
 QString ChanceComparison::sentence() const
 {
     if (rows == 0)
-        return QStringLiteral("Es wurde keine Reihe ausgewertet, ein Vergleich mit dem Zufall ist nicht möglich.");
+        return tx(QStringLiteral("Es wurde keine Reihe ausgewertet, ein Vergleich mit dem Zufall ist nicht möglich."));
     const QString p = pValue < 0.0001 ? QStringLiteral("< 0,0001") : QStringLiteral("= ") + formatDecimal(pValue, 4);
-    const QString facts = QStringLiteral("%1 von %2 Reihen hatten 3 oder mehr Richtige, vom Zufall zu erwarten waren %3 "
-                                         "(exakter Binomialtest, einseitig, p %4)")
+    const QString facts = tx(QStringLiteral("%1 von %2 Reihen hatten 3 oder mehr Richtige, vom Zufall zu erwarten waren %3 "
+                                            "(exakter Binomialtest, einseitig, p %4)"))
                               .arg(replayWins)
                               .arg(rows)
                               .arg(formatDecimal(expectedWins, 1), p);
     if (betterThanChance)
-        return QStringLiteral("Die Optionen waren auf dem 5-%-Niveau besser als der Zufall: ") + facts + QLatin1Char('.');
-    return QStringLiteral("Die Optionen waren nicht nachweisbar besser als der Zufall: ") + facts + QLatin1Char('.');
+        return tx(QStringLiteral("Die Optionen waren auf dem 5-%-Niveau besser als der Zufall: ")) + facts + QLatin1Char('.');
+    return tx(QStringLiteral("Die Optionen waren nicht nachweisbar besser als der Zufall: ")) + facts + QLatin1Char('.');
 }
 
 } // namespace numora

@@ -38,7 +38,7 @@ struct ChanceComparison {
     // P(X >= x) for X ~ Binomial(n, p).
     static double binomialUpperTail(std::int64_t n, std::int64_t x, double p);
 
-    // One plain German sentence on the outcome.
+    // One plain sentence on the outcome, in the current language.
     QString sentence() const;
 };
 

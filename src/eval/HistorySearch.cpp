@@ -1,6 +1,7 @@
 #include "eval/HistorySearch.h"
 
 #include "app/ProgramState.h"
+#include "app/TextCatalog.h"
 #include "base/DayDate.h"
 #include "base/Formatting.h"
 #include "draws/DrawBrowser.h"
@@ -20,7 +21,7 @@ Expected<Outcome> run(ProgramState& state)
     const QString answer = state.hooks->askText(state.meldungen[4], state.meldungen[5], QStringLiteral("6"));
     const auto threshold = parseInteger(answer);
     if (!threshold)
-        return Error{QStringLiteral("'%1' ist kein gültiger Integerwert").arg(answer)};
+        return Error{tx(QStringLiteral("'%1' ist kein gültiger Integerwert")).arg(answer)};
     return search(state, *threshold);
 }
 

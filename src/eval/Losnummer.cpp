@@ -1,5 +1,6 @@
 #include "eval/Losnummer.h"
 
+#include "app/TextCatalog.h"
 #include "base/DayDate.h"
 #include "base/Random.h"
 #include "draws/DrawFile.h"
@@ -89,9 +90,10 @@ Expected<CheckResult> check(const DrawFile& file, const Digits& ticket)
 QString checkMessage(const CheckResult& result)
 {
     if (!result.drawn)
-        return QStringLiteral("Losnummer noch nie als Super6 oder Spiel 77 Gewinnzahl gezogen");
-    return QStringLiteral("LosNr. wurde am ") + DayDate::formatShortDate(result.date)
-        + (result.super6 ? QStringLiteral(" bei der Super 6 gezogen") : QStringLiteral(" im Spiel 77 gezogen"));
+        return tx(QStringLiteral("Losnummer noch nie als Super6 oder Spiel 77 Gewinnzahl gezogen"));
+    const QString message = result.super6 ? tx(QStringLiteral("LosNr. wurde am %1 bei der Super 6 gezogen"))
+                                          : tx(QStringLiteral("LosNr. wurde am %1 im Spiel 77 gezogen"));
+    return message.arg(DayDate::formatShortDate(result.date));
 }
 
 Expected<Generated> generate(const DrawFile& file, Random& random, int level, int lastDigit)

@@ -1,6 +1,7 @@
 #include "eval/Recurrence.h"
 
 #include "app/ProgramState.h"
+#include "app/TextCatalog.h"
 #include "base/DayDate.h"
 #include "base/Formatting.h"
 #include "draws/DrawBrowser.h"
@@ -202,7 +203,7 @@ Expected<Recurrence::Result> Recurrence::run(ProgramState& state, const Options&
     const QString answer = state.hooks->askText(state.meldungen[4], state.meldungen[39], QStringLiteral("6"));
     const auto threshold = parseInteger(answer);
     if (!threshold)
-        return Error{QStringLiteral("'%1' ist kein gültiger Integerwert").arg(answer)};
+        return Error{tx(QStringLiteral("'%1' ist kein gültiger Integerwert")).arg(answer)};
 
     state.hooks->setBusy(true);
     Result result;

@@ -1,7 +1,8 @@
 #include "gen/Generator.h"
 
-#include "base/Formatting.h"
 #include "app/ProgramState.h"
+#include "app/TextCatalog.h"
+#include "base/Formatting.h"
 #include "draws/DrawBrowser.h"
 #include "eval/RowCheck.h"
 #include "gen/NumberPool.h"
@@ -109,7 +110,7 @@ Expected<bool> Run::fillRow(int r)
             const QString text = sheet.field(r - 1, p);
             const auto value = parseInteger(text);
             if (!value)
-                return Error{QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text)};
+                return Error{tx(QStringLiteral("'%1' ist kein gültiger Integerwert")).arg(text)};
             candidate[std::size_t(p)] = static_cast<std::uint8_t>(*value);
         }
     } else {
@@ -240,8 +241,8 @@ Expected<GenerationResult> Run::execute()
 
 QString Generator::poolTooSmallMessage()
 {
-    return QStringLiteral("Die Zahlenliste enthält weniger als sechs verschiedene Zahlen; es wurde kein Tipp "
-                          "berechnet. Bitte wählen Sie andere Optionen.");
+    return tx(QStringLiteral("Die Zahlenliste enthält weniger als sechs verschiedene Zahlen; es wurde kein Tipp "
+                             "berechnet. Bitte wählen Sie andere Optionen."));
 }
 
 QString Generator::candidateText(const ProgramState& state, int row, const std::uint8_t* n, int digitSum)

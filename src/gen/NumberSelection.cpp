@@ -1,5 +1,6 @@
 #include "gen/NumberSelection.h"
 
+#include "app/TextCatalog.h"
 #include "base/Formatting.h"
 #include "base/Random.h"
 
@@ -54,7 +55,7 @@ void NumberSelection::untickAll()
 
 QString NumberSelection::hoverText(int n) const
 {
-    return QStringLiteral("Die Zahl %1 geht mit der Gewichtung %2 in die Berechnung ein").arg(n).arg(box(n).weight);
+    return tx(QStringLiteral("Die Zahl %1 geht mit der Gewichtung %2 in die Berechnung ein")).arg(n).arg(box(n).weight);
 }
 
 void NumberSelection::randomClick()
@@ -128,7 +129,7 @@ Status NumberSelection::loadWeightList(const QByteArray& bytes)
         if (!text.isEmpty()) {
             const auto value = parseInteger(text);
             if (!value || *value < 0 || *value > MaxWeight)
-                return Error{QStringLiteral("Zeile %1 der Werteliste ist keine ganze Zahl von 0 bis %2: \"%3\"")
+                return Error{tx(QStringLiteral("Zeile %1 der Werteliste ist keine ganze Zahl von 0 bis %2: \"%3\""))
                                  .arg(i + 1)
                                  .arg(MaxWeight)
                                  .arg(text)};

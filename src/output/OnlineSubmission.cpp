@@ -1,5 +1,6 @@
 #include "output/OnlineSubmission.h"
 
+#include "app/TextCatalog.h"
 #include "base/FileSystem.h"
 #include "base/TextDecoding.h"
 #include "base/WebClient.h"
@@ -81,12 +82,12 @@ QString noticePageName() { return QStringLiteral("Meldung.htm"); }
 
 QString unavailableMessage(const QString& makerAddress)
 {
-    return QStringLiteral("Abgabe-Service steht momentan nicht zur Verfügung. Prüfen Sie ob sie mit dem Internet "
-                          "verbunden sind. Besteht das Problem länger, prüfen Sie ob es auf ")
-        + makerAddress + QStringLiteral(" neue Updates gibt.");
+    return tx(QStringLiteral("Abgabe-Service steht momentan nicht zur Verfügung. Prüfen Sie ob sie mit dem Internet "
+                             "verbunden sind. Besteht das Problem länger, prüfen Sie ob es auf %1 neue Updates gibt."))
+        .arg(makerAddress);
 }
 
-QString notOpenedHint() { return QStringLiteral("Tipp24 nicht geöffnet? => Linkseite aktivieren!"); }
+QString notOpenedHint() { return tx(QStringLiteral("Tipp24 nicht geöffnet? => Linkseite aktivieren!")); }
 
 Expected<ServiceAnswer> askService(WebClient& client, const WebHosts& hosts, const QString& proxyHost,
                                    const QString& proxyPort, int tipCount)
@@ -141,8 +142,8 @@ Expected<Plan> plan(const Request& request, const ServiceAnswer& answer)
     }
     const QString address = brokerAddress(base, *request.sheet, request.tipCount, request.options);
     if (address.size() > MaxAddressLength) {
-        plan.message = QStringLiteral("Die Adresse für die Tippabgabe ist länger als %1 Zeichen; der Tipp wurde "
-                                      "nicht übergeben.")
+        plan.message = tx(QStringLiteral("Die Adresse für die Tippabgabe ist länger als %1 Zeichen; der Tipp wurde "
+                                         "nicht übergeben."))
                            .arg(MaxAddressLength);
         return plan;
     }

@@ -1,5 +1,7 @@
 #include "output/SmtpMailer.h"
 
+#include "app/TextCatalog.h"
+
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -100,23 +102,23 @@ int onDebug(CURL*, curl_infotype type, char* data, size_t size, void* user)
     switch (type) {
     case CURLINFO_TEXT:
         if (text.startsWith("Trying "))
-            status(*d->mailer, QStringLiteral("Connecting to %1.").arg(QString::fromLatin1(text.mid(7)).remove(QStringLiteral("..."))));
+            status(*d->mailer, tx(QStringLiteral("Connecting to %1.")).arg(QString::fromLatin1(text.mid(7)).remove(QStringLiteral("..."))));
         else if (text.startsWith("Connected to") && !d->connected) {
             d->connected = true;
-            status(*d->mailer, QStringLiteral("Connected."));
+            status(*d->mailer, tx(QStringLiteral("Connected.")));
         }
         break;
     case CURLINFO_HEADER_OUT:
         d->lastCommand = text;
         if (text.startsWith("DATA") && !d->sending) {
             d->sending = true;
-            status(*d->mailer, QStringLiteral("Sending message."));
+            status(*d->mailer, tx(QStringLiteral("Sending message.")));
         }
         break;
     case CURLINFO_HEADER_IN: {
         if (!d->connected) {
             d->connected = true;
-            status(*d->mailer, QStringLiteral("Connected."));
+            status(*d->mailer, tx(QStringLiteral("Connected.")));
         }
         // A multi-line reply arrives line by line; its last line counts.
         for (const QByteArray& line : text.split('\n')) {
@@ -196,13 +198,13 @@ MailSendResult SmtpMailer::send(const SmtpAccount& account, const MailMessage& m
     QString host;
     int port = DefaultPort;
     if (!splitHost(account.host, host, port)) {
-        result.error = QStringLiteral("Ungültiger SMTP-Server: \"%1\"").arg(account.host);
+        result.error = tx(QStringLiteral("Ungültiger SMTP-Server: \"%1\"")).arg(account.host);
         return result;
     }
     initCurlOnce();
     std::unique_ptr<CURL, CurlDeleter> curl(curl_easy_init());
     if (!curl) {
-        result.error = QStringLiteral("curl_easy_init failed");
+        result.error = tx(QStringLiteral("curl_easy_init failed"));
         return result;
     }
     CURL* c = curl.get();
@@ -289,7 +291,7 @@ MailSendResult SmtpMailer::send(const SmtpAccount& account, const MailMessage& m
     curl_easy_setopt(c, CURLOPT_DEBUGDATA, &dialogue);
     curl_easy_setopt(c, CURLOPT_VERBOSE, 1L);
 
-    status(*this, QStringLiteral("Resolving hostname %1.").arg(host));
+    status(*this, tx(QStringLiteral("Resolving hostname %1.")).arg(host));
     const CURLcode code = curl_easy_perform(c);
     result.connected = dialogue.connected;
     if (code == CURLE_OK) {
@@ -302,7 +304,7 @@ MailSendResult SmtpMailer::send(const SmtpAccount& account, const MailMessage& m
     // Closes the connection: the send is over, successful or not.
     curl.reset();
     if (result.connected)
-        status(*this, QStringLiteral("Disconnected."));
+        status(*this, tx(QStringLiteral("Disconnected.")));
     return result;
 }
 

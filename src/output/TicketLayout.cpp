@@ -1,5 +1,6 @@
 #include "output/TicketLayout.h"
 
+#include "app/TextCatalog.h"
 #include "base/Formatting.h"
 #include "gen/TTippSchein.h"
 
@@ -9,7 +10,7 @@ namespace Paper {
 
 QStringList names()
 {
-    return {QStringLiteral("A4"), QStringLiteral("A4 Quer"), QStringLiteral("A5 Quer"), QStringLiteral("18x10,6")};
+    return {QStringLiteral("A4"), tx(QStringLiteral("A4 Quer")), tx(QStringLiteral("A5 Quer")), QStringLiteral("18x10,6")};
 }
 
 std::optional<PaperSize> size(int item)
@@ -29,32 +30,32 @@ namespace PositionField {
 
 QString label(int field)
 {
-    const QString top = QStringLiteral(" Oben");
-    const QString left = QStringLiteral(" Links");
+    const QString top = tx(QStringLiteral(" Oben"));
+    const QString left = tx(QStringLiteral(" Links"));
     switch (field) {
-    case FieldHeight: return QStringLiteral("Feldhöhe:");
-    case FieldWidth: return QStringLiteral("Feldweite:");
-    case LeftCorrection: return QStringLiteral("Links-Korrektur:");
-    case SecondRowCorrection: return QStringLiteral("Korrektur 2.Reihe:");
-    case Spiel77JaTop: return QStringLiteral("Spiel 77  Ja:") + top;
-    case Spiel77JaLeft: return QStringLiteral("Spiel 77  Ja:") + left;
-    case Spiel77NeinTop: return QStringLiteral("Spiel 77  Nein:") + top;
-    case Spiel77NeinLeft: return QStringLiteral("Spiel 77  Nein:") + left;
-    case Super6JaTop: return QStringLiteral("Super 6 Ja:") + top;
-    case Super6JaLeft: return QStringLiteral("Super 6 Ja:") + left;
-    case Super6NeinTop: return QStringLiteral("Super 6  Nein:") + top;
-    case Super6NeinLeft: return QStringLiteral("Super 6  Nein:") + left;
-    case GlueckJaTop: return QStringLiteral("Glücksspirale Ja:") + top;
-    case GlueckJaLeft: return QStringLiteral("Glücksspirale Ja:") + left;
-    case GlueckNeinTop: return QStringLiteral("Glücksspirale Nein:") + top;
-    case GlueckNeinLeft: return QStringLiteral("Glücksspirale Nein:") + left;
-    case WednesdayTop: return QStringLiteral("Mittwoch:") + top;
-    case WednesdayLeft: return QStringLiteral("Mittwoch:") + left;
-    case SaturdayTop: return QStringLiteral("Samstag:") + top;
-    case SaturdayLeft: return QStringLiteral("Samstag:") + left;
-    case BothDaysTop: return QStringLiteral("Sa/Mi:") + top;
-    case BothDaysLeft: return QStringLiteral("Sa/Mi:") + left;
-    case ImageFile: return QStringLiteral("Bilddatei des Scheines (jpg)");
+    case FieldHeight: return tx(QStringLiteral("Feldhöhe:"));
+    case FieldWidth: return tx(QStringLiteral("Feldweite:"));
+    case LeftCorrection: return tx(QStringLiteral("Links-Korrektur:"));
+    case SecondRowCorrection: return tx(QStringLiteral("Korrektur 2.Reihe:"));
+    case Spiel77JaTop: return tx(QStringLiteral("Spiel 77  Ja:")) + top;
+    case Spiel77JaLeft: return tx(QStringLiteral("Spiel 77  Ja:")) + left;
+    case Spiel77NeinTop: return tx(QStringLiteral("Spiel 77  Nein:")) + top;
+    case Spiel77NeinLeft: return tx(QStringLiteral("Spiel 77  Nein:")) + left;
+    case Super6JaTop: return tx(QStringLiteral("Super 6 Ja:")) + top;
+    case Super6JaLeft: return tx(QStringLiteral("Super 6 Ja:")) + left;
+    case Super6NeinTop: return tx(QStringLiteral("Super 6  Nein:")) + top;
+    case Super6NeinLeft: return tx(QStringLiteral("Super 6  Nein:")) + left;
+    case GlueckJaTop: return tx(QStringLiteral("Glücksspirale Ja:")) + top;
+    case GlueckJaLeft: return tx(QStringLiteral("Glücksspirale Ja:")) + left;
+    case GlueckNeinTop: return tx(QStringLiteral("Glücksspirale Nein:")) + top;
+    case GlueckNeinLeft: return tx(QStringLiteral("Glücksspirale Nein:")) + left;
+    case WednesdayTop: return tx(QStringLiteral("Mittwoch:")) + top;
+    case WednesdayLeft: return tx(QStringLiteral("Mittwoch:")) + left;
+    case SaturdayTop: return tx(QStringLiteral("Samstag:")) + top;
+    case SaturdayLeft: return tx(QStringLiteral("Samstag:")) + left;
+    case BothDaysTop: return tx(QStringLiteral("Sa/Mi:")) + top;
+    case BothDaysLeft: return tx(QStringLiteral("Sa/Mi:")) + left;
+    case ImageFile: return tx(QStringLiteral("Bilddatei des Scheines (jpg)"));
     default: return QString();
     }
 }
@@ -80,7 +81,7 @@ constexpr std::array<std::pair<int, int>, TicketLayout::OptionCount> optionField
 
 Error notAnInteger(const QString& text, const QString& where)
 {
-    return Error{QStringLiteral("'%1' ist kein gültiger Integerwert (%2)").arg(text, where)};
+    return Error{tx(QStringLiteral("'%1' ist kein gültiger Integerwert (%2)")).arg(text, where)};
 }
 
 // The custom positioning: every value from the print-position fields.
@@ -212,7 +213,7 @@ Expected<TicketLayout> layoutTicket(const TTippSchein& sheet, const TicketReques
                 continue;
             const auto number = parseInteger(text);
             if (!number || *number < 1 || *number > 49)
-                return notAnInteger(text, QStringLiteral("%1. Tipp").arg(r));
+                return notAnInteger(text, tx(QStringLiteral("%1. Tipp")).arg(r));
             const BoxOffset at = TicketPresets::numberMark(layout.grid, request.layout, *number, block, r % 2 == 0);
             mark.left = request.left + at.x;
             mark.top = request.top + at.y;

@@ -1,5 +1,6 @@
 #include "output/TipFile.h"
 
+#include "app/TextCatalog.h"
 #include "base/DayDate.h"
 #include "gen/TTippSchein.h"
 
@@ -11,7 +12,7 @@ namespace numora {
 
 namespace TipFile {
 
-QString filter() { return QStringLiteral("Tippdatei (*.ntp)"); }
+QString filter() { return tx(QStringLiteral("Tippdatei (*.ntp)")); }
 
 QString extension() { return QStringLiteral("ntp"); }
 

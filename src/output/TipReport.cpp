@@ -2,6 +2,7 @@
 
 #include "app/Links.h"
 #include "app/ProgramState.h"
+#include "app/TextCatalog.h"
 #include "base/DayDate.h"
 #include "base/FileSystem.h"
 #include "base/Formatting.h"
@@ -45,7 +46,7 @@ Expected<QStringList> lines(const TTippSchein& sheet, double reportDate, const M
             const QString& text = sheet.field(r, p);
             const auto value = parseInteger(text);
             if (!value)
-                return Error{QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text)};
+                return Error{tx(QStringLiteral("'%1' ist kein gültiger Integerwert")).arg(text)};
             numbers << QStringLiteral("%1").arg(*value, 2);
         }
         out << QStringLiteral("%1. ").arg(r + 1, 2) + meldungen[24] + QStringLiteral(": ")

@@ -1,5 +1,6 @@
 #include "print/TicketPainter.h"
 
+#include "app/TextCatalog.h"
 #include "base/FileSystem.h"
 
 #include <QBuffer>
@@ -68,7 +69,7 @@ Status writePdf(const QString& path, const TicketPage& page)
                                          QMarginsF(0, 0, 0, 0)));
         QPainter painter;
         if (!painter.begin(&writer))
-            return FileSystem::fileError(path, QStringLiteral("the PDF page could not be started"));
+            return FileSystem::fileError(path, tx(QStringLiteral("the PDF page could not be started")));
         paintTicket(painter, page, 1.0);
         painter.end();
     }

@@ -1,5 +1,6 @@
 #include "ui/ChanceComparisonWindow.h"
 
+#include "app/TextCatalog.h"
 #include "base/Formatting.h"
 #include "ui/FileDialogs.h"
 #include "ui/WidgetFactory.h"
@@ -24,7 +25,6 @@
 namespace numora::ui {
 
 namespace {
-const char* const setNames[3] = {"Optionen", "Zufallstipps", "Erwartet"};
 const QColor setColours[3] = {QColor(0, 128, 0), QColor(70, 110, 200), QColor(160, 160, 160)};
 } // namespace
 
@@ -40,11 +40,10 @@ ChanceComparisonWindow::ChanceComparisonWindow(QWidget* parent) : QWidget(parent
     content->setContentsMargins(0, 0, 0, 0);
 
     auto* chart = new QChart;
-    chart->setTitle(QStringLiteral("Reihen nach Anzahl der Richtigen"));
     chart->setMargins(QMargins(4, 4, 4, 4));
     auto* series = new QBarSeries(chart);
     for (int i = 0; i < 3; ++i) {
-        m_sets[i] = new QBarSet(QString::fromUtf8(setNames[i]));
+        m_sets[i] = new QBarSet(QString());
         m_sets[i]->setColor(setColours[i]);
         series->append(m_sets[i]);
     }
@@ -52,7 +51,7 @@ ChanceComparisonWindow::ChanceComparisonWindow(QWidget* parent) : QWidget(parent
     auto* categories = new QBarCategoryAxis(chart);
     for (int k = 0; k <= 6; ++k)
         categories->append(QString::number(k));
-    categories->setTitleText(QStringLiteral("Richtige"));
+    m_categories = categories;
     m_value = new QValueAxis(chart);
     m_value->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(categories, Qt::AlignBottom);
@@ -69,17 +68,11 @@ ChanceComparisonWindow::ChanceComparisonWindow(QWidget* parent) : QWidget(parent
     m_table = new QTableWidget(8, 3, m_content);
     m_table->setObjectName(QStringLiteral("ComparisonTable"));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Optionen"), QStringLiteral("Zufallstipps"),
-                                        QStringLiteral("Erwartet")});
-    QStringList rows;
-    for (int k = 0; k <= 6; ++k)
-        rows << QStringLiteral("%1 Richtige").arg(k);
-    rows << QStringLiteral("Mittel je Reihe");
-    m_table->setVerticalHeaderLabels(rows);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    retranslate();
     m_table->setFixedHeight(m_table->horizontalHeader()->sizeHint().height()
                             + 8 * m_table->verticalHeader()->defaultSectionSize() + 2 * m_table->frameWidth());
     content->addWidget(m_table);
@@ -104,9 +97,29 @@ ChanceComparisonWindow::ChanceComparisonWindow(QWidget* parent) : QWidget(parent
     resize(560, 620);
 }
 
+void ChanceComparisonWindow::retranslate()
+{
+    m_chart->chart()->setTitle(tx(QStringLiteral("Reihen nach Anzahl der Richtigen")));
+    const QString setNames[3] = {tx(QStringLiteral("Optionen")), tx(QStringLiteral("Zufallstipps")),
+                                 tx(QStringLiteral("Erwartet"))};
+    for (int i = 0; i < 3; ++i)
+        m_sets[i]->setLabel(setNames[i]);
+    m_categories->setTitleText(tx(QStringLiteral("Richtige")));
+    m_table->setHorizontalHeaderLabels({setNames[0], setNames[1], setNames[2]});
+    QStringList rows;
+    for (int k = 0; k <= 6; ++k)
+        rows << tx(QStringLiteral("%1 Richtige")).arg(k);
+    rows << tx(QStringLiteral("Mittel je Reihe"));
+    m_table->setVerticalHeaderLabels(rows);
+    if (m_shown)
+        m_sentence->setText(m_comparison.sentence());
+}
+
 void ChanceComparisonWindow::showComparison(const ChanceComparison& c)
 {
     m_comparison = c;
+    m_shown = true;
+    retranslate();
     double high = 1.0;
     for (int i = 0; i < 3; ++i)
         m_sets[i]->remove(0, m_sets[i]->count());
@@ -129,7 +142,6 @@ void ChanceComparisonWindow::showComparison(const ChanceComparison& c)
             m_table->item(r, col)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_value->setRange(0, high);
     m_value->applyNiceNumbers();
-    m_sentence->setText(c.sentence());
     QWidget::show();
     raise();
 }
@@ -153,13 +165,13 @@ bool ChanceComparisonWindow::saveTo(const QString& path)
 
 void ChanceComparisonWindow::save()
 {
-    QString path = FileDialogs::save(this, QStringLiteral("Vergleich speichern"), QStringLiteral("Vergleich.png"),
-                                     QStringLiteral("PNG-Bild (*.png);;SVG-Grafik (*.svg)"), QStringLiteral("png"));
+    QString path = FileDialogs::save(this, tx(QStringLiteral("Vergleich speichern")), QStringLiteral("Vergleich.png"),
+                                     tx(QStringLiteral("PNG-Bild (*.png);;SVG-Grafik (*.svg)")), QStringLiteral("png"));
     if (path.isEmpty())
         return;
     if (!saveTo(path))
         QMessageBox::critical(this, QApplication::applicationName(),
-                              QStringLiteral("%1 konnte nicht gespeichert werden.").arg(path));
+                              tx(QStringLiteral("%1 konnte nicht gespeichert werden.")).arg(path));
 }
 
 } // namespace numora::ui

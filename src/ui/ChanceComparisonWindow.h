@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QBarCategoryAxis;
 class QBarSet;
 class QChartView;
 class QLabel;
@@ -27,14 +28,18 @@ public:
     const ChanceComparison& comparison() const { return m_comparison; }
     // Writes the window's content as SVG when the name ends in ".svg", otherwise as PNG.
     bool saveTo(const QString& path);
+    // Sets the composed texts (chart titles, table headers, the sentence) in the current language.
+    void retranslate();
 
 private:
     void save();
 
     ChanceComparison m_comparison;
+    bool m_shown = false;
     QChartView* m_chart = nullptr;
     QBarSet* m_sets[3] = {};
     QValueAxis* m_value = nullptr;
+    QBarCategoryAxis* m_categories = nullptr;
     QTableWidget* m_table = nullptr;
     QLabel* m_sentence = nullptr;
     QWidget* m_content = nullptr;

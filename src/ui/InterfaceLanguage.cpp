@@ -1,6 +1,7 @@
 #include "ui/InterfaceLanguage.h"
 
 #include "app/Meldungen.h"
+#include "app/TextCatalog.h"
 #include "ui/AccessibleNames.h"
 
 #include <QAbstractSpinBox>
@@ -317,6 +318,11 @@ int InterfaceLanguage::apply(const Language& language, const QString& programDir
     applyRadioItems(programDir, code, windows);
     if (const auto messages = LanguageFiles::readLines(LanguageFiles::messageFile(programDir, code)))
         meldungen.replaceAll(mergeLines(meldungen.lines(), *messages));
+    // The composed texts: a missing or unreadable file leaves them German.
+    if (const auto texts = LanguageFiles::readLines(LanguageFiles::textFile(programDir, code)))
+        TextCatalog::load(*texts);
+    else
+        TextCatalog::clear();
     return applied;
 }
 

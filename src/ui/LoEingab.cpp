@@ -1,5 +1,6 @@
 #include "ui/LoEingab.h"
 
+#include "app/TextCatalog.h"
 #include "base/DayDate.h"
 #include "base/Formatting.h"
 #include "ui/AccessibleNames.h"
@@ -113,7 +114,7 @@ Expected<TZiehung> TForm3::record() const
     auto digit = [](const QLineEdit* field, std::uint8_t& out) -> Status {
         const auto value = parseInteger(field->text());
         if (!value)
-            return Error{QStringLiteral("'%1' ist kein gültiger Integerwert").arg(field->text())};
+            return Error{tx(QStringLiteral("'%1' ist kein gültiger Integerwert")).arg(field->text())};
         out = static_cast<std::uint8_t>(*value & 0xFF);
         return Done{};
     };

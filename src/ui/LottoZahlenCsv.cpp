@@ -2,6 +2,7 @@
 // same reader and writer as numora-cli import-csv and export-csv.
 #include "ui/LottoZahlen.h"
 
+#include "app/TextCatalog.h"
 #include "draws/DrawBrowser.h"
 #include "draws/DrawCsv.h"
 #include "ui/FileDialogs.h"
@@ -16,13 +17,13 @@ namespace numora::ui {
 
 namespace {
 
-const QString CsvFilter = QStringLiteral("CSV-Dateien (*.csv);;Alle Dateien (*)");
+QString csvFilter() { return tx(QStringLiteral("CSV-Dateien (*.csv);;Alle Dateien (*)")); }
 
 } // namespace
 
 QString TForm1::csvImportQuestion(int draws, const QString& fileName)
 {
-    return QStringLiteral("Die gespeicherten Ziehungen durch die %1 Ziehungen aus \"%2\" ersetzen?")
+    return tx(QStringLiteral("Die gespeicherten Ziehungen durch die %1 Ziehungen aus \"%2\" ersetzen?"))
         .arg(draws)
         .arg(fileName);
 }
@@ -59,7 +60,7 @@ bool TForm1::csvAllowed()
     // An update or a run reads the history further up the stack.
     if (!m_updating && !generationRunning())
         return true;
-    m_hooks.showError(QStringLiteral("Bitte warten Sie, bis die Aktualisierung oder Berechnung beendet ist."));
+    m_hooks.showError(tx(QStringLiteral("Bitte warten Sie, bis die Aktualisierung oder Berechnung beendet ist.")));
     return false;
 }
 
@@ -67,7 +68,7 @@ void TForm1::importCsv()
 {
     if (!csvAllowed())
         return;
-    const QString path = FileDialogs::open(this, QStringLiteral("CSV importieren"), QString(), CsvFilter);
+    const QString path = FileDialogs::open(this, tx(QStringLiteral("CSV importieren")), QString(), csvFilter());
     if (path.isEmpty())
         return;
     // Read it whole first: a malformed line names its number and nothing is written.
@@ -76,7 +77,7 @@ void TForm1::importCsv()
         m_hooks.showError(records.error().message);
         return;
     }
-    if (!m_hooks.askYesNo(QStringLiteral("CSV importieren"),
+    if (!m_hooks.askYesNo(tx(QStringLiteral("CSV importieren")),
                           csvImportQuestion(int(records->size()), QFileInfo(path).fileName())))
         return;
     if (const Status replaced = m_state.drawFile().replaceAll(*records); !replaced) {
@@ -84,15 +85,15 @@ void TForm1::importCsv()
         return;
     }
     if (runBrowser(&DrawBrowser::showChosenDate))
-        statusPanel(1)->setText(QStringLiteral("%1 Ziehungen importiert").arg(records->size()));
+        statusPanel(1)->setText(tx(QStringLiteral("%1 Ziehungen importiert")).arg(records->size()));
 }
 
 void TForm1::exportCsv()
 {
     if (!csvAllowed())
         return;
-    const QString path = FileDialogs::save(this, QStringLiteral("CSV exportieren"), QStringLiteral("Ziehungen.csv"),
-                                           CsvFilter, QStringLiteral("csv"));
+    const QString path = FileDialogs::save(this, tx(QStringLiteral("CSV exportieren")), QStringLiteral("Ziehungen.csv"),
+                                           csvFilter(), QStringLiteral("csv"));
     if (path.isEmpty())
         return;
     const auto records = m_state.drawFile().readAll();
@@ -101,7 +102,7 @@ void TForm1::exportCsv()
         m_hooks.showError(written.error().message);
         return;
     }
-    statusPanel(1)->setText(QStringLiteral("%1 Ziehungen nach %2 exportiert").arg(records->size()).arg(path));
+    statusPanel(1)->setText(tx(QStringLiteral("%1 Ziehungen nach %2 exportiert")).arg(records->size()).arg(path));
 }
 
 } // namespace numora::ui

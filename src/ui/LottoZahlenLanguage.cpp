@@ -2,6 +2,7 @@
 // hidden export of the current texts.
 #include "ui/LottoZahlen.h"
 
+#include "app/TextCatalog.h"
 #include "ui/ChanceComparisonWindow.h"
 #include "ui/FileDialogs.h"
 #include "ui/InterfaceLanguage.h"
@@ -84,6 +85,8 @@ void TForm1::applyLanguage(const Language& language)
         // the chart on show is drawn again under titles in the new language.
         showDraw();
         showSheet();
+        if (m_comparison)
+            m_comparison->retranslate();
         if (m_lastStatistic) {
             QWidget* page = m_pageControl->currentWidget();
             runStatistic(m_lastStatistic);
@@ -121,7 +124,7 @@ std::vector<QWidget*> TForm1::languageWindows(std::vector<std::unique_ptr<QWidge
 void TForm1::exportTexts()
 {
     const QString path = FileDialogs::save(this, QStringLiteral("Export"), withSlash(m_programDir) + QStringLiteral("bezeich.txt"),
-                                           QStringLiteral("Textdatei (*.txt)"), QStringLiteral("txt"));
+                                           tx(QStringLiteral("Textdatei (*.txt)")), QStringLiteral("txt"));
     if (path.isEmpty())
         return;
     if (const Status written = exportTextsTo(path); !written)

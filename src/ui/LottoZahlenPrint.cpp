@@ -2,6 +2,7 @@
 #include "ui/LottoZahlen.h"
 
 #include "app/Einstellungen.h"
+#include "app/TextCatalog.h"
 #include "draws/DrawBrowser.h"
 #include "output/PrintSettings.h"
 #include "output/TicketLayout.h"
@@ -95,8 +96,8 @@ bool TForm1::chooseSuperzahl()
     }
     m_form5->setSuperzahl(superzahl->digit);
     if (superzahl->exclusionDropped)
-        setStatusText(QStringLiteral("Zu wenige Ziehungen für den Ausschluss der letzten Superzahlen: "
-                                     "die Superzahl wurde ohne ihn gewählt"));
+        setStatusText(tx(QStringLiteral("Zu wenige Ziehungen für den Ausschluss der letzten Superzahlen: "
+                                        "die Superzahl wurde ohne ihn gewählt")));
     return true;
 }
 

@@ -2,6 +2,7 @@
 // widgets at start-up, and back into the store when the window closes.
 #include "ui/LottoZahlen.h"
 
+#include "app/TextCatalog.h"
 #include "ui/BerechnungPage.h"
 #include "ui/DiagrammPage.h"
 #include "ui/InternetPage.h"
@@ -51,7 +52,7 @@ void TForm1::loadSettings()
         resize(size.width, size.height);
     if (!report.problems.isEmpty()) {
         // Reported once; the next save writes a clean file.
-        setStatusText(QStringLiteral("Einstellungen: %1 unlesbare Angabe(n) in %2 übergangen (%3)")
+        setStatusText(tx(QStringLiteral("Einstellungen: %1 unlesbare Angabe(n) in %2 übergangen (%3)"))
                           .arg(report.problems.size())
                           .arg(report.filePath, report.problems.first()));
         flushStatus();
@@ -102,7 +103,7 @@ void TForm1::saveSettings()
     const Qt::WindowStates s = windowState();
     const WindowSize size{height(), width(), !(s & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))};
     if (const Status saved = m_settings.save(m_state, size); !saved)
-        m_hooks.showError(QStringLiteral("Die Einstellungen konnten nicht gespeichert werden.\n%1").arg(saved.error().message));
+        m_hooks.showError(tx(QStringLiteral("Die Einstellungen konnten nicht gespeichert werden.\n%1")).arg(saved.error().message));
 }
 
 } // namespace numora::ui

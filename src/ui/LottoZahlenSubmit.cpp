@@ -2,6 +2,7 @@
 #include "ui/LottoZahlen.h"
 
 #include "app/Einstellungen.h"
+#include "app/TextCatalog.h"
 #include "base/WebClient.h"
 #include "output/ClickScript.h"
 #include "output/OnlineSubmission.h"
@@ -104,7 +105,7 @@ Status TForm1::AutoWebScript(const QString& transferPath)
 
     const QString executable = ClickScript::executable(settings.path);
     if (executable.isEmpty()) {
-        if (m_hooks.askYesNo(QStringLiteral("Clickrunner jetzt installieren?"), QStringLiteral("Veldors Clickrunner installieren?")))
+        if (m_hooks.askYesNo(tx(QStringLiteral("Clickrunner jetzt installieren?")), tx(QStringLiteral("Veldors Clickrunner installieren?"))))
             openAddress(ClickScript::downloadAddress());
         return Done {};
     }

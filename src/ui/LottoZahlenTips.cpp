@@ -2,6 +2,7 @@
 // text report.
 #include "ui/LottoZahlen.h"
 
+#include "app/TextCatalog.h"
 #include "draws/DrawBrowser.h"
 #include "eval/HistorySearch.h"
 #include "output/TipFile.h"
@@ -24,7 +25,7 @@ void TForm1::connectTips()
 
 void TForm1::saveTip()
 {
-    const QString path = FileDialogs::save(this, QStringLiteral("Speichern des Tipps"),
+    const QString path = FileDialogs::save(this, tx(QStringLiteral("Speichern des Tipps")),
                                            TipFile::defaultName(m_state.chosenDate.value, m_state.todayDay()),
                                            TipFile::filter(), TipFile::extension());
     if (path.isEmpty())
@@ -35,7 +36,7 @@ void TForm1::saveTip()
 
 void TForm1::loadTip()
 {
-    const QString path = FileDialogs::open(this, QStringLiteral("Tipp laden aus Datei"), QString(), TipFile::filter(),
+    const QString path = FileDialogs::open(this, tx(QStringLiteral("Tipp laden aus Datei")), QString(), TipFile::filter(),
                                            TipFile::extension());
     if (!path.isEmpty()) {
         if (const Status loaded = Textladen(path, m_state.sheet); !loaded) {

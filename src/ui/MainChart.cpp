@@ -1,5 +1,6 @@
 #include "ui/MainChart.h"
 
+#include "app/TextCatalog.h"
 #include "stats/ResultSeries.h"
 
 #include <QApplication>
@@ -148,13 +149,13 @@ bool MainChart::saveTo(const QString& path)
 void MainChart::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
-    QAction* save = menu.addAction(QStringLiteral("Diagramm speichern unter…"));
+    QAction* save = menu.addAction(tx(QStringLiteral("Diagramm speichern unter…")));
     if (menu.exec(event->globalPos()) != save)
         return;
     QString selected;
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Diagramm speichern"),
+    const QString path = QFileDialog::getSaveFileName(this, tx(QStringLiteral("Diagramm speichern")),
                                                       QStringLiteral("Diagramm.png"),
-                                                      QStringLiteral("PNG-Bild (*.png);;SVG-Grafik (*.svg)"), &selected);
+                                                      tx(QStringLiteral("PNG-Bild (*.png);;SVG-Grafik (*.svg)")), &selected);
     if (path.isEmpty())
         return;
     QString target = path;
@@ -163,7 +164,7 @@ void MainChart::contextMenuEvent(QContextMenuEvent* event)
         target += selected.contains(QLatin1String("svg")) ? QStringLiteral(".svg") : QStringLiteral(".png");
     if (!saveTo(target))
         QMessageBox::critical(this, QApplication::applicationName(),
-                              QStringLiteral("%1 konnte nicht gespeichert werden.").arg(target));
+                              tx(QStringLiteral("%1 konnte nicht gespeichert werden.")).arg(target));
 }
 
 } // namespace numora::ui

@@ -1,5 +1,6 @@
 #include "ui/MainUnit.h"
 
+#include "app/TextCatalog.h"
 #include "output/MailSettings.h"
 #include "output/SmtpMailer.h"
 #include "ui/AccessibleNames.h"
@@ -149,7 +150,7 @@ void TMailerForm::sendMail()
     message.attachmentPath = ledAttachment->text();
 
     SmtpMailer mailer;
-    mailer.onStatus = [this](const QString& text) { addStatus(QStringLiteral("Status: ") + text); };
+    mailer.onStatus = [this](const QString& text) { addStatus(tx(QStringLiteral("Status: ")) + text); };
     // Shown once the dialogue with the server is over, not in the middle of it.
     QStringList refused;
     mailer.onRecipientRefused = [&refused](const QString& text) { refused << text; };
@@ -157,9 +158,9 @@ void TMailerForm::sendMail()
     const MailSendResult result = mailer.send(account, message);
     QApplication::restoreOverrideCursor();
     for (const QString& text : refused)
-        QMessageBox::critical(this, caption(), QStringLiteral("ERROR:") + text);
+        QMessageBox::critical(this, caption(), tx(QStringLiteral("ERROR:")) + text);
     if (!result.sent) {
-        addStatus(QStringLiteral("ERROR: ") + result.error);
+        addStatus(tx(QStringLiteral("ERROR: ")) + result.error);
         QMessageBox::critical(this, caption(), result.error);
     }
     // The connection is closed after every send; the window goes with it.
@@ -169,9 +170,9 @@ void TMailerForm::sendMail()
 
 void TMailerForm::chooseAttachment()
 {
-    const QString path = FileDialogs::open(this, QStringLiteral("Datei welche als Anhang gesendet wird ..."),
+    const QString path = FileDialogs::open(this, tx(QStringLiteral("Datei welche als Anhang gesendet wird ...")),
                                            QFileInfo(ledAttachment->text()).absolutePath(),
-                                           QStringLiteral("Alle Dateien (*)"));
+                                           tx(QStringLiteral("Alle Dateien (*)")));
     if (!path.isEmpty())
         ledAttachment->setText(path);
 }

@@ -1,5 +1,6 @@
 #include "ui/Scriptwahl.h"
 
+#include "app/TextCatalog.h"
 #include "base/WebClient.h"
 #include "output/ClickScript.h"
 #include "ui/AccessibleNames.h"
@@ -102,7 +103,7 @@ void TCRSForm::listTemplates()
 
 void TCRSForm::browse()
 {
-    const QString path = FileDialogs::open(this, caption(), m_scriptFolder, QStringLiteral("Veldors Click Script (*.crs)"),
+    const QString path = FileDialogs::open(this, caption(), m_scriptFolder, tx(QStringLiteral("Veldors Click Script (*.crs)")),
                                            QStringLiteral("crs"));
     if (!path.isEmpty())
         scriptBox->setEditText(path);

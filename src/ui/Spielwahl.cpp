@@ -1,6 +1,7 @@
 #include "ui/Spielwahl.h"
 
 #include "app/ProgramState.h"
+#include "app/TextCatalog.h"
 #include "eval/Losnummer.h"
 #include "print/TicketPainter.h"
 #include "ui/WidgetFactory.h"
@@ -209,6 +210,10 @@ void TForm5::showStoredValues()
 {
     const PrintValues& print = m_state.print;
     m_font->setFont(print::printFont(print));
+    // The paper names follow the language chosen since the box was filled.
+    const QStringList papers = Paper::names();
+    for (int i = 0; i < papers.size() && i < m_paper->count(); ++i)
+        m_paper->setItemText(i, papers[i]);
     m_paper->setCurrentIndex(print.paper >= 0 && print.paper < m_paper->count() ? print.paper : -1);
     // Online mode has just chosen the portal and made a new ticket number.
     if (m_online)
@@ -244,7 +249,7 @@ void TForm5::setOnlineMode(bool online, bool extraOffered)
     }
     m_onlineButton->setDefault(online);
     m_print->setDefault(!online);
-    setWindowTitle(online ? m_state.meldungen[37] : QStringLiteral("Druckeeinstellungen für den Lottoschein"));
+    setWindowTitle(online ? m_state.meldungen[37] : tx(QStringLiteral("Druckeeinstellungen für den Lottoschein")));
     resize(width(), online ? 260 : 408);
 }
 
@@ -412,7 +417,7 @@ void TForm5::checkTicketNumber()
 void TForm5::chooseFont()
 {
     bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, m_font->font(), this, QStringLiteral("Schriftart"));
+    const QFont font = QFontDialog::getFont(&ok, m_font->font(), this, tx(QStringLiteral("Schriftart")));
     if (ok)
         m_font->setFont(font);
 }

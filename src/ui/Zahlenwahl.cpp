@@ -1,5 +1,6 @@
 #include "ui/Zahlenwahl.h"
 
+#include "app/TextCatalog.h"
 #include "base/Random.h"
 #include "gen/NumberSelection.h"
 #include "ui/FileDialogs.h"
@@ -145,9 +146,9 @@ void TForm6::done(int result)
 
 void TForm6::saveList()
 {
-    const QString path = FileDialogs::save(this, QStringLiteral("Liste speichern"),
+    const QString path = FileDialogs::save(this, tx(QStringLiteral("Liste speichern")),
                                            NumberSelection::proposedFileName(today()),
-                                           QStringLiteral("Werteliste (*.nwl)"), QStringLiteral("nwl"));
+                                           tx(QStringLiteral("Werteliste (*.nwl)")), QStringLiteral("nwl"));
     if (path.isEmpty())
         return;
     QFile file(path);
@@ -161,8 +162,8 @@ void TForm6::saveList()
 
 void TForm6::loadList()
 {
-    const QString path = FileDialogs::open(this, QStringLiteral("Liste laden"), NumberSelection::proposedFileName(today()),
-                                           QStringLiteral("Werteliste (*.nwl)"), QStringLiteral("nwl"));
+    const QString path = FileDialogs::open(this, tx(QStringLiteral("Liste laden")), NumberSelection::proposedFileName(today()),
+                                           tx(QStringLiteral("Werteliste (*.nwl)")), QStringLiteral("nwl"));
     if (path.isEmpty())
         return;
     QFile file(path);

@@ -1,16 +1,20 @@
 // The interface languages from the window: the menu, the shipped files, the start-up and the
 // export for translators.
+#include "WindowFixture.h"
 #include "app/LanguageFiles.h"
 #include "app/Meldungen.h"
+#include "app/TextCatalog.h"
 #include "draws/DrawFile.h"
+#include "ui/ChanceComparisonWindow.h"
 #include "ui/FileDialogs.h"
 #include "ui/LoEingab.h"
-#include "ui/MainChart.h"
 #include "ui/LottoZahlen.h"
-#include "WindowFixture.h"
+#include "ui/MainChart.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QChart>
+#include <QChartView>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
@@ -19,6 +23,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 
 using namespace numora;
@@ -105,7 +110,11 @@ private:
     }
 
 private Q_SLOTS:
-    void init() { QDir(land()).removeRecursively(); }
+    void init()
+    {
+        QDir(land()).removeRecursively();
+        TextCatalog::clear();
+    }
     // The shipped base file is what the export of the designed windows writes: a window that
     // gains or renames a widget shows up here until the language files follow.
     void shippedBaseFileIsTheExportOfTheWindows()
@@ -270,6 +279,47 @@ private Q_SLOTS:
         QCOMPARE(window.state().sprache, 5);
         QCOMPARE(window.windowTitle(), QStringLiteral("Numora NL"));
         Q_UNUSED(translation);
+    }
+
+    // The texts composed at run time follow a language that has a catalogue; Deutsch, a language
+    // without one and a damaged one give German again. The comparison window, built once, is
+    // refreshed.
+    void composedTextsFollowTheLanguage()
+    {
+        QDir().mkpath(land());
+        writeLines(land() + QStringLiteral("texte.txt.en"),
+                   {"CSV importieren\tImport CSV", "Reihen nach Anzahl der Richtigen\tRows by hits",
+                    "Optionen\tOptions", "%1 Richtige\t%1 hits",
+                    "Es wurde keine Reihe ausgewertet, ein Vergleich mit dem Zufall ist nicht möglich.\tNo rows."});
+        writeLines(land() + QStringLiteral("texte.txt.fr"), {"CSV importieren\tImporter CSV"});
+        writeBytes(land() + QStringLiteral("texte.txt.nl"), QByteArray("\0\0\0\x01binary", 10));
+        ui::TForm1 window(m_dir.path());
+        ui::ChanceComparisonWindow comparison(nullptr);
+        comparison.showComparison(ChanceComparison{});
+        const auto chartTitle = [&] { return comparison.findChild<QChartView*>()->chart()->title(); };
+        const auto table = comparison.findChild<QTableWidget*>(QStringLiteral("ComparisonTable"));
+        const auto sentence = comparison.findChild<QLabel*>(QStringLiteral("ComparisonSentence"));
+
+        choose(window, "Englisch1");
+        comparison.retranslate();
+        QCOMPARE(tx(QStringLiteral("CSV importieren")), QStringLiteral("Import CSV"));
+        QCOMPARE(chartTitle(), QStringLiteral("Rows by hits"));
+        QCOMPARE(table->horizontalHeaderItem(0)->text(), QStringLiteral("Options"));
+        QCOMPARE(table->horizontalHeaderItem(1)->text(), QStringLiteral("Zufallstipps")); // no entry: German
+        QCOMPARE(table->verticalHeaderItem(3)->text(), QStringLiteral("3 hits"));
+        QCOMPARE(sentence->text(), QStringLiteral("No rows."));
+
+        choose(window, "Franzsisch1");
+        QCOMPARE(tx(QStringLiteral("CSV importieren")), QStringLiteral("Importer CSV"));
+        QCOMPARE(tx(QStringLiteral("Optionen")), QStringLiteral("Optionen")); // nothing of English is left
+        for (const char* german : {"Deutsch1", "Spanisch1", "Niederlndisch1"}) {
+            choose(window, "Englisch1");
+            choose(window, german);
+            QCOMPARE(tx(QStringLiteral("CSV importieren")), QStringLiteral("CSV importieren"));
+        }
+        comparison.retranslate();
+        QCOMPARE(chartTitle(), QStringLiteral("Reihen nach Anzahl der Richtigen"));
+        QCOMPARE(table->verticalHeaderItem(3)->text(), QStringLiteral("3 Richtige"));
     }
 
     // What the export writes, applied as a new language, reaches every widget it exported.
