@@ -120,6 +120,27 @@ void describeControl(QWidget* w, const QString& name, const QString& description
     give(w, givenDescription, w->accessibleDescription(), description, &QWidget::setAccessibleDescription);
 }
 
+// The composer of a control's name, kept as a child of the control.
+class NameComposer final : public QObject {
+public:
+    // Found by name: the class has no meta-object of its own for findChild to cast with.
+    static QString objectNameOf() { return QStringLiteral("qt_numora_name_composer"); }
+    static const NameComposer* of(const QWidget* control)
+    {
+        return static_cast<const NameComposer*>(
+            control->findChild<QObject*>(objectNameOf(), Qt::FindDirectChildrenOnly));
+    }
+
+    NameComposer(QWidget* control, std::function<QString()> compose) : QObject(control), m_compose(std::move(compose))
+    {
+        setObjectName(objectNameOf());
+    }
+    QString name() const { return m_compose(); }
+
+private:
+    std::function<QString()> m_compose;
+};
+
 class ShowWatcher final : public QObject {
 public:
     explicit ShowWatcher(QObject* owner) : QObject(owner) { qApp->installEventFilter(this); }
@@ -147,6 +168,12 @@ void labelledBy(QWidget* control, const QList<QWidget*>& labels)
     control->setProperty(labelsProperty, QVariant::fromValue(kept));
 }
 
+void composedName(QWidget* control, std::function<QString()> name)
+{
+    auto* composer = new NameComposer(control, std::move(name));
+    describeControl(control, composer->name(), spoken(control->toolTip(), false));
+}
+
 void describe(QWidget* window)
 {
     const QList<QWidget*> widgets = window->findChildren<QWidget*>();
@@ -163,7 +190,11 @@ void describe(QWidget* window)
             fields << w;
             continue;
         }
-        QString name = labelledName(w);
+        QString name;
+        if (const NameComposer* composer = NameComposer::of(w))
+            name = composer->name();
+        if (name.isEmpty())
+            name = labelledName(w);
         if (name.isEmpty())
             if (const QLabel* label = buddies.value(w))
                 name = spoken(label->text(), true);

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QList>
+#include <QString>
+
+#include <functional>
 
 class QObject;
 class QWidget;
@@ -17,6 +20,10 @@ void describe(QWidget* window);
 // `control` is announced by the joined texts of `labels` (labels, check boxes, group boxes), for
 // a field that stands inside a sentence or in a grid cell under a column title.
 void labelledBy(QWidget* control, const QList<QWidget*>& labels);
+
+// `control` is announced by what `name` composes (e.g. "Tipp 3, Zahl 5" from the catalogue of
+// texts), composed again on every describe(), so it follows the interface language.
+void composedName(QWidget* control, std::function<QString()> name);
 
 // From now on until `owner` is destroyed, every window is described when it is shown.
 void describeWindowsOnShow(QObject* owner);

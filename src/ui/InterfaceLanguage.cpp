@@ -289,6 +289,12 @@ int InterfaceLanguage::apply(const Language& language, const QString& programDir
 {
     switchQtTexts(language);
     const QString code = QString::fromLatin1(language.code);
+    // The composed texts first, so everything made below speaks the language; a missing or
+    // unreadable file leaves them German.
+    if (const auto texts = LanguageFiles::readLines(LanguageFiles::textFile(programDir, code)))
+        TextCatalog::load(*texts);
+    else
+        TextCatalog::clear();
     int applied = 0;
     // Without the base file no caption changes; a translation file that exists but cannot be
     // read as text leaves the captions as they are rather than falling back to the base texts.
@@ -312,17 +318,13 @@ int InterfaceLanguage::apply(const Language& language, const QString& programDir
                 ++applied;
             }
             window->setProperty(GenerationProperty, m_generation);
-            AccessibleNames::describe(window); // a screen reader says the new texts
         }
     }
     applyRadioItems(programDir, code, windows);
     if (const auto messages = LanguageFiles::readLines(LanguageFiles::messageFile(programDir, code)))
         meldungen.replaceAll(mergeLines(meldungen.lines(), *messages));
-    // The composed texts: a missing or unreadable file leaves them German.
-    if (const auto texts = LanguageFiles::readLines(LanguageFiles::textFile(programDir, code)))
-        TextCatalog::load(*texts);
-    else
-        TextCatalog::clear();
+    for (QWidget* window : windows)
+        AccessibleNames::describe(window); // a screen reader says the new texts
     return applied;
 }
 

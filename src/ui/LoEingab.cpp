@@ -27,7 +27,7 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent)
     date->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     date->setCalendarPopup(true);
     date->setMinimumDate(QDate(1900, 1, 1));
-    date->setAccessibleName(QStringLiteral("Datum der Ziehung"));
+    AccessibleNames::composedName(date, [] { return tx(QStringLiteral("Datum der Ziehung")); });
     root->addWidget(date);
 
     auto* numbers = new QHBoxLayout;
@@ -39,7 +39,7 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent)
         spin->setRange(i < 6 ? 1 : 0, i == 7 ? 9 : 49);
         spin->setValue(i == 7 ? 9 : 49);
         if (i < 6)
-            spin->setAccessibleName(QStringLiteral("Zahl %1").arg(i + 1));
+            AccessibleNames::composedName(spin, [i] { return tx(QStringLiteral("Zahl %1")).arg(i + 1); });
         upDowns[std::size_t(i)] = spin;
         if (i < 6)
             numbers->addWidget(spin);

@@ -1,4 +1,6 @@
 #include "ui/LottotippPage.h"
+#include "ui/AccessibleNames.h"
+#include "app/TextCatalog.h"
 
 #include "gen/TTippSchein.h"
 #include "ui/ClickableLabel.h"
@@ -56,7 +58,7 @@ LottotippPage::LottotippPage(TTippSchein& sheet, QWidget* parent) : QWidget(pare
     tipCount->setValue(TTippSchein::DefaultTipCount);
     tipCount->setToolTip(QStringLiteral("Anzahl der Tipps, die berechnet werden"));
     countField->setToolTip(tipCount->toolTip());
-    tipCount->setAccessibleName(QStringLiteral("Anzahl der Tipps"));
+    AccessibleNames::composedName(tipCount, [] { return tx(QStringLiteral("Anzahl der Tipps")); });
     countRow->addWidget(tipCount);
     calculate = (makeButton(this, QStringLiteral("BitBtn4"), QStringLiteral("Tipps &berechnen"),
                                    QStringLiteral("Die eingestellt Anzahl von Tipps wird mit den vorgegebenen "

@@ -58,7 +58,7 @@ TMailerForm::TMailerForm(QString settingsPath, QWidget* parent) : QDialog(parent
     Bestaetigung->setObjectName(QStringLiteral("Bestaetigung"));
     Body = new QPlainTextEdit(this);
     Body->setObjectName(QStringLiteral("Body"));
-    Body->setAccessibleName(QStringLiteral("Nachricht"));
+    AccessibleNames::composedName(Body, [] { return tx(QStringLiteral("Nachricht")); });
     ledAttachment = lineEdit(this, "ledAttachment");
     attachmentButton = new QToolButton(this);
     attachmentButton->setObjectName(QStringLiteral("AttachmentButton"));
@@ -66,7 +66,7 @@ TMailerForm::TMailerForm(QString settingsPath, QWidget* parent) : QDialog(parent
     StatusMemo = new QPlainTextEdit(QStringLiteral("Status..."), this);
     StatusMemo->setObjectName(QStringLiteral("StatusMemo"));
     StatusMemo->setReadOnly(true);
-    StatusMemo->setAccessibleName(QStringLiteral("Status"));
+    AccessibleNames::composedName(StatusMemo, [] { return tx(QStringLiteral("Status")); });
     StatusMemo->setMaximumHeight(90);
     sendButton = new QPushButton(QStringLiteral("Send Mail"), this);
     sendButton->setObjectName(QStringLiteral("SendButton"));

@@ -1,4 +1,5 @@
 #include "ui/Spielwahl.h"
+#include "ui/AccessibleNames.h"
 
 #include "app/ProgramState.h"
 #include "app/TextCatalog.h"
@@ -100,7 +101,7 @@ TForm5::TForm5(ProgramState& state, TForm8& positions, QWidget* parent)
         digit->setObjectName(QStringLiteral("Edit%1").arg(i + 3));
         digit->setRange(0, 9);
         digit->setWrapping(false);
-        digit->setAccessibleName(QStringLiteral("Losnummer, Ziffer %1").arg(i + 1));
+        AccessibleNames::composedName(digit, [i] { return tx(QStringLiteral("Losnummer, Ziffer %1")).arg(i + 1); });
         numberLayout->addWidget(digit);
         m_digits[std::size_t(i)] = digit;
     }
@@ -139,7 +140,7 @@ TForm5::TForm5(ProgramState& state, TForm8& positions, QWidget* parent)
     m_paper = new QComboBox(placement);
     m_paper->setObjectName(QStringLiteral("ComboBox1"));
     m_paper->addItems(Paper::names());
-    m_paper->setAccessibleName(QStringLiteral("Papier"));
+    AccessibleNames::composedName(m_paper, [] { return tx(QStringLiteral("Papier")); });
     placementLayout->addWidget(m_paper, 1, 2);
     left->addWidget(placement);
 

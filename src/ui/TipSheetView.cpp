@@ -1,4 +1,6 @@
 #include "ui/TipSheetView.h"
+#include "ui/AccessibleNames.h"
+#include "app/TextCatalog.h"
 
 #include "gen/TTippSchein.h"
 #include "ui/ClickableLabel.h"
@@ -46,7 +48,7 @@ TipSheetView::TipSheetView(TTippSchein& sheet, QWidget* parent) : QWidget(parent
             field->setObjectName(TTippSchein::fieldName(r, p));
             field->setFixedWidth(fieldWidth);
             field->setAlignment(Qt::AlignCenter);
-            field->setAccessibleName(QStringLiteral("Tipp %1, Zahl %2").arg(r + 1).arg(p + 1));
+            AccessibleNames::composedName(field, [r, p] { return tx(QStringLiteral("Tipp %1, Zahl %2")).arg(r + 1).arg(p + 1); });
             connect(field, &QLineEdit::textChanged, this,
                     [this, r, p](const QString& text) { onTextChanged(r, p, text); });
             connect(field, &TipField::left, this, &TipSheetView::fieldLeft);
@@ -57,7 +59,7 @@ TipSheetView::TipSheetView(TTippSchein& sheet, QWidget* parent) : QWidget(parent
         auto* edit = makeSpeedButton(this, TTippSchein::editButtonName(r), QStringLiteral("…"), editButtonHint());
         edit->setFixedWidth(22);
         // The hint names the first row whatever the row; the name says which row it edits.
-        edit->setAccessibleName(QStringLiteral("Tipp %1 ändern").arg(r + 1));
+        AccessibleNames::composedName(edit, [r] { return tx(QStringLiteral("Tipp %1 ändern")).arg(r + 1); });
         connect(edit, &QToolButton::clicked, this, [this, r] { Q_EMIT editRowRequested(r); });
         m_editButtons[std::size_t(r)] = edit;
         grid->addWidget(edit, r, 7);

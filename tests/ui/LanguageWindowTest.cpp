@@ -189,6 +189,12 @@ private Q_SLOTS:
         const QString from = translation[german.indexOf(QStringLiteral("Quersummen von"))];
         const QString spoken = window.findChild<QWidget*>(QStringLiteral("UpDown2"))->accessibleName();
         QVERIFY2(spoken.startsWith(from), qPrintable(spoken));
+        // and the names the program composes for fields without a label.
+        QString field;
+        for (const QString& line : readLines(land() + QStringLiteral("texte.txt.") + code))
+            if (line.startsWith(QStringLiteral("Tipp %1, Zahl %2\t")))
+                field = line.section(u'\t', 1).arg(1).arg(5);
+        QCOMPARE(window.findChild<QWidget*>(QStringLiteral("Edit5"))->accessibleName(), field);
 
         // A dialog made after the switch is shown in the language too.
         ui::TForm3 entry(nullptr);

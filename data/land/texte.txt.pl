@@ -1,0 +1,121 @@
+%1 lies outside %2..%3	%1 leży poza zakresem %2..%3
+wrong type	nieprawidłowy typ
+not a date	to nie jest data
+Lesen Sie zuerst die Daten der Ziehungen ein	Najpierw wczytaj dane losowań
+line %1: %2	wiersz %1: %2
+missing header	brak wiersza nagłówka
+header must be "%1" or "%2"	nagłówek musi mieć postać "%1" lub "%2"
+%1 fields, expected %2	pól: %1, oczekiwano %2
+bad date "%1"	nieprawidłowa data "%1"
+date %1 is earlier than the line before	data %1 jest wcześniejsza niż w poprzednim wierszu
+n%1 "%2" is not a number 1..49	n%1 "%2" nie jest liczbą od 1 do 49
+the six numbers are not distinct	sześć liczb nie jest różnych
+zusatzzahl "%1" is not a number 0..49	zusatzzahl "%1" nie jest liczbą od 0 do 49
+superzahl "%1" is not a digit	superzahl "%1" nie jest cyfrą
+spiel77 "%1" is not seven digits	spiel77 "%1" nie składa się z siedmiu cyfr
+super6 "%1" is not six digits	super6 "%1" nie składa się z sześciu cyfr
+%1: Lesen über das Dateiende hinaus (die Datei enthält keine Ziehung)	%1: odczyt poza końcem pliku (plik nie zawiera żadnego losowania)
+'%1' ist kein gültiger Integerwert	'%1' nie jest prawidłową liczbą całkowitą
+Wollen Sie wirklich alle Ziehungsdaten löschen und dies komplett aus dem Internet neu aufbauen??	Czy na pewno usunąć wszystkie dane losowań i całkowicie odbudować je z internetu?
+Ziehungsdaten löschen?	Usunąć dane losowań?
+'' ist kein gültiges Datum	'' nie jest prawidłową datą
+'%1' ist kein gültiges Datum	'%1' nie jest prawidłową datą
+Seite %1 der Ergebnisse ist keine HTML-Seite	Strona wyników %1 nie jest stroną HTML
+Orbix.dat, Zeile %1: '%2' ist kein gültiges Datum	Orbix.dat, wiersz %1: '%2' nie jest prawidłową datą
+Orbix.dat, Zeile %1: '%2' ist keine Zahl von 1 bis 49	Orbix.dat, wiersz %1: '%2' nie jest liczbą od 1 do 49
+Der Dienst %1 ist nicht erreichbar (%2). Die Aktualisierung wurde beendet; die bisher geladenen Ziehungen bleiben gespeichert.	Usługa %1 jest nieosiągalna (%2). Aktualizacja została przerwana; dotychczas pobrane losowania pozostają zapisane.
+Loading	Pobieranie
+Failed : %1	Błąd: %1
+Received %1 bytes	Odebrano bajtów: %1
+Not guarantee the accuracy of the numbers!	Bez gwarancji poprawności liczb!
+%1 noch nicht da!	Losowania z %1 jeszcze nie ma!
+Failed : %1 %2	Błąd: %1 %2
+Es wurde keine Reihe ausgewertet, ein Vergleich mit dem Zufall ist nicht möglich.	Nie sprawdzono żadnego zakładu, porównanie z przypadkiem nie jest możliwe.
+%1 von %2 Reihen hatten 3 oder mehr Richtige, vom Zufall zu erwarten waren %3 (exakter Binomialtest, einseitig, p %4)	%1 z %2 zakładów miało 3 lub więcej trafień, przypadkowo oczekiwano %3 (dokładny test dwumianowy, jednostronny, p %4)
+Die Optionen waren auf dem 5-%-Niveau besser als der Zufall: 	Opcje okazały się lepsze od przypadku na poziomie istotności 5 %: 
+Die Optionen waren nicht nachweisbar besser als der Zufall: 	Nie wykazano, że opcje są lepsze od przypadku: 
+Losnummer noch nie als Super6 oder Spiel 77 Gewinnzahl gezogen	Numer kuponu nigdy nie został wylosowany jako wygrywający numer Super 6 ani Spiel 77
+LosNr. wurde am %1 bei der Super 6 gezogen	Numer kuponu został wylosowany w Super 6 dnia %1
+LosNr. wurde am %1 im Spiel 77 gezogen	Numer kuponu został wylosowany w Spiel 77 dnia %1
+Die Zahlenliste enthält weniger als sechs verschiedene Zahlen; es wurde kein Tipp berechnet. Bitte wählen Sie andere Optionen.	Lista liczb zawiera mniej niż sześć różnych liczb; nie obliczono zakładu. Wybierz inne opcje.
+Die Zahl %1 geht mit der Gewichtung %2 in die Berechnung ein	Liczba %1 wchodzi do obliczeń z wagą %2
+Zeile %1 der Werteliste ist keine ganze Zahl von 0 bis %2: "%3"	Wiersz %1 listy wartości nie jest liczbą całkowitą od 0 do %2: "%3"
+Abgabe-Service steht momentan nicht zur Verfügung. Prüfen Sie ob sie mit dem Internet verbunden sind. Besteht das Problem länger, prüfen Sie ob es auf %1 neue Updates gibt.	Usługa wysyłania zakładów jest w tej chwili niedostępna. Sprawdź, czy masz połączenie z internetem. Jeśli problem się utrzymuje, sprawdź, czy na %1 są nowe aktualizacje.
+Tipp24 nicht geöffnet? => Linkseite aktivieren!	Tipp24 się nie otworzył? => Włącz stronę linków!
+Die Adresse für die Tippabgabe ist länger als %1 Zeichen; der Tipp wurde nicht übergeben.	Adres do wysłania zakładu jest dłuższy niż %1 znaków; zakład nie został przekazany.
+Connecting to %1.	Łączenie z %1.
+Connected.	Połączono.
+Sending message.	Wysyłanie wiadomości.
+Ungültiger SMTP-Server: "%1"	Nieprawidłowy serwer SMTP: "%1"
+curl_easy_init failed	błąd curl_easy_init
+Resolving hostname %1.	Ustalanie adresu hosta %1.
+Disconnected.	Rozłączono.
+A4 Quer	A4 poziomo
+A5 Quer	A5 poziomo
+ Oben	 Góra
+ Links	 Lewo
+Feldhöhe:	Wys. pola:
+Feldweite:	Szer. pola:
+Links-Korrektur:	Korekta z lewej:
+Korrektur 2.Reihe:	Korekta 2. rzędu:
+Spiel 77  Ja:	Spiel 77  Tak:
+Spiel 77  Nein:	Spiel 77  Nie:
+Super 6 Ja:	Super 6 Tak:
+Super 6  Nein:	Super 6  Nie:
+Glücksspirale Ja:	Glücksspirale Tak:
+Glücksspirale Nein:	Glücksspirale Nie:
+Mittwoch:	Środa:
+Samstag:	Sobota:
+Sa/Mi:	Sob/Śr:
+Bilddatei des Scheines (jpg)	Plik obrazu kuponu (jpg)
+'%1' ist kein gültiger Integerwert (%2)	'%1' nie jest prawidłową liczbą całkowitą (%2)
+%1. Tipp	%1. Zakład
+Tippdatei (*.ntp)	Plik zakładów (*.ntp)
+the PDF page could not be started	nie można rozpocząć strony PDF
+Reihen nach Anzahl der Richtigen	Zakłady według liczby trafień
+Optionen	Opcje
+Zufallstipps	Losowe zakłady
+Erwartet	Oczekiwane
+Richtige	Trafienia
+%1 Richtige	Trafień: %1
+Mittel je Reihe	Średnio na zakład
+Vergleich speichern	Zapisz porównanie
+PNG-Bild (*.png);;SVG-Grafik (*.svg)	Obraz PNG (*.png);;Grafika SVG (*.svg)
+%1 konnte nicht gespeichert werden.	Nie można zapisać %1.
+CSV-Dateien (*.csv);;Alle Dateien (*)	Pliki CSV (*.csv);;Wszystkie pliki (*)
+Die gespeicherten Ziehungen durch die %1 Ziehungen aus "%2" ersetzen?	Zastąpić zapisane losowania losowaniami z "%2" (liczba: %1)?
+Bitte warten Sie, bis die Aktualisierung oder Berechnung beendet ist.	Poczekaj, aż zakończy się aktualizacja lub obliczanie.
+CSV importieren	Importuj CSV
+%1 Ziehungen importiert	Zaimportowano losowań: %1
+CSV exportieren	Eksportuj CSV
+%1 Ziehungen nach %2 exportiert	Wyeksportowano losowań do %2: %1
+Textdatei (*.txt)	Plik tekstowy (*.txt)
+Zu wenige Ziehungen für den Ausschluss der letzten Superzahlen: die Superzahl wurde ohne ihn gewählt	Za mało losowań, aby wykluczyć ostatnie superliczby: superliczbę wybrano bez tego wykluczenia
+Einstellungen: %1 unlesbare Angabe(n) in %2 übergangen (%3)	Ustawienia: pominięto nieczytelnych wartości: %1 w %2 (%3)
+Die Einstellungen konnten nicht gespeichert werden.\n%1	Nie można zapisać ustawień.\n%1
+Clickrunner jetzt installieren?	Zainstalować teraz Clickrunner?
+Veldors Clickrunner installieren?	Zainstalować Veldors Clickrunner?
+Speichern des Tipps	Zapisz zakłady
+Tipp laden aus Datei	Wczytaj zakłady z pliku
+Diagramm speichern unter…	Zapisz wykres jako…
+Diagramm speichern	Zapisz wykres
+Status: 	Stan: 
+ERROR:	BŁĄD:
+ERROR: 	BŁĄD: 
+Datei welche als Anhang gesendet wird ...	Plik wysyłany jako załącznik ...
+Alle Dateien (*)	Wszystkie pliki (*)
+Veldors Click Script (*.crs)	Plik Click-Script Veldors (*.crs)
+Druckeeinstellungen für den Lottoschein	Ustawienia drukowania kuponu
+Schriftart	Czcionka
+Liste speichern	Zapisz listę
+Werteliste (*.nwl)	Lista wartości (*.nwl)
+Liste laden	Wczytaj listę
+Datum der Ziehung	Data losowania
+Zahl %1	Liczba %1
+Anzahl der Tipps	Liczba zakładów
+Nachricht	Wiadomość
+Status	Stan
+Losnummer, Ziffer %1	Numer kuponu, cyfra %1
+Papier	Papier
+Tipp %1, Zahl %2	Zakład %1, liczba %2
+Tipp %1 ändern	Zmień zakład %1

@@ -1,0 +1,121 @@
+%1 lies outside %2..%3	%1 вне диапазона %2..%3
+wrong type	неверный тип
+not a date	не является датой
+Lesen Sie zuerst die Daten der Ziehungen ein	Сначала загрузите данные тиражей
+line %1: %2	строка %1: %2
+missing header	нет строки заголовка
+header must be "%1" or "%2"	заголовок должен быть "%1" или "%2"
+%1 fields, expected %2	полей: %1, ожидалось %2
+bad date "%1"	неверная дата "%1"
+date %1 is earlier than the line before	дата %1 раньше, чем в предыдущей строке
+n%1 "%2" is not a number 1..49	n%1 "%2" не является числом от 1 до 49
+the six numbers are not distinct	шесть чисел не все разные
+zusatzzahl "%1" is not a number 0..49	zusatzzahl "%1" не является числом от 0 до 49
+superzahl "%1" is not a digit	superzahl "%1" не является цифрой
+spiel77 "%1" is not seven digits	spiel77 "%1" не состоит из семи цифр
+super6 "%1" is not six digits	super6 "%1" не состоит из шести цифр
+%1: Lesen über das Dateiende hinaus (die Datei enthält keine Ziehung)	%1: чтение за концом файла (файл не содержит ни одного тиража)
+'%1' ist kein gültiger Integerwert	'%1' не является допустимым целым числом
+Wollen Sie wirklich alle Ziehungsdaten löschen und dies komplett aus dem Internet neu aufbauen??	Вы действительно хотите удалить все данные тиражей и полностью заново загрузить их из интернета?
+Ziehungsdaten löschen?	Удалить данные тиражей?
+'' ist kein gültiges Datum	'' не является допустимой датой
+'%1' ist kein gültiges Datum	'%1' не является допустимой датой
+Seite %1 der Ergebnisse ist keine HTML-Seite	Страница результатов %1 не является HTML-страницей
+Orbix.dat, Zeile %1: '%2' ist kein gültiges Datum	Orbix.dat, строка %1: '%2' не является допустимой датой
+Orbix.dat, Zeile %1: '%2' ist keine Zahl von 1 bis 49	Orbix.dat, строка %1: '%2' не является числом от 1 до 49
+Der Dienst %1 ist nicht erreichbar (%2). Die Aktualisierung wurde beendet; die bisher geladenen Ziehungen bleiben gespeichert.	Сервис %1 недоступен (%2). Обновление прервано; уже загруженные тиражи сохранены.
+Loading	Загрузка
+Failed : %1	Ошибка: %1
+Received %1 bytes	Получено байт: %1
+Not guarantee the accuracy of the numbers!	Правильность чисел не гарантируется!
+%1 noch nicht da!	Тиража %1 ещё нет!
+Failed : %1 %2	Ошибка: %1 %2
+Es wurde keine Reihe ausgewertet, ein Vergleich mit dem Zufall ist nicht möglich.	Не проверено ни одной ставки, сравнение со случаем невозможно.
+%1 von %2 Reihen hatten 3 oder mehr Richtige, vom Zufall zu erwarten waren %3 (exakter Binomialtest, einseitig, p %4)	%1 из %2 ставок дали 3 или более совпадений, случайно ожидалось %3 (точный биномиальный тест, односторонний, p %4)
+Die Optionen waren auf dem 5-%-Niveau besser als der Zufall: 	Параметры оказались лучше случая на уровне значимости 5 %: 
+Die Optionen waren nicht nachweisbar besser als der Zufall: 	Параметры не показали доказуемого преимущества перед случаем: 
+Losnummer noch nie als Super6 oder Spiel 77 Gewinnzahl gezogen	Номер билета ещё ни разу не выпадал выигрышным номером Super 6 или Spiel 77
+LosNr. wurde am %1 bei der Super 6 gezogen	Номер билета выпал в Super 6 в тираже от %1
+LosNr. wurde am %1 im Spiel 77 gezogen	Номер билета выпал в Spiel 77 в тираже от %1
+Die Zahlenliste enthält weniger als sechs verschiedene Zahlen; es wurde kein Tipp berechnet. Bitte wählen Sie andere Optionen.	Список чисел содержит меньше шести разных чисел; ставка не рассчитана. Выберите другие параметры.
+Die Zahl %1 geht mit der Gewichtung %2 in die Berechnung ein	Число %1 входит в расчёт с весом %2
+Zeile %1 der Werteliste ist keine ganze Zahl von 0 bis %2: "%3"	Строка %1 списка значений не является целым числом от 0 до %2: "%3"
+Abgabe-Service steht momentan nicht zur Verfügung. Prüfen Sie ob sie mit dem Internet verbunden sind. Besteht das Problem länger, prüfen Sie ob es auf %1 neue Updates gibt.	Сервис отправки ставок сейчас недоступен. Проверьте, подключены ли вы к интернету. Если проблема сохраняется, проверьте, нет ли новых обновлений на %1.
+Tipp24 nicht geöffnet? => Linkseite aktivieren!	Tipp24 не открылся? => Включить страницу ссылок!
+Die Adresse für die Tippabgabe ist länger als %1 Zeichen; der Tipp wurde nicht übergeben.	Адрес для отправки ставки длиннее %1 символов; ставка не передана.
+Connecting to %1.	Подключение к %1.
+Connected.	Подключено.
+Sending message.	Отправка сообщения.
+Ungültiger SMTP-Server: "%1"	Недопустимый SMTP-сервер: "%1"
+curl_easy_init failed	ошибка curl_easy_init
+Resolving hostname %1.	Определение адреса узла %1.
+Disconnected.	Соединение закрыто.
+A4 Quer	A4 альбомная
+A5 Quer	A5 альбомная
+ Oben	 Сверху
+ Links	 Слева
+Feldhöhe:	Выс. поля:
+Feldweite:	Шир. поля:
+Links-Korrektur:	Поправка слева:
+Korrektur 2.Reihe:	Поправка 2-го ряда:
+Spiel 77  Ja:	Spiel 77  Да:
+Spiel 77  Nein:	Spiel 77  Нет:
+Super 6 Ja:	Super 6 Да:
+Super 6  Nein:	Super 6  Нет:
+Glücksspirale Ja:	Glücksspirale Да:
+Glücksspirale Nein:	Glücksspirale Нет:
+Mittwoch:	Среда:
+Samstag:	Суббота:
+Sa/Mi:	Сб/Ср:
+Bilddatei des Scheines (jpg)	Файл изображения билета (jpg)
+'%1' ist kein gültiger Integerwert (%2)	'%1' не является допустимым целым числом (%2)
+%1. Tipp	%1. Ставка
+Tippdatei (*.ntp)	Файл ставок (*.ntp)
+the PDF page could not be started	не удалось начать страницу PDF
+Reihen nach Anzahl der Richtigen	Ставки по числу совпадений
+Optionen	Параметры
+Zufallstipps	Случайные ставки
+Erwartet	Ожидается
+Richtige	Совпадения
+%1 Richtige	Совпадений: %1
+Mittel je Reihe	Среднее на ставку
+Vergleich speichern	Сохранить сравнение
+PNG-Bild (*.png);;SVG-Grafik (*.svg)	Изображение PNG (*.png);;Графика SVG (*.svg)
+%1 konnte nicht gespeichert werden.	Не удалось сохранить %1.
+CSV-Dateien (*.csv);;Alle Dateien (*)	Файлы CSV (*.csv);;Все файлы (*)
+Die gespeicherten Ziehungen durch die %1 Ziehungen aus "%2" ersetzen?	Заменить сохранённые тиражи тиражами из "%2" (количество: %1)?
+Bitte warten Sie, bis die Aktualisierung oder Berechnung beendet ist.	Подождите, пока завершится обновление или расчёт.
+CSV importieren	Импорт CSV
+%1 Ziehungen importiert	Импортировано тиражей: %1
+CSV exportieren	Экспорт CSV
+%1 Ziehungen nach %2 exportiert	Тиражей экспортировано в %2: %1
+Textdatei (*.txt)	Текстовый файл (*.txt)
+Zu wenige Ziehungen für den Ausschluss der letzten Superzahlen: die Superzahl wurde ohne ihn gewählt	Слишком мало тиражей, чтобы исключить последние суперчисла: суперчисло выбрано без этого исключения
+Einstellungen: %1 unlesbare Angabe(n) in %2 übergangen (%3)	Настройки: пропущено нечитаемых значений: %1 в %2 (%3)
+Die Einstellungen konnten nicht gespeichert werden.\n%1	Не удалось сохранить настройки.\n%1
+Clickrunner jetzt installieren?	Установить Clickrunner сейчас?
+Veldors Clickrunner installieren?	Установить Veldors Clickrunner?
+Speichern des Tipps	Сохранить ставки
+Tipp laden aus Datei	Загрузить ставки из файла
+Diagramm speichern unter…	Сохранить диаграмму как…
+Diagramm speichern	Сохранить диаграмму
+Status: 	Статус: 
+ERROR:	ОШИБКА:
+ERROR: 	ОШИБКА: 
+Datei welche als Anhang gesendet wird ...	Файл, отправляемый как вложение ...
+Alle Dateien (*)	Все файлы (*)
+Veldors Click Script (*.crs)	Файл Click-Script Veldors (*.crs)
+Druckeeinstellungen für den Lottoschein	Настройки печати лотерейного билета
+Schriftart	Шрифт
+Liste speichern	Сохранить список
+Werteliste (*.nwl)	Список значений (*.nwl)
+Liste laden	Загрузить список
+Datum der Ziehung	Дата тиража
+Zahl %1	Число %1
+Anzahl der Tipps	Количество ставок
+Nachricht	Сообщение
+Status	Состояние
+Losnummer, Ziffer %1	Номер билета, цифра %1
+Papier	Бумага
+Tipp %1, Zahl %2	Ставка %1, число %2
+Tipp %1 ändern	Изменить ставку %1

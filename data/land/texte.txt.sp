@@ -1,0 +1,121 @@
+%1 lies outside %2..%3	%1 está fuera del intervalo %2..%3
+wrong type	tipo incorrecto
+not a date	no es una fecha válida
+Lesen Sie zuerst die Daten der Ziehungen ein	Cargue primero los datos de los sorteos
+line %1: %2	línea %1: %2
+missing header	falta la línea de encabezado
+header must be "%1" or "%2"	el encabezado debe ser «%1» o «%2»
+%1 fields, expected %2	%1 campos, se esperaban %2
+bad date "%1"	fecha no válida «%1»
+date %1 is earlier than the line before	la fecha %1 es anterior a la de la línea anterior
+n%1 "%2" is not a number 1..49	n%1 «%2» no es un número del 1 al 49
+the six numbers are not distinct	los seis números no son todos distintos
+zusatzzahl "%1" is not a number 0..49	zusatzzahl «%1» no es un número del 0 al 49
+superzahl "%1" is not a digit	superzahl «%1» no es un dígito
+spiel77 "%1" is not seven digits	spiel77 «%1» no tiene siete dígitos
+super6 "%1" is not six digits	super6 «%1» no tiene seis dígitos
+%1: Lesen über das Dateiende hinaus (die Datei enthält keine Ziehung)	%1: lectura más allá del final del archivo (el archivo no contiene ningún sorteo)
+'%1' ist kein gültiger Integerwert	'%1' no es un número entero válido
+Wollen Sie wirklich alle Ziehungsdaten löschen und dies komplett aus dem Internet neu aufbauen??	¿Realmente desea borrar todos los datos de los sorteos y reconstruirlos por completo desde Internet?
+Ziehungsdaten löschen?	¿Borrar los datos de los sorteos?
+'' ist kein gültiges Datum	'' no es una fecha válida
+'%1' ist kein gültiges Datum	'%1' no es una fecha válida
+Seite %1 der Ergebnisse ist keine HTML-Seite	La página %1 de los resultados no es una página HTML
+Orbix.dat, Zeile %1: '%2' ist kein gültiges Datum	Orbix.dat, línea %1: '%2' no es una fecha válida
+Orbix.dat, Zeile %1: '%2' ist keine Zahl von 1 bis 49	Orbix.dat, línea %1: '%2' no es un número del 1 al 49
+Der Dienst %1 ist nicht erreichbar (%2). Die Aktualisierung wurde beendet; die bisher geladenen Ziehungen bleiben gespeichert.	No se puede acceder al servicio %1 (%2). La actualización se ha detenido; los sorteos cargados hasta ahora siguen guardados.
+Loading	Cargando
+Failed : %1	Error: %1
+Received %1 bytes	%1 bytes recibidos
+Not guarantee the accuracy of the numbers!	¡No se garantiza la exactitud de los números!
+%1 noch nicht da!	¡%1 aún no está disponible!
+Failed : %1 %2	Error: %1 %2
+Es wurde keine Reihe ausgewertet, ein Vergleich mit dem Zufall ist nicht möglich.	No se evaluó ninguna apuesta; no es posible compararlas con el azar.
+%1 von %2 Reihen hatten 3 oder mehr Richtige, vom Zufall zu erwarten waren %3 (exakter Binomialtest, einseitig, p %4)	%1 de %2 apuestas tuvieron 3 o más aciertos; por azar se esperaban %3 (prueba binomial exacta, unilateral, p %4)
+Die Optionen waren auf dem 5-%-Niveau besser als der Zufall: 	Las opciones fueron mejores que el azar al nivel del 5 %: 
+Die Optionen waren nicht nachweisbar besser als der Zufall: 	No se pudo demostrar que las opciones fueran mejores que el azar: 
+Losnummer noch nie als Super6 oder Spiel 77 Gewinnzahl gezogen	El número de boleto nunca ha salido como número ganador de Super6 o Spiel 77
+LosNr. wurde am %1 bei der Super 6 gezogen	El número de boleto salió en Super 6 el %1
+LosNr. wurde am %1 im Spiel 77 gezogen	El número de boleto salió en Spiel 77 el %1
+Die Zahlenliste enthält weniger als sechs verschiedene Zahlen; es wurde kein Tipp berechnet. Bitte wählen Sie andere Optionen.	La lista de números contiene menos de seis números distintos; no se calculó ninguna apuesta. Elija otras opciones.
+Die Zahl %1 geht mit der Gewichtung %2 in die Berechnung ein	El número %1 entra en el cálculo con una ponderación de %2
+Zeile %1 der Werteliste ist keine ganze Zahl von 0 bis %2: "%3"	La línea %1 de la lista de valores no es un número entero del 0 al %2: «%3»
+Abgabe-Service steht momentan nicht zur Verfügung. Prüfen Sie ob sie mit dem Internet verbunden sind. Besteht das Problem länger, prüfen Sie ob es auf %1 neue Updates gibt.	El servicio de juego en línea no está disponible en este momento. Compruebe que está conectado a Internet. Si el problema persiste, compruebe si hay actualizaciones nuevas en %1.
+Tipp24 nicht geöffnet? => Linkseite aktivieren!	¿No se abrió Tipp24? => ¡Active la página de enlaces!
+Die Adresse für die Tippabgabe ist länger als %1 Zeichen; der Tipp wurde nicht übergeben.	La dirección para jugar las apuestas supera los %1 caracteres; las apuestas no se enviaron.
+Connecting to %1.	Conectando con %1.
+Connected.	Conectado.
+Sending message.	Enviando el mensaje.
+Ungültiger SMTP-Server: "%1"	Servidor SMTP no válido: «%1»
+curl_easy_init failed	falló curl_easy_init
+Resolving hostname %1.	Resolviendo el nombre de host %1.
+Disconnected.	Desconectado.
+A4 Quer	A4 horizontal
+A5 Quer	A5 horizontal
+ Oben	 arriba
+ Links	 izquierda
+Feldhöhe:	Alto de casilla:
+Feldweite:	Ancho de casilla:
+Links-Korrektur:	Corrección izquierda:
+Korrektur 2.Reihe:	Corrección 2.ª fila:
+Spiel 77  Ja:	Spiel 77  Sí:
+Spiel 77  Nein:	Spiel 77  No:
+Super 6 Ja:	Super 6 Sí:
+Super 6  Nein:	Super 6  No:
+Glücksspirale Ja:	Glücksspirale Sí:
+Glücksspirale Nein:	Glücksspirale No:
+Mittwoch:	Miércoles:
+Samstag:	Sábado:
+Sa/Mi:	Sáb/Mié:
+Bilddatei des Scheines (jpg)	Imagen del boleto (jpg)
+'%1' ist kein gültiger Integerwert (%2)	'%1' no es un número entero válido (%2)
+%1. Tipp	Apuesta %1
+Tippdatei (*.ntp)	Archivo de apuestas (*.ntp)
+the PDF page could not be started	no se pudo iniciar la página PDF
+Reihen nach Anzahl der Richtigen	Apuestas por número de aciertos
+Optionen	Opciones
+Zufallstipps	Apuestas aleatorias
+Erwartet	Esperado
+Richtige	Aciertos
+%1 Richtige	%1 aciertos
+Mittel je Reihe	Media por apuesta
+Vergleich speichern	Guardar la comparación
+PNG-Bild (*.png);;SVG-Grafik (*.svg)	Imagen PNG (*.png);;Gráfico SVG (*.svg)
+%1 konnte nicht gespeichert werden.	No se pudo guardar %1.
+CSV-Dateien (*.csv);;Alle Dateien (*)	Archivos CSV (*.csv);;Todos los archivos (*)
+Die gespeicherten Ziehungen durch die %1 Ziehungen aus "%2" ersetzen?	¿Sustituir los sorteos guardados por los %1 sorteos de «%2»?
+Bitte warten Sie, bis die Aktualisierung oder Berechnung beendet ist.	Espere a que termine la actualización o el cálculo.
+CSV importieren	Importar CSV
+%1 Ziehungen importiert	%1 sorteos importados
+CSV exportieren	Exportar CSV
+%1 Ziehungen nach %2 exportiert	%1 sorteos exportados a %2
+Textdatei (*.txt)	Archivo de texto (*.txt)
+Zu wenige Ziehungen für den Ausschluss der letzten Superzahlen: die Superzahl wurde ohne ihn gewählt	Hay muy pocos sorteos para excluir los últimos reintegros: el reintegro se eligió sin esa exclusión
+Einstellungen: %1 unlesbare Angabe(n) in %2 übergangen (%3)	Configuración: se omitieron %1 valores ilegibles en %2 (%3)
+Die Einstellungen konnten nicht gespeichert werden.\n%1	No se pudo guardar la configuración.\n%1
+Clickrunner jetzt installieren?	¿Instalar Clickrunner ahora?
+Veldors Clickrunner installieren?	¿Instalar Veldors Clickrunner?
+Speichern des Tipps	Guardar las apuestas
+Tipp laden aus Datei	Cargar apuestas desde un archivo
+Diagramm speichern unter…	Guardar gráfico como…
+Diagramm speichern	Guardar gráfico
+Status: 	Estado: 
+ERROR:	Error:
+ERROR: 	Error: 
+Datei welche als Anhang gesendet wird ...	Archivo que se enviará como adjunto ...
+Alle Dateien (*)	Todos los archivos (*)
+Veldors Click Script (*.crs)	Archivo Veldors Click Script (*.crs)
+Druckeeinstellungen für den Lottoschein	Configuración de impresión del boleto
+Schriftart	Fuente
+Liste speichern	Guardar la lista
+Werteliste (*.nwl)	Lista de valores (*.nwl)
+Liste laden	Cargar la lista
+Datum der Ziehung	Fecha del sorteo
+Zahl %1	Número %1
+Anzahl der Tipps	Número de apuestas
+Nachricht	Mensaje
+Status	Estado
+Losnummer, Ziffer %1	Número de boleto, cifra %1
+Papier	Papel
+Tipp %1, Zahl %2	Apuesta %1, número %2
+Tipp %1 ändern	Editar la apuesta %1
