@@ -20,6 +20,8 @@ namespace {
 
 QString yesNo(bool ticked) { return ticked ? QStringLiteral("JA") : QStringLiteral("NEIN"); }
 
+} // namespace
+
 // Templates are text in the locale's encoding (UTF-8); one saved with a byte-order mark or by an
 // older editor in Windows-1252 reads as well.
 QString decodeTemplate(const QByteArray& bytes)
@@ -30,8 +32,6 @@ QString decodeTemplate(const QByteArray& bytes)
     }
     return decodeServiceText(bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes);
 }
-
-} // namespace
 
 QString keyPath() { return QStringLiteral("\\SOFTWARE\\Veldor\\Clickrunner\\Settings"); }
 

@@ -44,6 +44,9 @@ QString downloadAddress();
 // Full paths of the ".crs" files of `scriptFolder` (folders skipped), in the folder's order.
 QStringList templates(const QString& scriptFolder);
 
+// A template's text: UTF-8, UTF-16 or UTF-8 after a byte-order mark, else Windows-1252.
+QString decodeTemplate(const QByteArray& bytes);
+
 // The template with every placeholder replaced, in this order: [Zk_r] for r = 1..12 and
 // k = 1..6 (field first, then row), [MELDUNGFERTIG], [TIPPDATEI], [MI], [SA], [MISA], [GLUECK],
 // [SPIEL77], [SUPER6].
