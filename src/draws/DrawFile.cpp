@@ -40,6 +40,8 @@ Expected<std::vector<TZiehung>> DrawFile::readAll() const
     QFile file(m_path);
     if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
         return fileError(m_path, file.errorString());
+    if (file.size() > MaxFileBytes)
+        return fileError(m_path, QStringLiteral("larger than %1 bytes").arg(MaxFileBytes));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return fileError(m_path, file.errorString());

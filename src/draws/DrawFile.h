@@ -21,6 +21,9 @@ class DrawFile {
 public:
     static constexpr const char* DefaultName = "ZahlenTr.dat";
     static constexpr const char* DeleteTempName = "Zahlen.da~";
+    // Two million draws; the real history holds a few thousand. A larger file is refused rather
+    // than read into memory.
+    static constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
 
     explicit DrawFile(QString path, FileSystem& fileSystem = FileSystem::real());
 

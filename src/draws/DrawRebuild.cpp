@@ -1,6 +1,7 @@
 #include "draws/DrawRebuild.h"
 
 #include "base/DayDate.h"
+#include "base/FileSystem.h"
 #include "base/Formatting.h"
 #include "base/TextDecoding.h"
 #include "app/ProgramState.h"
@@ -240,10 +241,10 @@ Expected<std::vector<TZiehung>> parseTextImport(const QByteArray& bytes)
 Status textImport(ProgramState& state)
 {
     auto import = [&state]() -> Status {
-        QFile file(state.programDir + QStringLiteral("Orbix.dat"));
-        if (!file.open(QIODevice::ReadOnly))
-            return Error{QStringLiteral("%1: %2").arg(file.fileName(), file.errorString())};
-        auto draws = parseTextImport(file.readAll());
+        const auto bytes = FileSystem::readWhole(state.programDir + QStringLiteral("Orbix.dat"), MaxTextImportBytes);
+        if (!bytes)
+            return bytes.error();
+        auto draws = parseTextImport(*bytes);
         if (!draws)
             return draws.error();
         return state.drawFile().replaceAll(*draws);

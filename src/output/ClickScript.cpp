@@ -114,10 +114,10 @@ QString outputPath(const QString& programDir, const QDate& today)
 Expected<QString> write(const QString& templatePath, const QString& outputPath, const TTippSchein& sheet,
                         const SubmitOptions& options, const QString& tipFilePath)
 {
-    QFile source(templatePath);
-    if (!source.open(QIODevice::ReadOnly))
-        return FileSystem::fileError(templatePath, source.errorString());
-    const QString text = fill(decodeTemplate(source.readAll()), sheet, options, tipFilePath);
+    const auto source = FileSystem::readWhole(templatePath, MaxTemplateBytes);
+    if (!source)
+        return source.error();
+    const QString text = fill(decodeTemplate(*source), sheet, options, tipFilePath);
     if (auto made = FileSystem::makeFolder(QFileInfo(outputPath).absolutePath(), 0755); !made)
         return made.error();
     if (auto written = FileSystem::real().replaceFile(outputPath, outputPath + QLatin1Char('~'), text.toUtf8()); !written)

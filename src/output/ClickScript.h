@@ -56,6 +56,9 @@ QString fill(const QString& templateText, const TTippSchein& sheet, const Submit
 // programDir + "Tipps/yyyymmdd.crs".
 QString outputPath(const QString& programDir, const QDate& today);
 
+// A template is a page of commands; a file past this is refused unread.
+inline constexpr qint64 MaxTemplateBytes = 1024 * 1024;
+
 // Reads the template, fills it and writes the output script (folder made when missing);
 // returns the output script's path.
 Expected<QString> write(const QString& templatePath, const QString& outputPath, const TTippSchein& sheet,

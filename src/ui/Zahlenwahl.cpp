@@ -1,5 +1,6 @@
 #include "ui/Zahlenwahl.h"
 
+#include "base/FileSystem.h"
 #include "base/Random.h"
 #include "gen/NumberSelection.h"
 #include "ui/FileDialogs.h"
@@ -165,12 +166,12 @@ void TForm6::loadList()
                                            QStringLiteral("Werteliste (*.nwl)"), QStringLiteral("nwl"));
     if (path.isEmpty())
         return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        QMessageBox::critical(this, QApplication::applicationName(), QStringLiteral("%1: %2").arg(path, file.errorString()));
+    const auto bytes = FileSystem::readWhole(path, NumberSelection::MaxFileBytes);
+    if (!bytes) {
+        QMessageBox::critical(this, QApplication::applicationName(), bytes.error().message);
         return;
     }
-    const Status loaded = m_model.loadWeightList(file.readAll());
+    const Status loaded = m_model.loadWeightList(*bytes);
     if (!loaded) {
         QMessageBox::critical(this, QApplication::applicationName(), loaded.error().message);
         return;
