@@ -4,7 +4,8 @@
 # each (default 60). FUZZ_RUNS=N ends a target after N executions instead, whichever comes first.
 #
 # usage: fuzz.sh [TARGET|all] [SECONDS]
-#        fuzz.sh --minimize TARGET   merges what the runs found into tests/fuzz/corpus/TARGET
+#        fuzz.sh --minimize [TARGET|all]   adds what the runs found that reaches new code to
+#                                          tests/fuzz/corpus/TARGET
 #
 # Runs at the lowest priority, one fuzzer process at a time. Inputs that crash land in
 # build/fuzz/artifacts/TARGET; keep each one, once fixed, in tests/fuzz/regressions/TARGET.
@@ -23,7 +24,7 @@ seconds=${2:-60}
 runs=${FUZZ_RUNS:--1}
 # Longer inputs find little more in these line formats and slow every execution; seeds past it
 # are cut while fuzzing (the replay in CTest reads them whole).
-max_len=${FUZZ_MAX_LEN:-4096}
+max_len=${FUZZ_MAX_LEN:-1024}
 
 scripts/deps.sh
 # Only this script needs clang and its fuzzer runtime.
@@ -65,21 +66,20 @@ for target in "${targets[@]}"; do
   [[ -d tests/fuzz/regressions/$target ]] && seeds+=("tests/fuzz/regressions/$target")
 
   if ((minimize)); then
-    merged=$(mktemp -d)
-    nice -n 19 "$program" -merge=1 "$merged" "${seeds[@]}" "$corpus" >"$build/logs/$target.merge.log" 2>&1
-    rm -rf "tests/fuzz/corpus/$target"
-    mv "$merged" "tests/fuzz/corpus/$target"
-    chmod 755 "tests/fuzz/corpus/$target"
+    # Adds to the committed seeds only what the runs found that reaches new code; the seeds
+    # themselves (real files and hand-made edge cases) stay as they are.
+    nice -n 19 "$program" -merge=1 "tests/fuzz/corpus/$target" "$corpus" >"$build/logs/$target.merge.log" 2>&1
     echo "$target: $(find "tests/fuzz/corpus/$target" -type f | wc -l) inputs," \
       "$(du -sk "tests/fuzz/corpus/$target" | cut -f1) KB in tests/fuzz/corpus/$target"
     continue
   fi
 
   echo "fuzzing $target for ${seconds}s (log: $log)"
+  echo "=== $(date -u '+%F %T') ${seconds}s, runs $runs, max_len $max_len" >>"$log"
   status=0
   # A hang past 10 s or 2 GB of memory counts as a crash as well.
   nice -n 19 "$program" "$corpus" "${seeds[@]}" -max_total_time="$seconds" -runs="$runs" -max_len="$max_len" -timeout=10 \
-    -rss_limit_mb=2048 -artifact_prefix="$artifacts/" -print_final_stats=1 >"$log" 2>&1 || status=$?
+    -rss_limit_mb=2048 -artifact_prefix="$artifacts/" -print_final_stats=1 >>"$log" 2>&1 || status=$?
 
   executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n1)
   coverage=$(grep -o 'cov: [0-9]*' "$log" | tail -n1 | cut -d' ' -f2)
