@@ -11,6 +11,7 @@ packages=(
   fonts-dejavu-core fonts-liberation
   xvfb xauth
   unrtf
+  qt6-translations-l10n
   poppler-utils
   python3-aiosmtpd chromium
 )

@@ -5,9 +5,11 @@ namespace numora {
 CommandLine CommandLine::parse(const QStringList& arguments)
 {
     CommandLine result;
-    if (!arguments.isEmpty() && arguments.first() == QLatin1String("D")) {
+    QStringList rest = arguments;
+    result.exportTexts = rest.removeAll(QStringLiteral("--export-texts")) > 0;
+    if (!rest.isEmpty() && rest.first() == QLatin1String("D")) {
         result.printMode = true;
-        result.tipFile = arguments.value(1);
+        result.tipFile = rest.value(1);
     }
     return result;
 }

@@ -5,10 +5,12 @@
 
 namespace numora {
 
-// The program's one switch: "D" followed by a tip file prints that file and closes.
+// "D" followed by a tip file prints that file and closes. "--export-texts" anywhere shows the
+// hidden menu item that exports the interface texts for translators.
 struct CommandLine {
     bool printMode = false;
     QString tipFile;
+    bool exportTexts = false;
 
     // `arguments` without the program name. Only an exact "D" selects the print mode; a missing
     // second argument leaves the tip file empty.

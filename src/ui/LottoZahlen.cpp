@@ -20,6 +20,9 @@
 #include "ui/WidgetFactory.h"
 
 #include <QAction>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QRadioButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDateEdit>
@@ -68,11 +71,17 @@ TForm1::TForm1(const QString& programDir, CommandLine commandLine, QWidget* pare
     m_pageControl->addTab(m_diagramm, QStringLiteral("Diagramm"));
     m_pageControl->addTab(m_datenbank, QStringLiteral("Datenbank"));
     m_pageControl->addTab(m_internet, QStringLiteral("Internet-Optionen"));
-    // Pages the program keeps but never shows.
-    for (const char* name : {"Super6", "Spiel 77"}) {
+    // Pages the program keeps but never shows, each with its "wie oft" / "ausstehend" choice.
+    for (const auto& [name, group] : {std::pair{"Super6", "RadioGroup3"}, std::pair{"Spiel 77", "RadioGroup4"}}) {
         auto* page = new QWidget(this);
         page->setObjectName(QString::fromLatin1(name));
         page->hide();
+        auto* choice = new QGroupBox(page);
+        choice->setObjectName(QString::fromLatin1(group));
+        auto* items = new QButtonGroup(choice);
+        for (const QString& item : {QStringLiteral("wie oft"), QStringLiteral("ausstehend")})
+            items->addButton(new QRadioButton(item, choice), items->buttons().size());
+        items->button(0)->setChecked(true);
     }
     setCentralWidget(m_pageControl);
 
@@ -108,25 +117,7 @@ void TForm1::buildMenu()
     bar->addAction(berechnen);
     bar->addAction(abgeben);
 
-    QMenu* sprache = bar->addMenu(QStringLiteral("Sprache/Language/Langue"));
-    sprache->setObjectName(QStringLiteral("SpracheLanguageLangue1"));
-    const std::pair<const char*, const char*> languages[] = {
-        {"Deutsch1", "Deutsch"},     {"Englisch1", "Englisch"},       {"Franzsisch1", "Französisch"},
-        {"Spanisch1", "Spanisch"},   {"Trkisch1", "Türkisch"},        {"Russisch1", "Russisch"},
-        {"Polnisch1", "Polnisch"},   {"schechisch1", "Tschechisch"}, {"Niederlndisch1", "Niederländisch"},
-    };
-    for (const auto& [name, text] : languages) {
-        QAction* item = pending(action(QString::fromLatin1(name), QString::fromUtf8(text)));
-        item->setCheckable(true);
-        item->setChecked(QString::fromLatin1(name) == QLatin1String("Deutsch1"));
-        sprache->addAction(item);
-    }
-    QAction* separator = sprache->addSeparator();
-    separator->setObjectName(QStringLiteral("N1"));
-    separator->setVisible(false);
-    QAction* exportItem = action(QStringLiteral("Export1"), QStringLiteral("Export"));
-    exportItem->setVisible(false);
-    sprache->addAction(exportItem);
+    buildLanguageMenu();
 
     buildCsvMenu();
 

@@ -13,12 +13,14 @@
 #include <QElapsedTimer>
 
 #include <memory>
+#include <vector>
 #include <QMainWindow>
 
 class QAction;
 
 namespace numora {
 class WebClient;
+struct Language;
 }
 class QLabel;
 class QTabWidget;
@@ -36,6 +38,7 @@ class TForm5;
 class TForm8;
 class TMailerForm;
 class TCRSForm;
+class InterfaceLanguage;
 
 // The main window: five tabs over the program's state. Start-up runs when it is first shown;
 // closing it ends the program. It is also what long operations call back while they run.
@@ -66,6 +69,8 @@ public:
     TForm5* printSettings() const;
     TForm8* printPositions() const;
     TForm4& ticketPage() const;
+    // The hidden "Export": the base file `path` and its template `path`.trans of every window.
+    Status exportTextsTo(const QString& path);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -148,6 +153,15 @@ private:
     void showAnalysisProgress();
     bool analysisRunning() const { return m_backtestRunning || m_recurrenceRunning; }
     void buildPrintWindows();
+    // The interface languages (LottoZahlenLanguage.cpp).
+    void buildLanguageMenu();
+    void showExportItem(bool visible);
+    void applyLanguage(const Language& language);
+    void applyStoredLanguage();
+    // Every window in the order the program makes them; dialogs made per use are made for the
+    // call and kept in `temporaries`.
+    std::vector<QWidget*> languageWindows(std::vector<std::unique_ptr<QWidget>>& temporaries);
+    void exportTexts();
     void printTicket();
     void runPrintMode();
 
@@ -180,6 +194,10 @@ private:
     ChanceComparisonWindow* m_comparison = nullptr;
     TMailerForm* m_mailer = nullptr;
     TCRSForm* m_scriptChoice = nullptr;
+    InterfaceLanguage* m_language = nullptr;
+    std::vector<QAction*> m_languageItems;
+    QAction* m_exportSeparator = nullptr;
+    QAction* m_exportItem = nullptr;
 
     QTabWidget* m_pageControl = nullptr;
     LottotippPage* m_lottotipp = nullptr;

@@ -42,7 +42,10 @@ int checkedItem(QButtonGroup* items, int fallback)
 void TForm1::loadSettings()
 {
     WindowSize size;
-    const auto report = m_settings.load(m_state, size);
+    Einstellungen::LoadSteps steps;
+    // The language comes before any message, so every later text is in it.
+    steps.afterGroupD = [this] { applyStoredLanguage(); };
+    const auto report = m_settings.load(m_state, size, steps);
     showStoredValues();
     if (size.height > 0 && size.width > 0)
         resize(size.width, size.height);

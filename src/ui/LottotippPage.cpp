@@ -111,7 +111,7 @@ LottotippPage::LottotippPage(TTippSchein& sheet, QWidget* parent) : QWidget(pare
     wednesdayDraws = hidden(makeCheckBox(this, QStringLiteral("CheckBox17"), QStringLiteral("Mittwoch Ziehungen"), true));
 
     side->addStretch(1);
-    productPanel1 = productPanel(this, QStringLiteral("Panel1"), QStringLiteral("Numora Sayisal Loto\nim Internet"));
+    productPanel1 = productPanel(this, QStringLiteral("Panel1"), QStringLiteral("Numora Sayisal Loto im Internet"));
     productPanel2 = productPanel(this, QStringLiteral("Panel2"), QStringLiteral("Neuigkeiten und Updates"));
     side->addWidget(productPanel1);
     side->addWidget(productPanel2);

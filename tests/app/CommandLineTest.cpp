@@ -13,6 +13,7 @@ TEST(CommandLine, OnlyAnExactDSelectsThePrintMode)
         QStringList args;
         bool printMode;
         QString tipFile;
+        bool exportTexts = false;
     };
     const Case cases[] = {
         {{}, false, {}},
@@ -21,11 +22,14 @@ TEST(CommandLine, OnlyAnExactDSelectsThePrintMode)
         {{"d", "tipps.ntp"}, false, {}},
         {{"X"}, false, {}},
         {{"D", "a.ntp", "extra"}, true, "a.ntp"},
+        {{"--export-texts"}, false, {}, true},
+        {{"D", "--export-texts", "a.ntp"}, true, "a.ntp", true},
     };
     for (const Case& c : cases) {
         const CommandLine parsed = CommandLine::parse(c.args);
         EXPECT_EQ(parsed.printMode, c.printMode) << c.args.join(' ').toStdString();
         EXPECT_EQ(parsed.tipFile, c.tipFile) << c.args.join(' ').toStdString();
+        EXPECT_EQ(parsed.exportTexts, c.exportTexts) << c.args.join(' ').toStdString();
     }
 }
 

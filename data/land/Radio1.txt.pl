@@ -1,0 +1,3 @@
+po prostu wybierz losowo
+użyj najrzadziej losowanej superliczby
+użyj najdłużej zaległej superliczby

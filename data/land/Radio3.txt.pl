@@ -1,0 +1,2 @@
+jak często
+zaległe

@@ -1,0 +1,2 @@
+cuántas veces
+atrasados
