@@ -143,7 +143,8 @@ bool updateTemplate(WebClient& client, const QString& servicesBase, const QStrin
         return false;
     const QString name = QString::fromLatin1(QUrl::toPercentEncoding(local.fileName()));
     const WebResponse answer = client.get(WebHosts::join(servicesBase, QStringLiteral("/scripts/") + name + QStringLiteral(".txt")));
-    if (!answer.answered() || answer.status != 200)
+    // A template the program would refuse to read must not replace a good one.
+    if (!answer.answered() || answer.status != 200 || answer.body.size() > MaxTemplateBytes)
         return false;
     const auto modified = answer.lastModified();
     if (!modified || local.lastModified().toUTC() >= *modified)
