@@ -23,12 +23,25 @@ constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
 // millions would only fill memory.
 constexpr qsizetype MaxListedProblems = 100;
 
+// A UTF-16 file may hold half of a surrogate pair. It reads as U+FFFD, which is also what a save
+// in UTF-8 makes of it, so a value reads the same before and after a save.
+QString withoutLoneSurrogates(QString text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (text.at(i).isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
 QString decode(const QByteArray& bytes)
 {
     if (bytes.startsWith("\xff\xfe") || bytes.startsWith("\xfe\xff") || bytes.startsWith("\xef\xbb\xbf")) {
         auto encoding = QStringConverter::encodingForData(bytes);
         QStringDecoder decoder(encoding.value_or(QStringConverter::Utf8));
-        return decoder.decode(bytes);
+        return withoutLoneSurrogates(decoder.decode(bytes));
     }
     return QString::fromUtf8(bytes);
 }

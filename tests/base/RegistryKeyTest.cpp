@@ -77,9 +77,12 @@ TEST(RegistryKey, ReadsAHandWrittenExportWithCrLfEscapesAndContinuedHex)
 
 TEST(RegistryKey, ReadsUtf16WithByteOrderMarkAsRegistryEditorsWriteIt)
 {
+    // Half a surrogate pair (a damaged file) reads as U+FFFD and stays that after a save.
     const QString text = QStringLiteral("Windows Registry Editor Version 5.00\r\n\r\n"
                                         "[HKEY_CURRENT_USER\\SOFTWARE\\Veldor\\Orbix]\r\n"
-                                        "\"Losnummer\"=\"1234567\"\r\n\"Land\"=dword:00000003\r\n");
+                                        "\"Losnummer\"=\"1234567\"\r\n\"Land\"=dword:00000003\r\n"
+                                        "\"Halb\"=\"a")
+        + QChar(0xD83D) + QStringLiteral("b\"\r\n");
     QByteArray bytes("\xff\xfe", 2);
     for (const QChar c : text) {
         bytes.append(char(c.unicode() & 0xff));
@@ -92,6 +95,11 @@ TEST(RegistryKey, ReadsUtf16WithByteOrderMarkAsRegistryEditorsWriteIt)
     EXPECT_EQ(s, QStringLiteral("1234567"));
     EXPECT_EQ(key.readInt(QStringLiteral("Land"), n), RegistryKey::Read::Ok);
     EXPECT_EQ(n, 3);
+    const QString replaced = QStringLiteral("a") + QChar(QChar::ReplacementCharacter) + QStringLiteral("b");
+    EXPECT_EQ(key.readString(QStringLiteral("Halb"), s), RegistryKey::Read::Ok);
+    EXPECT_EQ(s, replaced);
+    EXPECT_EQ(parsed(key.serialize()).readString(QStringLiteral("Halb"), s), RegistryKey::Read::Ok);
+    EXPECT_EQ(s, replaced);
 }
 
 TEST(RegistryKey, DamagedLinesAreSkippedAndReportedTheRestLoads)
