@@ -11,3 +11,11 @@ if(NUMORA_SANITIZE)
     -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
   target_link_options(numora_settings INTERFACE -fsanitize=address,undefined)
 endif()
+
+# libFuzzer build (scripts/fuzz.sh, clang only): every library gets the coverage hooks; the fuzz
+# targets link the fuzzer's own main().
+if(NUMORA_FUZZ)
+  target_compile_options(numora_settings INTERFACE
+    -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  target_link_options(numora_settings INTERFACE -fsanitize=address,undefined)
+endif()

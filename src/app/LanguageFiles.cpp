@@ -155,13 +155,12 @@ LanguageFiles::ExportFiles LanguageFiles::exportTexts(const std::vector<WidgetEn
     return files;
 }
 
-Status LanguageFiles::writeExport(const QString& path, const ExportFiles& files)
+QByteArray LanguageFiles::encodeBase(const QStringList& lines) { return joinLines(lines); }
+
+QByteArray LanguageFiles::encodeTemplate(const QStringList& lines)
 {
-    FileSystem& fs = FileSystem::real();
-    if (Status written = fs.replaceFile(path, path + QStringLiteral(".tmp"), joinLines(files.base)); !written)
-        return written;
     QString text;
-    for (const QString& line : files.translation)
+    for (const QString& line : lines)
         text += line + QStringLiteral("\r\n");
     QByteArray utf16("\xFF\xFE", 2);
     for (const QChar c : text) {
@@ -169,8 +168,16 @@ Status LanguageFiles::writeExport(const QString& path, const ExportFiles& files)
         utf16.append(static_cast<char>(u & 0xFF));
         utf16.append(static_cast<char>(u >> 8));
     }
+    return utf16;
+}
+
+Status LanguageFiles::writeExport(const QString& path, const ExportFiles& files)
+{
+    FileSystem& fs = FileSystem::real();
+    if (Status written = fs.replaceFile(path, path + QStringLiteral(".tmp"), encodeBase(files.base)); !written)
+        return written;
     const QString templatePath = path + QStringLiteral(".trans");
-    return fs.replaceFile(templatePath, templatePath + QStringLiteral(".tmp"), utf16);
+    return fs.replaceFile(templatePath, templatePath + QStringLiteral(".tmp"), encodeTemplate(files.translation));
 }
 
 LanguageLookup::LanguageLookup(std::vector<BaseRecord> records, std::optional<QStringList> translation)

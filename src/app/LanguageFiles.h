@@ -100,6 +100,9 @@ public:
     // The base file in UTF-8, the template as `path` + ".trans" in UTF-16 LE with byte-order
     // mark; both with CR LF.
     static Status writeExport(const QString& path, const ExportFiles& files);
+    // The bytes writeExport writes: the base file, and the template.
+    static QByteArray encodeBase(const QStringList& lines);
+    static QByteArray encodeTemplate(const QStringList& lines);
 };
 
 // A language being applied: the base file's records with, in translation mode, the caption and

@@ -75,6 +75,31 @@ Status FileSystem::makeFolder(const QString& dir, mode_t mode)
     return Done{};
 }
 
+Expected<QByteArray> FileSystem::readWhole(const QString& path, qint64 maxBytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return fileError(path, file.errorString());
+    const Error tooLarge = fileError(path, QStringLiteral("larger than %1 bytes").arg(maxBytes));
+    if (file.size() > maxBytes)
+        return tooLarge;
+    // Read in pieces up to the end: a file that grows, or whose size the system does not know
+    // (a pipe, /proc), stops at the limit as well.
+    QByteArray bytes;
+    char piece[64 * 1024];
+    for (;;) {
+        const qint64 got = file.read(piece, sizeof piece);
+        if (got < 0)
+            return fileError(path, file.errorString());
+        if (got == 0)
+            break;
+        if (bytes.size() + got > maxBytes)
+            return tooLarge;
+        bytes.append(piece, qsizetype(got));
+    }
+    return bytes;
+}
+
 bool FileSystem::syncToDisk(QFile& file) { return file.flush() && ::fsync(file.handle()) == 0; }
 
 Error FileSystem::fileError(const QString& path, const QString& reason)

@@ -29,6 +29,10 @@ public:
     // Creates `dir` and its missing parents; the folders it creates get `mode`.
     static Status makeFolder(const QString& dir, mode_t mode = 0700);
 
+    // The whole file, refused when it is larger than `maxBytes`: a reader of outside files must not
+    // take all memory for a file that cannot be what it expects.
+    static Expected<QByteArray> readWhole(const QString& path, qint64 maxBytes);
+
     // Flushes Qt's buffer and the system's cache of an open file to disk.
     static bool syncToDisk(QFile& file);
     // "path: reason", the text of the error box.

@@ -19,13 +19,29 @@ const QString Header = QStringLiteral("Windows Registry Editor Version 5.00");
 // A store file is a few kilobytes; anything far larger is not one of ours and is not read into
 // memory whole.
 constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
+// A foreign file can have a problem on every line; the status bar shows a few, and a list of
+// millions would only fill memory.
+constexpr qsizetype MaxListedProblems = 100;
+
+// A UTF-16 file may hold half of a surrogate pair. It reads as U+FFFD, which is also what a save
+// in UTF-8 makes of it, so a value reads the same before and after a save.
+QString withoutLoneSurrogates(QString text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (text.at(i).isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+    return text;
+}
 
 QString decode(const QByteArray& bytes)
 {
     if (bytes.startsWith("\xff\xfe") || bytes.startsWith("\xfe\xff") || bytes.startsWith("\xef\xbb\xbf")) {
         auto encoding = QStringConverter::encodingForData(bytes);
         QStringDecoder decoder(encoding.value_or(QStringConverter::Utf8));
-        return decoder.decode(bytes);
+        return withoutLoneSurrogates(decoder.decode(bytes));
     }
     return QString::fromUtf8(bytes);
 }
@@ -96,7 +112,7 @@ RegistryKey RegistryKey::userKey(const QString& keyPath)
 
 Status RegistryKey::load()
 {
-    m_values.clear();
+    clear();
     m_problems.clear();
     QFile file(m_filePath);
     if (!file.exists())
@@ -126,15 +142,19 @@ void RegistryKey::parse(const QByteArray& bytes)
         QString line = lines.at(i);
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
-        // Long binary values continue on the next line after a trailing backslash.
-        while (line.trimmed().endsWith(QLatin1Char('\\')) && i + 1 < lines.size()
-               && line.trimmed().startsWith(QLatin1Char('"')) && line.contains(QStringLiteral("=hex"))) {
+        // Long binary values continue on the next line after a trailing backslash. The line grows
+        // in place: trimming it whole for every continuation would take quadratic time.
+        if (line.trimmed().startsWith(QLatin1Char('"')) && line.contains(QStringLiteral("=hex"))) {
             line = line.trimmed();
-            line.chop(1);
-            QString next = lines.at(++i);
-            if (next.endsWith(QLatin1Char('\r')))
-                next.chop(1);
-            line += next.trimmed();
+            while (line.endsWith(QLatin1Char('\\')) && i + 1 < lines.size()) {
+                line.chop(1);
+                QString next = lines.at(++i);
+                if (next.endsWith(QLatin1Char('\r')))
+                    next.chop(1);
+                line += next.trimmed();
+                while (!line.isEmpty() && line.back().isSpace())
+                    line.chop(1);
+            }
         }
         const QString trimmed = line.trimmed();
         if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char(';')))
@@ -146,25 +166,25 @@ void RegistryKey::parse(const QByteArray& bytes)
         }
         if (trimmed.startsWith(QLatin1Char('['))) {
             if (!trimmed.endsWith(QLatin1Char(']'))) {
-                m_problems << QStringLiteral("line %1: %2").arg(lineNumber).arg(trimmed);
+                addProblem(QStringLiteral("line %1: %2").arg(lineNumber).arg(trimmed.left(80)));
                 inSection = false;
                 continue;
             }
             const QString name = trimmed.mid(1, trimmed.size() - 2);
             inSection = name.compare(ownSection, Qt::CaseInsensitive) == 0;
             if (!inSection && !name.startsWith(QLatin1Char('-')) && !otherSectionReported) {
-                m_problems << QStringLiteral("line %1: values of another key ignored").arg(lineNumber);
+                addProblem(QStringLiteral("line %1: values of another key ignored").arg(lineNumber));
                 otherSectionReported = true;
             }
             continue;
         }
         if (!inSection) {
             if (!otherSectionReported)
-                m_problems << QStringLiteral("line %1: a value outside the key [%2]").arg(lineNumber).arg(ownSection);
+                addProblem(QStringLiteral("line %1: a value outside the key [%2]").arg(lineNumber).arg(ownSection));
             continue;
         }
         if (!parseLine(trimmed))
-            m_problems << QStringLiteral("line %1: %2").arg(lineNumber).arg(trimmed.left(80));
+            addProblem(QStringLiteral("line %1: %2").arg(lineNumber).arg(trimmed.left(80)));
     }
 }
 
@@ -281,27 +301,51 @@ Status RegistryKey::save() const
 
 const RegistryKey::Value* RegistryKey::find(const QString& name) const
 {
-    for (const Value& v : m_values) {
-        if (v.name.compare(name, Qt::CaseInsensitive) == 0)
-            return &v;
-    }
-    return nullptr;
+    const auto it = m_index.constFind(name.toCaseFolded());
+    return it == m_index.constEnd() ? nullptr : &m_values[*it];
 }
 
 void RegistryKey::remove(const QString& name)
 {
-    std::erase_if(m_values, [&](const Value& v) { return v.name.compare(name, Qt::CaseInsensitive) == 0; });
+    const auto it = m_index.constFind(name.toCaseFolded());
+    if (it == m_index.constEnd())
+        return;
+    m_values.erase(m_values.begin() + qsizetype(*it));
+    reindex();
 }
 
+void RegistryKey::clear()
+{
+    m_values.clear();
+    m_index.clear();
+}
+
+void RegistryKey::reindex()
+{
+    m_index.clear();
+    for (std::size_t i = 0; i < m_values.size(); ++i)
+        m_index.insert(m_values[i].name.toCaseFolded(), i);
+}
+
+void RegistryKey::addProblem(const QString& problem)
+{
+    if (m_problems.size() < MaxListedProblems)
+        m_problems << problem;
+    else if (m_problems.size() == MaxListedProblems)
+        m_problems << QStringLiteral("further lines that could not be read are not listed");
+}
+
+// Names compare case-insensitively: the index maps each case-folded name to its value, so that
+// a key of many values is read and written in linear time.
 RegistryKey::Value& RegistryKey::slot(const QString& name)
 {
-    for (Value& v : m_values) {
-        if (v.name.compare(name, Qt::CaseInsensitive) == 0)
-            return v;
-    }
+    const QString folded = name.toCaseFolded();
+    if (const auto it = m_index.constFind(folded); it != m_index.constEnd())
+        return m_values[*it];
     Value fresh;
     fresh.name = name;
     m_values.push_back(fresh);
+    m_index.insert(folded, m_values.size() - 1);
     return m_values.back();
 }
 

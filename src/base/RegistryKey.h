@@ -3,6 +3,7 @@
 #include "base/Expected.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -68,7 +69,7 @@ public:
     const Value* find(const QString& name) const;
     bool contains(const QString& name) const { return find(name) != nullptr; }
     void remove(const QString& name);
-    void clear() { m_values.clear(); }
+    void clear();
 
     void setValue(const Value& value) { slot(value.name) = value; }
     void setDword(const QString& name, std::uint32_t value);
@@ -92,10 +93,13 @@ public:
 private:
     Value& slot(const QString& name);
     bool parseLine(const QString& line);
+    void reindex();
+    void addProblem(const QString& problem);
 
     QString m_keyPath;
     QString m_filePath;
     std::vector<Value> m_values;
+    QHash<QString, std::size_t> m_index; // case-folded name -> position in m_values
     QStringList m_problems;
 };
 

@@ -2,6 +2,7 @@
 
 #include "app/TextCatalog.h"
 #include "base/DayDate.h"
+#include "base/FileSystem.h"
 #include "base/Formatting.h"
 
 #include <QFile>
@@ -154,10 +155,10 @@ QByteArray format(std::span<const TZiehung> records)
 
 Expected<std::vector<TZiehung>> readFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Error{QStringLiteral("%1: %2").arg(path, file.errorString())};
-    auto records = parse(file.readAll());
+    const auto bytes = FileSystem::readWhole(path, MaxFileBytes);
+    if (!bytes)
+        return bytes.error();
+    auto records = parse(*bytes);
     if (!records)
         return Error{QStringLiteral("%1: %2").arg(path, records.error().message)};
     return records;

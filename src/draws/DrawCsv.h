@@ -23,6 +23,9 @@ Expected<std::vector<TZiehung>> parse(const QByteArray& text);
 // All eleven columns, "\n" line ends; Spiel 77 as seven digits, Super 6 as six digits.
 QByteArray format(std::span<const TZiehung> records);
 
+// A CSV history of a century is under a megabyte; a file past this is refused unread.
+inline constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
+
 // The draws of a CSV file; the error names the file (and the line, for a malformed one).
 Expected<std::vector<TZiehung>> readFile(const QString& path);
 // `format` written to `path` through a temporary file, so a failed write leaves the old file.

@@ -19,17 +19,6 @@ Error fileError(const QString& path, const QString& reason) { return FileSystem:
 
 bool syncToDisk(QFile& file) { return FileSystem::syncToDisk(file); }
 
-QByteArray encode(std::span<const TZiehung> records)
-{
-    QByteArray bytes;
-    bytes.reserve(static_cast<qsizetype>(records.size() * TZiehung::Size));
-    for (const TZiehung& record : records) {
-        const auto raw = record.toBytes();
-        bytes.append(reinterpret_cast<const char*>(raw.data()), static_cast<qsizetype>(raw.size()));
-    }
-    return bytes;
-}
-
 } // namespace
 
 DrawFile::DrawFile(QString path, FileSystem& fileSystem) : m_path(std::move(path)), m_fileSystem(&fileSystem) {}
@@ -51,9 +40,16 @@ Expected<std::vector<TZiehung>> DrawFile::readAll() const
     QFile file(m_path);
     if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
         return fileError(m_path, file.errorString());
+    if (file.size() > MaxFileBytes)
+        return fileError(m_path, QStringLiteral("larger than %1 bytes").arg(MaxFileBytes));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return fileError(m_path, file.errorString());
+    return decode(bytes);
+}
+
+std::vector<TZiehung> DrawFile::decode(const QByteArray& bytes)
+{
     const auto count = static_cast<std::size_t>(bytes.size()) / TZiehung::Size;
     std::vector<TZiehung> records;
     records.reserve(count);
@@ -61,6 +57,17 @@ Expected<std::vector<TZiehung>> DrawFile::readAll() const
     for (std::size_t i = 0; i < count; ++i)
         records.push_back(TZiehung::fromBytes(data + i * TZiehung::Size));
     return records;
+}
+
+QByteArray DrawFile::encode(std::span<const TZiehung> records)
+{
+    QByteArray bytes;
+    bytes.reserve(static_cast<qsizetype>(records.size() * TZiehung::Size));
+    for (const TZiehung& record : records) {
+        const auto raw = record.toBytes();
+        bytes.append(reinterpret_cast<const char*>(raw.data()), static_cast<qsizetype>(raw.size()));
+    }
+    return bytes;
 }
 
 Status DrawFile::create() const

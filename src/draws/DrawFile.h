@@ -4,6 +4,7 @@
 #include "base/FileSystem.h"
 #include "draws/TZiehung.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstdint>
@@ -20,6 +21,9 @@ class DrawFile {
 public:
     static constexpr const char* DefaultName = "ZahlenTr.dat";
     static constexpr const char* DeleteTempName = "Zahlen.da~";
+    // Two million draws; the real history holds a few thousand. A larger file is refused rather
+    // than read into memory.
+    static constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
 
     explicit DrawFile(QString path, FileSystem& fileSystem = FileSystem::real());
 
@@ -41,6 +45,10 @@ public:
     Status deleteByDate(double date) const;
     // Replaces the whole history by `records`, in the order given.
     Status replaceAll(std::span<const TZiehung> records) const;
+
+    // The records of the file's bytes; a fragment after the last whole record is ignored.
+    static std::vector<TZiehung> decode(const QByteArray& bytes);
+    static QByteArray encode(std::span<const TZiehung> records);
 
     static double wednesdayRuleEnd(); // 04.06.1986
     // Counts every write this program made to any draw file; caches of the history compare it.

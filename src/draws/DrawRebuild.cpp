@@ -3,6 +3,7 @@
 #include "app/ProgramState.h"
 #include "app/TextCatalog.h"
 #include "base/DayDate.h"
+#include "base/FileSystem.h"
 #include "base/Formatting.h"
 #include "base/TextDecoding.h"
 #include "base/WebClient.h"
@@ -28,12 +29,17 @@ Expected<int> integer(const QString& text)
     return int(*value);
 }
 
-// The number of the ball at `ball`: the text between "kugeln/" and the next ".".
-Expected<int> ballNumber(const QString& html, qsizetype ball)
+// The number of the ball at `ball`: the text between "kugeln/" and the next ".". A number no ball
+// carries would reach the history cut to a byte, so it is refused like text.
+Expected<int> ballNumber(const QString& html, qsizetype ball, int low)
 {
     const qsizetype start = ball + 7;
     const qsizetype dot = html.indexOf(QLatin1Char('.'), start);
-    return integer(dot < 0 ? html.mid(start) : html.mid(start, dot - start));
+    const QString text = dot < 0 ? html.mid(start) : html.mid(start, dot - start);
+    const auto n = integer(text);
+    if (n && (*n < low || *n > 49))
+        return Error{QStringLiteral("'%1' ist keine Zahl von %2 bis 49").arg(text.trimmed()).arg(low)};
+    return n;
 }
 
 // Six balls from the first "kugeln/" after `from`, then a seventh (the Zusatzzahl) before
@@ -45,7 +51,7 @@ Expected<qsizetype> readBalls(const QString& html, qsizetype from, qsizetype lim
     for (int i = 0; i < 6; ++i) {
         if (ball < 0)
             return conversionError(QString());
-        const auto n = ballNumber(html, ball);
+        const auto n = ballNumber(html, ball, 1);
         if (!n)
             return n.error();
         draw.Zahlen[i] = static_cast<std::uint8_t>(*n);
@@ -54,7 +60,7 @@ Expected<qsizetype> readBalls(const QString& html, qsizetype from, qsizetype lim
     }
     const qsizetype seventh = html.indexOf(kugeln, ball + 10);
     if (seventh >= 0 && seventh < limit) {
-        const auto n = ballNumber(html, seventh);
+        const auto n = ballNumber(html, seventh, 1);
         if (!n)
             return n.error();
         draw.Zusatzzahl = static_cast<std::uint8_t>(*n);
@@ -68,7 +74,10 @@ Expected<int> superzahl(const QString& text)
 {
     if (text.trimmed().isEmpty())
         return 0;
-    return integer(text);
+    const auto n = integer(text);
+    if (n && (*n < 0 || *n > 9))
+        return Error{QStringLiteral("'%1' ist keine Ziffer").arg(text.trimmed())};
+    return n;
 }
 
 } // namespace
@@ -233,10 +242,10 @@ Expected<std::vector<TZiehung>> parseTextImport(const QByteArray& bytes)
 Status textImport(ProgramState& state)
 {
     auto import = [&state]() -> Status {
-        QFile file(state.programDir + QStringLiteral("Orbix.dat"));
-        if (!file.open(QIODevice::ReadOnly))
-            return Error{QStringLiteral("%1: %2").arg(file.fileName(), file.errorString())};
-        auto draws = parseTextImport(file.readAll());
+        const auto bytes = FileSystem::readWhole(state.programDir + QStringLiteral("Orbix.dat"), MaxTextImportBytes);
+        if (!bytes)
+            return bytes.error();
+        auto draws = parseTextImport(*bytes);
         if (!draws)
             return draws.error();
         return state.drawFile().replaceAll(*draws);

@@ -29,6 +29,8 @@ Expected<std::vector<TZiehung>> parsePage(const QString& html);
 Expected<bool> rebuild(ProgramState& state, WebClient& client);
 // Nine lines per draw: date, six numbers, two lines ignored.
 Expected<std::vector<TZiehung>> parseTextImport(const QByteArray& text);
+// Nine short lines a draw: a file past this is no draw list and is refused unread.
+inline constexpr qint64 MaxTextImportBytes = 64 * 1024 * 1024;
 Status textImport(ProgramState& state);
 
 } // namespace DrawRebuild

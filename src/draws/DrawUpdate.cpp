@@ -55,6 +55,25 @@ ParsedLine parseLine(const QString& line)
     return parsed;
 }
 
+DayAnswer readDayAnswer(const QByteArray& body)
+{
+    DayAnswer answer;
+    const QStringList lines = decodeServiceText(body).split(QLatin1Char('\n'));
+    for (QString line : lines) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (line.trimmed().isEmpty())
+            continue;
+        ParsedLine parsed = parseLine(line);
+        if (!parsed.numbers) {
+            answer.unreadableLine = std::move(parsed.rest);
+            break;
+        }
+        answer.draws.push_back(*parsed.numbers);
+    }
+    return answer;
+}
+
 QString unreachableMessage(const QString& address, const QString& error)
 {
     return tx(QStringLiteral("Der Dienst %1 ist nicht erreichbar (%2). Die Aktualisierung wurde beendet; die bisher "
@@ -140,27 +159,23 @@ Expected<Outcome> run(ProgramState& state, WebClient& client, const std::functio
                     onDay(day, int(dayDraws.size()));
                 return Done{};
             };
-            const QStringList lines = decodeServiceText(answer.body).split(QLatin1Char('\n'));
-            for (QString line : lines) {
-                if (line.endsWith(QLatin1Char('\r')))
-                    line.chop(1);
-                if (line.trimmed().isEmpty())
-                    continue;
+            const DayAnswer read = readDayAnswer(answer.body);
+            if (!read.draws.empty() || read.unreadableLine)
                 state.currentDraw.date = day;
-                const ParsedLine parsed = parseLine(line);
-                if (!parsed.numbers) {
-                    outcome.unreadableLine = parsed.rest;
-                    if (auto s = store(); !s)
-                        return s.error();
-                    hooks.showMessage(parsed.rest);
-                    return finish();
-                }
+            for (const auto& numbers : read.draws) {
                 TZiehung record;
                 record.Datum = day;
                 for (int i = 0; i < 6; ++i)
-                    record.Zahlen[i] = (*parsed.numbers)[std::size_t(i)];
+                    record.Zahlen[i] = numbers[std::size_t(i)];
                 DrawBrowser::showWritten(state, record);
                 dayDraws.push_back(record);
+            }
+            if (read.unreadableLine) {
+                outcome.unreadableLine = read.unreadableLine;
+                if (auto s = store(); !s)
+                    return s.error();
+                hooks.showMessage(*read.unreadableLine);
+                return finish();
             }
             if (auto s = store(); !s)
                 return s.error();

@@ -4,11 +4,13 @@
 #include "base/WebHosts.h"
 #include "draws/TZiehung.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <array>
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace numora {
 
@@ -46,6 +48,14 @@ struct ParsedLine {
     QString rest;
 };
 ParsedLine parseLine(const QString& line);
+
+// A day's answer: its draw lines in order up to the first unreadable one, which ends the answer.
+// Blank lines are skipped; CR LF and LF both end a line.
+struct DayAnswer {
+    std::vector<std::array<std::uint8_t, 6>> draws;
+    std::optional<QString> unreadableLine; // the rest of the line from where it stopped making sense
+};
+DayAnswer readDayAnswer(const QByteArray& body);
 
 QString requestPath(double day);   // /zahlen/lotto_neu.asp?Programm=Orbix&Datum=yyyymmdd
 QString uploadPath(const TZiehung& record);

@@ -61,6 +61,8 @@ public:
     // applies nothing then. Missing lines read as empty: the box is unticked with weight "1".
     // The bound keeps the pool that "&Rechnen" builds from the weights within memory.
     static constexpr int MaxWeight = 100000;
+    // 49 short lines; a file past this is no weight list and is refused unread.
+    static constexpr qint64 MaxFileBytes = 1024 * 1024;
     Status loadWeightList(const QByteArray& bytes);
     static QString proposedFileName(const QDate& today);
 

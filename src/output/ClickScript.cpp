@@ -20,6 +20,8 @@ namespace {
 
 QString yesNo(bool ticked) { return ticked ? QStringLiteral("JA") : QStringLiteral("NEIN"); }
 
+} // namespace
+
 // Templates are text in the locale's encoding (UTF-8); one saved with a byte-order mark or by an
 // older editor in Windows-1252 reads as well.
 QString decodeTemplate(const QByteArray& bytes)
@@ -30,8 +32,6 @@ QString decodeTemplate(const QByteArray& bytes)
     }
     return decodeServiceText(bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes);
 }
-
-} // namespace
 
 QString keyPath() { return QStringLiteral("\\SOFTWARE\\Veldor\\Clickrunner\\Settings"); }
 
@@ -114,10 +114,10 @@ QString outputPath(const QString& programDir, const QDate& today)
 Expected<QString> write(const QString& templatePath, const QString& outputPath, const TTippSchein& sheet,
                         const SubmitOptions& options, const QString& tipFilePath)
 {
-    QFile source(templatePath);
-    if (!source.open(QIODevice::ReadOnly))
-        return FileSystem::fileError(templatePath, source.errorString());
-    const QString text = fill(decodeTemplate(source.readAll()), sheet, options, tipFilePath);
+    const auto source = FileSystem::readWhole(templatePath, MaxTemplateBytes);
+    if (!source)
+        return source.error();
+    const QString text = fill(decodeTemplate(*source), sheet, options, tipFilePath);
     if (auto made = FileSystem::makeFolder(QFileInfo(outputPath).absolutePath(), 0755); !made)
         return made.error();
     if (auto written = FileSystem::real().replaceFile(outputPath, outputPath + QLatin1Char('~'), text.toUtf8()); !written)
@@ -143,7 +143,8 @@ bool updateTemplate(WebClient& client, const QString& servicesBase, const QStrin
         return false;
     const QString name = QString::fromLatin1(QUrl::toPercentEncoding(local.fileName()));
     const WebResponse answer = client.get(WebHosts::join(servicesBase, QStringLiteral("/scripts/") + name + QStringLiteral(".txt")));
-    if (!answer.answered() || answer.status != 200)
+    // A template the program would refuse to read must not replace a good one.
+    if (!answer.answered() || answer.status != 200 || answer.body.size() > MaxTemplateBytes)
         return false;
     const auto modified = answer.lastModified();
     if (!modified || local.lastModified().toUTC() >= *modified)

@@ -44,6 +44,9 @@ QString downloadAddress();
 // Full paths of the ".crs" files of `scriptFolder` (folders skipped), in the folder's order.
 QStringList templates(const QString& scriptFolder);
 
+// A template's text: UTF-8, UTF-16 or UTF-8 after a byte-order mark, else Windows-1252.
+QString decodeTemplate(const QByteArray& bytes);
+
 // The template with every placeholder replaced, in this order: [Zk_r] for r = 1..12 and
 // k = 1..6 (field first, then row), [MELDUNGFERTIG], [TIPPDATEI], [MI], [SA], [MISA], [GLUECK],
 // [SPIEL77], [SUPER6].
@@ -52,6 +55,9 @@ QString fill(const QString& templateText, const TTippSchein& sheet, const Submit
 
 // programDir + "Tipps/yyyymmdd.crs".
 QString outputPath(const QString& programDir, const QDate& today);
+
+// A template is a page of commands; a file past this is refused unread.
+inline constexpr qint64 MaxTemplateBytes = 1024 * 1024;
 
 // Reads the template, fills it and writes the output script (folder made when missing);
 // returns the output script's path.

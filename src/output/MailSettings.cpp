@@ -81,10 +81,8 @@ QByteArray MailSettings::serialize() const
 
 MailSettings MailSettings::load(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return parse(file.readAll());
+    const auto bytes = FileSystem::readWhole(path, MaxFileBytes);
+    return bytes ? parse(*bytes) : MailSettings{};
 }
 
 Status MailSettings::save(const QString& path) const

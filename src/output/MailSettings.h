@@ -27,6 +27,8 @@ struct MailSettings {
     static MailSettings parse(const QByteArray& text);
     QByteArray serialize() const;
 
+    // Six short lines; a larger file is not ours and reads as nothing.
+    static constexpr qint64 MaxFileBytes = 1024 * 1024;
     // Nothing to read is no error: the fields come back empty.
     static MailSettings load(const QString& path);
     // Atomic, mode 0600; creates the folder when missing.

@@ -113,6 +113,24 @@ Expected<ServiceAnswer> askService(WebClient& client, const WebHosts& hosts, con
     return answer;
 }
 
+namespace {
+
+std::optional<QString> webAddress(const QString& address)
+{
+    const QString scheme = QUrl(address).scheme().toLower();
+    if (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
+        return std::nullopt;
+    return address;
+}
+
+} // namespace
+
+std::optional<QString> addressBase(const QByteArray& answerText)
+{
+    // The answer is the base as it stands; only a line end after it is not part of it.
+    return webAddress(decodeServiceText(answerText).trimmed());
+}
+
 Expected<Plan> plan(const Request& request, const ServiceAnswer& answer)
 {
     Plan plan;
@@ -131,16 +149,13 @@ Expected<Plan> plan(const Request& request, const ServiceAnswer& answer)
     case ServiceAnswer::Kind::Address:
         break;
     }
-    // The service's answer is the base as it stands; only a line end after it is not part of it.
-    const QString base = request.options.extra ? extraBase(request.hosts.broker)
-                                               : decodeServiceText(answer.text).trimmed();
-    // The browser opens what the service names: only a web address, never a file or a script.
-    const QString scheme = QUrl(base).scheme().toLower();
-    if (scheme != QLatin1String("http") && scheme != QLatin1String("https")) {
+    const std::optional<QString> base = request.options.extra ? webAddress(extraBase(request.hosts.broker))
+                                                              : addressBase(answer.text);
+    if (!base) {
         plan.message = unavailableMessage(request.makerAddress);
         return plan;
     }
-    const QString address = brokerAddress(base, *request.sheet, request.tipCount, request.options);
+    const QString address = brokerAddress(*base, *request.sheet, request.tipCount, request.options);
     if (address.size() > MaxAddressLength) {
         plan.message = tx(QStringLiteral("Die Adresse für die Tippabgabe ist länger als %1 Zeichen; der Tipp wurde "
                                          "nicht übergeben."))

@@ -7,6 +7,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 namespace numora {
 
 class TTippSchein;
@@ -54,6 +56,10 @@ struct ServiceAnswer {
 // (an empty host is none). A proxy port that is no number is an error, and nothing is sent.
 Expected<ServiceAnswer> askService(WebClient& client, const WebHosts& hosts, const QString& proxyHost,
                                    const QString& proxyPort, int tipCount);
+
+// The base of the broker address the service answered, or nothing when the answer names no web
+// address (http or https): the browser opens what the service names, never a file or a script.
+std::optional<QString> addressBase(const QByteArray& answerText);
 
 // Where the submission goes after the service answered.
 struct Plan {

@@ -86,13 +86,10 @@ void read(const QByteArray& bytes, TTippSchein& sheet)
 Status Textladen(const QString& path, TTippSchein& sheet)
 {
     // Read first: a file that cannot be opened must not cost the user the rows on the sheet.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return FileSystem::fileError(path, file.errorString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return FileSystem::fileError(path, file.errorString());
-    TipFile::read(bytes, sheet);
+    const auto bytes = FileSystem::readWhole(path, MaxTipFileBytes);
+    if (!bytes)
+        return bytes.error();
+    TipFile::read(*bytes, sheet);
     return Done{};
 }
 

@@ -34,6 +34,9 @@ void read(const QByteArray& bytes, TTippSchein& sheet);
 
 } // namespace TipFile
 
+// Thirteen short lines; a file past this is no tip file and is refused unread.
+inline constexpr qint64 MaxTipFileBytes = 1024 * 1024;
+
 // Loads a tip file onto the sheet (see TipFile::read). A file that cannot be read leaves the
 // sheet untouched.
 Status Textladen(const QString& path, TTippSchein& sheet);

@@ -1,6 +1,7 @@
 #include "ui/Zahlenwahl.h"
 
 #include "app/TextCatalog.h"
+#include "base/FileSystem.h"
 #include "base/Random.h"
 #include "gen/NumberSelection.h"
 #include "ui/FileDialogs.h"
@@ -166,12 +167,12 @@ void TForm6::loadList()
                                            tx(QStringLiteral("Werteliste (*.nwl)")), QStringLiteral("nwl"));
     if (path.isEmpty())
         return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        QMessageBox::critical(this, QApplication::applicationName(), QStringLiteral("%1: %2").arg(path, file.errorString()));
+    const auto bytes = FileSystem::readWhole(path, NumberSelection::MaxFileBytes);
+    if (!bytes) {
+        QMessageBox::critical(this, QApplication::applicationName(), bytes.error().message);
         return;
     }
-    const Status loaded = m_model.loadWeightList(file.readAll());
+    const Status loaded = m_model.loadWeightList(*bytes);
     if (!loaded) {
         QMessageBox::critical(this, QApplication::applicationName(), loaded.error().message);
         return;

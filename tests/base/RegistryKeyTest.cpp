@@ -1,5 +1,6 @@
 #include "base/RegistryKey.h"
 
+#include "support/KillTrials.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -76,9 +77,12 @@ TEST(RegistryKey, ReadsAHandWrittenExportWithCrLfEscapesAndContinuedHex)
 
 TEST(RegistryKey, ReadsUtf16WithByteOrderMarkAsRegistryEditorsWriteIt)
 {
+    // Half a surrogate pair (a damaged file) reads as U+FFFD and stays that after a save.
     const QString text = QStringLiteral("Windows Registry Editor Version 5.00\r\n\r\n"
                                         "[HKEY_CURRENT_USER\\SOFTWARE\\Veldor\\Orbix]\r\n"
-                                        "\"Losnummer\"=\"1234567\"\r\n\"Land\"=dword:00000003\r\n");
+                                        "\"Losnummer\"=\"1234567\"\r\n\"Land\"=dword:00000003\r\n"
+                                        "\"Halb\"=\"a")
+        + QChar(0xD83D) + QStringLiteral("b\"\r\n");
     QByteArray bytes("\xff\xfe", 2);
     for (const QChar c : text) {
         bytes.append(char(c.unicode() & 0xff));
@@ -91,6 +95,11 @@ TEST(RegistryKey, ReadsUtf16WithByteOrderMarkAsRegistryEditorsWriteIt)
     EXPECT_EQ(s, QStringLiteral("1234567"));
     EXPECT_EQ(key.readInt(QStringLiteral("Land"), n), RegistryKey::Read::Ok);
     EXPECT_EQ(n, 3);
+    const QString replaced = QStringLiteral("a") + QChar(QChar::ReplacementCharacter) + QStringLiteral("b");
+    EXPECT_EQ(key.readString(QStringLiteral("Halb"), s), RegistryKey::Read::Ok);
+    EXPECT_EQ(s, replaced);
+    EXPECT_EQ(parsed(key.serialize()).readString(QStringLiteral("Halb"), s), RegistryKey::Read::Ok);
+    EXPECT_EQ(s, replaced);
 }
 
 TEST(RegistryKey, DamagedLinesAreSkippedAndReportedTheRestLoads)
@@ -122,6 +131,31 @@ TEST(RegistryKey, DamagedLinesAreSkippedAndReportedTheRestLoads)
     key.readInt(QStringLiteral("TippLeft"), n);
     EXPECT_EQ(n, 42);
     EXPECT_EQ(key.values().size(), 3u);
+}
+
+TEST(RegistryKey, AForeignFileOfManyLinesKeepsEveryValueAndListsAHundredProblems)
+{
+    QByteArray text = "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\SOFTWARE\\Veldor\\Orbix]\n";
+    for (int i = 0; i < 5000; ++i)
+        text += QStringLiteral("\"Wert%1\"=dword:%2\ngarbage %1\n").arg(i).arg(i, 8, 16, QLatin1Char('0')).toUtf8();
+    RegistryKey key = parsed(text);
+    ASSERT_EQ(key.values().size(), 5000u);
+    ASSERT_EQ(key.problems().size(), 101) << "a hundred lines and one that says more were cut";
+    EXPECT_TRUE(key.problems().first().startsWith(QStringLiteral("line 4:")));
+    EXPECT_FALSE(key.problems().last().startsWith(QStringLiteral("line")));
+
+    std::int32_t n = 0;
+    EXPECT_EQ(key.readInt(QStringLiteral("WERT4999"), n), RegistryKey::Read::Ok);
+    EXPECT_EQ(n, 4999);
+    // Removing a value keeps the others found by name, in their order.
+    key.remove(QStringLiteral("wert10"));
+    EXPECT_FALSE(key.contains(QStringLiteral("Wert10")));
+    EXPECT_EQ(key.readInt(QStringLiteral("Wert11"), n), RegistryKey::Read::Ok);
+    EXPECT_EQ(n, 11);
+    EXPECT_EQ(key.values()[10].name, QStringLiteral("Wert11"));
+    key.setDword(QStringLiteral("WERT11"), 7);
+    EXPECT_EQ(key.values()[10].name, QStringLiteral("Wert11"));
+    EXPECT_EQ(key.values().size(), 4999u);
 }
 
 TEST(RegistryKey, WhatIsSavedReadsBackTheSameWithNamesAsGiven)
@@ -221,31 +255,9 @@ TEST(RegistryKey, KillDuringSaveLeavesTheOldOrTheNewFile)
     };
     const RegistryKey first = filled(1);
     const RegistryKey second = filled(2);
-    ASSERT_TRUE(first.save().ok());
-    const QByteArray oldBytes = first.serialize();
-    const QByteArray newBytes = second.serialize();
-
-    int sawOld = 0;
-    int sawNew = 0;
-    for (int trial = 0; trial < 60; ++trial) {
-        ASSERT_TRUE(first.save().ok());
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            for (;;) {
-                (void)second.save();
-                (void)first.save();
-            }
-        }
-        ::usleep(200 + QRandomGenerator::global()->bounded(3000));
-        ::kill(child, SIGKILL);
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        const QByteArray now = test::readBytes(path);
-        ASSERT_TRUE(now == oldBytes || now == newBytes) << "trial " << trial << ": " << now.size() << " bytes";
-        (now == oldBytes ? sawOld : sawNew)++;
-    }
-    EXPECT_GT(sawOld + sawNew, 0);
+    const auto counts = test::killDuringWrites(
+        path, [&] { return first.save().ok(); }, [&] { return second.save().ok(); }, 60, 60);
+    EXPECT_EQ(counts.sawOld + counts.sawNew, 60);
 }
 
 } // namespace

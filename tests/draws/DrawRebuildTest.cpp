@@ -85,6 +85,11 @@ TEST(DrawRebuildPage, TextThatDoesNotConvertIsAnError)
         {"five balls", page("<p>Lottozahlen:</p>\n" + balls({3, 8, 19, 27, 33}))},
         {"Superzahl", page("<p>Lottozahlen:</p>\n" + six + "<p>Superzahl: <b>S</b></p>\n")},
         {"date", QStringLiteral("<p>Ausspielung vom <b>31.02.1996</b></p><p>Lottozahlen:</p>\n") + six},
+        // Numbers no ball carries would reach the history cut to a byte (300 as 44).
+        {"ball 300", page("<p>Lottozahlen:</p>\n" + balls({3, 8, 300, 27, 33, 45}))},
+        {"ball 0", page("<p>Lottozahlen:</p>\n" + balls({0, 8, 19, 27, 33, 45}))},
+        {"Zusatzzahl 50", page("<p>Lottozahlen:</p>\n" + balls({3, 8, 19, 27, 33, 45, 50}))},
+        {"Superzahl 10", page("<p>Lottozahlen:</p>\n" + six + "<p>Superzahl: <b>10</b></p>\n")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

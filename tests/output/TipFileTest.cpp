@@ -200,14 +200,28 @@ TEST_F(TipFileDiskTest, FailedSaveKeepsTheOldFileAndSaysWhy)
     EXPECT_EQ(test::readBytes(path("alt.ntp")), QByteArray("1,2,3,4,5,6\r\n"));
 }
 
-TEST_F(TipFileDiskTest, UnreadableFileLeavesTheSheetAlone)
+TEST_F(TipFileDiskTest, UnreadableOrOversizedFileLeavesTheSheetAlone)
 {
+    // Past the limit a file is refused unread, however it begins.
+    QByteArray huge = "7,8,9,10,11,12\r\n";
+    huge.append(MaxTipFileBytes + 1 - huge.size(), ' ');
+    ASSERT_TRUE(test::writeBytes(path("riesig.ntp"), huge));
+    QByteArray atLimit = huge;
+    atLimit.chop(1);
+    ASSERT_TRUE(test::writeBytes(path("grenze.ntp"), atLimit));
+
+    for (const char* name : {"fehlt.ntp", "riesig.ntp"}) {
+        SCOPED_TRACE(name);
+        TTippSchein sheet;
+        fillRow(sheet, 0, {"1", "2", "3", "4", "5", "6"});
+        const Status status = Textladen(path(name), sheet);
+        ASSERT_FALSE(status.ok());
+        EXPECT_TRUE(status.error().message.contains(QString::fromLatin1(name)));
+        EXPECT_EQ(rowOf(sheet, 0), expected({"1", "2", "3", "4", "5", "6"}));
+    }
     TTippSchein sheet;
-    fillRow(sheet, 0, {"1", "2", "3", "4", "5", "6"});
-    const Status status = Textladen(path("fehlt.ntp"), sheet);
-    ASSERT_FALSE(status.ok());
-    EXPECT_TRUE(status.error().message.contains(QStringLiteral("fehlt.ntp")));
-    EXPECT_EQ(rowOf(sheet, 0), expected({"1", "2", "3", "4", "5", "6"}));
+    ASSERT_TRUE(Textladen(path("grenze.ntp"), sheet).ok());
+    EXPECT_EQ(rowOf(sheet, 0), expected({"7", "8", "9", "10", "11", "12"}));
 }
 
 } // namespace
