@@ -1,9 +1,10 @@
 // Interface language files: a base file of five-line records and, after a line "=====", a
-// translation file. Any bytes decode to lines or to "not text"; the lookup of the window walk
+// translation file (read as well as a run-time text catalogue). Any bytes decode to lines or to "not text"; the lookup of the window walk
 // stays inside the records; lines the export can write read back the same.
 #include "FuzzCheck.h"
 
 #include "app/LanguageFiles.h"
+#include "app/TextCatalog.h"
 
 using namespace numora;
 
@@ -53,6 +54,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(!lookup.textsOf(lookup.recordCount()).caption);
     if (translation)
         FUZZ_CHECK(mergeLines(*lines, *translation).size() == std::max(lines->size(), translation->size()));
+
+    // The same lines as a catalogue: every entry survives escaping, and a loaded entry keeps the
+    // %N markers of its key.
+    if (translation) {
+        for (const auto& [german, text] : TextCatalog::parse(*translation)) {
+            FUZZ_CHECK(TextCatalog::unescape(TextCatalog::escape(german)) == german);
+            FUZZ_CHECK(TextCatalog::unescape(TextCatalog::escape(text)) == text);
+        }
+        TextCatalog::load(*translation);
+        for (const auto& [german, text] : TextCatalog::parse(*translation)) {
+            const QString shown = tx(german);
+            FUZZ_CHECK(shown == german || TextCatalog::placeholders(shown) == TextCatalog::placeholders(german));
+        }
+        TextCatalog::clear();
+    }
 
     if (writable(*lines, false)) {
         const auto again = LanguageFiles::decodeLines(LanguageFiles::encodeBase(*lines));
