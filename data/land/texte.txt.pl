@@ -1,6 +1,15 @@
 %1 lies outside %2..%3	%1 leży poza zakresem %2..%3
 wrong type	nieprawidłowy typ
 not a date	to nie jest data
+%1: larger than %2 bytes, not read	%1: większy niż %2 bajtów, nie wczytano
+line %1: values of another key ignored	wiersz %1: pominięto wartości innego klucza
+line %1: a value outside the key [%2]	wiersz %1: wartość poza kluczem [%2]
+Proxy port "%1" is not a decimal number	Port proxy „%1” nie jest liczbą dziesiętną
+Proxy port %1 is outside 1..65535	Port proxy %1 leży poza zakresem 1..65535
+The HTTP client could not be set up	Nie udało się przygotować klienta HTTP
+The answer is larger than %1 bytes	Odpowiedź jest większa niż %1 bajtów
+larger than %1 bytes	większy niż %1 bajtów
+further lines that could not be read are not listed	dalszych nieczytelnych wierszy nie wymieniono
 Lesen Sie zuerst die Daten der Ziehungen ein	Najpierw wczytaj dane losowań
 line %1: %2	wiersz %1: %2
 missing header	brak wiersza nagłówka
@@ -16,6 +25,8 @@ spiel77 "%1" is not seven digits	spiel77 "%1" nie składa się z siedmiu cyfr
 super6 "%1" is not six digits	super6 "%1" nie składa się z sześciu cyfr
 %1: Lesen über das Dateiende hinaus (die Datei enthält keine Ziehung)	%1: odczyt poza końcem pliku (plik nie zawiera żadnego losowania)
 '%1' ist kein gültiger Integerwert	'%1' nie jest prawidłową liczbą całkowitą
+'%1' ist keine Zahl von %2 bis 49	'%1' nie jest liczbą od %2 do 49
+'%1' ist keine Ziffer	'%1' nie jest cyfrą
 Wollen Sie wirklich alle Ziehungsdaten löschen und dies komplett aus dem Internet neu aufbauen??	Czy na pewno usunąć wszystkie dane losowań i całkowicie odbudować je z internetu?
 Ziehungsdaten löschen?	Usunąć dane losowań?
 '' ist kein gültiges Datum	'' nie jest prawidłową datą

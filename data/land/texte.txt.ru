@@ -1,6 +1,15 @@
 %1 lies outside %2..%3	%1 вне диапазона %2..%3
 wrong type	неверный тип
 not a date	не является датой
+%1: larger than %2 bytes, not read	%1: больше %2 байт, не прочитан
+line %1: values of another key ignored	строка %1: значения другого раздела пропущены
+line %1: a value outside the key [%2]	строка %1: значение вне раздела [%2]
+Proxy port "%1" is not a decimal number	Порт прокси «%1» не является десятичным числом
+Proxy port %1 is outside 1..65535	Порт прокси %1 вне диапазона 1..65535
+The HTTP client could not be set up	Не удалось подготовить HTTP-клиент
+The answer is larger than %1 bytes	Ответ больше %1 байт
+larger than %1 bytes	больше %1 байт
+further lines that could not be read are not listed	остальные нечитаемые строки не перечислены
 Lesen Sie zuerst die Daten der Ziehungen ein	Сначала загрузите данные тиражей
 line %1: %2	строка %1: %2
 missing header	нет строки заголовка
@@ -16,6 +25,8 @@ spiel77 "%1" is not seven digits	spiel77 "%1" не состоит из семи 
 super6 "%1" is not six digits	super6 "%1" не состоит из шести цифр
 %1: Lesen über das Dateiende hinaus (die Datei enthält keine Ziehung)	%1: чтение за концом файла (файл не содержит ни одного тиража)
 '%1' ist kein gültiger Integerwert	'%1' не является допустимым целым числом
+'%1' ist keine Zahl von %2 bis 49	'%1' не является числом от %2 до 49
+'%1' ist keine Ziffer	'%1' не является цифрой
 Wollen Sie wirklich alle Ziehungsdaten löschen und dies komplett aus dem Internet neu aufbauen??	Вы действительно хотите удалить все данные тиражей и полностью заново загрузить их из интернета?
 Ziehungsdaten löschen?	Удалить данные тиражей?
 '' ist kein gültiges Datum	'' не является допустимой датой

@@ -1,6 +1,15 @@
 %1 lies outside %2..%3	%1 está fuera del intervalo %2..%3
 wrong type	tipo incorrecto
 not a date	no es una fecha válida
+%1: larger than %2 bytes, not read	%1: más de %2 bytes, no se ha leído
+line %1: values of another key ignored	línea %1: se ignoran los valores de otra clave
+line %1: a value outside the key [%2]	línea %1: un valor fuera de la clave [%2]
+Proxy port "%1" is not a decimal number	El puerto del proxy "%1" no es un número decimal
+Proxy port %1 is outside 1..65535	El puerto del proxy %1 está fuera del intervalo 1..65535
+The HTTP client could not be set up	No se pudo preparar el cliente HTTP
+The answer is larger than %1 bytes	La respuesta supera los %1 bytes
+larger than %1 bytes	más de %1 bytes
+further lines that could not be read are not listed	no se listan más líneas ilegibles
 Lesen Sie zuerst die Daten der Ziehungen ein	Cargue primero los datos de los sorteos
 line %1: %2	línea %1: %2
 missing header	falta la línea de encabezado
@@ -16,6 +25,8 @@ spiel77 "%1" is not seven digits	spiel77 «%1» no tiene siete dígitos
 super6 "%1" is not six digits	super6 «%1» no tiene seis dígitos
 %1: Lesen über das Dateiende hinaus (die Datei enthält keine Ziehung)	%1: lectura más allá del final del archivo (el archivo no contiene ningún sorteo)
 '%1' ist kein gültiger Integerwert	'%1' no es un número entero válido
+'%1' ist keine Zahl von %2 bis 49	'%1' no es un número del %2 al 49
+'%1' ist keine Ziffer	'%1' no es un dígito
 Wollen Sie wirklich alle Ziehungsdaten löschen und dies komplett aus dem Internet neu aufbauen??	¿Realmente desea borrar todos los datos de los sorteos y reconstruirlos por completo desde Internet?
 Ziehungsdaten löschen?	¿Borrar los datos de los sorteos?
 '' ist kein gültiges Datum	'' no es una fecha válida

@@ -1,7 +1,7 @@
 #include "app/Einstellungen.h"
 
 #include "app/ProgramState.h"
-#include "app/TextCatalog.h"
+#include "base/TextCatalog.h"
 
 namespace numora {
 

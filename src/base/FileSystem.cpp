@@ -1,5 +1,7 @@
 #include "base/FileSystem.h"
 
+#include "base/TextCatalog.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -80,7 +82,7 @@ Expected<QByteArray> FileSystem::readWhole(const QString& path, qint64 maxBytes)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fileError(path, file.errorString());
-    const Error tooLarge = fileError(path, QStringLiteral("larger than %1 bytes").arg(maxBytes));
+    const Error tooLarge = fileError(path, tx(QStringLiteral("larger than %1 bytes")).arg(maxBytes));
     if (file.size() > maxBytes)
         return tooLarge;
     // Read in pieces up to the end: a file that grows, or whose size the system does not know

@@ -1,6 +1,7 @@
 #include "base/RegistryKey.h"
 
 #include "base/FileSystem.h"
+#include "base/TextCatalog.h"
 
 #include <QDir>
 #include <QFile>
@@ -120,7 +121,7 @@ Status RegistryKey::load()
     if (!file.open(QIODevice::ReadOnly))
         return Error{QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(m_filePath), file.errorString())};
     if (file.size() > MaxFileSize) {
-        m_problems << QStringLiteral("%1: larger than %2 bytes, not read").arg(m_filePath, QString::number(MaxFileSize));
+        m_problems << tx(QStringLiteral("%1: larger than %2 bytes, not read")).arg(m_filePath, QString::number(MaxFileSize));
         return Done{};
     }
     const QByteArray bytes = file.readAll();
@@ -166,25 +167,25 @@ void RegistryKey::parse(const QByteArray& bytes)
         }
         if (trimmed.startsWith(QLatin1Char('['))) {
             if (!trimmed.endsWith(QLatin1Char(']'))) {
-                addProblem(QStringLiteral("line %1: %2").arg(lineNumber).arg(trimmed.left(80)));
+                addProblem(tx(QStringLiteral("line %1: %2")).arg(lineNumber).arg(trimmed.left(80)));
                 inSection = false;
                 continue;
             }
             const QString name = trimmed.mid(1, trimmed.size() - 2);
             inSection = name.compare(ownSection, Qt::CaseInsensitive) == 0;
             if (!inSection && !name.startsWith(QLatin1Char('-')) && !otherSectionReported) {
-                addProblem(QStringLiteral("line %1: values of another key ignored").arg(lineNumber));
+                addProblem(tx(QStringLiteral("line %1: values of another key ignored")).arg(lineNumber));
                 otherSectionReported = true;
             }
             continue;
         }
         if (!inSection) {
             if (!otherSectionReported)
-                addProblem(QStringLiteral("line %1: a value outside the key [%2]").arg(lineNumber).arg(ownSection));
+                addProblem(tx(QStringLiteral("line %1: a value outside the key [%2]")).arg(lineNumber).arg(ownSection));
             continue;
         }
         if (!parseLine(trimmed))
-            addProblem(QStringLiteral("line %1: %2").arg(lineNumber).arg(trimmed.left(80)));
+            addProblem(tx(QStringLiteral("line %1: %2")).arg(lineNumber).arg(trimmed.left(80)));
     }
 }
 
@@ -332,7 +333,7 @@ void RegistryKey::addProblem(const QString& problem)
     if (m_problems.size() < MaxListedProblems)
         m_problems << problem;
     else if (m_problems.size() == MaxListedProblems)
-        m_problems << QStringLiteral("further lines that could not be read are not listed");
+        m_problems << tx(QStringLiteral("further lines that could not be read are not listed"));
 }
 
 // Names compare case-insensitively: the index maps each case-folded name to its value, so that

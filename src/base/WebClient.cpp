@@ -1,6 +1,7 @@
 #include "base/WebClient.h"
 
 #include "base/Formatting.h"
+#include "base/TextCatalog.h"
 
 #include <curl/curl.h>
 
@@ -148,9 +149,9 @@ Status WebClient::setProxy(const QString& host, const QString& portText)
     }
     const auto port = parseInteger(portText);
     if (!port)
-        return Error { QStringLiteral("Proxy port \"%1\" is not a decimal number").arg(portText) };
+        return Error { tx(QStringLiteral("Proxy port \"%1\" is not a decimal number")).arg(portText) };
     if (*port < 1 || *port > 65535)
-        return Error { QStringLiteral("Proxy port %1 is outside 1..65535").arg(*port) };
+        return Error { tx(QStringLiteral("Proxy port %1 is outside 1..65535")).arg(*port) };
     d->proxyHost = trimmedHost.toUtf8();
     d->proxyPort = *port;
     return Done {};
@@ -177,7 +178,7 @@ WebResponse WebClient::get(const QString& url)
     WebResponse response;
     if (!d->curl) {
         response.failure = WebResponse::Failure::NoConnection;
-        response.error = QStringLiteral("The HTTP client could not be set up");
+        response.error = tx(QStringLiteral("The HTTP client could not be set up"));
         return response;
     }
     Transfer transfer { &response, d->maxBody, false };
@@ -207,7 +208,7 @@ WebResponse WebClient::get(const QString& url)
     WebResponse failed;
     failed.failure = failureOf(code);
     if (transfer.tooLarge)
-        failed.error = QStringLiteral("The answer is larger than %1 bytes").arg(d->maxBody);
+        failed.error = tx(QStringLiteral("The answer is larger than %1 bytes")).arg(d->maxBody);
     else if (d->errorText[0] != '\0')
         failed.error = QString::fromUtf8(d->errorText);
     else

@@ -1,9 +1,9 @@
 #include "draws/DrawBrowser.h"
 
 #include "app/ProgramState.h"
-#include "app/TextCatalog.h"
 #include "base/DayDate.h"
 #include "base/Formatting.h"
+#include "base/TextCatalog.h"
 #include "eval/RowCheck.h"
 
 #include <algorithm>

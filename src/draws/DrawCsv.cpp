@@ -1,9 +1,9 @@
 #include "draws/DrawCsv.h"
 
-#include "app/TextCatalog.h"
 #include "base/DayDate.h"
 #include "base/FileSystem.h"
 #include "base/Formatting.h"
+#include "base/TextCatalog.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -1,7 +1,7 @@
 #include "draws/DrawEntry.h"
 
 #include "app/ProgramState.h"
-#include "app/TextCatalog.h"
+#include "base/TextCatalog.h"
 #include "draws/DrawBrowser.h"
 
 #include <QFileInfo>

@@ -1,6 +1,7 @@
 #include "draws/DrawFile.h"
 
 #include "base/DayDate.h"
+#include "base/TextCatalog.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -41,7 +42,7 @@ Expected<std::vector<TZiehung>> DrawFile::readAll() const
     if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
         return fileError(m_path, file.errorString());
     if (file.size() > MaxFileBytes)
-        return fileError(m_path, QStringLiteral("larger than %1 bytes").arg(MaxFileBytes));
+        return fileError(m_path, tx(QStringLiteral("larger than %1 bytes")).arg(MaxFileBytes));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return fileError(m_path, file.errorString());

@@ -1,10 +1,10 @@
 #include "draws/DrawRebuild.h"
 
 #include "app/ProgramState.h"
-#include "app/TextCatalog.h"
 #include "base/DayDate.h"
 #include "base/FileSystem.h"
 #include "base/Formatting.h"
+#include "base/TextCatalog.h"
 #include "base/TextDecoding.h"
 #include "base/WebClient.h"
 #include "draws/DrawBrowser.h"
@@ -38,7 +38,7 @@ Expected<int> ballNumber(const QString& html, qsizetype ball, int low)
     const QString text = dot < 0 ? html.mid(start) : html.mid(start, dot - start);
     const auto n = integer(text);
     if (n && (*n < low || *n > 49))
-        return Error{QStringLiteral("'%1' ist keine Zahl von %2 bis 49").arg(text.trimmed()).arg(low)};
+        return Error{tx(QStringLiteral("'%1' ist keine Zahl von %2 bis 49")).arg(text.trimmed()).arg(low)};
     return n;
 }
 
@@ -76,7 +76,7 @@ Expected<int> superzahl(const QString& text)
         return 0;
     const auto n = integer(text);
     if (n && (*n < 0 || *n > 9))
-        return Error{QStringLiteral("'%1' ist keine Ziffer").arg(text.trimmed())};
+        return Error{tx(QStringLiteral("'%1' ist keine Ziffer")).arg(text.trimmed())};
     return n;
 }
 

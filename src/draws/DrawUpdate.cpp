@@ -1,9 +1,9 @@
 #include "draws/DrawUpdate.h"
 
 #include "app/ProgramState.h"
-#include "app/TextCatalog.h"
 #include "base/DayDate.h"
 #include "base/Formatting.h"
+#include "base/TextCatalog.h"
 #include "base/TextDecoding.h"
 #include "base/WebClient.h"
 #include "draws/DrawBrowser.h"

@@ -1,8 +1,8 @@
 #include "eval/ChanceComparison.h"
 
-#include "app/TextCatalog.h"
 #include "base/Formatting.h"
 #include "base/Random.h"
+#include "base/TextCatalog.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,8 +1,8 @@
 #include "eval/Losnummer.h"
 
-#include "app/TextCatalog.h"
 #include "base/DayDate.h"
 #include "base/Random.h"
+#include "base/TextCatalog.h"
 #include "draws/DrawFile.h"
 #include "draws/TZiehung.h"
 

@@ -1,9 +1,9 @@
 #include "eval/Recurrence.h"
 
 #include "app/ProgramState.h"
-#include "app/TextCatalog.h"
 #include "base/DayDate.h"
 #include "base/Formatting.h"
+#include "base/TextCatalog.h"
 #include "draws/DrawBrowser.h"
 #include "eval/RtfText.h"
 #include "gen/SheetCommands.h"

@@ -1,8 +1,8 @@
 #include "gen/Generator.h"
 
 #include "app/ProgramState.h"
-#include "app/TextCatalog.h"
 #include "base/Formatting.h"
+#include "base/TextCatalog.h"
 #include "draws/DrawBrowser.h"
 #include "eval/RowCheck.h"
 #include "gen/NumberPool.h"

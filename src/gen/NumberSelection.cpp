@@ -1,8 +1,8 @@
 #include "gen/NumberSelection.h"
 
-#include "app/TextCatalog.h"
 #include "base/Formatting.h"
 #include "base/Random.h"
+#include "base/TextCatalog.h"
 
 #include <QList>
 

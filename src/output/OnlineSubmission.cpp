@@ -1,7 +1,7 @@
 #include "output/OnlineSubmission.h"
 
-#include "app/TextCatalog.h"
 #include "base/FileSystem.h"
+#include "base/TextCatalog.h"
 #include "base/TextDecoding.h"
 #include "base/WebClient.h"
 #include "gen/TTippSchein.h"

@@ -1,6 +1,6 @@
 #include "output/SmtpMailer.h"
 
-#include "app/TextCatalog.h"
+#include "base/TextCatalog.h"
 
 #include <QDateTime>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "output/TicketLayout.h"
 
-#include "app/TextCatalog.h"
 #include "base/Formatting.h"
+#include "base/TextCatalog.h"
 #include "gen/TTippSchein.h"
 
 namespace numora {

@@ -1,7 +1,7 @@
 #include "output/TipFile.h"
 
-#include "app/TextCatalog.h"
 #include "base/DayDate.h"
+#include "base/TextCatalog.h"
 #include "gen/TTippSchein.h"
 
 #include <QFile>

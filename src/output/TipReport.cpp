@@ -2,10 +2,10 @@
 
 #include "app/Links.h"
 #include "app/ProgramState.h"
-#include "app/TextCatalog.h"
 #include "base/DayDate.h"
 #include "base/FileSystem.h"
 #include "base/Formatting.h"
+#include "base/TextCatalog.h"
 
 #include <QLocale>
 #include <QUrl>

@@ -1,7 +1,7 @@
 #include "print/TicketPainter.h"
 
-#include "app/TextCatalog.h"
 #include "base/FileSystem.h"
+#include "base/TextCatalog.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>

@@ -1,7 +1,7 @@
 #include "ui/ChanceComparisonWindow.h"
 
-#include "app/TextCatalog.h"
 #include "base/Formatting.h"
+#include "base/TextCatalog.h"
 #include "ui/FileDialogs.h"
 #include "ui/WidgetFactory.h"
 

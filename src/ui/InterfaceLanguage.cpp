@@ -1,7 +1,7 @@
 #include "ui/InterfaceLanguage.h"
 
 #include "app/Meldungen.h"
-#include "app/TextCatalog.h"
+#include "base/TextCatalog.h"
 #include "ui/AccessibleNames.h"
 
 #include <QAbstractSpinBox>

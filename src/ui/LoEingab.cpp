@@ -1,8 +1,8 @@
 #include "ui/LoEingab.h"
 
-#include "app/TextCatalog.h"
 #include "base/DayDate.h"
 #include "base/Formatting.h"
+#include "base/TextCatalog.h"
 #include "ui/AccessibleNames.h"
 #include "ui/WidgetFactory.h"
 

@@ -2,7 +2,7 @@
 // same reader and writer as numora-cli import-csv and export-csv.
 #include "ui/LottoZahlen.h"
 
-#include "app/TextCatalog.h"
+#include "base/TextCatalog.h"
 #include "draws/DrawBrowser.h"
 #include "draws/DrawCsv.h"
 #include "ui/FileDialogs.h"

@@ -2,7 +2,7 @@
 // hidden export of the current texts.
 #include "ui/LottoZahlen.h"
 
-#include "app/TextCatalog.h"
+#include "base/TextCatalog.h"
 #include "ui/ChanceComparisonWindow.h"
 #include "ui/FileDialogs.h"
 #include "ui/InterfaceLanguage.h"

@@ -2,7 +2,7 @@
 #include "ui/LottoZahlen.h"
 
 #include "app/Einstellungen.h"
-#include "app/TextCatalog.h"
+#include "base/TextCatalog.h"
 #include "draws/DrawBrowser.h"
 #include "output/PrintSettings.h"
 #include "output/TicketLayout.h"

@@ -2,7 +2,7 @@
 // widgets at start-up, and back into the store when the window closes.
 #include "ui/LottoZahlen.h"
 
-#include "app/TextCatalog.h"
+#include "base/TextCatalog.h"
 #include "ui/BerechnungPage.h"
 #include "ui/DiagrammPage.h"
 #include "ui/InternetPage.h"

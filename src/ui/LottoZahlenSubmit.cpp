@@ -2,7 +2,7 @@
 #include "ui/LottoZahlen.h"
 
 #include "app/Einstellungen.h"
-#include "app/TextCatalog.h"
+#include "base/TextCatalog.h"
 #include "base/WebClient.h"
 #include "output/ClickScript.h"
 #include "output/OnlineSubmission.h"

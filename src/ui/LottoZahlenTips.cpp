@@ -2,7 +2,7 @@
 // text report.
 #include "ui/LottoZahlen.h"
 
-#include "app/TextCatalog.h"
+#include "base/TextCatalog.h"
 #include "draws/DrawBrowser.h"
 #include "eval/HistorySearch.h"
 #include "output/TipFile.h"

@@ -1,6 +1,6 @@
 #include "ui/MainChart.h"
 
-#include "app/TextCatalog.h"
+#include "base/TextCatalog.h"
 #include "stats/ResultSeries.h"
 
 #include <QApplication>

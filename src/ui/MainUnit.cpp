@@ -1,6 +1,6 @@
 #include "ui/MainUnit.h"
 
-#include "app/TextCatalog.h"
+#include "base/TextCatalog.h"
 #include "output/MailSettings.h"
 #include "output/SmtpMailer.h"
 #include "ui/AccessibleNames.h"

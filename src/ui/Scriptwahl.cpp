@@ -1,6 +1,6 @@
 #include "ui/Scriptwahl.h"
 
-#include "app/TextCatalog.h"
+#include "base/TextCatalog.h"
 #include "base/WebClient.h"
 #include "output/ClickScript.h"
 #include "ui/AccessibleNames.h"

@@ -2,7 +2,7 @@
 #include "ui/AccessibleNames.h"
 
 #include "app/ProgramState.h"
-#include "app/TextCatalog.h"
+#include "base/TextCatalog.h"
 #include "eval/Losnummer.h"
 #include "print/TicketPainter.h"
 #include "ui/WidgetFactory.h"

@@ -1,8 +1,8 @@
 #include "ui/TipSheetView.h"
-#include "ui/AccessibleNames.h"
-#include "app/TextCatalog.h"
 
+#include "base/TextCatalog.h"
 #include "gen/TTippSchein.h"
+#include "ui/AccessibleNames.h"
 #include "ui/ClickableLabel.h"
 #include "ui/TipField.h"
 #include "ui/WidgetFactory.h"

@@ -1,8 +1,8 @@
 #include "ui/Zahlenwahl.h"
 
-#include "app/TextCatalog.h"
 #include "base/FileSystem.h"
 #include "base/Random.h"
+#include "base/TextCatalog.h"
 #include "gen/NumberSelection.h"
 #include "ui/FileDialogs.h"
 #include "ui/WidgetFactory.h"

@@ -1,5 +1,5 @@
 #include "app/LanguageFiles.h"
-#include "app/TextCatalog.h"
+#include "base/TextCatalog.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -103,7 +103,7 @@ std::vector<Use> usedKeys()
     static const QRegularExpression literal(QStringLiteral(R"re(^QStringLiteral\((\s*"(?:[^"\\]|\\.)*")+\s*\))re"));
     static const QRegularExpression piece(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
     for (const QString& path : files) {
-        if (path.endsWith(QLatin1String("/src/app/TextCatalog.h")))
+        if (path.endsWith(QLatin1String("/src/base/TextCatalog.h")))
             continue;
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))

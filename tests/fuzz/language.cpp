@@ -4,7 +4,7 @@
 #include "FuzzCheck.h"
 
 #include "app/LanguageFiles.h"
-#include "app/TextCatalog.h"
+#include "base/TextCatalog.h"
 
 using namespace numora;
 

@@ -3,7 +3,7 @@
 #include "WindowFixture.h"
 #include "app/LanguageFiles.h"
 #include "app/Meldungen.h"
-#include "app/TextCatalog.h"
+#include "base/TextCatalog.h"
 #include "draws/DrawFile.h"
 #include "ui/ChanceComparisonWindow.h"
 #include "ui/FileDialogs.h"

@@ -1,4 +1,4 @@
-#include "app/TextCatalog.h"
+#include "base/TextCatalog.h"
 
 #include <QReadWriteLock>
 
