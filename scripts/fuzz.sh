@@ -42,6 +42,7 @@ if ((${#missing[@]})); then
 fi
 
 targets=()
+failed=()
 for source in tests/fuzz/*.cpp; do
   name=$(basename "$source" .cpp)
   [[ $name == ReplayMain ]] || targets+=("$name")
@@ -76,13 +77,16 @@ for target in "${targets[@]}"; do
 
   echo "fuzzing $target for ${seconds}s (log: $log)"
   echo "=== $(date -u '+%F %T') ${seconds}s, runs $runs, max_len $max_len" >>"$log"
+  # The log keeps earlier runs; what this run wrote starts after this line.
+  run_start=$(($(wc -l <"$log") + 1))
   status=0
   # A hang past 10 s or 2 GB of memory counts as a crash as well.
   nice -n 19 "$program" "$corpus" "${seeds[@]}" -max_total_time="$seconds" -runs="$runs" -max_len="$max_len" -timeout=10 \
     -rss_limit_mb=2048 -artifact_prefix="$artifacts/" -print_final_stats=1 >>"$log" 2>&1 || status=$?
 
-  executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n1)
-  coverage=$(grep -o 'cov: [0-9]*' "$log" | tail -n1 | cut -d' ' -f2)
+  this_run=$(tail -n +"$run_start" "$log")
+  executions=$(sed -n 's/^stat::number_of_executed_units: *//p' <<<"$this_run" | tail -n1)
+  coverage=$(grep -o 'cov: [0-9]*' <<<"$this_run" | tail -n1 | cut -d' ' -f2 || true)
   crashes=$(find "$artifacts" -type f | wc -l)
   # The slowest input of the corpus the run left, each timed alone; each batch runs its first
   # input twice and drops that first time, which pays for the program's start.
@@ -93,6 +97,12 @@ for target in "${targets[@]}"; do
   echo "$target: ${executions:-0} executions, cov ${coverage:-?}, ${crashes} crash files in $artifacts," \
     "slowest input ${slowest:-?} ms, exit $status"
   if ((status != 0)); then
-    grep -m1 -A12 'ERROR\|check failed\|deadly signal\|timeout' "$log" || tail -n 20 "$log"
+    failed+=("$target")
+    grep -m1 -A12 'ERROR\|check failed\|deadly signal\|timeout' <<<"$this_run" || tail -n 20 <<<"$this_run"
   fi
 done
+
+if ((${#failed[@]})); then
+  echo "failed: ${failed[*]}" >&2
+  exit 1
+fi
