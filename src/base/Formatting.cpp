@@ -1,5 +1,7 @@
 #include "base/Formatting.h"
 
+#include "base/TextCatalog.h"
+
 #include <cmath>
 #include <limits>
 
@@ -49,6 +51,11 @@ std::optional<std::int32_t> parseInteger(const QString& text)
     if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::int32_t>::max())
         return std::nullopt;
     return static_cast<std::int32_t>(value);
+}
+
+Error notAnInteger(const QString& text)
+{
+    return Error{tx(QStringLiteral("'%1' ist kein gültiger Integerwert")).arg(text)};
 }
 
 QString formatDecimal(double value, int decimals)

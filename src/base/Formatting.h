@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Expected.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -14,6 +16,8 @@ std::int64_t roundHalfEven(double value);
 // Reads an integer the way the program's number fields are read: optional blanks, an optional
 // sign and decimal digits, nothing else; a value outside 32 bits is no integer.
 std::optional<std::int32_t> parseInteger(const QString& text);
+// The error of a field that does not read as an integer, in the current language.
+Error notAnInteger(const QString& text);
 
 // Number formatting fixed for the whole program, whatever the machine's locale:
 // decimal separator ",", thousands separator ".".

@@ -16,16 +16,11 @@ namespace numora::DrawRebuild {
 
 namespace {
 
-Error conversionError(const QString& text)
-{
-    return Error{tx(QStringLiteral("'%1' ist kein gültiger Integerwert")).arg(text)};
-}
-
 Expected<int> integer(const QString& text)
 {
     const auto value = parseInteger(text.trimmed());
     if (!value)
-        return conversionError(text.trimmed());
+        return notAnInteger(text.trimmed());
     return int(*value);
 }
 
@@ -50,7 +45,7 @@ Expected<qsizetype> readBalls(const QString& html, qsizetype from, qsizetype lim
     qsizetype ball = html.indexOf(kugeln, from);
     for (int i = 0; i < 6; ++i) {
         if (ball < 0)
-            return conversionError(QString());
+            return notAnInteger(QString());
         const auto n = ballNumber(html, ball, 1);
         if (!n)
             return n.error();
@@ -113,7 +108,7 @@ Expected<std::vector<TZiehung>> parsePage(const QString& html)
     a.Datum = *date;
     const qsizetype numbersA = html.indexOf(QStringLiteral("Lottozahlen"), b);
     if (numbersA < 0)
-        return conversionError(QString());
+        return notAnInteger(QString());
     // Draw A's bonus ball lies before draw B's numbers, never among them.
     auto afterA = readBalls(html, numbersA, drawB >= 0 ? drawB : html.size(), a);
     if (!afterA)

@@ -3,7 +3,6 @@
 #include "app/ProgramState.h"
 #include "base/DayDate.h"
 #include "base/Formatting.h"
-#include "base/TextCatalog.h"
 #include "draws/DrawBrowser.h"
 #include "eval/RowCheck.h"
 
@@ -21,7 +20,7 @@ Expected<Outcome> run(ProgramState& state)
     const QString answer = state.hooks->askText(state.meldungen[4], state.meldungen[5], QStringLiteral("6"));
     const auto threshold = parseInteger(answer);
     if (!threshold)
-        return Error{tx(QStringLiteral("'%1' ist kein gültiger Integerwert")).arg(answer)};
+        return notAnInteger(answer);
     return search(state, *threshold);
 }
 

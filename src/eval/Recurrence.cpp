@@ -3,7 +3,6 @@
 #include "app/ProgramState.h"
 #include "base/DayDate.h"
 #include "base/Formatting.h"
-#include "base/TextCatalog.h"
 #include "draws/DrawBrowser.h"
 #include "eval/RtfText.h"
 #include "gen/SheetCommands.h"
@@ -203,7 +202,7 @@ Expected<Recurrence::Result> Recurrence::run(ProgramState& state, const Options&
     const QString answer = state.hooks->askText(state.meldungen[4], state.meldungen[39], QStringLiteral("6"));
     const auto threshold = parseInteger(answer);
     if (!threshold)
-        return Error{tx(QStringLiteral("'%1' ist kein gültiger Integerwert")).arg(answer)};
+        return notAnInteger(answer);
 
     state.hooks->setBusy(true);
     Result result;

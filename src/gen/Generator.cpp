@@ -110,7 +110,7 @@ Expected<bool> Run::fillRow(int r)
             const QString text = sheet.field(r - 1, p);
             const auto value = parseInteger(text);
             if (!value)
-                return Error{tx(QStringLiteral("'%1' ist kein gültiger Integerwert")).arg(text)};
+                return notAnInteger(text);
             candidate[std::size_t(p)] = static_cast<std::uint8_t>(*value);
         }
     } else {

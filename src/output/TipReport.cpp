@@ -5,7 +5,6 @@
 #include "base/DayDate.h"
 #include "base/FileSystem.h"
 #include "base/Formatting.h"
-#include "base/TextCatalog.h"
 
 #include <QLocale>
 #include <QUrl>
@@ -46,7 +45,7 @@ Expected<QStringList> lines(const TTippSchein& sheet, double reportDate, const M
             const QString& text = sheet.field(r, p);
             const auto value = parseInteger(text);
             if (!value)
-                return Error{tx(QStringLiteral("'%1' ist kein gültiger Integerwert")).arg(text)};
+                return notAnInteger(text);
             numbers << QStringLiteral("%1").arg(*value, 2);
         }
         out << QStringLiteral("%1. ").arg(r + 1, 2) + meldungen[24] + QStringLiteral(": ")

@@ -114,7 +114,7 @@ Expected<TZiehung> TForm3::record() const
     auto digit = [](const QLineEdit* field, std::uint8_t& out) -> Status {
         const auto value = parseInteger(field->text());
         if (!value)
-            return Error{tx(QStringLiteral("'%1' ist kein gültiger Integerwert")).arg(field->text())};
+            return notAnInteger(field->text());
         out = static_cast<std::uint8_t>(*value & 0xFF);
         return Done{};
     };
