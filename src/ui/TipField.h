@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLineEdit>
+#include <QMetaObject>
 
 namespace numora::ui {
 
@@ -9,12 +10,19 @@ class TipField final : public QLineEdit {
     Q_OBJECT
 public:
     using QLineEdit::QLineEdit;
+    ~TipField() override;
 
 Q_SIGNALS:
     void left();
 
 protected:
     void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void awaitReturn();
+    void onFocusChanged(QWidget* now);
+
+    QMetaObject::Connection m_awaiting;
 };
 
 } // namespace numora::ui

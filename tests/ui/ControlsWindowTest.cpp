@@ -3,6 +3,7 @@
 #include "app/Links.h"
 #include "base/DayDate.h"
 #include "draws/DrawFile.h"
+#include "gen/TTippSchein.h"
 #include "ui/LottoZahlen.h"
 #include "ui/MainChart.h"
 #include "WindowFixture.h"
@@ -78,6 +79,40 @@ private Q_SLOTS:
         QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
         QApplication::sendEvent(last, &out);
         QCOMPARE(rowTexts(1), (QStringList{"3", "8", "19", "27", "33", "45"}));
+    }
+
+    void fieldExitAfterTheWindowWasInactive()
+    {
+        // The newest draw, 1..6, typed into row 1; the focus stays in its last field.
+        for (int i = 0; i < 6; ++i) {
+            auto* field = find<QLineEdit>(TTippSchein::fieldName(0, i));
+            field->setFocus();
+            QTest::keyClicks(field, QString::number(6 - i));
+        }
+        auto* last = find<QLineEdit>(TTippSchein::fieldName(0, 5));
+        auto* hits = find<QLabel>(TTippSchein::hitLabelName(0));
+        const QStringList typed{"6", "5", "4", "3", "2", "1"};
+        QWidget other;
+        other.show();
+
+        // Away to another window and back into the same field is no move.
+        QApplication::setActiveWindow(&other);
+        QApplication::setActiveWindow(m_window.get());
+        QCOMPARE(QApplication::focusWidget(), last);
+        QCOMPARE(rowTexts(1), typed);
+        QVERIFY(hits->text().isEmpty());
+
+        // Away again; a click into row 2 of the inactive window puts the focus there, which the
+        // window only reports when it is active again: that is the move that checks the sheet.
+        QApplication::setActiveWindow(&other);
+        auto* next = find<QLineEdit>(TTippSchein::fieldName(1, 0));
+        next->setFocus(Qt::MouseFocusReason);
+        QVERIFY(hits->text().isEmpty());
+        QApplication::setActiveWindow(m_window.get());
+        QCOMPARE(QApplication::focusWidget(), next);
+        QCOMPARE(hits->text(), QStringLiteral("6"));
+        QCOMPARE(find<QLabel>(TTippSchein::sumLabelName(0))->text(), QStringLiteral("21"));
+        QCOMPARE(rowTexts(1), (QStringList{"1", "2", "3", "4", "5", "6"}));
     }
 
     void pairedLimitsShowWhatTheGeneratorUses_data()
