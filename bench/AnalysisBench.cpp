@@ -6,9 +6,13 @@
 #include "app/ProgramState.h"
 #include "base/DayDate.h"
 #include "eval/Backtest.h"
+#include "eval/ChanceComparison.h"
 #include "eval/Recurrence.h"
 
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <random>
 
 using namespace numora;
 
@@ -56,5 +60,92 @@ void RecurrenceFullHistory(benchmark::State& s)
     }
 }
 BENCHMARK(RecurrenceFullHistory)->Unit(benchmark::kMillisecond);
+
+// The comparison's Monte Carlo test: the back-test's sheets over the whole history scored
+// against 10,000 random histories.
+void ComparisonMonteCarlo(benchmark::State& s)
+{
+    BenchHistory h;
+    Answer seed(QStringLiteral("4711"));
+    h.state.hooks = &seed;
+    h.state.sheet.setSheetReady(true);
+    h.state.chosenDate.setDate(DayDate::fromYmd(1996, 11, 16));
+    const auto result = Backtest::run(h.state, {});
+    if (!result || result->end != Backtest::End::Completed) {
+        s.SkipWithError("the back-test did not complete");
+        return;
+    }
+    ChanceComparison c;
+    for (auto _ : s)
+        c = ChanceComparison::compute(*result);
+    s.counters["passes"] = double(c.passes);
+    s.counters["rows"] = double(c.rows);
+    s.counters["distinct"] = double(c.distinctRows);
+    s.counters["wins"] = double(c.replayWins);
+    s.counters["expected"] = c.expectedWins;
+    s.counters["p"] = c.pValue;
+}
+BENCHMARK(ComparisonMonteCarlo)->Unit(benchmark::kMillisecond);
+
+// Is the test honest for real back-tests? The shipped history's dates with uniform random
+// numbers in place of the drawn ones: the replay's sheets then have no way to beat chance, so
+// P(p <= a) must not exceed a. Prints how many of the histories fell at or below 1 %, 5 %,
+// 10 % and 50 %, and the largest distance of the p-values' distribution from the uniform one.
+void ComparisonUniformHistories(benchmark::State& s)
+{
+    const int histories = int(s.range(0));
+    BenchHistory h;
+    const auto real = h.state.drawFile().readAll();
+    if (!real) {
+        s.SkipWithError("no history");
+        return;
+    }
+    // The replay starts on 02.02.2019: some 80 passes per history, enough for sheets that
+    // are kept and rows that share their draw.
+    std::vector<double> ps;
+    for (auto _ : s) {
+        ps.clear();
+        std::mt19937_64 numbers(20261211);
+        for (int i = 0; i < histories; ++i) {
+            std::vector<TZiehung> draws = *real;
+            for (TZiehung& d : draws) {
+                std::array<std::uint8_t, 49> all{};
+                for (int n = 0; n < 49; ++n)
+                    all[std::size_t(n)] = std::uint8_t(n + 1);
+                std::shuffle(all.begin(), all.end(), numbers);
+                std::sort(all.begin(), all.begin() + 6);
+                std::copy(all.begin(), all.begin() + 6, d.Zahlen);
+            }
+            if (!h.state.drawFile().replaceAll(draws)) {
+                s.SkipWithError("cannot write history");
+                return;
+            }
+            Answer seed(QString::number(1000 + i));
+            h.state.hooks = &seed;
+            h.state.sheet = TTippSchein();
+            h.state.sheet.setSheetReady(true);
+            h.state.chosenDate.setDate(DayDate::fromYmd(2019, 2, 2));
+            const auto result = Backtest::run(h.state, {});
+            h.state.hooks = &UiHooks::silent();
+            if (!result || result->end != Backtest::End::Completed) {
+                s.SkipWithError("the back-test did not complete");
+                return;
+            }
+            ps.push_back(ChanceComparison::compute(*result).pValue);
+        }
+    }
+    std::sort(ps.begin(), ps.end());
+    double ks = 0.0;
+    for (std::size_t i = 0; i < ps.size(); ++i)
+        ks = std::max({ks, double(i + 1) / double(ps.size()) - ps[i], ps[i] - double(i) / double(ps.size())});
+    auto share = [&ps](double a) { return double(std::upper_bound(ps.begin(), ps.end(), a) - ps.begin()); };
+    s.counters["histories"] = double(ps.size());
+    s.counters["p<=0.01"] = share(0.01);
+    s.counters["p<=0.05"] = share(0.05);
+    s.counters["p<=0.10"] = share(0.10);
+    s.counters["p<=0.50"] = share(0.50);
+    s.counters["KS"] = ks;
+}
+BENCHMARK(ComparisonUniformHistories)->Arg(200)->Unit(benchmark::kSecond)->Iterations(1);
 
 } // namespace

@@ -36,6 +36,27 @@ private:
 
 constexpr int OnlyAfterThreeBox = 31; // "Neuberechnung  nur wenn ein 3er erzielt wurde"
 
+// The rows Komplettcheck scored: every row whose six fields all read as integers.
+std::vector<std::array<std::uint8_t, 6>> scoredRows(const TTippSchein& sheet)
+{
+    std::vector<std::array<std::uint8_t, 6>> rows;
+    if (!sheet.sheetReady())
+        return rows;
+    for (int r = 0; r < TTippSchein::RowCount; ++r) {
+        std::array<std::uint8_t, 6> numbers{};
+        bool complete = true;
+        for (int p = 0; p < 6 && complete; ++p) {
+            const auto value = parseInteger(sheet.row(r).fields[std::size_t(p)]);
+            complete = value.has_value();
+            if (value && *value >= 1 && *value <= 49)
+                numbers[std::size_t(p)] = static_cast<std::uint8_t>(*value);
+        }
+        if (complete)
+            rows.push_back(numbers);
+    }
+    return rows;
+}
+
 bool countsAsSaturday(double date)
 {
     const int weekday = DayDate::dayOfWeek(date);
@@ -108,7 +129,8 @@ bool Replay::execute(double start)
                 rowsWithThree = static_cast<std::uint8_t>(rowsWithThree + without + with);
             pass.rows += without + with;
         }
-        m_result.evaluated.push_back(pass);
+        pass.sheet = scoredRows(s.sheet);
+        m_result.evaluated.push_back(std::move(pass));
         passStart = shown;
 
         s.hooks->setStatusPanel0(DayDate::formatShortDate(shown));

@@ -23,10 +23,12 @@ public:
     using Table = std::array<std::array<std::int32_t, 4>, 7>;
     enum Column { Saturday = 0, SaturdayBonus = 1, Wednesday = 2, WednesdayBonus = 3 };
 
-    // One evaluated draw: its six numbers and how many rows the sheet had against it.
+    // One evaluated draw: its six numbers, how many rows the sheet had against it and those rows
+    // as they were scored (a number outside 1..49 kept as 0, which never hits).
     struct Pass {
         std::array<std::uint8_t, 6> numbers{};
         std::int32_t rows = 0;
+        std::vector<std::array<std::uint8_t, 6>> sheet;
     };
 
     struct Options {

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <set>
+#include <vector>
 
 namespace numora {
 
@@ -40,6 +42,89 @@ std::uint64_t quickPick(Random& random)
     return mask;
 }
 
+// The simulation's own stream (splitmix64): fast, and independent of the program's generator,
+// whose 32-bit state would repeat its draws too soon for ten thousand histories.
+class SimulationStream {
+public:
+    explicit SimulationStream(std::uint64_t seed) : m_state(seed) {}
+
+    std::uint64_t next()
+    {
+        std::uint64_t z = (m_state += 0x9E3779B97F4A7C15ull);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        return z ^ (z >> 31);
+    }
+
+    // Uniform on 0..n-1 without bias (Lemire's multiply and reject).
+    std::uint32_t below(std::uint32_t n)
+    {
+        std::uint64_t product = (next() >> 32) * n;
+        if (std::uint32_t(product) < n) {
+            const std::uint32_t threshold = (0u - n) % n;
+            while (std::uint32_t(product) < threshold)
+                product = (next() >> 32) * n;
+        }
+        return std::uint32_t(product >> 32);
+    }
+
+    // Six different numbers of 1..49 as bits 1..49, every set equally likely.
+    std::uint64_t draw()
+    {
+        std::uint64_t mask = 0;
+        int drawn = 0;
+        while (drawn < 6) {
+            const std::uint64_t bit = std::uint64_t(1) << (below(49) + 1);
+            if (!(mask & bit)) {
+                mask |= bit;
+                ++drawn;
+            }
+        }
+        return mask;
+    }
+
+private:
+    std::uint64_t m_state;
+};
+
+// A scored row as the simulation counts it: the positions whose number is drawn, as Zettelcheck
+// counts them. A row of six different numbers (every generated row) is one popcount; a typed
+// row that repeats a number counts each position.
+struct SimulatedRow {
+    std::uint64_t mask = 0;
+    std::array<std::uint8_t, 6> numbers{};
+    bool distinct = true;
+
+    explicit SimulatedRow(const std::array<std::uint8_t, 6>& row) : numbers(row)
+    {
+        // Numbers outside 1..49 never hit.
+        for (std::uint8_t n : row) {
+            if (n < 1 || n > 49)
+                continue;
+            const std::uint64_t bit = std::uint64_t(1) << n;
+            if (mask & bit)
+                distinct = false;
+            mask |= bit;
+        }
+    }
+
+    int hits(std::uint64_t drawn) const
+    {
+        if (distinct)
+            return std::popcount(mask & drawn);
+        int count = 0;
+        for (std::uint8_t n : numbers)
+            if (n >= 1 && n <= 49 && (drawn & (std::uint64_t(1) << n)))
+                ++count;
+        return count;
+    }
+};
+
+std::uint64_t simulationSeed(std::int32_t seed)
+{
+    return (std::uint64_t(std::uint32_t(seed)) << 32) ^ 0x5DEECE66Dull;
+}
+
 double meanOf(const std::array<double, 7>& counts, double rows)
 {
     if (rows <= 0)
@@ -62,31 +147,33 @@ std::array<double, 7> asDouble(const std::array<std::int64_t, 7>& counts)
 
 double ChanceComparison::hitProbability(int k) { return choose(6, k) * choose(43, 6 - k) / choose(49, 6); }
 
-double ChanceComparison::binomialUpperTail(std::int64_t n, std::int64_t x, double p)
+std::int64_t ChanceComparison::simulatedTotalsAtLeast(std::span<const Backtest::Pass> passes, std::int64_t observed,
+                                                      std::int32_t seed, std::int32_t simulations)
 {
-    if (x <= 0)
-        return 1.0;
-    if (x > n)
-        return 0.0;
-    if (p <= 0.0)
-        return 0.0;
-    if (p >= 1.0)
-        return 1.0;
-    // Sum the terms in log space; each one from lgamma keeps the sum exact enough for large n.
-    const double logP = std::log(p);
-    const double logQ = std::log1p(-p);
-    const double logNFactorial = std::lgamma(double(n) + 1.0);
-    double tail = 0.0;
-    for (std::int64_t k = x; k <= n; ++k) {
-        const double logTerm = logNFactorial - std::lgamma(double(k) + 1.0) - std::lgamma(double(n - k) + 1.0)
-            + double(k) * logP + double(n - k) * logQ;
-        const double term = std::exp(logTerm);
-        tail += term;
-        // Past the mode the terms only shrink; once they no longer count, stop.
-        if (double(k) > double(n) * p && term < tail * 1e-17)
-            break;
+    // The rows of all passes in one array, each pass a range of it: the inner loop stays in cache.
+    std::vector<SimulatedRow> rows;
+    std::vector<std::size_t> ends;
+    ends.reserve(passes.size());
+    for (const Backtest::Pass& pass : passes) {
+        for (const auto& row : pass.sheet)
+            rows.emplace_back(row);
+        if (!pass.sheet.empty())
+            ends.push_back(rows.size());
     }
-    return std::min(1.0, tail);
+    SimulationStream stream(simulationSeed(seed));
+    std::int64_t atLeast = 0;
+    for (std::int32_t s = 0; s < simulations; ++s) {
+        std::int64_t wins = 0;
+        std::size_t begin = 0;
+        for (std::size_t end : ends) {
+            const std::uint64_t drawn = stream.draw();
+            for (std::size_t r = begin; r < end; ++r)
+                wins += rows[r].hits(drawn) >= 3;
+            begin = end;
+        }
+        atLeast += wins >= observed;
+    }
+    return atLeast;
 }
 
 ChanceComparison ChanceComparison::compute(const Backtest::Result& result)
@@ -95,7 +182,7 @@ ChanceComparison ChanceComparison::compute(const Backtest::Result& result)
 }
 
 ChanceComparison ChanceComparison::compute(std::span<const Backtest::Pass> passes, const Backtest::Table& table,
-                                           std::int32_t seed)
+                                           std::int32_t seed, std::int32_t simulations)
 {
     ChanceComparison c;
     for (int k = 0; k <= 6; ++k) {
@@ -111,6 +198,7 @@ ChanceComparison ChanceComparison::compute(std::span<const Backtest::Pass> passe
         for (std::int32_t r = 0; r < pass.rows; ++r)
             ++c.control[std::size_t(std::popcount(quickPick(random) & drawn))];
         c.rows += pass.rows;
+        ++c.passes;
     }
     double winChance = 0.0;
     for (int k = 0; k <= 6; ++k) {
@@ -124,7 +212,18 @@ ChanceComparison ChanceComparison::compute(std::span<const Backtest::Pass> passe
     c.meanReplay = meanOf(asDouble(c.replay), double(c.rows));
     c.meanControl = meanOf(asDouble(c.control), double(c.rows));
     c.meanExpected = meanOf(c.expected, double(c.rows));
-    c.pValue = binomialUpperTail(c.rows, c.replayWins, winChance);
+    std::set<std::array<std::uint8_t, 6>> distinct;
+    for (const Backtest::Pass& pass : passes)
+        for (auto row : pass.sheet) {
+            std::sort(row.begin(), row.end());
+            distinct.insert(row);
+        }
+    c.distinctRows = std::int64_t(distinct.size());
+    if (c.rows > 0 && simulations > 0) {
+        c.simulations = simulations;
+        c.simulatedAtLeast = simulatedTotalsAtLeast(passes, c.replayWins, seed, simulations);
+        c.pValue = double(c.simulatedAtLeast + 1) / double(simulations + 1);
+    }
     c.betterThanChance = c.rows > 0 && c.pValue < 0.05;
     return c;
 }
@@ -133,15 +232,24 @@ QString ChanceComparison::sentence() const
 {
     if (rows == 0)
         return tx(QStringLiteral("Es wurde keine Reihe ausgewertet, ein Vergleich mit dem Zufall ist nicht möglich."));
-    const QString p = pValue < 0.0001 ? QStringLiteral("< 0,0001") : QStringLiteral("= ") + formatDecimal(pValue, 4);
-    const QString facts = tx(QStringLiteral("%1 von %2 Reihen hatten 3 oder mehr Richtige, vom Zufall zu erwarten waren %3 "
-                                            "(exakter Binomialtest, einseitig, p %4)"))
-                              .arg(replayWins)
-                              .arg(rows)
-                              .arg(formatDecimal(expectedWins, 1), p);
+    QString finding;
     if (betterThanChance)
-        return tx(QStringLiteral("Die Optionen waren auf dem 5-%-Niveau besser als der Zufall: ")) + facts + QLatin1Char('.');
-    return tx(QStringLiteral("Die Optionen waren nicht nachweisbar besser als der Zufall: ")) + facts + QLatin1Char('.');
+        finding = tx(QStringLiteral("Die Reihen der Optionen hatten öfter 3 oder mehr Richtige, als der Zufall allein "
+                                    "glaubhaft erklärt."));
+    else if (double(replayWins) > expectedWins)
+        finding = tx(QStringLiteral("Die Reihen der Optionen hatten etwas öfter 3 oder mehr Richtige als erwartet, "
+                                    "aber nicht öfter, als der Zufall allein leicht erklärt."));
+    else
+        finding = tx(QStringLiteral("Die Reihen der Optionen hatten nicht öfter 3 oder mehr Richtige, als vom Zufall "
+                                    "zu erwarten war."));
+    const QString facts = tx(QStringLiteral("%1 von %2 Reihen hatten 3 oder mehr Richtige, zu erwarten waren %3."))
+                              .arg(formatDecimal(double(replayWins), 0), formatDecimal(double(rows), 0),
+                                   formatDecimal(expectedWins, 1));
+    const QString test = tx(QStringLiteral("Monte-Carlo-Test: dieselben Scheine gegen %1 Folgen zufälliger Ziehungen "
+                                           "gewertet, in %2 davon mindestens so viele; einseitig, p = %3."))
+                             .arg(formatDecimal(double(simulations), 0), formatDecimal(double(simulatedAtLeast), 0),
+                                  formatDecimal(pValue, 4));
+    return finding + QLatin1Char(' ') + facts + QLatin1Char(' ') + test;
 }
 
 } // namespace numora

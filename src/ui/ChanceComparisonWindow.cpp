@@ -30,6 +30,37 @@ const QColor setColours[3] = {QColor(0, 128, 0), QColor(70, 110, 200), QColor(16
 
 QString ChanceComparisonWindow::title() { return QStringLiteral("Vergleich mit Zufallstipps"); }
 
+ChanceComparisonWindow::Panel ChanceComparisonWindow::makePanel(const QString& name, int first, int last)
+{
+    Panel panel;
+    panel.first = first;
+    panel.last = last;
+    auto* chart = new QChart;
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    auto* series = new QBarSeries(chart);
+    for (int i = 0; i < 3; ++i) {
+        panel.sets[i] = new QBarSet(QString());
+        panel.sets[i]->setColor(setColours[i]);
+        series->append(panel.sets[i]);
+    }
+    chart->addSeries(series);
+    panel.categories = new QBarCategoryAxis(chart);
+    for (int k = first; k <= last; ++k)
+        panel.categories->append(QString::number(k));
+    panel.value = new QValueAxis(chart);
+    panel.value->setLabelFormat(QStringLiteral("%d"));
+    chart->addAxis(panel.categories, Qt::AlignBottom);
+    chart->addAxis(panel.value, Qt::AlignLeft);
+    series->attachAxis(panel.categories);
+    series->attachAxis(panel.value);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    panel.view = new QChartView(chart, m_content);
+    panel.view->setObjectName(name);
+    panel.view->setRenderHint(QPainter::Antialiasing);
+    panel.view->setMinimumSize(300, 260);
+    return panel;
+}
+
 ChanceComparisonWindow::ChanceComparisonWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("ChanceComparison"));
@@ -39,31 +70,12 @@ ChanceComparisonWindow::ChanceComparisonWindow(QWidget* parent) : QWidget(parent
     auto* content = new QVBoxLayout(m_content);
     content->setContentsMargins(0, 0, 0, 0);
 
-    auto* chart = new QChart;
-    chart->setMargins(QMargins(4, 4, 4, 4));
-    auto* series = new QBarSeries(chart);
-    for (int i = 0; i < 3; ++i) {
-        m_sets[i] = new QBarSet(QString());
-        m_sets[i]->setColor(setColours[i]);
-        series->append(m_sets[i]);
-    }
-    chart->addSeries(series);
-    auto* categories = new QBarCategoryAxis(chart);
-    for (int k = 0; k <= 6; ++k)
-        categories->append(QString::number(k));
-    m_categories = categories;
-    m_value = new QValueAxis(chart);
-    m_value->setLabelFormat(QStringLiteral("%d"));
-    chart->addAxis(categories, Qt::AlignBottom);
-    chart->addAxis(m_value, Qt::AlignLeft);
-    series->attachAxis(categories);
-    series->attachAxis(m_value);
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    m_chart = new QChartView(chart, m_content);
-    m_chart->setObjectName(QStringLiteral("ComparisonChart"));
-    m_chart->setRenderHint(QPainter::Antialiasing);
-    m_chart->setMinimumSize(460, 260);
-    content->addWidget(m_chart, 1);
+    m_all = makePanel(QStringLiteral("ComparisonChart"), 0, 6);
+    m_wins = makePanel(QStringLiteral("ComparisonChartWins"), 3, 6);
+    auto* charts = new QHBoxLayout;
+    charts->addWidget(m_all.view, 3);
+    charts->addWidget(m_wins.view, 2);
+    content->addLayout(charts, 1);
 
     m_table = new QTableWidget(8, 3, m_content);
     m_table->setObjectName(QStringLiteral("ComparisonTable"));
@@ -72,15 +84,20 @@ ChanceComparisonWindow::ChanceComparisonWindow(QWidget* parent) : QWidget(parent
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    retranslate();
-    m_table->setFixedHeight(m_table->horizontalHeader()->sizeHint().height()
-                            + 8 * m_table->verticalHeader()->defaultSectionSize() + 2 * m_table->frameWidth());
-    content->addWidget(m_table);
 
+    m_rows = new QLabel(m_content);
+    m_rows->setObjectName(QStringLiteral("ComparisonRows"));
+    m_rows->setWordWrap(true);
+    m_rows->setTextFormat(Qt::PlainText);
     m_sentence = new QLabel(m_content);
     m_sentence->setObjectName(QStringLiteral("ComparisonSentence"));
     m_sentence->setWordWrap(true);
     m_sentence->setTextFormat(Qt::PlainText);
+    retranslate();
+    m_table->setFixedHeight(m_table->horizontalHeader()->sizeHint().height()
+                            + 8 * m_table->verticalHeader()->defaultSectionSize() + 2 * m_table->frameWidth());
+    content->addWidget(m_table);
+    content->addWidget(m_rows);
     content->addWidget(m_sentence);
     root->addWidget(m_content, 1);
 
@@ -94,25 +111,51 @@ ChanceComparisonWindow::ChanceComparisonWindow(QWidget* parent) : QWidget(parent
     root->addLayout(buttons);
     connect(saveButton, &QPushButton::clicked, this, &ChanceComparisonWindow::save);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
-    resize(560, 620);
+    resize(720, 680);
 }
 
 void ChanceComparisonWindow::retranslate()
 {
-    m_chart->chart()->setTitle(tx(QStringLiteral("Reihen nach Anzahl der Richtigen")));
+    m_all.view->chart()->setTitle(tx(QStringLiteral("Reihen nach Anzahl der Richtigen")));
+    m_wins.view->chart()->setTitle(tx(QStringLiteral("Reihen mit 3 bis 6 Richtigen")));
     const QString setNames[3] = {tx(QStringLiteral("Optionen")), tx(QStringLiteral("Zufallstipps")),
                                  tx(QStringLiteral("Erwartet"))};
-    for (int i = 0; i < 3; ++i)
-        m_sets[i]->setLabel(setNames[i]);
-    m_categories->setTitleText(tx(QStringLiteral("Richtige")));
+    for (Panel* panel : {&m_all, &m_wins}) {
+        for (int i = 0; i < 3; ++i)
+            panel->sets[i]->setLabel(setNames[i]);
+        panel->categories->setTitleText(tx(QStringLiteral("Richtige")));
+    }
     m_table->setHorizontalHeaderLabels({setNames[0], setNames[1], setNames[2]});
     QStringList rows;
     for (int k = 0; k <= 6; ++k)
         rows << tx(QStringLiteral("%1 Richtige")).arg(k);
     rows << tx(QStringLiteral("Mittel je Reihe"));
     m_table->setVerticalHeaderLabels(rows);
-    if (m_shown)
-        m_sentence->setText(m_comparison.sentence());
+    if (m_shown) {
+        const ChanceComparison& c = m_comparison;
+        m_rows->setText(tx(QStringLiteral("Gewertet wurden %1 Reihen in %2 Ziehungen, darunter %3 verschiedene."))
+                            .arg(formatDecimal(double(c.rows), 0), formatDecimal(double(c.passes), 0),
+                                 formatDecimal(double(c.distinctRows), 0)));
+        m_sentence->setText(c.sentence());
+    }
+}
+
+void ChanceComparisonWindow::fillPanel(Panel& panel)
+{
+    double high = 1.0;
+    for (int i = 0; i < 3; ++i)
+        panel.sets[i]->remove(0, panel.sets[i]->count());
+    for (int k = panel.first; k <= panel.last; ++k) {
+        const std::size_t i = std::size_t(k);
+        const double values[3] = {double(m_comparison.replay[i]), double(m_comparison.control[i]),
+                                  m_comparison.expected[i]};
+        for (int s = 0; s < 3; ++s) {
+            panel.sets[s]->append(values[s]);
+            high = std::max(high, values[s]);
+        }
+    }
+    panel.value->setRange(0, high);
+    panel.value->applyNiceNumbers();
 }
 
 void ChanceComparisonWindow::showComparison(const ChanceComparison& c)
@@ -120,28 +163,23 @@ void ChanceComparisonWindow::showComparison(const ChanceComparison& c)
     m_comparison = c;
     m_shown = true;
     retranslate();
-    double high = 1.0;
-    for (int i = 0; i < 3; ++i)
-        m_sets[i]->remove(0, m_sets[i]->count());
+    fillPanel(m_all);
+    fillPanel(m_wins);
+    // One number format throughout: thousands grouped, decimal comma.
+    auto put = [this](int row, int column, double value, int decimals) {
+        auto* item = new QTableWidgetItem(formatDecimal(value, decimals));
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        m_table->setItem(row, column, item);
+    };
     for (int k = 0; k <= 6; ++k) {
         const std::size_t i = std::size_t(k);
-        const double values[3] = {double(c.replay[i]), double(c.control[i]), c.expected[i]};
-        for (int s = 0; s < 3; ++s) {
-            m_sets[s]->append(values[s]);
-            high = std::max(high, values[s]);
-        }
-        m_table->setItem(k, 0, new QTableWidgetItem(QString::number(c.replay[i])));
-        m_table->setItem(k, 1, new QTableWidgetItem(QString::number(c.control[i])));
-        m_table->setItem(k, 2, new QTableWidgetItem(formatDecimal(c.expected[i], 2)));
+        put(k, 0, double(c.replay[i]), 0);
+        put(k, 1, double(c.control[i]), 0);
+        put(k, 2, c.expected[i], 2);
     }
-    m_table->setItem(7, 0, new QTableWidgetItem(formatDecimal(c.meanReplay, 3)));
-    m_table->setItem(7, 1, new QTableWidgetItem(formatDecimal(c.meanControl, 3)));
-    m_table->setItem(7, 2, new QTableWidgetItem(formatDecimal(c.meanExpected, 3)));
-    for (int r = 0; r < 8; ++r)
-        for (int col = 0; col < 3; ++col)
-            m_table->item(r, col)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_value->setRange(0, high);
-    m_value->applyNiceNumbers();
+    put(7, 0, c.meanReplay, 3);
+    put(7, 1, c.meanControl, 3);
+    put(7, 2, c.meanExpected, 3);
     QWidget::show();
     raise();
 }

@@ -32,15 +32,26 @@ public:
     void retranslate();
 
 private:
+    // One bar chart over the hit classes first..last: all of them, and the winning classes 3..6
+    // alone, which vanish beside the thousands of rows with fewer hits.
+    struct Panel {
+        int first = 0;
+        int last = 6;
+        QChartView* view = nullptr;
+        QBarSet* sets[3] = {};
+        QValueAxis* value = nullptr;
+        QBarCategoryAxis* categories = nullptr;
+    };
+    Panel makePanel(const QString& name, int first, int last);
+    void fillPanel(Panel& panel);
     void save();
 
     ChanceComparison m_comparison;
     bool m_shown = false;
-    QChartView* m_chart = nullptr;
-    QBarSet* m_sets[3] = {};
-    QValueAxis* m_value = nullptr;
-    QBarCategoryAxis* m_categories = nullptr;
+    Panel m_all;
+    Panel m_wins;
     QTableWidget* m_table = nullptr;
+    QLabel* m_rows = nullptr;
     QLabel* m_sentence = nullptr;
     QWidget* m_content = nullptr;
 };

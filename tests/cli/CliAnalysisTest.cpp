@@ -91,7 +91,8 @@ TEST_F(CliAnalysisTest, BacktestPrintsTheReportOfTheDomain)
     EXPECT_TRUE(lines[at + 9].startsWith(QStringLiteral("mean\t")));
     EXPECT_TRUE(lines[at + 9].endsWith(QStringLiteral("\t0.7347")));
     EXPECT_TRUE(lines[at + 11].startsWith(QStringLiteral("p\t")));
-    EXPECT_TRUE(lines[at + 12].startsWith(QStringLiteral("verdict\tDie Optionen waren")));
+    EXPECT_TRUE(lines[at + 12].startsWith(QStringLiteral("verdict\tDie Reihen der Optionen")));
+    EXPECT_TRUE(lines[at + 12].contains(QStringLiteral("Monte-Carlo-Test")));
 }
 
 TEST_F(CliAnalysisTest, RecurrenceOverTheWholeHistory)

@@ -15,6 +15,8 @@
 
 #include <QDir>
 
+#include <cmath>
+
 namespace numora::test {
 namespace {
 
@@ -216,13 +218,25 @@ TEST_F(BacktestTest, ComparisonWithRandomRows)
     EXPECT_NEAR(c.meanReplay, (2 * 2 + 3 + 4 + 6) / 12.0, 1e-12);
     EXPECT_NEAR(c.meanExpected, 36.0 / 49.0, 1e-12);
     EXPECT_EQ(c.replayWins, 3);
-    // 3 wins in 12 rows against a chance of 1.86 % each is far beyond luck.
+    // The sheets as they were scored: the three locked rows, sorted, in every pass.
+    ASSERT_EQ(result->evaluated.size(), 4u);
+    for (const Backtest::Pass& pass : result->evaluated)
+        EXPECT_EQ(pass.sheet, (std::vector<std::array<std::uint8_t, 6>>{
+                                  {1, 2, 3, 4, 5, 6}, {10, 11, 12, 13, 14, 15}, {20, 21, 22, 23, 24, 25}}));
+    EXPECT_EQ(c.distinctRows, 3);
+    // 3 wins in 12 rows: the same sheets reach that against random draws about once in 700.
+    EXPECT_EQ(c.simulations, ChanceComparison::DefaultSimulations);
+    EXPECT_NEAR(c.pValue, double(c.simulatedAtLeast + 1) / (c.simulations + 1), 1e-15);
     EXPECT_TRUE(c.betterThanChance);
     EXPECT_LT(c.pValue, 0.01);
-    EXPECT_TRUE(c.sentence().startsWith(QStringLiteral("Die Optionen waren auf dem 5-%-Niveau besser")));
+    EXPECT_GT(c.pValue, 0.0);
+    EXPECT_TRUE(c.sentence().startsWith(QStringLiteral("Die Reihen der Optionen hatten öfter 3 oder mehr Richtige")));
+    EXPECT_TRUE(c.sentence().contains(QStringLiteral("Monte-Carlo-Test")));
+    // The seed repeats the test.
+    EXPECT_EQ(ChanceComparison::compute(*result).simulatedAtLeast, c.simulatedAtLeast);
 }
 
-TEST(ChanceComparisonTest, HypergeometricAndBinomial)
+TEST(ChanceComparisonTest, HitProbabilities)
 {
     double total = 0.0;
     for (int k = 0; k <= 6; ++k)
@@ -230,14 +244,101 @@ TEST(ChanceComparisonTest, HypergeometricAndBinomial)
     EXPECT_NEAR(total, 1.0, 1e-12);
     EXPECT_NEAR(ChanceComparison::hitProbability(6), 1.0 / 13983816.0, 1e-20);
     EXPECT_NEAR(ChanceComparison::hitProbability(3), 246820.0 / 13983816.0, 1e-15);
-    // Binomial(10, 0.5): P(X >= 8) = 56/1024; the edges are exact.
-    EXPECT_NEAR(ChanceComparison::binomialUpperTail(10, 8, 0.5), 56.0 / 1024.0, 1e-12);
-    EXPECT_EQ(ChanceComparison::binomialUpperTail(10, 0, 0.3), 1.0);
-    EXPECT_EQ(ChanceComparison::binomialUpperTail(10, 11, 0.3), 0.0);
-    // A large sample at its mean: about one half, not 0 or 1 from an overflow.
-    const double p = ChanceComparison::binomialUpperTail(20000, 373, 0.01864);
-    EXPECT_GT(p, 0.4);
-    EXPECT_LT(p, 0.6);
+}
+
+Backtest::Pass passWith(std::vector<std::array<std::uint8_t, 6>> sheet)
+{
+    Backtest::Pass pass;
+    pass.numbers = {1, 2, 3, 4, 5, 6};
+    pass.rows = std::int32_t(sheet.size());
+    pass.sheet = std::move(sheet);
+    return pass;
+}
+
+// The simulation against exact figures. One row wins with P = 260,624 / 13,983,816 = 1.8638 %.
+// Five copies of that row in one sheet win together or not at all: still 1.86 % for "at least
+// one win", where rows taken as independent would give 8.98 %. That dependence is what the
+// test must keep. A row that repeats a number counts each position, as the check does.
+TEST(ChanceComparisonTest, SimulationKeepsTheSheetsAsTheyWere)
+{
+    const double win = 260624.0 / 13983816.0;
+    const std::int32_t n = 200000;
+    const double tolerance = 5 * std::sqrt(win * (1 - win) / n);
+    const std::array<std::uint8_t, 6> row{1, 9, 17, 25, 33, 49};
+    const std::vector<Backtest::Pass> one{passWith({row})};
+    EXPECT_NEAR(ChanceComparison::simulatedTotalsAtLeast(one, 1, 7, n) / double(n), win, tolerance);
+    const std::vector<Backtest::Pass> copies{passWith({row, row, row, row, row})};
+    EXPECT_NEAR(ChanceComparison::simulatedTotalsAtLeast(copies, 1, 7, n) / double(n), win, tolerance);
+    EXPECT_NEAR(ChanceComparison::simulatedTotalsAtLeast(copies, 5, 7, n) / double(n), win, tolerance);
+    EXPECT_EQ(ChanceComparison::simulatedTotalsAtLeast(copies, 6, 7, n), 0);
+    // Zero wins is reached by every history.
+    EXPECT_EQ(ChanceComparison::simulatedTotalsAtLeast(copies, 0, 7, 1000), 1000);
+    // 7 7 7 7 7 7 has six hits whenever 7 is drawn: P = 6/49.
+    const std::vector<Backtest::Pass> repeated{passWith({{7, 7, 7, 7, 7, 7}})};
+    EXPECT_NEAR(ChanceComparison::simulatedTotalsAtLeast(repeated, 1, 7, n) / double(n), 6.0 / 49.0,
+                5 * std::sqrt(6.0 / 49 * 43 / 49 / n));
+    // Two passes: at least one win in either, 1 - (1 - win)^2.
+    const std::vector<Backtest::Pass> two{passWith({row}), passWith({row})};
+    EXPECT_NEAR(ChanceComparison::simulatedTotalsAtLeast(two, 1, 7, n) / double(n), 1 - (1 - win) * (1 - win),
+                2 * tolerance);
+}
+
+// Under the null, every draw uniform and independent of the sheets, P(p <= a) <= a: tried over
+// 400 histories with sheets that share rows and are kept over several draws.
+TEST(ChanceComparisonTest, PValuesOfUniformHistoriesAreUniform)
+{
+    Random random(20261211);
+    auto quickRow = [&random] {
+        std::array<std::uint8_t, 6> row{};
+        std::uint64_t used = 0;
+        for (auto& n : row) {
+            do
+                n = std::uint8_t(random.next(49) + 1);
+            while (used & (std::uint64_t(1) << n));
+            used |= std::uint64_t(1) << n;
+        }
+        return row;
+    };
+    auto drawnMask = [&quickRow] {
+        std::uint64_t mask = 0;
+        for (std::uint8_t n : quickRow())
+            mask |= std::uint64_t(1) << n;
+        return mask;
+    };
+    int atMost5 = 0, atMost20 = 0, atMost50 = 0;
+    const int histories = 400;
+    for (int h = 0; h < histories; ++h) {
+        std::vector<Backtest::Pass> passes;
+        std::int64_t wins = 0;
+        std::vector<std::array<std::uint8_t, 6>> sheet;
+        for (int d = 0; d < 60; ++d) {
+            if (d % 4 == 0) { // a sheet of 8 rows, one of them twice, kept for four draws
+                sheet.clear();
+                for (int r = 0; r < 7; ++r)
+                    sheet.push_back(quickRow());
+                sheet.push_back(sheet.front());
+            }
+            passes.push_back(passWith(sheet));
+            const std::uint64_t drawn = drawnMask();
+            for (const auto& row : sheet) {
+                int hits = 0;
+                for (std::uint8_t n : row)
+                    hits += (drawn >> n) & 1;
+                wins += hits >= 3;
+            }
+        }
+        const std::int32_t sims = 999;
+        const double p = (ChanceComparison::simulatedTotalsAtLeast(passes, wins, h, sims) + 1) / double(sims + 1);
+        atMost5 += p <= 0.05;
+        atMost20 += p <= 0.20;
+        atMost50 += p <= 0.50;
+    }
+    // The count is discrete, so P(p <= a) may fall short of a, never exceed it beyond chance.
+    EXPECT_LE(atMost5, 0.05 * histories + 3 * std::sqrt(0.05 * 0.95 * histories));
+    EXPECT_LE(atMost20, 0.20 * histories + 3 * std::sqrt(0.20 * 0.80 * histories));
+    EXPECT_LE(atMost50, 0.50 * histories + 3 * std::sqrt(0.25 * histories));
+    // and not by much: the test is not timid either.
+    EXPECT_GE(atMost50, 0.30 * histories);
 }
 
 } // namespace
