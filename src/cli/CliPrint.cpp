@@ -197,7 +197,10 @@ int print(const QString& dir, const QStringList& args, QTextStream& out, QTextSt
         return fail(err, QStringLiteral("print needs a tip file"));
     if (!marks && pdf.isEmpty())
         return fail(err, QStringLiteral("print needs --marks or --pdf FILE"));
-    if (!pdf.isEmpty() && !qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+    // numora-cli makes the GUI application for every print; a caller without one gets the
+    // marks, but no PDF and no check of the crosses against the paper, which need fonts.
+    const bool fonts = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
+    if (!pdf.isEmpty() && !fonts)
         return fail(err, QStringLiteral("--pdf needs the GUI libraries"));
 
     TTippSchein sheet;
@@ -207,15 +210,22 @@ int print(const QString& dir, const QStringList& args, QTextStream& out, QTextSt
     if (!layout)
         return fail(err, layout.error().message);
     const PaperSize paper = Paper::size(options.paper).value_or(PaperSize{});
+    print::TicketPage page;
+    page.layout = *layout;
+    page.paper = paper;
+    const PrintValues values;
+    page.font = print::printFont(values);
+    page.colour = print::printColour(values.fontColor);
     if (marks)
         printMarks(out, *layout, paper);
+    // A cross off the paper would be missing on the posted ticket: say so, print all the same.
+    if (const auto off = fonts ? print::marksOffPaper(page) : std::vector<const TicketMark*>{}; !off.empty())
+        err << QStringLiteral("Papier %1: %2 crosses lie outside the paper (%3)")
+                   .arg(Paper::names().value(options.paper), QString::number(off.size()),
+                        print::offPaperPlaces(off).join(QStringLiteral(", ")))
+            << '\n';
+    err.flush();
     if (!pdf.isEmpty()) {
-        print::TicketPage page;
-        page.layout = *layout;
-        page.paper = paper;
-        const PrintValues values;
-        page.font = print::printFont(values);
-        page.colour = print::printColour(values.fontColor);
         if (options.testImage)
             page.image = QImage(ticketImagePath(dir, *layout));
         if (auto written = print::writePdf(pdf, page); !written)
@@ -226,7 +236,8 @@ int print(const QString& dir, const QStringList& args, QTextStream& out, QTextSt
 
 bool needsGui(const QStringList& arguments)
 {
-    return arguments.contains(QLatin1String("print")) && arguments.contains(QLatin1String("--pdf"));
+    // Painting a page, and measuring its crosses against the paper, needs fonts.
+    return arguments.contains(QLatin1String("print"));
 }
 
 } // namespace numora::CliPrint

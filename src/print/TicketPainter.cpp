@@ -32,6 +32,43 @@ QColor printColour(std::int32_t platformColour)
     return QColor(int(c & 0xff), int((c >> 8) & 0xff), int((c >> 16) & 0xff));
 }
 
+std::vector<const TicketMark*> marksOffPaper(const TicketPage& page)
+{
+    // The page in report units (1/96 inch); a mark's "x" measured as the PDF paints it.
+    const double unitsPerMm = 96.0 / 25.4;
+    const bool landscape = page.paper.landscape;
+    const QRectF paper(0, 0, (landscape ? page.paper.longMm : page.paper.shortMm) * unitsPerMm,
+                       (landscape ? page.paper.shortMm : page.paper.longMm) * unitsPerMm);
+    QImage device(1, 1, QImage::Format_ARGB32);
+    device.setDotsPerMeterX(qRound(96 / 0.0254));
+    device.setDotsPerMeterY(qRound(96 / 0.0254));
+    const QFontMetricsF metrics(page.font, &device);
+    const QRectF glyph = metrics.tightBoundingRect(QStringLiteral("x")).translated(0, metrics.ascent());
+    std::vector<const TicketMark*> off;
+    auto check = [&](const TicketMark& mark) {
+        if (mark.printed && !paper.contains(glyph.translated(mark.left, mark.top)))
+            off.push_back(&mark);
+    };
+    for (const TicketMark& mark : page.layout.numbers)
+        check(mark);
+    for (const TicketMark& mark : page.layout.options)
+        check(mark);
+    return off;
+}
+
+QStringList offPaperPlaces(const std::vector<const TicketMark*>& marks)
+{
+    QStringList places;
+    for (const TicketMark* mark : marks) {
+        // Number marks are named "row.field".
+        const qsizetype dot = mark->name.indexOf(QLatin1Char('.'));
+        const QString place = dot > 0 ? tx(QStringLiteral("%1. Tipp")).arg(mark->name.left(dot)) : mark->name;
+        if (!places.contains(place))
+            places << place;
+    }
+    return places;
+}
+
 void paintTicket(QPainter& painter, const TicketPage& page, double scale)
 {
     painter.save();

@@ -7,19 +7,24 @@
 #include "output/PrintSettings.h"
 #include "output/TicketLayout.h"
 #include "output/TipFile.h"
+#include "print/TicketPainter.h"
 #include "ui/InternetPage.h"
 #include "ui/LottotippPage.h"
 #include "ui/Spielwahl.h"
 #include "ui/anders.h"
 #include "ui/scheind.h"
+#include "ui/StatusHints.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDate>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -43,7 +48,7 @@ void TForm1::buildPrintWindows()
         item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
         const QString hint = QStringLiteral("Die Tipps auf einen Lottoschein drucken");
         item->setToolTip(hint);
-        connect(item, &QAction::hovered, this, [this, hint] { statusPanel(1)->setText(hint); });
+        connect(item, &QAction::hovered, this, [this, item] { m_statusHints->show(item); });
         connect(item, &QAction::triggered, this, [this] { printSettingsRun(); });
         datei->addSeparator();
         datei->addAction(item);
@@ -75,15 +80,18 @@ int TForm1::printSettingsRun()
     m_form5->setRows(PrintSettings::filledRows(m_state.sheet));
 
     m_pageControl->setCurrentWidget(m_lottotipp);
-    const int result = m_form5->exec();
-    m_state.ticket.spiel77Ja = m_form5->game(0) == GameBox::Ticked ? 1 : 0;
-    m_state.ticket.super6Ja = m_form5->game(1) == GameBox::Ticked ? 1 : 0;
-    m_state.ticket.glueckJa = m_form5->game(2) == GameBox::Ticked ? 1 : 0;
-    if (result == TForm5::Print)
-        printTicket();
-    else if (result == TForm5::Online)
-        submitToTipp24(m_form5->options());
-    return result;
+    for (;;) {
+        const int result = m_form5->exec();
+        m_state.ticket.spiel77Ja = m_form5->game(0) == GameBox::Ticked ? 1 : 0;
+        m_state.ticket.super6Ja = m_form5->game(1) == GameBox::Ticked ? 1 : 0;
+        m_state.ticket.glueckJa = m_form5->game(2) == GameBox::Ticked ? 1 : 0;
+        // Crosses off the paper send the user back to the settings, as they are, if he wishes.
+        if (result == TForm5::Print && !printTicket())
+            continue;
+        if (result == TForm5::Online)
+            submitToTipp24(m_form5->options());
+        return result;
+    }
 }
 
 bool TForm1::chooseSuperzahl()
@@ -123,7 +131,7 @@ void TForm1::submitOnline()
     m_pageControl->setCurrentWidget(m_lottotipp);
 }
 
-void TForm1::printTicket()
+bool TForm1::printTicket()
 {
     const QString number = m_form5->ticketNumber();
     m_state.sheet.setTicketNumber(number);
@@ -143,9 +151,11 @@ void TForm1::printTicket()
     const auto layout = layoutTicket(m_state.sheet, m_form5->request());
     if (!layout) {
         m_hooks.showError(layout.error().message);
-        return;
+        return true;
     }
     page.layout = *layout;
+    if (const auto off = print::marksOffPaper(page); !off.empty() && !printOffPaper(off))
+        return false;
     m_state.print.positions = layout->positions;
     m_form8->showValues();
     if (m_form5->testImage()) {
@@ -155,6 +165,24 @@ void TForm1::printTicket()
         page.image = QImage();
     }
     m_form4->preview(this);
+    return true;
+}
+
+bool TForm1::printOffPaper(const std::vector<const TicketMark*>& off)
+{
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(),
+                    tx(QStringLiteral("Kreuze außerhalb des Papiers, die nicht gedruckt würden: %1 (%2).\n\n"
+                                      "Wählen Sie ein größeres Papier oder andere Positionen."))
+                        .arg(off.size())
+                        .arg(print::offPaperPlaces(off).join(QStringLiteral(", "))),
+                    QMessageBox::NoButton, this);
+    box.setObjectName(QStringLiteral("OffPaperQuestion"));
+    QPushButton* back = box.addButton(tx(QStringLiteral("Zurück zu den Einstellungen")), QMessageBox::RejectRole);
+    box.addButton(tx(QStringLiteral("Trotzdem drucken")), QMessageBox::AcceptRole);
+    box.setDefaultButton(back);
+    box.setEscapeButton(back);
+    box.exec();
+    return box.clickedButton() != back;
 }
 
 void TForm1::runPrintMode()

@@ -176,6 +176,12 @@ TForm5::TForm5(ProgramState& state, TForm8& positions, QWidget* parent)
         m_presets->addButton(item, i);
         presetLayout->addWidget(item);
     }
+    // An item that becomes checked, by the mouse, the keys or a screen reader's toggle action,
+    // brings its offsets; a click on the checked item brings them back.
+    connect(m_presets, &QButtonGroup::idToggled, this, [this](int item, bool checked) {
+        if (checked)
+            choosePreset(item);
+    });
     connect(m_presets, &QButtonGroup::idClicked, this, &TForm5::choosePreset);
     m_adjust = makeButton(m_presetGroup, QStringLiteral("anpassen"), QStringLiteral("anpassen"));
     connect(m_adjust, &QPushButton::clicked, this, [this] { m_positions.exec(); });

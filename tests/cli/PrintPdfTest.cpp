@@ -5,6 +5,7 @@
 
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -17,13 +18,27 @@ struct Point {
     double y;
 };
 
-QString runProgram(const QString& program, const QStringList& args)
+QString runProgram(const QString& program, const QStringList& args, QString* errors = nullptr)
 {
     QProcess process;
     process.start(program, args);
     EXPECT_TRUE(process.waitForFinished(60000)) << program;
-    EXPECT_EQ(process.exitCode(), 0) << program << QString::fromUtf8(process.readAllStandardError());
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    EXPECT_EQ(process.exitCode(), 0) << program << err;
+    if (errors)
+        *errors = err;
     return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The crosses on the PDF's page; crosses close together may come back as one word "xx".
+qsizetype crossesIn(const QString& pdf)
+{
+    const QString html = runProgram(QStringLiteral("pdftotext"), {"-bbox", pdf, "-"});
+    const QRegularExpression word(QStringLiteral(R"re(<word [^>]*>([^<]*)</word>)re"));
+    qsizetype crosses = 0;
+    for (auto it = word.globalMatch(html); it.hasNext();)
+        crosses += it.next().captured(1).count(QLatin1Char('x'));
+    return crosses;
 }
 
 TEST(PrintPdf, EveryMarkIsTextWhereTheMarksListSaysIt)
@@ -78,6 +93,50 @@ TEST(PrintPdf, EveryMarkIsTextWhereTheMarksListSaysIt)
         EXPECT_NEAR(found[i].x - expected[i].x, dx, 0.5) << i;
         EXPECT_NEAR(found[i].y - expected[i].y, dy, 0.5) << i;
     }
+}
+
+// Custom positions at their designed values on the smallest paper: the right-hand rows lie
+// beyond the page. Every cross the PDF loses is counted in the one line on stderr; the PDF is
+// written all the same, and on A4 nothing is said.
+TEST(PrintPdf, CrossesOffThePaperAreCounted)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString tip = dir.filePath(QStringLiteral("tipp.ntp"));
+    QByteArray rows;
+    for (int r = 0; r < 12; ++r)
+        rows += "1,9,17,25,33,49\r\n";
+    ASSERT_TRUE(test::writeBytes(tip, rows));
+    const QString pdf = dir.filePath(QStringLiteral("schein.pdf"));
+    QString errors;
+    const QStringList common{"print", tip, "--marks", "--pdf", pdf, "--set", "NeuerSchein=13", "--set", "RadioF8=1"};
+    const QString marks = runProgram(QStringLiteral(NUMORA_CLI_EXE), common + QStringList{"--set", "DruckPapier=3"}, &errors);
+    // Marks on the same place (two "Nein" boxes may share one) are one cross on the page.
+    auto places = [](const QString& listing) {
+        QSet<QString> distinct;
+        for (const QString& line : listing.split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(1))
+            distinct.insert(line.section(QLatin1Char('\t'), 1));
+        return qsizetype(distinct.size());
+    };
+    const qsizetype listed = places(marks);
+    const qsizetype onPage = crossesIn(pdf);
+    ASSERT_LT(onPage, listed);
+    // Qt may add notes of its own (the runtime folder); ours is the one line on the paper.
+    const QStringList lines = errors.split(QLatin1Char('\n'), Qt::SkipEmptyParts).filter(QStringLiteral("Papier"));
+    ASSERT_EQ(lines.size(), 1) << errors.toStdString();
+    EXPECT_TRUE(lines[0].contains(QStringLiteral("Papier"))) << lines[0].toStdString();
+    const QRegularExpression count(QStringLiteral(R"re(: (\d+) crosses)re"));
+    const auto reported = count.match(lines[0]);
+    ASSERT_TRUE(reported.hasMatch()) << lines[0].toStdString();
+    const qsizetype off = reported.captured(1).toLongLong();
+    // A cross cut by the edge may still leave a word in the PDF; a lost one is always counted.
+    EXPECT_GE(off, listed - onPage);
+    EXPECT_LT(off, listed);
+    EXPECT_TRUE(lines[0].contains(QStringLiteral("12. Tipp"))) << lines[0].toStdString();
+
+    runProgram(QStringLiteral(NUMORA_CLI_EXE), common + QStringList{"--set", "DruckPapier=0"}, &errors);
+    EXPECT_FALSE(errors.contains(QStringLiteral("Papier"))) << errors.toStdString();
+    EXPECT_EQ(crossesIn(pdf), listed);
 }
 
 } // namespace

@@ -5,9 +5,11 @@
 #include "ui/LottoZahlen.h"
 #include "ui/Spielwahl.h"
 #include "ui/anders.h"
+#include "print/TicketPainter.h"
 #include "ui/scheind.h"
 #include "WindowFixture.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -178,6 +180,7 @@ private Q_SLOTS:
     {
         // The preparation chooses the stored preset as the user would: Brandenburg keeps 49x1.
         m_window->state().ticket.neuerSchein = 1;
+        m_window->state().ticket.neuerSchein = TicketPresets::Custom;
         m_window->state().print.layout = 1;
         m_window->printPositions()->showValues();
         QString error;
@@ -217,6 +220,66 @@ private Q_SLOTS:
             QCOMPARE(m_window->state().print.layout, 0);
             inDialog<QPushButton>("BitBtn1")->click();
         });
+    }
+
+    void aPresetCheckedByAScreenReaderBringsItsOffsets()
+    {
+        // A screen reader ticks the item through its toggle action, not with a click.
+        runPrintSettings([&] {
+            auto* bayern = inDialog<QRadioButton>("RadioGroup1Item10");
+            QAccessibleInterface* item = QAccessible::queryAccessibleInterface(bayern);
+            QVERIFY(item && item->actionInterface());
+            item->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+            QVERIFY(bayern->isChecked());
+            QCOMPARE(inDialog<QSpinBox>("UpDown1")->value(), 76);
+            QCOMPARE(inDialog<QSpinBox>("UpDown2")->value(), 21);
+            inDialog<QPushButton>("BitBtn1")->click();
+        });
+    }
+
+    void crossesOffThePaperSendTheUserBackToTheSettings()
+    {
+        // Twelve rows at the designed custom positions, one line of 49 per row, on the smallest
+        // paper: the right-hand ends of the rows lie beyond its edge.
+        for (int r = 1; r <= 11; ++r)
+            fillRow(r, {"1", "2", "3", "4", "5", "6"});
+        fillRow(12, {"1", "9", "17", "25", "33", "49"});
+        m_window->state().ticket.neuerSchein = TicketPresets::Custom;
+        m_window->state().print.layout = 1;
+        m_window->printPositions()->showValues();
+        QString warning;
+        int settingsShown = 0;
+        print::TicketPage printed;
+        TForm4::answerNextPreview([&](const print::TicketPage& page) { printed = page; });
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(modal); box && box->objectName() == QLatin1String("OffPaperQuestion")) {
+                warning = box->text();
+                for (QAbstractButton* button : box->buttons())
+                    if (button->text() == QStringLiteral("Zurück zu den Einstellungen"))
+                        button->click();
+            } else if (modal == dialog() && settingsShown == 0) {
+                // Shown again after the warning, as the user left it: a larger paper now.
+                ++settingsShown;
+                QCOMPARE(inDialog<QComboBox>("ComboBox1")->currentIndex(), 3);
+                inDialog<QComboBox>("ComboBox1")->setCurrentIndex(0);
+                inDialog<QPushButton>("BitBtn2")->click();
+            }
+        });
+        const int result = runPrintSettings([&] {
+            inDialog<QRadioButton>("RadioGroup1Item13")->click();
+            inDialog<QComboBox>("ComboBox1")->setCurrentIndex(3);
+            answer.start(10);
+            inDialog<QPushButton>("BitBtn2")->click();
+        });
+        answer.stop();
+        QCOMPARE(result, int(TForm5::Print));
+        QVERIFY2(warning.startsWith(QStringLiteral("Kreuze außerhalb des Papiers, die nicht gedruckt würden: 1 (12. Tipp)")),
+                 qPrintable(warning));
+        QCOMPARE(settingsShown, 1);
+        QCOMPARE(printed.paper, (PaperSize{297, 210, false}));
+        QVERIFY(print::marksOffPaper(printed).empty());
     }
 
     void theExclusionWithTooFewDrawsIsDropped()
