@@ -42,9 +42,6 @@ Not guarantee the accuracy of the numbers!	Bez gwarancji poprawności liczb!
 %1 noch nicht da!	Losowania z %1 jeszcze nie ma!
 Failed : %1 %2	Błąd: %1 %2
 Es wurde keine Reihe ausgewertet, ein Vergleich mit dem Zufall ist nicht möglich.	Nie sprawdzono żadnego zakładu, porównanie z przypadkiem nie jest możliwe.
-%1 von %2 Reihen hatten 3 oder mehr Richtige, vom Zufall zu erwarten waren %3 (exakter Binomialtest, einseitig, p %4)	%1 z %2 zakładów miało 3 lub więcej trafień, przypadkowo oczekiwano %3 (dokładny test dwumianowy, jednostronny, p %4)
-Die Optionen waren auf dem 5-%-Niveau besser als der Zufall: 	Opcje okazały się lepsze od przypadku na poziomie istotności 5 %: 
-Die Optionen waren nicht nachweisbar besser als der Zufall: 	Nie wykazano, że opcje są lepsze od przypadku: 
 Losnummer noch nie als Super6 oder Spiel 77 Gewinnzahl gezogen	Numer kuponu nigdy nie został wylosowany jako wygrywający numer Super 6 ani Spiel 77
 LosNr. wurde am %1 bei der Super 6 gezogen	Numer kuponu został wylosowany w Super 6 dnia %1
 LosNr. wurde am %1 im Spiel 77 gezogen	Numer kuponu został wylosowany w Spiel 77 dnia %1
@@ -130,3 +127,15 @@ Losnummer, Ziffer %1	Numer kuponu, cyfra %1
 Papier	Papier
 Tipp %1, Zahl %2	Zakład %1, liczba %2
 Tipp %1 ändern	Zmień zakład %1
+Die Reihen der Optionen hatten öfter 3 oder mehr Richtige, als der Zufall allein glaubhaft erklärt.	Zakłady według opcji miały 3 lub więcej trafień częściej, niż wiarygodnie wyjaśnia sam przypadek.
+Die Reihen der Optionen hatten etwas öfter 3 oder mehr Richtige als erwartet, aber nicht öfter, als der Zufall allein leicht erklärt.	Zakłady według opcji miały 3 lub więcej trafień nieco częściej niż oczekiwano, ale nie częściej, niż łatwo wyjaśnia sam przypadek.
+Die Reihen der Optionen hatten nicht öfter 3 oder mehr Richtige, als vom Zufall zu erwarten war.	Zakłady według opcji nie miały 3 lub więcej trafień częściej, niż można było oczekiwać przypadkowo.
+%1 von %2 Reihen hatten 3 oder mehr Richtige, zu erwarten waren %3.	%1 z %2 zakładów miało 3 lub więcej trafień; oczekiwano %3.
+Monte-Carlo-Test: dieselben Scheine gegen %1 Folgen zufälliger Ziehungen gewertet, in %2 davon mindestens so viele; einseitig, p = %3.	Test Monte Carlo: te same kupony ocenione wobec %1 ciągów losowych losowań, z których %2 osiągnęło co najmniej tyle; jednostronny, p = %3.
+Reihen mit 3 bis 6 Richtigen	Zakłady z 3 do 6 trafieniami
+Gewertet wurden %1 Reihen in %2 Ziehungen, darunter %3 verschiedene.	Oceniono %1 zakładów w %2 losowaniach, w tym %3 różnych.
+Die Nachricht konnte nicht gesendet werden:	Nie udało się wysłać wiadomości:
+Keine Verbindung zum Mailserver %1:	Brak połączenia z serwerem poczty %1:
+Kreuze außerhalb des Papiers, die nicht gedruckt würden: %1 (%2).\n\nWählen Sie ein größeres Papier oder andere Positionen.	Krzyżyki poza papierem, które nie zostałyby wydrukowane: %1 (%2).\n\nWybierz większy papier lub inne pozycje.
+Zurück zu den Einstellungen	Wróć do ustawień
+Trotzdem drucken	Drukuj mimo to

@@ -42,9 +42,6 @@ Not guarantee the accuracy of the numbers!	Правильность чисел �
 %1 noch nicht da!	Тиража %1 ещё нет!
 Failed : %1 %2	Ошибка: %1 %2
 Es wurde keine Reihe ausgewertet, ein Vergleich mit dem Zufall ist nicht möglich.	Не проверено ни одной ставки, сравнение со случаем невозможно.
-%1 von %2 Reihen hatten 3 oder mehr Richtige, vom Zufall zu erwarten waren %3 (exakter Binomialtest, einseitig, p %4)	%1 из %2 ставок дали 3 или более совпадений, случайно ожидалось %3 (точный биномиальный тест, односторонний, p %4)
-Die Optionen waren auf dem 5-%-Niveau besser als der Zufall: 	Параметры оказались лучше случая на уровне значимости 5 %: 
-Die Optionen waren nicht nachweisbar besser als der Zufall: 	Параметры не показали доказуемого преимущества перед случаем: 
 Losnummer noch nie als Super6 oder Spiel 77 Gewinnzahl gezogen	Номер билета ещё ни разу не выпадал выигрышным номером Super 6 или Spiel 77
 LosNr. wurde am %1 bei der Super 6 gezogen	Номер билета выпал в Super 6 в тираже от %1
 LosNr. wurde am %1 im Spiel 77 gezogen	Номер билета выпал в Spiel 77 в тираже от %1
@@ -130,3 +127,15 @@ Losnummer, Ziffer %1	Номер билета, цифра %1
 Papier	Бумага
 Tipp %1, Zahl %2	Ставка %1, число %2
 Tipp %1 ändern	Изменить ставку %1
+Die Reihen der Optionen hatten öfter 3 oder mehr Richtige, als der Zufall allein glaubhaft erklärt.	Ставки по выбранным параметрам давали 3 или более совпадений чаще, чем правдоподобно объясняет один лишь случай.
+Die Reihen der Optionen hatten etwas öfter 3 oder mehr Richtige als erwartet, aber nicht öfter, als der Zufall allein leicht erklärt.	Ставки по выбранным параметрам давали 3 или более совпадений несколько чаще ожидаемого, но не чаще, чем легко объясняет случай.
+Die Reihen der Optionen hatten nicht öfter 3 oder mehr Richtige, als vom Zufall zu erwarten war.	Ставки по выбранным параметрам давали 3 или более совпадений не чаще, чем можно было ожидать случайно.
+%1 von %2 Reihen hatten 3 oder mehr Richtige, zu erwarten waren %3.	%1 из %2 ставок дали 3 или более совпадений; ожидалось %3.
+Monte-Carlo-Test: dieselben Scheine gegen %1 Folgen zufälliger Ziehungen gewertet, in %2 davon mindestens so viele; einseitig, p = %3.	Тест Монте-Карло: те же билеты оценены на %1 последовательностях случайных тиражей, в %2 из них было не меньше; односторонний, p = %3.
+Reihen mit 3 bis 6 Richtigen	Ставки с 3–6 совпадениями
+Gewertet wurden %1 Reihen in %2 Ziehungen, darunter %3 verschiedene.	Оценено %1 ставок в %2 тиражах, из них %3 различных.
+Die Nachricht konnte nicht gesendet werden:	Сообщение не удалось отправить:
+Keine Verbindung zum Mailserver %1:	Нет соединения с почтовым сервером %1:
+Kreuze außerhalb des Papiers, die nicht gedruckt würden: %1 (%2).\n\nWählen Sie ein größeres Papier oder andere Positionen.	Крестики за краем бумаги, которые не будут напечатаны: %1 (%2).\n\nВыберите бумагу большего размера или другие позиции.
+Zurück zu den Einstellungen	Вернуться к настройкам
+Trotzdem drucken	Всё равно печатать

@@ -42,9 +42,6 @@ Not guarantee the accuracy of the numbers!	¡No se garantiza la exactitud de los
 %1 noch nicht da!	¡%1 aún no está disponible!
 Failed : %1 %2	Error: %1 %2
 Es wurde keine Reihe ausgewertet, ein Vergleich mit dem Zufall ist nicht möglich.	No se evaluó ninguna apuesta; no es posible compararlas con el azar.
-%1 von %2 Reihen hatten 3 oder mehr Richtige, vom Zufall zu erwarten waren %3 (exakter Binomialtest, einseitig, p %4)	%1 de %2 apuestas tuvieron 3 o más aciertos; por azar se esperaban %3 (prueba binomial exacta, unilateral, p %4)
-Die Optionen waren auf dem 5-%-Niveau besser als der Zufall: 	Las opciones fueron mejores que el azar al nivel del 5 %: 
-Die Optionen waren nicht nachweisbar besser als der Zufall: 	No se pudo demostrar que las opciones fueran mejores que el azar: 
 Losnummer noch nie als Super6 oder Spiel 77 Gewinnzahl gezogen	El número de boleto nunca ha salido como número ganador de Super6 o Spiel 77
 LosNr. wurde am %1 bei der Super 6 gezogen	El número de boleto salió en Super 6 el %1
 LosNr. wurde am %1 im Spiel 77 gezogen	El número de boleto salió en Spiel 77 el %1
@@ -130,3 +127,15 @@ Losnummer, Ziffer %1	Número de boleto, cifra %1
 Papier	Papel
 Tipp %1, Zahl %2	Apuesta %1, número %2
 Tipp %1 ändern	Editar la apuesta %1
+Die Reihen der Optionen hatten öfter 3 oder mehr Richtige, als der Zufall allein glaubhaft erklärt.	Las apuestas de las opciones tuvieron 3 o más aciertos con más frecuencia de la que el azar por sí solo explica de forma creíble.
+Die Reihen der Optionen hatten etwas öfter 3 oder mehr Richtige als erwartet, aber nicht öfter, als der Zufall allein leicht erklärt.	Las apuestas de las opciones tuvieron 3 o más aciertos algo más a menudo de lo esperado, pero no más de lo que el azar por sí solo explica fácilmente.
+Die Reihen der Optionen hatten nicht öfter 3 oder mehr Richtige, als vom Zufall zu erwarten war.	Las apuestas de las opciones no tuvieron 3 o más aciertos con más frecuencia de la esperada por azar.
+%1 von %2 Reihen hatten 3 oder mehr Richtige, zu erwarten waren %3.	%1 de %2 apuestas tuvieron 3 o más aciertos; se esperaban %3.
+Monte-Carlo-Test: dieselben Scheine gegen %1 Folgen zufälliger Ziehungen gewertet, in %2 davon mindestens so viele; einseitig, p = %3.	Prueba de Monte Carlo: los mismos boletos evaluados frente a %1 series de sorteos aleatorios, %2 de las cuales alcanzaron al menos tantos; unilateral, p = %3.
+Reihen mit 3 bis 6 Richtigen	Apuestas con 3 a 6 aciertos
+Gewertet wurden %1 Reihen in %2 Ziehungen, darunter %3 verschiedene.	Se evaluaron %1 apuestas en %2 sorteos, %3 de ellas distintas.
+Die Nachricht konnte nicht gesendet werden:	No se pudo enviar el mensaje:
+Keine Verbindung zum Mailserver %1:	No hay conexión con el servidor de correo %1:
+Kreuze außerhalb des Papiers, die nicht gedruckt würden: %1 (%2).\n\nWählen Sie ein größeres Papier oder andere Positionen.	Cruces fuera del papel que no se imprimirían: %1 (%2).\n\nElija un papel más grande u otras posiciones.
+Zurück zu den Einstellungen	Volver a la configuración
+Trotzdem drucken	Imprimir de todos modos

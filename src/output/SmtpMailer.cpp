@@ -299,7 +299,12 @@ MailSendResult SmtpMailer::send(const SmtpAccount& account, const MailMessage& m
     } else if (!dialogue.failedReply.isEmpty()) {
         result.error = QString::fromUtf8(dialogue.failedReply);
     } else {
-        result.error = QString::fromUtf8(errorText[0] ? errorText : curl_easy_strerror(code));
+        // libcurl's own text stays as it is, after a sentence of ours in the user's language.
+        const QString detail = QString::fromUtf8(errorText[0] ? errorText : curl_easy_strerror(code));
+        const QString ours = dialogue.connected ? tx(QStringLiteral("Die Nachricht konnte nicht gesendet werden:"))
+                                                : tx(QStringLiteral("Keine Verbindung zum Mailserver %1:"))
+                                                      .arg(host + QLatin1Char(':') + QString::number(port));
+        result.error = ours + QLatin1Char(' ') + detail;
     }
     // Closes the connection: the send is over, successful or not.
     curl.reset();

@@ -147,7 +147,7 @@ void TForm1::buildStatusBar()
     m_panel1->setMinimumWidth(50);
     bar->addWidget(m_panel0);
     bar->addWidget(m_panel1, 1);
-    new StatusHints(this, m_panel1);
+    m_statusHints = new StatusHints(this, m_panel1);
 }
 
 void TForm1::connectWidgets()

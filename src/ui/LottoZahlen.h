@@ -11,6 +11,7 @@
 #include "output/SubmitOptions.h"
 
 #include <QElapsedTimer>
+#include <QPointer>
 
 #include <memory>
 #include <vector>
@@ -21,8 +22,10 @@ class QAction;
 namespace numora {
 class WebClient;
 struct Language;
+struct TicketMark;
 }
 class QLabel;
+class QPushButton;
 class QTabWidget;
 
 namespace numora::ui {
@@ -39,6 +42,7 @@ class TForm8;
 class TMailerForm;
 class TCRSForm;
 class InterfaceLanguage;
+class StatusHints;
 
 // The main window: five tabs over the program's state. Start-up runs when it is first shown;
 // closing it ends the program. It is also what long operations call back while they run.
@@ -152,6 +156,8 @@ private:
     void finishAnalysis();
     void showAnalysisProgress();
     bool analysisRunning() const { return m_backtestRunning || m_recurrenceRunning; }
+    void lockForAnalysis(QPushButton* running);
+    void unlockAfterAnalysis();
     void buildPrintWindows();
     // The interface languages (LottoZahlenLanguage.cpp).
     void buildLanguageMenu();
@@ -162,7 +168,9 @@ private:
     // call and kept in `temporaries`.
     std::vector<QWidget*> languageWindows(std::vector<std::unique_ptr<QWidget>>& temporaries);
     void exportTexts();
-    void printTicket();
+    // False when the user goes back to the print settings.
+    bool printTicket();
+    bool printOffPaper(const std::vector<const TicketMark*>& off);
     void runPrintMode();
 
     ProgramState m_state;
@@ -186,6 +194,10 @@ private:
     bool m_backtestStop = false;
     bool m_recurrenceRunning = false;
     bool m_recurrenceStop = false;
+    bool m_tabPickedDuringRun = false;
+    StatusHints* m_statusHints = nullptr;
+    std::vector<QPointer<QWidget>> m_lockedForRun;
+    std::vector<QPointer<QAction>> m_lockedActions;
     // While an analysis runs, what it asks of the window follows at display rate, not per draw.
     QWidget* m_pendingTab = nullptr; // the tab the analysis asked for last
     QString m_pendingSound;          // a fanfare the analysis asked for since the last pump

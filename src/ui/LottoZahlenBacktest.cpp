@@ -6,13 +6,20 @@
 #include "eval/Backtest.h"
 #include "eval/ChanceComparison.h"
 #include "eval/Recurrence.h"
+#include "ui/BerechnungPage.h"
 #include "ui/ChanceComparisonWindow.h"
 #include "ui/DatenbankPage.h"
 #include "ui/DiagrammPage.h"
 #include "ui/LottotippPage.h"
 #include "ui/MainChart.h"
+#include "ui/TipSheetView.h"
 
+#include <QAbstractButton>
 #include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabBar>
+#include <QToolButton>
 #include <QLabel>
 #include <QTabWidget>
 #include <QPushButton>
@@ -24,6 +31,10 @@ namespace numora::ui {
 
 void TForm1::connectAnalyses()
 {
+    connect(m_pageControl, &QTabWidget::tabBarClicked, this, [this] {
+        if (analysisRunning())
+            m_tabPickedDuringRun = true;
+    });
     connect(m_datenbank->parameterTest, &QPushButton::clicked, this, &TForm1::runBacktest);
     connect(m_datenbank->drawTest, &QPushButton::clicked, this, &TForm1::runRecurrence);
 }
@@ -45,7 +56,7 @@ void TForm1::runBacktest()
     m_backtestRunning = true;
     m_backtestStop = false;
     button->setText(m_state.meldungen[16]);
-    m_datenbank->drawTest->setEnabled(false);
+    lockForAnalysis(button);
 
     Backtest::Options options;
     options.reportPath = QDir::current().absoluteFilePath(QStringLiteral("Test.txt"));
@@ -54,7 +65,6 @@ void TForm1::runBacktest()
 
     m_backtestRunning = false;
     button->setText(caption);
-    m_datenbank->drawTest->setEnabled(true);
     finishAnalysis();
     if (!result) {
         m_hooks.showError(result.error().message);
@@ -81,7 +91,7 @@ void TForm1::runRecurrence()
     m_recurrenceRunning = true;
     m_recurrenceStop = false;
     button->setText(m_state.meldungen[16]);
-    m_datenbank->parameterTest->setEnabled(false);
+    lockForAnalysis(button);
 
     Recurrence::Options options;
     options.reportPath = m_state.programDir + QStringLiteral("Test.rtf");
@@ -90,7 +100,6 @@ void TForm1::runRecurrence()
 
     m_recurrenceRunning = false;
     button->setText(caption);
-    m_datenbank->parameterTest->setEnabled(true);
     finishAnalysis();
     if (!result)
         m_hooks.showError(result.error().message);
@@ -115,17 +124,65 @@ void TForm1::showAnalysisProgress()
         m_panel0->setText(std::exchange(m_pendingPanel0, QString()));
     if (!m_pendingSound.isEmpty())
         m_hooks.playSound(std::exchange(m_pendingSound, QString()));
-    if (QWidget* tab = std::exchange(m_pendingTab, nullptr))
+    // The run shows the tab its generations ask for until the user picks one himself.
+    if (QWidget* tab = std::exchange(m_pendingTab, nullptr); tab && !m_tabPickedDuringRun)
         m_pageControl->setCurrentWidget(tab);
+}
+
+void TForm1::lockForAnalysis(QPushButton* running)
+{
+    // Everything that would start or stop something else is off for the run: a generation
+    // started or stopped in the middle of a pass would change the replay without a word. The
+    // tabs stay usable, and the analysis' own button stops it.
+    m_tabPickedDuringRun = false;
+    m_lockedForRun.clear();
+    auto lock = [this, running](QWidget* widget) {
+        if (widget != running && widget->isEnabled()) {
+            widget->setEnabled(false);
+            m_lockedForRun.emplace_back(widget);
+        }
+    };
+    lock(m_lottotipp->sheetView);
+    for (QWidget* page : std::initializer_list<QWidget*>{m_lottotipp, m_datenbank, m_diagramm, m_berechnung})
+        for (QAbstractButton* button : page->findChildren<QAbstractButton*>()) {
+            const bool command = qobject_cast<QPushButton*>(button) || qobject_cast<QToolButton*>(button);
+            if (command && !qobject_cast<QTabBar*>(button->parentWidget()))
+                lock(button);
+        }
+    m_lockedActions.clear();
+    QList<QAction*> actions = menuBar()->actions();
+    if (auto* datei = menuBar()->findChild<QMenu*>(QStringLiteral("Datei1")))
+        actions += datei->actions();
+    for (QAction* action : actions) {
+        const bool keep = action->menu() || action->isSeparator()
+            || action->objectName() == QLatin1String("Schlieen1");
+        if (!keep && action->isEnabled()) {
+            action->setEnabled(false);
+            m_lockedActions.emplace_back(action);
+        }
+    }
+}
+
+void TForm1::unlockAfterAnalysis()
+{
+    for (auto it = m_lockedForRun.rbegin(); it != m_lockedForRun.rend(); ++it)
+        if (*it)
+            (*it)->setEnabled(true);
+    for (const QPointer<QAction>& action : m_lockedActions)
+        if (action)
+            action->setEnabled(true);
+    m_lockedForRun.clear();
+    m_lockedActions.clear();
 }
 
 void TForm1::finishAnalysis()
 {
+    unlockAfterAnalysis();
     m_pendingSound.clear();
     m_progressClock.invalidate();
     if (!m_pendingPanel0.isNull())
         m_panel0->setText(std::exchange(m_pendingPanel0, QString()));
-    if (QWidget* tab = std::exchange(m_pendingTab, nullptr))
+    if (QWidget* tab = std::exchange(m_pendingTab, nullptr); tab && !m_tabPickedDuringRun)
         m_pageControl->setCurrentWidget(tab);
     setBusy(false);
     m_lottotipp->calculate->setText(m_state.calculateCaption);

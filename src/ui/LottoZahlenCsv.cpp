@@ -6,6 +6,7 @@
 #include "draws/DrawBrowser.h"
 #include "draws/DrawCsv.h"
 #include "ui/FileDialogs.h"
+#include "ui/StatusHints.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -43,7 +44,7 @@ void TForm1::buildCsvMenu()
         a->setObjectName(name);
         a->setToolTip(hint);
         // Hints go to panel 1, as for every control of the window.
-        connect(a, &QAction::hovered, this, [this, hint] { statusPanel(1)->setText(hint); });
+        connect(a, &QAction::hovered, this, [this, a] { m_statusHints->show(a); });
         datei->addAction(a);
         return a;
     };

@@ -108,6 +108,9 @@ bool TForm1::generationRunning() const { return m_runDepth > 0; }
 
 void TForm1::calculate()
 {
+    // An analysis' generations are its own; a stop from here would cut one of its passes short.
+    if (analysisRunning())
+        return;
     // A click while a run goes on reaches the generator as its stop request.
     ++m_runDepth;
     const auto result = Generator::generate(m_state);

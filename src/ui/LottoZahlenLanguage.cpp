@@ -4,6 +4,7 @@
 
 #include "base/TextCatalog.h"
 #include "ui/ChanceComparisonWindow.h"
+#include "ui/StatusHints.h"
 #include "ui/FileDialogs.h"
 #include "ui/InterfaceLanguage.h"
 #include "ui/LoEingab.h"
@@ -85,6 +86,7 @@ void TForm1::applyLanguage(const Language& language)
         // the chart on show is drawn again under titles in the new language.
         showDraw();
         showSheet();
+        m_statusHints->refresh();
         if (m_comparison)
             m_comparison->retranslate();
         if (m_lastStatistic) {

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
@@ -15,6 +16,29 @@ StatusHints::StatusHints(QWidget* window, QLabel* panel) : QObject(window), m_wi
     qApp->installEventFilter(this);
 }
 
+QString StatusHints::hintOf(const QObject* source)
+{
+    if (const auto* action = qobject_cast<const QAction*>(source))
+        return action->statusTip().isEmpty() ? action->toolTip() : action->statusTip();
+    if (const auto* widget = qobject_cast<const QWidget*>(source))
+        return widget->toolTip();
+    return QString();
+}
+
+void StatusHints::show(QObject* source)
+{
+    m_source = source;
+    m_shown = hintOf(source);
+    m_panel->setText(m_shown);
+}
+
+void StatusHints::refresh()
+{
+    // Only while the panel still shows the hint: a status text written since stays.
+    if (m_source && m_panel->text() == m_shown)
+        show(m_source);
+}
+
 bool StatusHints::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Enter) {
@@ -23,7 +47,7 @@ bool StatusHints::eventFilter(QObject* watched, QEvent* event)
             || qobject_cast<QLineEdit*>(widget) || qobject_cast<QAbstractSpinBox*>(widget)
             || qobject_cast<QComboBox*>(widget);
         if (control && widget != m_panel && m_window->isAncestorOf(widget))
-            m_panel->setText(widget->toolTip());
+            show(widget);
     }
     return QObject::eventFilter(watched, event);
 }

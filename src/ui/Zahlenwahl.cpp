@@ -4,6 +4,7 @@
 #include "base/Random.h"
 #include "base/TextCatalog.h"
 #include "gen/NumberSelection.h"
+#include "ui/AccessibleNames.h"
 #include "ui/FileDialogs.h"
 #include "ui/WidgetFactory.h"
 
@@ -123,9 +124,22 @@ void TForm6::refresh()
     m_ok->setDefault(!m_model.rechnenVisible);
     m_rechnen->setDefault(m_model.rechnenVisible);
     m_zufall->setVisible(m_model.zufallVisible);
-    m_zufall->setText(m_model.randomCaption);
+    if (m_zufall->text() != m_model.randomCaption) {
+        m_zufall->setText(m_model.randomCaption);
+        // "2 Stopp" is announced as it reads, not as the button's first caption.
+        AccessibleNames::describe(this);
+    }
     if (!m_model.statusLine.isEmpty())
         m_status->setText(m_model.statusLine);
+}
+
+void TForm6::showEvent(QShowEvent* event)
+{
+    // The language's texts are given to the dialog as it is shown; a caption the model
+    // composed (the row it edits: "2. Tipp") stands over the designed one.
+    if (m_model.caption != NumberSelection::designCaption())
+        setWindowTitle(m_model.caption);
+    QDialog::showEvent(event);
 }
 
 void TForm6::onRandom()

@@ -18,6 +18,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QAction>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -178,6 +181,63 @@ private Q_SLOTS:
         QVERIFY(picker->date() >= QDate(2019, 1, 20));
         QVERIFY(picker->date() < QDate(2019, 11, 2));
         QVERIFY(m_window->statusPanel(0)->text().endsWith(QStringLiteral(".2019")));
+    }
+
+    void tabsStayUsableAndNothingElseCutsABacktestShort()
+    {
+        QFile csv(QStringLiteral(NUMORA_SOURCE_DIR "/data/sayisal_loto.csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QVERIFY(DrawFile(drawPath()).replaceAll(*DrawCsv::parse(csv.readAll())).ok());
+        startWindow(QDate(2026, 12, 10));
+        find<QCheckBox>(QStringLiteral("CheckBox20"))->setChecked(true);
+        auto* button = find<QPushButton>(QStringLiteral("BitBtn9"));
+        auto* calculate = find<QPushButton>(QStringLiteral("BitBtn4"));
+        auto* tabs = find<QTabWidget>(QStringLiteral("PageControl1"));
+        auto* datenbank = find<QWidget>(QStringLiteral("TabSheet4"));
+        const QString report = QDir::current().filePath(QStringLiteral("Test.txt"));
+
+        // The same seed twice: once left alone, once with the tab, "Tipps berechnen" and the
+        // menu's "Berechnen" clicked while it runs.
+        QByteArray reports[2];
+        QList<QWidget*> tabsSeen;
+        bool calculateEnabled = true;
+        bool stopEnabled = false;
+        for (int run = 0; run < 2; ++run) {
+            chooseDate(QDate(2019, 6, 1));
+            QTimer poll;
+            int step = 0;
+            connect(&poll, &QTimer::timeout, this, [&] {
+                if (m_window->state().chosenDate.value < DayDate::fromYmd(2019, 7, 1))
+                    return;
+                if (step == 0) {
+                    QTabBar* bar = tabs->tabBar();
+                    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tabs->indexOf(datenbank)).center());
+                    calculateEnabled = calculate->isEnabled();
+                    stopEnabled = button->isEnabled();
+                    QTest::mouseClick(calculate, Qt::LeftButton);
+                    m_window->findChild<QAction*>(QStringLiteral("Berechnen1"))->trigger();
+                } else {
+                    tabsSeen << tabs->currentWidget();
+                }
+                if (++step == 20)
+                    poll.stop();
+            });
+            if (run == 1)
+                poll.start(20);
+            answerInput(QStringLiteral("4711"));
+            QTest::mouseClick(button, Qt::LeftButton);
+            reports[run] = numora::test::readBytes(report);
+            QVERIFY(!reports[run].isEmpty());
+        }
+        QVERIFY(!calculateEnabled);
+        QVERIFY(stopEnabled);
+        QVERIFY(!tabsSeen.isEmpty());
+        for (QWidget* seen : tabsSeen)
+            QCOMPARE(seen, datenbank);
+        QCOMPARE(tabs->currentWidget(), datenbank);
+        QCOMPARE(reports[1], reports[0]);
+        QVERIFY(calculate->isEnabled());
+        QVERIFY(find<QPushButton>(QStringLiteral("BitBtn19"))->isEnabled());
     }
 
     void recurrenceWritesRtfBesideTheProgram()

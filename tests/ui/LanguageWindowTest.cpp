@@ -11,6 +11,7 @@
 #include "ui/LottoZahlen.h"
 #include "ui/MainChart.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QChart>
@@ -25,6 +26,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 using namespace numora;
 
@@ -285,6 +287,47 @@ private Q_SLOTS:
         QCOMPARE(window.state().sprache, 5);
         QCOMPARE(window.windowTitle(), QStringLiteral("Numora NL"));
         Q_UNUSED(translation);
+    }
+
+    // What stays on screen across a switch speaks the new language: the hint in the status bar,
+    // and the number selection dialog of a row says which row it edits, its "Zufall" button
+    // what it reads. The German catalogue gives the technical texts in German too.
+    void textsOnShowFollowTheLanguage()
+    {
+        shipLanguageFiles();
+        writeHistory();
+        ui::TForm1 window(m_dir.path());
+        window.show();
+        choose(window, "Russisch1");
+        auto* clearAll = window.findChild<QWidget*>(QStringLiteral("SpeedButton11"));
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(clearAll, &enter);
+        const QString russian = clearAll->toolTip();
+        QCOMPARE(window.statusPanel(1)->text(), russian);
+        choose(window, "Englisch1");
+        QVERIFY(clearAll->toolTip() != russian);
+        QCOMPARE(window.statusPanel(1)->text(), clearAll->toolTip());
+
+        QString title, spoken, shown;
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            title = dialog->windowTitle();
+            auto* random = dialog->findChild<QPushButton*>(QStringLiteral("BitBtn3"));
+            random->click(); // the caption counts from the first tick of its timer
+            QTest::qWaitFor([random] { return !random->text().contains(QStringLiteral("Zufall")); }, 5000);
+            shown = random->text().remove(QLatin1Char('&'));
+            spoken = random->accessibleName();
+            dialog->findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
+        });
+        window.findChild<QAbstractButton*>(QStringLiteral("Tipp2Edit"))->click();
+        QCOMPARE(title, QStringLiteral("2. ") + window.state().meldungen[24]);
+        QVERIFY2(shown.contains(QStringLiteral("Stop")), qPrintable(shown));
+        QCOMPARE(spoken, shown);
+
+        choose(window, "Deutsch1");
+        QCOMPARE(tx(QStringLiteral("%1 fields, expected %2")), QStringLiteral("%1 Felder, erwartet %2"));
+        QCOMPARE(tx(QStringLiteral("Connecting to %1.")), QStringLiteral("Verbinde mit %1."));
     }
 
     // The texts composed at run time follow a language that has a catalogue; Deutsch, a language
