@@ -87,6 +87,42 @@ void ComparisonMonteCarlo(benchmark::State& s)
 }
 BENCHMARK(ComparisonMonteCarlo)->Unit(benchmark::kMillisecond);
 
+// The same test on the shipped history for seeds 1..N of the default options: how often it
+// finds the options better than chance at 1 % and 5 %, and the smallest p.
+void ComparisonSeedsOnHistory(benchmark::State& s)
+{
+    const int seeds = int(s.range(0));
+    BenchHistory h;
+    int below1 = 0, below5 = 0;
+    double smallest = 1.0;
+    for (auto _ : s) {
+        below1 = below5 = 0;
+        smallest = 1.0;
+        for (int seed = 1; seed <= seeds; ++seed) {
+            Answer answer(QString::number(seed));
+            h.state.hooks = &answer;
+            h.state.sheet = TTippSchein();
+            h.state.sheet.setSheetReady(true);
+            h.state.chosenDate.setDate(DayDate::fromYmd(1996, 11, 16));
+            const auto result = Backtest::run(h.state, {});
+            h.state.hooks = &UiHooks::silent();
+            if (!result || result->end != Backtest::End::Completed) {
+                s.SkipWithError("the back-test did not complete");
+                return;
+            }
+            const double p = ChanceComparison::compute(*result).pValue;
+            below1 += p < 0.01;
+            below5 += p < 0.05;
+            smallest = std::min(smallest, p);
+        }
+    }
+    s.counters["seeds"] = seeds;
+    s.counters["p<0.01"] = below1;
+    s.counters["p<0.05"] = below5;
+    s.counters["smallest p"] = smallest;
+}
+BENCHMARK(ComparisonSeedsOnHistory)->Arg(40)->Unit(benchmark::kSecond)->Iterations(1);
+
 // Is the test honest for real back-tests? The shipped history's dates with uniform random
 // numbers in place of the drawn ones: the replay's sheets then have no way to beat chance, so
 // P(p <= a) must not exceed a. Prints how many of the histories fell at or below 1 %, 5 %,
@@ -146,6 +182,6 @@ void ComparisonUniformHistories(benchmark::State& s)
     s.counters["p<=0.50"] = share(0.50);
     s.counters["KS"] = ks;
 }
-BENCHMARK(ComparisonUniformHistories)->Arg(200)->Unit(benchmark::kSecond)->Iterations(1);
+BENCHMARK(ComparisonUniformHistories)->Arg(200)->Arg(1000)->Unit(benchmark::kSecond)->Iterations(1);
 
 } // namespace
