@@ -75,7 +75,7 @@ std::optional<std::string> unescape(const std::string& text)
 
 std::string usageText()
 {
-    return "usage: numora-services --port P --draws CSV [--results CSV] [--scripts DIR] [--broker-error]\n"
+    return "usage: numora-services --port P --draws CSV [--results CSV] [--scripts DIR] [--csv DIR] [--broker-error]\n"
            "                       [--day-line YYYYMMDD:TEXT]... [--delay MS:PATTERN]... [--stall PATTERN]...\n"
            "                       [--stall-body PATTERN]... [--close PATTERN]... [--garbage PATTERN]...\n"
            "                       [--status CODE:PATTERN]...\n";
@@ -107,6 +107,8 @@ ParsedOptions parseServicesOptions(const std::vector<std::string>& arguments)
             options.resultsCsv = value;
         } else if (name == "--scripts") {
             options.scriptsDir = value;
+        } else if (name == "--csv") {
+            options.csvDir = value;
         } else if (name == "--day-line") {
             std::string day, text;
             const auto bytes = splitAtColon(value, day, text) && isDayText(day) ? unescape(text) : std::nullopt;

@@ -30,6 +30,8 @@ struct ServicesOptions {
     std::string drawsCsv;
     std::string resultsCsv;
     std::string scriptsDir;
+    // Results CSV files served as /csv/NAME; empty: only /csv/ziehungen.csv, the draws CSV.
+    std::string csvDir;
     bool brokerError = false;
     // Extra lines of the day query, keyed by day "yyyymmdd"; such a day answers 200.
     std::map<std::string, std::vector<std::string>> dayLines;

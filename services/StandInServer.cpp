@@ -326,6 +326,9 @@ void StandInServer::addRoutes()
     m_server.Get(route(R"(/scripts/([^/]+))"),
         [this](const Request& req, Response& res) { serveScript(req.matches[1].str(), res); });
 
+    // Results CSV files, as results sites offer them for download.
+    m_server.Get(route(R"(/csv/([^/]+))"), [this](const Request& req, Response& res) { serveCsv(req.matches[1].str(), res); });
+
     // Results site: one page per draw date.
     m_server.Get(route(R"(/layer\.php)"), [this](const Request& req, Response& res) {
         const auto query = Pages::parseQuery(rawQuery(req));
@@ -337,6 +340,24 @@ void StandInServer::addRoutes()
         const ResultsPage* page = m_data.resultsPage(std::stoll(nr));
         answer(res, 200, page ? Pages::resultsPage(*page) : Pages::pageWithoutDraw(), HtmlType);
     });
+}
+
+void StandInServer::serveCsv(const std::string& name, Response& res) const
+{
+    std::string path;
+    if (m_options.csvDir.empty()) {
+        if (name == "ziehungen.csv")
+            path = m_options.drawsCsv;
+    } else if (!name.empty() && name.front() != '.' && name.find_first_of(std::string("/\\\0", 3)) == std::string::npos) {
+        path = m_options.csvDir + "/" + name;
+    }
+    struct stat info { };
+    std::ifstream file(path, std::ios::binary);
+    if (path.empty() || ::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || !file)
+        return answer(res, 404, "Keine solche Datei\n");
+    std::ostringstream text;
+    text << file.rdbuf();
+    answer(res, 200, text.str(), "text/csv; charset=utf-8");
 }
 
 void StandInServer::serveScript(const std::string& name, Response& res) const

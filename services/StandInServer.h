@@ -39,6 +39,7 @@ private:
     // Holds an answer back until stop() or until the client on `fd` hangs up.
     void stallWhileConnected(int fd);
     void serveScript(const std::string& name, Response& res) const;
+    void serveCsv(const std::string& name, Response& res) const;
 
     ServicesOptions m_options;
     ServiceData m_data;

@@ -139,3 +139,21 @@ Keine Verbindung zum Mailserver %1:	Brak połączenia z serwerem poczty %1:
 Kreuze außerhalb des Papiers, die nicht gedruckt würden: %1 (%2).\n\nWählen Sie ein größeres Papier oder andere Positionen.	Krzyżyki poza papierem, które nie zostałyby wydrukowane: %1 (%2).\n\nWybierz większy papier lub inne pozycje.
 Zurück zu den Einstellungen	Wróć do ustawień
 Trotzdem drucken	Drukuj mimo to
+Stopped	Zatrzymano
+the draw of %1 lies after today	losowanie z %1 jest późniejsze niż dzisiaj
+Zusatzzahl %1	liczba dodatkowa %1
+Superzahl %1	Superzahl %1
+Spiel 77 %1	Spiel 77 %1
+Super 6 %1	Super 6 %1
+%1: gespeichert %2, in der CSV-Datei %3	%1: zapisane %2, w pliku CSV %3
+und %1 weitere	i %1 więcej
+CSV hinzufügen	Dodaj CSV
+Lade %1	Wczytywanie %1
+Gestoppt	Zatrzymano
+Die CSV-Adresse %1 ist nicht erreichbar (%2).	Adres CSV %1 jest nieosiągalny (%2).
+Die CSV-Adresse %1 antwortet mit %2 %3.	Adres CSV %1 odpowiada %2 %3.
+Die CSV-Datei widerspricht den gespeicherten Ziehungen an %1 Tagen; es wurde nichts geschrieben.	Plik CSV jest sprzeczny z zapisanymi losowaniami w %1 dniach; nic nie zapisano.
+Fehlende ältere Ziehungen: %1	Brakujące wcześniejsze losowania: %1
+Der gespeicherten Historie fehlen %1 ältere Ziehungen der CSV-Datei (%2). In die Historie einfügen?	W zapisanej historii brakuje %1 wcześniejszych losowań z pliku CSV (%2). Wstawić je do historii?
+Angefügt: %1, schon vorhanden: %2, Konflikte: %3, Lücken: %4	Dołączone: %1, już obecne: %2, konflikty: %3, luki: %4
+Angefügt: %1, schon vorhanden: %2, Konflikte: %3, Lücken: %4 (eingefügt: %5)	Dołączone: %1, już obecne: %2, konflikty: %3, luki: %4 (wstawione: %5)

@@ -139,3 +139,21 @@ Keine Verbindung zum Mailserver %1:	Нет соединения с почтов�
 Kreuze außerhalb des Papiers, die nicht gedruckt würden: %1 (%2).\n\nWählen Sie ein größeres Papier oder andere Positionen.	Крестики за краем бумаги, которые не будут напечатаны: %1 (%2).\n\nВыберите бумагу большего размера или другие позиции.
 Zurück zu den Einstellungen	Вернуться к настройкам
 Trotzdem drucken	Всё равно печатать
+Stopped	Остановлено
+the draw of %1 lies after today	тираж от %1 позже сегодняшнего дня
+Zusatzzahl %1	дополнительное число %1
+Superzahl %1	Superzahl %1
+Spiel 77 %1	Spiel 77 %1
+Super 6 %1	Super 6 %1
+%1: gespeichert %2, in der CSV-Datei %3	%1: сохранено %2, в файле CSV %3
+und %1 weitere	и ещё %1
+CSV hinzufügen	Добавить CSV
+Lade %1	Загрузка %1
+Gestoppt	Остановлено
+Die CSV-Adresse %1 ist nicht erreichbar (%2).	Адрес CSV %1 недоступен (%2).
+Die CSV-Adresse %1 antwortet mit %2 %3.	Адрес CSV %1 отвечает %2 %3.
+Die CSV-Datei widerspricht den gespeicherten Ziehungen an %1 Tagen; es wurde nichts geschrieben.	Файл CSV противоречит сохранённым тиражам в %1 дн.; ничего не записано.
+Fehlende ältere Ziehungen: %1	Отсутствующие более ранние тиражи: %1
+Der gespeicherten Historie fehlen %1 ältere Ziehungen der CSV-Datei (%2). In die Historie einfügen?	В сохранённой истории нет %1 более ранних тиражей из файла CSV (%2). Вставить их в историю?
+Angefügt: %1, schon vorhanden: %2, Konflikte: %3, Lücken: %4	Добавлено: %1, уже есть: %2, конфликтов: %3, пропусков: %4
+Angefügt: %1, schon vorhanden: %2, Konflikte: %3, Lücken: %4 (eingefügt: %5)	Добавлено: %1, уже есть: %2, конфликтов: %3, пропусков: %4 (вставлено: %5)

@@ -139,3 +139,21 @@ Keine Verbindung zum Mailserver %1:	No hay conexión con el servidor de correo %
 Kreuze außerhalb des Papiers, die nicht gedruckt würden: %1 (%2).\n\nWählen Sie ein größeres Papier oder andere Positionen.	Cruces fuera del papel que no se imprimirían: %1 (%2).\n\nElija un papel más grande u otras posiciones.
 Zurück zu den Einstellungen	Volver a la configuración
 Trotzdem drucken	Imprimir de todos modos
+Stopped	Detenido
+the draw of %1 lies after today	el sorteo del %1 es posterior a hoy
+Zusatzzahl %1	número complementario %1
+Superzahl %1	Superzahl %1
+Spiel 77 %1	Spiel 77 %1
+Super 6 %1	Super 6 %1
+%1: gespeichert %2, in der CSV-Datei %3	%1: guardado %2, en el archivo CSV %3
+und %1 weitere	y %1 más
+CSV hinzufügen	Añadir CSV
+Lade %1	Cargando %1
+Gestoppt	Detenido
+Die CSV-Adresse %1 ist nicht erreichbar (%2).	No se puede acceder a la dirección CSV %1 (%2).
+Die CSV-Adresse %1 antwortet mit %2 %3.	La dirección CSV %1 responde %2 %3.
+Die CSV-Datei widerspricht den gespeicherten Ziehungen an %1 Tagen; es wurde nichts geschrieben.	El archivo CSV contradice los sorteos guardados en %1 días; no se ha escrito nada.
+Fehlende ältere Ziehungen: %1	Sorteos anteriores que faltan: %1
+Der gespeicherten Historie fehlen %1 ältere Ziehungen der CSV-Datei (%2). In die Historie einfügen?	Al historial guardado le faltan %1 sorteos anteriores del archivo CSV (%2). ¿Insertarlos en el historial?
+Angefügt: %1, schon vorhanden: %2, Konflikte: %3, Lücken: %4	Añadidos: %1, ya presentes: %2, conflictos: %3, huecos: %4
+Angefügt: %1, schon vorhanden: %2, Konflikte: %3, Lücken: %4 (eingefügt: %5)	Añadidos: %1, ya presentes: %2, conflictos: %3, huecos: %4 (insertados: %5)

@@ -270,6 +270,7 @@ void Einstellungen::read(const RegistryKey& key, ProgramState& state, WindowSize
         l.readString(QString::fromLatin1(ServicesName), state.hosts.services);
         l.readString(QString::fromLatin1(ResultsName), state.hosts.results);
         l.readString(QString::fromLatin1(BrokerName), state.hosts.broker);
+        l.readString(QString::fromLatin1(CsvAddressName), state.csvAddress);
     }
 }
 
@@ -316,6 +317,7 @@ void Einstellungen::write(RegistryKey& key, const ProgramState& state, const Win
     key.setString(QString::fromLatin1(ServicesName), state.hosts.services);
     key.setString(QString::fromLatin1(ResultsName), state.hosts.results);
     key.setString(QString::fromLatin1(BrokerName), state.hosts.broker);
+    key.setString(QString::fromLatin1(CsvAddressName), state.csvAddress);
 
     for (int n = 1; n <= 23; ++n)
         key.setString(printFieldValue(n), state.print.positions.at(std::size_t(n)));

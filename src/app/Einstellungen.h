@@ -30,6 +30,8 @@ public:
     static constexpr const char* ServicesName = "DienstAdresse";
     static constexpr const char* ResultsName = "ErgebnisAdresse";
     static constexpr const char* BrokerName = "BrokerAdresse";
+    // The results CSV "Datenbank aktualisieren" merges instead of asking the update service.
+    static constexpr const char* CsvAddressName = "CsvAdresse";
 
     // Steps of the start-up that run between two groups of values.
     struct LoadSteps {

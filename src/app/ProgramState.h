@@ -67,6 +67,9 @@ struct ProgramState {
     WebHosts hosts;
     QString proxyHost;
     QString proxyPort = QStringLiteral("80");
+    // "CSV-Adresse der Ziehungen:": when set, the update merges this results CSV instead of
+    // asking the update service day by day.
+    QString csvAddress;
     // The hidden field URLEdit: the maker's home page.
     QString urlEdit = designedUrlEdit();
     // "Linkseite aktivieren" (CheckBox21): submission goes through a link page.

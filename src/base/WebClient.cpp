@@ -25,7 +25,18 @@ struct Transfer {
     WebResponse* response = nullptr;
     qsizetype maxBody = 0;
     bool tooLarge = false;
+    const std::function<bool(qint64)>* progress = nullptr;
+    bool stopped = false;
 };
+
+int onProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
+{
+    auto* transfer = static_cast<Transfer*>(user);
+    if ((*transfer->progress)(transfer->response->body.size()))
+        return 0;
+    transfer->stopped = true;
+    return 1; // makes curl abort the transfer
+}
 
 size_t onBody(char* data, size_t size, size_t count, void* user)
 {
@@ -108,6 +119,7 @@ struct WebClient::Impl {
     std::chrono::milliseconds connectTimeout = DefaultConnectTimeout;
     std::chrono::milliseconds stallTimeout = DefaultStallTimeout;
     qsizetype maxBody = DefaultMaxBodyBytes;
+    std::function<bool(qint64)> progress;
 };
 
 WebClient::WebClient()
@@ -173,6 +185,11 @@ void WebClient::setMaxBodyBytes(qsizetype maxBytes)
     d->maxBody = std::max<qsizetype>(maxBytes, 0);
 }
 
+void WebClient::setProgress(std::function<bool(qint64)> progress)
+{
+    d->progress = std::move(progress);
+}
+
 WebResponse WebClient::get(const QString& url)
 {
     WebResponse response;
@@ -181,7 +198,7 @@ WebResponse WebClient::get(const QString& url)
         response.error = tx(QStringLiteral("The HTTP client could not be set up"));
         return response;
     }
-    Transfer transfer { &response, d->maxBody, false };
+    Transfer transfer { &response, d->maxBody, false, &d->progress, false };
     CURL* c = d->curl;
     const QByteArray address = url.toUtf8();
     d->errorText[0] = '\0';
@@ -196,6 +213,9 @@ WebResponse WebClient::get(const QString& url)
     curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, stallSeconds);
     curl_easy_setopt(c, CURLOPT_WRITEDATA, &transfer);
     curl_easy_setopt(c, CURLOPT_HEADERDATA, &transfer);
+    curl_easy_setopt(c, CURLOPT_NOPROGRESS, d->progress ? 0L : 1L);
+    curl_easy_setopt(c, CURLOPT_XFERINFOFUNCTION, d->progress ? onProgress : nullptr);
+    curl_easy_setopt(c, CURLOPT_XFERINFODATA, &transfer);
 
     const CURLcode code = curl_easy_perform(c);
     if (code == CURLE_OK) {
@@ -206,8 +226,10 @@ WebResponse WebClient::get(const QString& url)
     }
 
     WebResponse failed;
-    failed.failure = failureOf(code);
-    if (transfer.tooLarge)
+    failed.failure = transfer.stopped ? WebResponse::Failure::Stopped : failureOf(code);
+    if (transfer.stopped)
+        failed.error = tx(QStringLiteral("Stopped"));
+    else if (transfer.tooLarge)
         failed.error = tx(QStringLiteral("The answer is larger than %1 bytes")).arg(d->maxBody);
     else if (d->errorText[0] != '\0')
         failed.error = QString::fromUtf8(d->errorText);

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -23,6 +24,7 @@ struct WebResponse {
         NoConnection, // refused, unknown host, unreachable proxy, malformed address
         TimedOut, // no connection within the connect time-out, or the answer stalled
         Broken, // connected, but the answer was cut off, not HTTP, or larger than allowed
+        Stopped, // the progress function asked to stop
     };
 
     Failure failure = Failure::None;
@@ -74,6 +76,11 @@ public:
     void setTimeouts(std::chrono::milliseconds connect, std::chrono::milliseconds stall);
     // A body beyond this size ends the request as Broken instead of filling memory.
     void setMaxBodyBytes(qsizetype maxBytes);
+
+    // Called while a request runs (at least about once a second, and as bytes arrive) with the
+    // body bytes received so far; returning false ends the request as Stopped. A long download
+    // lets the window repaint and hear its stop button here. Empty: no calls.
+    void setProgress(std::function<bool(qint64 received)> progress);
 
     // `url` is a complete, already percent-encoded address ("http://host:port/path?query").
     WebResponse get(const QString& url);

@@ -11,6 +11,7 @@
 #include "draws/DrawFile.h"
 #include "base/WebClient.h"
 #include "cli/CliPrint.h"
+#include "draws/DrawMerge.h"
 #include "draws/DrawUpdate.h"
 #include "eval/HistorySearch.h"
 #include "eval/RowCheck.h"
@@ -59,6 +60,63 @@ int exportCsv(const DrawFile& file, const QStringList& args, QTextStream& out, Q
     out << QString::fromUtf8(DrawCsv::format(*records));
     out.flush();
     return Cli::Ok;
+}
+
+// What merge-csv and update --csv print: the gaps left out, then one summary line. A conflict
+// fails with one line on stderr naming the dates.
+int reportMerge(const Expected<DrawMerge::Outcome>& outcome, QTextStream& out, QTextStream& err)
+{
+    if (!outcome)
+        return fail(err, outcome.error().message);
+    const DrawMerge::Plan& plan = outcome->plan;
+    if (outcome->inserted == 0) {
+        QStringList dates;
+        for (const TZiehung& gap : plan.gaps)
+            if (const QString date = DayDate::formatShortDate(gap.Datum); dates.isEmpty() || dates.last() != date)
+                dates << date;
+        for (const QString& date : dates)
+            out << "gap\t" << date << '\n';
+    }
+    out << "appended\t" << outcome->appended << "\tpresent\t" << plan.present << "\tconflicts\t"
+        << plan.conflicts.size() << "\tgaps\t" << plan.gaps.size() << "\tinserted\t" << outcome->inserted << '\n';
+    out.flush();
+    if (!plan.conflicts.empty())
+        return fail(err, DrawMerge::conflictMessage(plan, QStringLiteral("; ")));
+    return Cli::Ok;
+}
+
+bool isAddress(const QString& source)
+{
+    return source.startsWith(QLatin1String("http://"), Qt::CaseInsensitive)
+        || source.startsWith(QLatin1String("https://"), Qt::CaseInsensitive);
+}
+
+// merge-csv FILE|URL [--insert-gaps]: the draws of a results CSV added to the history.
+int mergeCsv(const QString& dir, const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    QStringList sources;
+    bool insertGaps = false;
+    for (const QString& a : args) {
+        if (a == QLatin1String("--insert-gaps"))
+            insertGaps = true;
+        else
+            sources << a;
+    }
+    if (sources.size() != 1 || sources.first().startsWith(QLatin1String("--")))
+        return fail(err, QStringLiteral("merge-csv takes one CSV file or http(s) address and [--insert-gaps]"));
+    ProgramState state;
+    state.programDir = ProgramState::withTrailingSlash(dir);
+    const auto gaps = insertGaps ? DrawMerge::Gaps::Insert : DrawMerge::Gaps::Leave;
+    const QString& source = sources.first();
+    if (isAddress(source)) {
+        WebClient client;
+        client.setMaxBodyBytes(DrawCsv::MaxFileBytes);
+        return reportMerge(DrawMerge::mergeAddress(state, client, source, gaps), out, err);
+    }
+    const auto lines = DrawCsv::readLinesFile(source);
+    if (!lines)
+        return fail(err, lines.error().message);
+    return reportMerge(DrawMerge::merge(state, *lines, gaps), out, err);
 }
 
 std::optional<QString> takeWindowOptions(QStringList& args, WindowOptions& options, const QString& endName)
@@ -259,6 +317,7 @@ int generate(const QString& dir, QStringList args, QTextStream& out, QTextStream
 }
 
 // update [--base URL] [--until D]: the window's draw update, one line per day that added draws.
+// update --csv URL [--insert-gaps] [--until D], or a CSV address the window stored: the CSV merged.
 int update(const QString& dir, QStringList args, QTextStream& out, QTextStream& err)
 {
     // An unreadable line or a service that does not answer ends the command with one error line.
@@ -267,23 +326,55 @@ int update(const QString& dir, QStringList args, QTextStream& out, QTextStream& 
     state.hooks = &hooks;
     state.programDir = ProgramState::withTrailingSlash(dir);
     std::optional<double> until;
+    std::optional<QString> csv;
+    bool base = false;
+    bool insertGaps = false;
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
-        if ((a != QLatin1String("--base") && a != QLatin1String("--until")) || i + 1 >= args.size())
-            return fail(err, QStringLiteral("update takes [--base URL] [--until DD.MM.YYYY], not \"%1\"").arg(a));
+        if (a == QLatin1String("--insert-gaps")) {
+            insertGaps = true;
+            continue;
+        }
+        if ((a != QLatin1String("--base") && a != QLatin1String("--until") && a != QLatin1String("--csv"))
+            || i + 1 >= args.size())
+            return fail(err, QStringLiteral("update takes [--base URL | --csv URL [--insert-gaps]] [--until DD.MM.YYYY], "
+                                            "not \"%1\"")
+                                 .arg(a));
         const QString value = args[++i];
         if (a == QLatin1String("--base")) {
             state.hosts.services = value;
+            base = true;
+        } else if (a == QLatin1String("--csv")) {
+            csv = value;
         } else {
             until = DayDate::parseShortDate(value);
             if (!until)
                 return fail(err, QStringLiteral("--until: \"%1\" is not a date DD.MM.YYYY").arg(value));
         }
     }
+    if (base && csv)
+        return fail(err, QStringLiteral("update takes either --base or --csv"));
+    // Without an address on the command line, the one the window keeps counts.
+    if (!base && !csv) {
+        RegistryKey key = RegistryKey::userKey(QString::fromLatin1(Einstellungen::KeyPath));
+        QString stored;
+        if (key.load() && key.readString(QString::fromLatin1(Einstellungen::CsvAddressName), stored)
+                == RegistryKey::Read::Ok
+            && !stored.trimmed().isEmpty())
+            csv = stored.trimmed();
+    }
+    if (insertGaps && !csv)
+        return fail(err, QStringLiteral("--insert-gaps goes with a CSV address"));
     if (until)
         state.today = [day = *until] { return DayDate::toDate(day).value_or(QDate::currentDate()); };
     state.chosenDate.setDate(state.todayDay());
     WebClient client;
+    if (csv) {
+        client.setMaxBodyBytes(DrawCsv::MaxFileBytes);
+        return reportMerge(DrawMerge::mergeAddress(state, client, *csv,
+                                                   insertGaps ? DrawMerge::Gaps::Insert : DrawMerge::Gaps::Leave),
+                           out, err);
+    }
     const auto outcome = DrawUpdate::run(state, client, {}, [&out](double day, int draws) {
         out << DayDate::formatShortDate(day) << '\t' << draws << '\n';
         out.flush();
@@ -477,10 +568,10 @@ int settings(const QStringList& args, QTextStream& out, QTextStream& err)
 
 QString Cli::usage()
 {
-    return QStringLiteral("usage: numora-cli [--dir DIR] import-csv FILE | export-csv | "
+    return QStringLiteral("usage: numora-cli [--dir DIR] import-csv FILE | export-csv | merge-csv FILE|URL [--insert-gaps] | "
                           "stats KIND [--start DD.MM.YYYY] [--end DD.MM.YYYY] | "
                           "pool|generate --seed N [--date DD.MM.YYYY] [--start DD.MM.YYYY] [--set NAME=VALUE]... | "
-                          "update [--base URL] [--until DD.MM.YYYY] | "
+                          "update [--base URL | --csv URL [--insert-gaps]] [--until DD.MM.YYYY] | "
                           "search TIPFILE [--date D] [--start D] [--threshold N] [--set CheckBox16|17=0|1]... | "
                           "report TIPFILE [--date D] [--set CheckBox16|17=0|1]... | "
                           "backtest --seed N [--date DD.MM.YYYY] [--start DD.MM.YYYY] [--set NAME=VALUE]... [--compare] | "
@@ -509,6 +600,8 @@ int Cli::run(const QStringList& arguments, const QString& executableDir, QTextSt
         return importCsv(file, args, err);
     if (command == QLatin1String("export-csv"))
         return exportCsv(file, args, out, err);
+    if (command == QLatin1String("merge-csv"))
+        return mergeCsv(dir, args, out, err);
     if (command == QLatin1String("stats"))
         return stats(dir, args, out, err);
     if (command == QLatin1String("update"))

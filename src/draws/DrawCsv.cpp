@@ -57,7 +57,27 @@ QString shortHeader() { return QStringLiteral("date,n1,n2,n3,n4,n5,n6"); }
 
 QString fullHeader() { return shortHeader() + QStringLiteral(",zusatzzahl,superzahl,spiel77,super6"); }
 
-Expected<std::vector<TZiehung>> parse(const QByteArray& bytes)
+namespace {
+
+// Our own export is strict: "," and YYYY-MM-DD in date order. The merge reads what results sites
+// offer besides.
+enum class Form { Strict, Lenient };
+
+std::optional<QDate> readDate(const QString& text, Form form)
+{
+    if (form == Form::Lenient && text.contains(QLatin1Char('.'))) {
+        const auto day = DayDate::parseShortDate(text);
+        if (!day)
+            return std::nullopt;
+        return DayDate::toDate(*day);
+    }
+    const QDate date = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
+    if (!date.isValid())
+        return std::nullopt;
+    return date;
+}
+
+Expected<std::vector<Line>> parseWith(const QByteArray& bytes, Form form)
 {
     QString text = QString::fromUtf8(bytes);
     if (text.startsWith(QChar(0xFEFF)))
@@ -65,7 +85,12 @@ Expected<std::vector<TZiehung>> parse(const QByteArray& bytes)
     const QStringList lines = text.split(QLatin1Char('\n'));
     if (lines.isEmpty())
         return lineError(1, tx(QStringLiteral("missing header")));
-    const QString header = QString(lines.first()).remove(QLatin1Char('\r')).trimmed();
+    QString header = QString(lines.first()).remove(QLatin1Char('\r')).trimmed();
+    QChar separator = QLatin1Char(',');
+    if (form == Form::Lenient && header.contains(QLatin1Char(';')) && !header.contains(QLatin1Char(','))) {
+        separator = QLatin1Char(';');
+        header.replace(QLatin1Char(';'), QLatin1Char(','));
+    }
     int columns = 0;
     if (header == shortHeader())
         columns = 7;
@@ -74,7 +99,7 @@ Expected<std::vector<TZiehung>> parse(const QByteArray& bytes)
     else
         return lineError(1, tx(QStringLiteral("header must be \"%1\" or \"%2\"")).arg(shortHeader(), fullHeader()));
 
-    std::vector<TZiehung> records;
+    std::vector<Line> records;
     records.reserve(std::size_t(lines.size()));
     for (int i = 1; i < lines.size(); ++i) {
         const int lineNo = i + 1;
@@ -83,16 +108,18 @@ Expected<std::vector<TZiehung>> parse(const QByteArray& bytes)
             line.chop(1);
         if (line.trimmed().isEmpty())
             continue;
-        const QStringList f = line.split(QLatin1Char(','));
+        const QStringList f = line.split(separator);
         if (f.size() != columns)
             return lineError(lineNo, tx(QStringLiteral("%1 fields, expected %2")).arg(f.size()).arg(columns));
 
-        const QDate date = QDate::fromString(f[0].trimmed(), QStringLiteral("yyyy-MM-dd"));
-        if (!date.isValid())
+        const auto date = readDate(f[0].trimmed(), form);
+        if (!date)
             return lineError(lineNo, tx(QStringLiteral("bad date \"%1\"")).arg(f[0]));
-        TZiehung record;
-        record.Datum = DayDate::fromDate(date);
-        if (!records.empty() && record.Datum < records.back().Datum)
+        Line parsed;
+        parsed.number = lineNo;
+        TZiehung& record = parsed.draw;
+        record.Datum = DayDate::fromDate(*date);
+        if (form == Form::Strict && !records.empty() && record.Datum < records.back().draw.Datum)
             return lineError(lineNo, tx(QStringLiteral("date %1 is earlier than the line before")).arg(f[0]));
 
         std::array<int, 6> numbers{};
@@ -116,22 +143,42 @@ Expected<std::vector<TZiehung>> parse(const QByteArray& bytes)
                 if (!value)
                     return lineError(lineNo, tx(QStringLiteral("zusatzzahl \"%1\" is not a number 0..49")).arg(bonus));
                 record.Zusatzzahl = static_cast<std::uint8_t>(*value);
+                parsed.hasZusatzzahl = true;
             }
             if (!super.isEmpty()) {
                 const auto value = smallInt(super, 0, 9);
                 if (!value)
                     return lineError(lineNo, tx(QStringLiteral("superzahl \"%1\" is not a digit")).arg(super));
                 record.Superzahl = static_cast<std::uint8_t>(*value);
+                parsed.hasSuperzahl = true;
             }
             if (!digits(f[9].trimmed(), 7, record.Spiel77))
                 return lineError(lineNo, tx(QStringLiteral("spiel77 \"%1\" is not seven digits")).arg(f[9]));
             if (!digits(f[10].trimmed(), 6, record.Super6))
                 return lineError(lineNo, tx(QStringLiteral("super6 \"%1\" is not six digits")).arg(f[10]));
+            parsed.hasSpiel77 = !f[9].trimmed().isEmpty();
+            parsed.hasSuper6 = !f[10].trimmed().isEmpty();
         }
-        records.push_back(record);
+        records.push_back(parsed);
     }
     return records;
 }
+
+} // namespace
+
+Expected<std::vector<TZiehung>> parse(const QByteArray& bytes)
+{
+    auto lines = parseWith(bytes, Form::Strict);
+    if (!lines)
+        return lines.error();
+    std::vector<TZiehung> records;
+    records.reserve(lines->size());
+    for (const Line& line : *lines)
+        records.push_back(line.draw);
+    return records;
+}
+
+Expected<std::vector<Line>> parseLines(const QByteArray& bytes) { return parseWith(bytes, Form::Lenient); }
 
 QByteArray format(std::span<const TZiehung> records)
 {
@@ -162,6 +209,17 @@ Expected<std::vector<TZiehung>> readFile(const QString& path)
     if (!records)
         return Error{QStringLiteral("%1: %2").arg(path, records.error().message)};
     return records;
+}
+
+Expected<std::vector<Line>> readLinesFile(const QString& path)
+{
+    const auto bytes = FileSystem::readWhole(path, MaxFileBytes);
+    if (!bytes)
+        return bytes.error();
+    auto lines = parseLines(*bytes);
+    if (!lines)
+        return Error{QStringLiteral("%1: %2").arg(path, lines.error().message)};
+    return lines;
 }
 
 Status writeFile(const QString& path, std::span<const TZiehung> records)

@@ -1,11 +1,13 @@
-// Killing the program at any moment must not cost a stored draw: the updating numora-cli, and
+// Killing the program at any moment must not cost a stored draw: the updating and merging numora-cli, and
 // the file operations behind entry, deletion, rebuild and import, are killed with SIGKILL at
 // random (seeded) moments and the draw file is checked after each kill.
 
+#include "draws/DrawCsv.h"
 #include "draws/DrawUpdate.h"
 
 #include "ServicesFixture.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 
 #include <algorithm>
@@ -120,6 +122,63 @@ TEST_F(CrashSafetyTest, KilledUpdateKeepsWholeRecordsAndTheNextUpdateCompletesTh
     EXPECT_EQ(cli.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
     EXPECT_TRUE(readBytes(drawPath()) == encodeRecords(history));
+}
+
+// merge-csv appends with the same write as the update: killed at any moment, the history holds
+// the old draws and a prefix of the new ones in whole records, and the next merge completes it.
+TEST_F(CrashSafetyTest, KilledMergeKeepsTheOldDrawsAndTheNextMergeCompletesTheHistory)
+{
+    QFile shipped(QStringLiteral(NUMORA_SOURCE_DIR "/data/sayisal_loto.csv"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    const QByteArray shippedText = shipped.readAll();
+    const std::vector<TZiehung> old = DrawCsv::parse(shippedText).value();
+    // 1500 daily draws after the shipped history.
+    std::vector<TZiehung> full = old;
+    QByteArray csv = shippedText;
+    for (int i = 1; i <= 1500; ++i) {
+        const int low = (i * 7) % 40 + 1;
+        TZiehung d = makeDraw(2019, 11, 2, {low, low + 2, low + 3, low + 5, low + 7, low + 9});
+        d.Datum += i;
+        full.push_back(d);
+        csv += DayDate::formatShortDate(d.Datum).toLatin1();
+        for (std::uint8_t n : d.Zahlen)
+            csv += ',' + QByteArray::number(n);
+        csv += '\n';
+    }
+    const QString csvPath = path(QStringLiteral("neu.csv"));
+    ASSERT_TRUE(test::writeBytes(csvPath, csv));
+    const QStringList args = {QStringLiteral("--dir"), dir.path(), QStringLiteral("merge-csv"), csvPath};
+    auto merge = [&] {
+        QProcess cli;
+        cli.start(QStringLiteral(NUMORA_CLI_EXE), args);
+        EXPECT_TRUE(cli.waitForFinished(60'000));
+        EXPECT_EQ(cli.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    };
+
+    // One whole run tells how long the kills have to spread over.
+    ASSERT_TRUE(DrawFile(drawPath()).replaceAll(old).ok());
+    QElapsedTimer clock;
+    clock.start();
+    merge();
+    const qint64 runMicroseconds = std::max<qint64>(clock.nsecsElapsed() / 1000, 1000);
+    ASSERT_TRUE(readBytes(drawPath()) == encodeRecords(full));
+
+    std::mt19937 random(20191102);
+    for (int round = 0; round < 12; ++round) {
+        SCOPED_TRACE(round);
+        ASSERT_TRUE(DrawFile(drawPath()).replaceAll(old).ok());
+        QProcess cli;
+        cli.start(QStringLiteral(NUMORA_CLI_EXE), args);
+        ASSERT_TRUE(cli.waitForStarted(30'000));
+        ::usleep(useconds_t(random() % std::uint64_t(runMicroseconds)));
+        ::kill(pid_t(cli.processId()), SIGKILL);
+        ASSERT_TRUE(cli.waitForFinished(30'000));
+
+        EXPECT_GE(checkPrefix(drawPath(), full), old.size());
+        merge();
+        EXPECT_TRUE(readBytes(drawPath()) == encodeRecords(full));
+    }
 }
 
 // Dies when the second draw of a day is on display, before anything of that day is stored.

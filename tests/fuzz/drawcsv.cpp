@@ -1,8 +1,11 @@
-// CSV import: any text either reads or names its first bad line; what reads, written as CSV and
-// read again, gives the same draws.
+// CSV import and merge: any text either reads or names its first bad line; what reads, written as
+// CSV and read again, gives the same draws. The merge's reader takes everything the import takes,
+// with the same draws, and its other forms (";", DD.MM.YYYY, any order) keep the same checks.
 #include "FuzzCheck.h"
 
 #include "draws/DrawCsv.h"
+
+#include <algorithm>
 
 using namespace numora;
 
@@ -18,20 +21,51 @@ bool sameRecords(const std::vector<TZiehung>& a, const std::vector<TZiehung>& b)
     return true;
 }
 
+void checkRecord(const TZiehung& r)
+{
+    for (int i = 0; i < 6; ++i)
+        FUZZ_CHECK(r.Zahlen[i] >= 1 && r.Zahlen[i] <= 49 && (i == 0 || r.Zahlen[i - 1] < r.Zahlen[i]));
+    FUZZ_CHECK(r.Zusatzzahl <= 49 && r.Superzahl <= 9);
+}
+
+void checkMergeReader(const QByteArray& text, const Expected<std::vector<TZiehung>>& strict)
+{
+    const auto lines = DrawCsv::parseLines(text);
+    if (!lines) {
+        FUZZ_CHECK(!strict.ok());
+        FUZZ_CHECK(lines.error().message.startsWith(QStringLiteral("line ")));
+        return;
+    }
+    std::vector<TZiehung> draws;
+    int previousLine = 1;
+    for (const DrawCsv::Line& line : *lines) {
+        checkRecord(line.draw);
+        FUZZ_CHECK(line.number > previousLine);
+        previousLine = line.number;
+        draws.push_back(line.draw);
+    }
+    if (strict)
+        FUZZ_CHECK(sameRecords(draws, *strict));
+    // In date order they are what our own export writes and the import reads back.
+    std::stable_sort(draws.begin(), draws.end(), [](const TZiehung& a, const TZiehung& b) { return a.Datum < b.Datum; });
+    const auto again = DrawCsv::parse(DrawCsv::format(draws));
+    FUZZ_CHECK(again.ok());
+    FUZZ_CHECK(sameRecords(draws, *again));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const auto records = DrawCsv::parse(fuzz::bytes(data, size));
+    const QByteArray text = fuzz::bytes(data, size);
+    const auto records = DrawCsv::parse(text);
+    checkMergeReader(text, records);
     if (!records) {
         FUZZ_CHECK(!records.error().message.isEmpty());
         return 0;
     }
-    for (const TZiehung& r : *records) {
-        for (int i = 0; i < 6; ++i)
-            FUZZ_CHECK(r.Zahlen[i] >= 1 && r.Zahlen[i] <= 49 && (i == 0 || r.Zahlen[i - 1] < r.Zahlen[i]));
-        FUZZ_CHECK(r.Zusatzzahl <= 49 && r.Superzahl <= 9);
-    }
+    for (const TZiehung& r : *records)
+        checkRecord(r);
     const auto again = DrawCsv::parse(DrawCsv::format(*records));
     FUZZ_CHECK(again.ok());
     FUZZ_CHECK(sameRecords(*records, *again));

@@ -234,6 +234,31 @@ TEST_F(StandIn, ScriptTemplatesComeFromTheFolderAndNeverFromOutsideIt)
     }
 }
 
+TEST_F(StandIn, CsvFilesComeFromTheirFolderOrAreTheDrawsCsv)
+{
+    // Without --csv: the draws CSV under one name.
+    start();
+    WebResponse response = get(QStringLiteral("/csv/ziehungen.csv"));
+    ASSERT_EQ(response.status, 200);
+    EXPECT_EQ(response.body, DrawsCsv);
+    EXPECT_EQ(get(QStringLiteral("/csv/neu.csv")).status, 404);
+
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("csv")));
+    write(QStringLiteral("geheim.csv"), "not for the web\n");
+    const QByteArray body = "date;n1;n2;n3;n4;n5;n6\r\n06.11.2019;2;9;17;24;38;41\r\n";
+    write(QStringLiteral("csv/neu.csv"), body);
+    start({ QStringLiteral("--csv"), m_dir.filePath(QStringLiteral("csv")) });
+    response = get(QStringLiteral("/numora-services/redirect?to=/csv/neu.csv"));
+    ASSERT_EQ(response.status, 200);
+    EXPECT_EQ(response.body, body);
+    for (const char* name : { "ziehungen.csv", "..%2Fgeheim.csv", "%2E%2E%2Fgeheim.csv", "fehlt.csv" }) {
+        SCOPED_TRACE(name);
+        const WebResponse refused = get(QStringLiteral("/csv/") + QLatin1String(name));
+        EXPECT_EQ(refused.status, 404);
+        EXPECT_FALSE(refused.body.contains("not for the web"));
+    }
+}
+
 // Reads a results page the way the rebuild does: fixed words searched forward from fixed places.
 struct PageDraw {
     QString date;
