@@ -352,6 +352,10 @@ Adres usługi do aktualizacji losowań
 Adres usługi do aktualizacji losowań
 Adres usługi:
 
+Adres (http:// lub https://) pliku CSV z losowaniami; jeśli jest podany, „Aktualizuj bazę” dodaje jego nowe losowania zamiast pytać usługę
+Adres (http:// lub https://) pliku CSV z losowaniami; jeśli jest podany, „Aktualizuj bazę” dodaje jego nowe losowania zamiast pytać usługę
+Adres CSV losowań:
+
 Serwer proxy
 
 Nazwa serwera proxy; puste = bez proxy
@@ -409,6 +413,8 @@ Czeski
 Niderlandzki
 
 Importuj CSV…
+
+Dodaj CSV…
 
 Eksportuj CSV…
 

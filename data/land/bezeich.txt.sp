@@ -352,6 +352,10 @@ Dirección del servicio de actualización de sorteos
 Dirección del servicio de actualización de sorteos
 Dirección del servicio:
 
+Dirección (http:// o https://) de un archivo CSV de los sorteos; si está indicada, "Actualizar la base" añade sus sorteos nuevos en lugar de consultar el servicio
+Dirección (http:// o https://) de un archivo CSV de los sorteos; si está indicada, "Actualizar la base" añade sus sorteos nuevos en lugar de consultar el servicio
+Dirección CSV de los sorteos:
+
 Servidor proxy
 
 Nombre del servidor proxy; vacío si no hay proxy
@@ -409,6 +413,8 @@ Checo
 Neerlandés
 
 Importar CSV…
+
+Añadir CSV…
 
 Exportar CSV…
 

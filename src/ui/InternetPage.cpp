@@ -21,6 +21,13 @@ InternetPage::InternetPage(QWidget* parent) : QWidget(parent)
     QLabel* serviceLabel = makeLabel(this, QStringLiteral("LabelServiceAddress"), QStringLiteral("Dienst-Adresse:"));
     serviceLabel->setBuddy(serviceAddress);
     serviceForm->addRow(serviceLabel, serviceAddress);
+    csvAddress = makeEdit(this, QStringLiteral("CsvAddressEdit"), QString(),
+                          QStringLiteral("Adresse (http:// oder https://) einer CSV-Datei der Ziehungen; wenn gesetzt, "
+                                         "fügt \"Datenbank aktualisieren\" deren neue Ziehungen hinzu, statt den Dienst "
+                                         "zu fragen"));
+    QLabel* csvLabel = makeLabel(this, QStringLiteral("LabelCsvAddress"), QStringLiteral("CSV-Adresse der Ziehungen:"));
+    csvLabel->setBuddy(csvAddress);
+    serviceForm->addRow(csvLabel, csvAddress);
     root->addLayout(serviceForm);
 
     auto* proxyBox = new QGroupBox(QStringLiteral("Proxy"), this);

@@ -19,6 +19,7 @@ public:
     QLineEdit* proxyHost = nullptr;   // ProxyHostEdit
     QLineEdit* proxyPort = nullptr;   // ProxyPortEdit
     QLineEdit* serviceAddress = nullptr; // ServiceAddressEdit "Dienst-Adresse:", the update service
+    QLineEdit* csvAddress = nullptr; // CsvAddressEdit "CSV-Adresse der Ziehungen:", replaces the service when set
     QLineEdit* url = nullptr;         // URLEdit, the maker's home page; hidden and disabled
     QLineEdit* feeOneDay = nullptr;   // Edit81, hidden
     QLineEdit* feeBothDays = nullptr; // Edit82, hidden

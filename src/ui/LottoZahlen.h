@@ -120,12 +120,15 @@ private:
     void connectDatabase();
     void syncInternetFields();
     void updateDraws();
+    // The update when "CSV-Adresse der Ziehungen:" is set: that file merged into the history.
+    Status mergeCsvAddress();
     void enterDraw();
     // The CSV menu (LottoZahlenCsv.cpp).
     static QString csvImportQuestion(int draws, const QString& fileName);
     void buildCsvMenu();
     bool csvAllowed();
     void importCsv();
+    void mergeCsvFile();
     void exportCsv();
     // The settings store (LottoZahlenSettings.cpp).
     void loadSettings();

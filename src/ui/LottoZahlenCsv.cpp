@@ -5,6 +5,7 @@
 #include "base/TextCatalog.h"
 #include "draws/DrawBrowser.h"
 #include "draws/DrawCsv.h"
+#include "draws/DrawMerge.h"
 #include "ui/FileDialogs.h"
 #include "ui/StatusHints.h"
 
@@ -51,6 +52,10 @@ void TForm1::buildCsvMenu()
     connect(item(QStringLiteral("CsvImportieren1"), QStringLiteral("CSV importieren…"),
                  QStringLiteral("Die gespeicherten Ziehungen durch die Ziehungen einer CSV-Datei ersetzen")),
             &QAction::triggered, this, &TForm1::importCsv);
+    connect(item(QStringLiteral("CsvHinzufuegen1"), QStringLiteral("CSV hinzufügen…"),
+                 QStringLiteral("Die neuen Ziehungen einer CSV-Datei an die gespeicherten anfügen; keine gespeicherte "
+                                "Ziehung geht verloren")),
+            &QAction::triggered, this, &TForm1::mergeCsvFile);
     connect(item(QStringLiteral("CsvExportieren1"), QStringLiteral("CSV exportieren…"),
                  QStringLiteral("Alle gespeicherten Ziehungen in eine CSV-Datei schreiben")),
             &QAction::triggered, this, &TForm1::exportCsv);
@@ -87,6 +92,35 @@ void TForm1::importCsv()
     }
     if (runBrowser(&DrawBrowser::showChosenDate))
         statusPanel(1)->setText(tx(QStringLiteral("%1 Ziehungen importiert")).arg(records->size()));
+}
+
+void TForm1::mergeCsvFile()
+{
+    if (!csvAllowed())
+        return;
+    const QString path = FileDialogs::open(this, tx(QStringLiteral("CSV hinzufügen")), QString(), csvFilter());
+    if (path.isEmpty())
+        return;
+    const auto lines = DrawCsv::readLinesFile(path);
+    if (!lines) {
+        m_hooks.showError(lines.error().message);
+        return;
+    }
+    const auto outcome = DrawMerge::merge(m_state, *lines, DrawMerge::Gaps::Ask);
+    showDraw();
+    showSheet();
+    if (!outcome) {
+        m_hooks.showError(outcome.error().message);
+        return;
+    }
+    if (!outcome->plan.conflicts.empty()) {
+        m_hooks.showError(DrawMerge::conflictMessage(outcome->plan, QStringLiteral("\n")));
+        return;
+    }
+    const QString summary = DrawMerge::summary(*outcome);
+    statusPanel(1)->setText(summary);
+    const QString gaps = outcome->inserted == 0 ? DrawMerge::gapList(outcome->plan) : QString();
+    m_hooks.showMessage(gaps.isEmpty() ? summary : summary + QLatin1Char('\n') + gaps);
 }
 
 void TForm1::exportCsv()

@@ -4,6 +4,7 @@
 
 #include "base/WebClient.h"
 #include "draws/DrawEntry.h"
+#include "draws/DrawMerge.h"
 #include "draws/DrawRebuild.h"
 #include "draws/DrawUpdate.h"
 #include "ui/DatenbankPage.h"
@@ -72,7 +73,8 @@ void TForm1::connectDatabase()
     });
 
     m_internet->serviceAddress->setText(m_state.hosts.services);
-    for (QLineEdit* field : {m_internet->proxyHost, m_internet->proxyPort, m_internet->serviceAddress})
+    for (QLineEdit* field :
+         {m_internet->proxyHost, m_internet->proxyPort, m_internet->serviceAddress, m_internet->csvAddress})
         connect(field, &QLineEdit::textChanged, this, [this] { syncInternetFields(); });
 }
 
@@ -82,6 +84,7 @@ void TForm1::syncInternetFields()
     m_state.proxyPort = m_internet->proxyPort->text();
     if (!m_internet->serviceAddress->text().trimmed().isEmpty())
         m_state.hosts.services = m_internet->serviceAddress->text().trimmed();
+    m_state.csvAddress = m_internet->csvAddress->text().trimmed();
 }
 
 void TForm1::updateDraws()
@@ -94,7 +97,14 @@ void TForm1::updateDraws()
     m_lottotipp->update->setEnabled(false);
     m_datenbank->stopUpdate->show();
     syncInternetFields();
-    const auto outcome = DrawUpdate::run(m_state, *m_web, [this] { return m_updateStop; });
+    Status done = Done{};
+    if (m_state.csvAddress.isEmpty()) {
+        const auto outcome = DrawUpdate::run(m_state, *m_web, [this] { return m_updateStop; });
+        if (!outcome)
+            done = outcome.error();
+    } else {
+        done = mergeCsvAddress();
+    }
     m_datenbank->update->setEnabled(true);
     m_lottotipp->update->setEnabled(true);
     m_datenbank->stopUpdate->hide();
@@ -102,10 +112,30 @@ void TForm1::updateDraws()
     flushStatus();
     showDraw();
     showSheet();
-    if (!outcome)
-        m_hooks.showError(outcome.error().message);
+    if (!done)
+        m_hooks.showError(done.error().message);
     if (m_closeAfterRun)
         close();
+}
+
+Status TForm1::mergeCsvAddress()
+{
+    // A client of its own: the window stays usable while the file arrives, and a command run from
+    // there may use the main client.
+    WebClient client;
+    if (auto s = client.setProxy(m_state.proxyHost, m_state.proxyPort); !s)
+        return s;
+    client.setMaxBodyBytes(DrawCsv::MaxFileBytes);
+    const auto outcome
+        = DrawMerge::mergeAddress(m_state, client, m_state.csvAddress, DrawMerge::Gaps::Ask, [this] { return m_updateStop; });
+    if (!outcome)
+        return outcome.error();
+    if (outcome->stopped)
+        return Done{};
+    if (!outcome->plan.conflicts.empty())
+        return Error{DrawMerge::conflictMessage(outcome->plan, QStringLiteral("\n"))};
+    setStatusPanel0(DrawMerge::summary(*outcome));
+    return Done{};
 }
 
 void TForm1::enterDraw()

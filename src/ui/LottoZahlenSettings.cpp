@@ -69,14 +69,16 @@ void TForm1::showStoredValues()
     m_internet->saturdayOnly->setChecked(m_state.params.checkBox(32));
     m_internet->feeOneDay->setText(m_state.print.feeOneDraw);
     m_internet->feeBothDays->setText(m_state.print.feeBothDraws);
-    // Each of these fields copies all three into the state when it changes: set from copies.
+    // Each of these fields copies all of them into the state when it changes: set from copies.
     const QString proxyHost = m_state.proxyHost;
     const QString proxyPort = m_state.proxyPort;
     const QString services = m_state.hosts.services;
+    const QString csvAddress = m_state.csvAddress;
     m_internet->url->setText(m_state.urlEdit);
     m_internet->proxyHost->setText(proxyHost);
     m_internet->proxyPort->setText(proxyPort);
     m_internet->serviceAddress->setText(services);
+    m_internet->csvAddress->setText(csvAddress);
     checkItem(radioItems(this, QStringLiteral("RadioGroup1")), m_state.ticket.superzahlOption);
     checkItem(radioItems(this, QStringLiteral("RadioGroup2")), m_state.ticket.losnummerOption);
     m_syncing = false;

@@ -1,14 +1,16 @@
-// The history from the window: the update from the services stand-in with its stop button, and
-// entering and deleting a draw by hand.
+// The history from the window: the update from the services stand-in with its stop button, the
+// update from a CSV address, and entering and deleting a draw by hand.
 #include "draws/DrawCsv.h"
 #include "draws/DrawFile.h"
 #include "support/ServicesProcess.h"
+#include "support/TestSupport.h"
 #include "ui/LoEingab.h"
 #include "ui/LottoZahlen.h"
 #include "WindowFixture.h"
 
 #include <QApplication>
 #include <QDateEdit>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -132,6 +134,90 @@ private Q_SLOTS:
         QVERIFY(find<QPushButton>(QStringLiteral("StopButton"))->isHidden());
         QCOMPARE(DrawFile(drawPath()).readAll()->size(), all.size());
         QCOMPARE(find<QLabel>(QStringLiteral("Label35"))->text(), QStringLiteral("Sa 02.11.19    6  29  31  32  44  45"));
+    }
+
+    // With "CSV-Adresse der Ziehungen:" set, the update merges that file (here behind a redirect)
+    // instead of asking the service, and the address is kept for the next start.
+    void updateMergesTheCsvAddressInstead()
+    {
+        const QString csv = QStringLiteral(NUMORA_SOURCE_DIR "/data/sayisal_loto.csv");
+        const std::vector<TZiehung> all = history(csv);
+        QVERIFY(DrawFile(drawPath()).replaceAll(all).ok());
+        QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("csv")));
+        QFile shipped(csv);
+        QVERIFY(shipped.open(QIODevice::ReadOnly));
+        QFile served(m_dir.filePath(QStringLiteral("csv/neu.csv")));
+        QVERIFY(served.open(QIODevice::WriteOnly));
+        served.write(shipped.readAll() + "06.11.2019,2,9,17,24,38,41\n09.11.2019,4,12,19,28,33,47\n");
+        served.close();
+        ServicesProcess services({QStringLiteral("--draws"), csv, QStringLiteral("--csv"), m_dir.filePath(QStringLiteral("csv"))});
+        QVERIFY(services.isRunning());
+        const QString address = services.baseUrl() + QStringLiteral("/numora-services/redirect?to=/csv/neu.csv");
+
+        startWindow(QDate(2019, 11, 20));
+        auto* field = find<QLineEdit>(QStringLiteral("CsvAddressEdit"));
+        QVERIFY(field->text().isEmpty());
+        field->setText(address);
+        QTest::mouseClick(find<QPushButton>(QStringLiteral("BitBtn1")), Qt::LeftButton);
+        QVERIFY(find<QPushButton>(QStringLiteral("StopButton"))->isHidden());
+        QVERIFY(find<QPushButton>(QStringLiteral("BitBtn1"))->isEnabled());
+        QCOMPARE(DrawFile(drawPath()).readAll()->size(), all.size() + 2);
+        QCOMPARE(m_window->statusPanel(0)->text(), QStringLiteral("Angefügt: 2, schon vorhanden: 1267, Konflikte: 0, Lücken: 0"));
+        QCOMPARE(find<QLabel>(QStringLiteral("Label35"))->text(), QStringLiteral("Sa 09.11.19    4  12  19  28  33  47"));
+
+        m_window->close();
+        startWindow(QDate(2019, 11, 20), true);
+        QCOMPARE(find<QLineEdit>(QStringLiteral("CsvAddressEdit"))->text(), address);
+    }
+
+    void aDeadCsvAddressEndsTheUpdateWithOneMessage()
+    {
+        const QString csv = QStringLiteral(NUMORA_SOURCE_DIR "/data/sayisal_loto.csv");
+        const std::vector<TZiehung> all = history(csv);
+        QVERIFY(DrawFile(drawPath()).replaceAll(all).ok());
+        ServicesProcess gone({QStringLiteral("--draws"), csv});
+        QVERIFY(gone.isRunning());
+        const QString address = gone.baseUrl() + QStringLiteral("/csv/ziehungen.csv");
+        QCOMPARE(gone.stop(), 0);
+
+        startWindow(QDate(2026, 12, 10));
+        find<QLineEdit>(QStringLiteral("CsvAddressEdit"))->setText(address);
+        QStringList messages;
+        answerMessageBoxes({QMessageBox::Ok}, &messages);
+        QTest::mouseClick(find<QPushButton>(QStringLiteral("BitBtn1")), Qt::LeftButton);
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().contains(address) && messages.first().contains(QStringLiteral("nicht erreichbar")),
+                 qPrintable(messages.first()));
+        QVERIFY(find<QPushButton>(QStringLiteral("BitBtn1"))->isEnabled());
+        QCOMPARE(DrawFile(drawPath()).readAll()->size(), all.size());
+    }
+
+    // An answer that stalls halfway: "Stopp" ends the fetch, and nothing is written or reported.
+    void stopEndsAStalledCsvDownload()
+    {
+        const QString csv = QStringLiteral(NUMORA_SOURCE_DIR "/data/sayisal_loto.csv");
+        QVERIFY(DrawFile(drawPath()).replaceAll(history(csv)).ok());
+        const QByteArray before = DrawFile(drawPath()).readAll().ok() ? numora::test::readBytes(drawPath()) : QByteArray();
+        ServicesProcess services({QStringLiteral("--draws"), csv, QStringLiteral("--stall-body"), QStringLiteral("/csv/*")});
+        QVERIFY(services.isRunning());
+        startWindow(QDate(2019, 11, 20));
+        find<QLineEdit>(QStringLiteral("CsvAddressEdit"))->setText(services.baseUrl() + QStringLiteral("/csv/ziehungen.csv"));
+        auto* stop = find<QPushButton>(QStringLiteral("StopButton"));
+        // Clicked once the download shows in the status bar.
+        auto* clicker = new QTimer(m_window.get());
+        clicker->setInterval(20);
+        connect(clicker, &QTimer::timeout, clicker, [this, stop, clicker] {
+            if (!stop->isHidden() && m_window->statusPanel(0)->text().startsWith(QStringLiteral("Received"))) {
+                clicker->stop();
+                QTest::mouseClick(stop, Qt::LeftButton);
+            }
+        });
+        clicker->start();
+        QTest::mouseClick(find<QPushButton>(QStringLiteral("BitBtn1")), Qt::LeftButton);
+        QVERIFY(!clicker->isActive());
+        QCOMPARE(m_window->statusPanel(0)->text(), QStringLiteral("Gestoppt"));
+        QVERIFY(numora::test::readBytes(drawPath()) == before);
+        QVERIFY(find<QPushButton>(QStringLiteral("BitBtn1"))->isEnabled());
     }
 
     void aFailedRebuildShowsAndDeletesOnlyStoredDraws()
