@@ -352,8 +352,8 @@ Adres usługi do aktualizacji losowań
 Adres usługi do aktualizacji losowań
 Adres usługi:
 
-Adres (http:// lub https://) pliku CSV z losowaniami; jeśli jest podany, „Aktualizuj bazę” dodaje jego nowe losowania zamiast pytać usługę
-Adres (http:// lub https://) pliku CSV z losowaniami; jeśli jest podany, „Aktualizuj bazę” dodaje jego nowe losowania zamiast pytać usługę
+Plik CSV losowań w sieci, wczytywany zamiast usługi
+Plik CSV losowań w sieci, wczytywany zamiast usługi
 Adres CSV losowań:
 
 Serwer proxy

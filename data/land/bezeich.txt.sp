@@ -352,8 +352,8 @@ Dirección del servicio de actualización de sorteos
 Dirección del servicio de actualización de sorteos
 Dirección del servicio:
 
-Dirección (http:// o https://) de un archivo CSV de los sorteos; si está indicada, "Actualizar la base" añade sus sorteos nuevos en lugar de consultar el servicio
-Dirección (http:// o https://) de un archivo CSV de los sorteos; si está indicada, "Actualizar la base" añade sus sorteos nuevos en lugar de consultar el servicio
+Archivo CSV de los sorteos en la red, cargado en lugar del servicio
+Archivo CSV de los sorteos en la red, cargado en lugar del servicio
 Dirección CSV de los sorteos:
 
 Servidor proxy

@@ -152,8 +152,8 @@ Lade %1	Wczytywanie %1
 Gestoppt	Zatrzymano
 Die CSV-Adresse %1 ist nicht erreichbar (%2).	Adres CSV %1 jest nieosiągalny (%2).
 Die CSV-Adresse %1 antwortet mit %2 %3.	Adres CSV %1 odpowiada %2 %3.
-Die CSV-Datei widerspricht den gespeicherten Ziehungen an %1 Tagen; es wurde nichts geschrieben.	Plik CSV jest sprzeczny z zapisanymi losowaniami w %1 dniach; nic nie zapisano.
+Konflikte mit den gespeicherten Ziehungen: %1. Es wurde nichts geschrieben.	Konflikty z zapisanymi losowaniami: %1. Nic nie zapisano.
 Fehlende ältere Ziehungen: %1	Brakujące wcześniejsze losowania: %1
-Der gespeicherten Historie fehlen %1 ältere Ziehungen der CSV-Datei (%2). In die Historie einfügen?	W zapisanej historii brakuje %1 wcześniejszych losowań z pliku CSV (%2). Wstawić je do historii?
+Ältere Ziehungen der CSV-Datei, die der gespeicherten Historie fehlen: %1 (%2). In die Historie einfügen?	Wcześniejsze losowania z pliku CSV, których brakuje w zapisanej historii: %1 (%2). Wstawić je do historii?
 Angefügt: %1, schon vorhanden: %2, Konflikte: %3, Lücken: %4	Dołączone: %1, już obecne: %2, konflikty: %3, luki: %4
 Angefügt: %1, schon vorhanden: %2, Konflikte: %3, Lücken: %4 (eingefügt: %5)	Dołączone: %1, już obecne: %2, konflikty: %3, luki: %4 (wstawione: %5)

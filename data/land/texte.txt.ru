@@ -152,8 +152,8 @@ Lade %1	Загрузка %1
 Gestoppt	Остановлено
 Die CSV-Adresse %1 ist nicht erreichbar (%2).	Адрес CSV %1 недоступен (%2).
 Die CSV-Adresse %1 antwortet mit %2 %3.	Адрес CSV %1 отвечает %2 %3.
-Die CSV-Datei widerspricht den gespeicherten Ziehungen an %1 Tagen; es wurde nichts geschrieben.	Файл CSV противоречит сохранённым тиражам в %1 дн.; ничего не записано.
+Konflikte mit den gespeicherten Ziehungen: %1. Es wurde nichts geschrieben.	Конфликтов с сохранёнными тиражами: %1. Ничего не записано.
 Fehlende ältere Ziehungen: %1	Отсутствующие более ранние тиражи: %1
-Der gespeicherten Historie fehlen %1 ältere Ziehungen der CSV-Datei (%2). In die Historie einfügen?	В сохранённой истории нет %1 более ранних тиражей из файла CSV (%2). Вставить их в историю?
+Ältere Ziehungen der CSV-Datei, die der gespeicherten Historie fehlen: %1 (%2). In die Historie einfügen?	Более ранние тиражи из файла CSV, которых нет в сохранённой истории: %1 (%2). Вставить их в историю?
 Angefügt: %1, schon vorhanden: %2, Konflikte: %3, Lücken: %4	Добавлено: %1, уже есть: %2, конфликтов: %3, пропусков: %4
 Angefügt: %1, schon vorhanden: %2, Konflikte: %3, Lücken: %4 (eingefügt: %5)	Добавлено: %1, уже есть: %2, конфликтов: %3, пропусков: %4 (вставлено: %5)

@@ -152,8 +152,8 @@ Lade %1	Cargando %1
 Gestoppt	Detenido
 Die CSV-Adresse %1 ist nicht erreichbar (%2).	No se puede acceder a la dirección CSV %1 (%2).
 Die CSV-Adresse %1 antwortet mit %2 %3.	La dirección CSV %1 responde %2 %3.
-Die CSV-Datei widerspricht den gespeicherten Ziehungen an %1 Tagen; es wurde nichts geschrieben.	El archivo CSV contradice los sorteos guardados en %1 días; no se ha escrito nada.
+Konflikte mit den gespeicherten Ziehungen: %1. Es wurde nichts geschrieben.	Conflictos con los sorteos guardados: %1. No se ha escrito nada.
 Fehlende ältere Ziehungen: %1	Sorteos anteriores que faltan: %1
-Der gespeicherten Historie fehlen %1 ältere Ziehungen der CSV-Datei (%2). In die Historie einfügen?	Al historial guardado le faltan %1 sorteos anteriores del archivo CSV (%2). ¿Insertarlos en el historial?
+Ältere Ziehungen der CSV-Datei, die der gespeicherten Historie fehlen: %1 (%2). In die Historie einfügen?	Sorteos anteriores del archivo CSV que faltan en el historial guardado: %1 (%2). ¿Insertarlos en el historial?
 Angefügt: %1, schon vorhanden: %2, Konflikte: %3, Lücken: %4	Añadidos: %1, ya presentes: %2, conflictos: %3, huecos: %4
 Angefügt: %1, schon vorhanden: %2, Konflikte: %3, Lücken: %4 (eingefügt: %5)	Añadidos: %1, ya presentes: %2, conflictos: %3, huecos: %4 (insertados: %5)

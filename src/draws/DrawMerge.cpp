@@ -253,12 +253,16 @@ Expected<Outcome> mergeAddress(ProgramState& state, WebClient& client, const QSt
         outcome.stopped = true;
         return outcome;
     }
-    if (!answer.answered())
+    if (!answer.answered()) {
+        hooks.setStatusPanel0(tx(QStringLiteral("Failed : %1")).arg(answer.error));
         return Error{tx(QStringLiteral("Die CSV-Adresse %1 ist nicht erreichbar (%2).")).arg(address, answer.error)};
+    }
     hooks.setStatusPanel0(tx(QStringLiteral("Received %1 bytes")).arg(answer.body.size()));
-    if (answer.status != 200)
+    if (answer.status != 200) {
+        hooks.setStatusPanel0(tx(QStringLiteral("Failed : %1 %2")).arg(answer.status).arg(answer.statusText));
         return Error{tx(QStringLiteral("Die CSV-Adresse %1 antwortet mit %2 %3."))
                          .arg(address, QString::number(answer.status), answer.statusText)};
+    }
     const auto lines = DrawCsv::parseLines(answer.body);
     if (!lines)
         return Error{QStringLiteral("%1: %2").arg(address, lines.error().message)};
@@ -270,8 +274,7 @@ QString conflictMessage(const Plan& plan, const QString& separator)
     QStringList entries;
     for (const Conflict& conflict : plan.conflicts)
         entries << conflictEntry(conflict);
-    return tx(QStringLiteral("Die CSV-Datei widerspricht den gespeicherten Ziehungen an %1 Tagen; es wurde nichts "
-                             "geschrieben."))
+    return tx(QStringLiteral("Konflikte mit den gespeicherten Ziehungen: %1. Es wurde nichts geschrieben."))
                .arg(plan.conflicts.size())
         + (separator.contains(QLatin1Char('\n')) ? separator : QStringLiteral(" ")) + listed(entries, separator);
 }
@@ -285,7 +288,7 @@ QString gapList(const Plan& plan)
 
 QString gapQuestion(const Plan& plan)
 {
-    return tx(QStringLiteral("Der gespeicherten Historie fehlen %1 ältere Ziehungen der CSV-Datei (%2). In die "
+    return tx(QStringLiteral("Ältere Ziehungen der CSV-Datei, die der gespeicherten Historie fehlen: %1 (%2). In die "
                              "Historie einfügen?"))
         .arg(plan.gaps.size())
         .arg(listed(gapDates(plan), QStringLiteral(", ")));

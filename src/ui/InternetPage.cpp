@@ -22,9 +22,7 @@ InternetPage::InternetPage(QWidget* parent) : QWidget(parent)
     serviceLabel->setBuddy(serviceAddress);
     serviceForm->addRow(serviceLabel, serviceAddress);
     csvAddress = makeEdit(this, QStringLiteral("CsvAddressEdit"), QString(),
-                          QStringLiteral("Adresse (http:// oder https://) einer CSV-Datei der Ziehungen; wenn gesetzt, "
-                                         "fügt \"Datenbank aktualisieren\" deren neue Ziehungen hinzu, statt den Dienst "
-                                         "zu fragen"));
+                          QStringLiteral("CSV-Datei der Ziehungen im Netz, die statt des Dienstes geladen wird"));
     QLabel* csvLabel = makeLabel(this, QStringLiteral("LabelCsvAddress"), QStringLiteral("CSV-Adresse der Ziehungen:"));
     csvLabel->setBuddy(csvAddress);
     serviceForm->addRow(csvLabel, csvAddress);

@@ -53,8 +53,7 @@ void TForm1::buildCsvMenu()
                  QStringLiteral("Die gespeicherten Ziehungen durch die Ziehungen einer CSV-Datei ersetzen")),
             &QAction::triggered, this, &TForm1::importCsv);
     connect(item(QStringLiteral("CsvHinzufuegen1"), QStringLiteral("CSV hinzufügen…"),
-                 QStringLiteral("Die neuen Ziehungen einer CSV-Datei an die gespeicherten anfügen; keine gespeicherte "
-                                "Ziehung geht verloren")),
+                 QStringLiteral("Die neuen Ziehungen einer CSV-Datei zu den gespeicherten hinzufügen")),
             &QAction::triggered, this, &TForm1::mergeCsvFile);
     connect(item(QStringLiteral("CsvExportieren1"), QStringLiteral("CSV exportieren…"),
                  QStringLiteral("Alle gespeicherten Ziehungen in eine CSV-Datei schreiben")),

@@ -134,7 +134,9 @@ Status TForm1::mergeCsvAddress()
         return Done{};
     if (!outcome->plan.conflicts.empty())
         return Error{DrawMerge::conflictMessage(outcome->plan, QStringLiteral("\n"))};
+    // Panel 0 is narrow: the whole summary goes to panel 1 as well.
     setStatusPanel0(DrawMerge::summary(*outcome));
+    setStatusText(DrawMerge::summary(*outcome));
     return Done{};
 }
 

@@ -174,8 +174,7 @@ TEST_F(DrawMergeTest, FieldsTheCsvGivesMustAgreeAndEmptyOnesAreNotCompared)
     // The message shows the compared fields of both versions.
     const auto outcome = merge(head + "2024-01-06,3,8,19,27,33,45,12,6,,\n", DrawMerge::Gaps::Leave);
     EXPECT_EQ(DrawMerge::conflictMessage(outcome->plan, QStringLiteral("\n")),
-              QStringLiteral("Die CSV-Datei widerspricht den gespeicherten Ziehungen an 1 Tagen; es wurde nichts "
-                             "geschrieben.\n06.01.2024: gespeichert 3 8 19 27 33 45, Zusatzzahl 12, Superzahl 5, in der "
+              QStringLiteral("Konflikte mit den gespeicherten Ziehungen: 1. Es wurde nichts geschrieben.\n06.01.2024: gespeichert 3 8 19 27 33 45, Zusatzzahl 12, Superzahl 5, in der "
                              "CSV-Datei 3 8 19 27 33 45, Zusatzzahl 12, Superzahl 6"));
 }
 

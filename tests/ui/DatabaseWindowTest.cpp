@@ -163,6 +163,7 @@ private Q_SLOTS:
         QVERIFY(find<QPushButton>(QStringLiteral("BitBtn1"))->isEnabled());
         QCOMPARE(DrawFile(drawPath()).readAll()->size(), all.size() + 2);
         QCOMPARE(m_window->statusPanel(0)->text(), QStringLiteral("Angefügt: 2, schon vorhanden: 1267, Konflikte: 0, Lücken: 0"));
+        QCOMPARE(m_window->statusPanel(1)->text(), m_window->statusPanel(0)->text());
         QCOMPARE(find<QLabel>(QStringLiteral("Label35"))->text(), QStringLiteral("Sa 09.11.19    4  12  19  28  33  47"));
 
         m_window->close();
@@ -189,6 +190,8 @@ private Q_SLOTS:
         QVERIFY2(messages.first().contains(address) && messages.first().contains(QStringLiteral("nicht erreichbar")),
                  qPrintable(messages.first()));
         QVERIFY(find<QPushButton>(QStringLiteral("BitBtn1"))->isEnabled());
+        QVERIFY2(m_window->statusPanel(0)->text().startsWith(QStringLiteral("Failed : ")),
+                 qPrintable(m_window->statusPanel(0)->text()));
         QCOMPARE(DrawFile(drawPath()).readAll()->size(), all.size());
     }
 
