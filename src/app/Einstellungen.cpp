@@ -1,6 +1,6 @@
 #include "app/Einstellungen.h"
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "base/TextCatalog.h"
 
 namespace numora {

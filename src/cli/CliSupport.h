@@ -2,8 +2,8 @@
 
 // What the commands of numora-cli share: error lines, the window's start-up and the options of
 // the commands that work like the window.
-#include "app/ProgramState.h"
-#include "app/UiHooks.h"
+#include "session/ProgramState.h"
+#include "model/UiHooks.h"
 
 #include <QString>
 #include <QStringList>

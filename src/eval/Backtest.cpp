@@ -1,9 +1,9 @@
 #include "eval/Backtest.h"
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "base/DayDate.h"
 #include "base/Formatting.h"
-#include "draws/DrawBrowser.h"
+#include "session/DrawBrowser.h"
 #include "gen/Generator.h"
 
 #include <QSaveFile>

@@ -1,10 +1,10 @@
 #include "eval/HistorySearch.h"
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "base/DayDate.h"
 #include "base/Formatting.h"
-#include "draws/DrawBrowser.h"
-#include "eval/RowCheck.h"
+#include "session/DrawBrowser.h"
+#include "session/RowCheck.h"
 
 namespace numora::HistorySearch {
 

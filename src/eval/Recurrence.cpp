@@ -1,9 +1,9 @@
 #include "eval/Recurrence.h"
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "base/DayDate.h"
 #include "base/Formatting.h"
-#include "draws/DrawBrowser.h"
+#include "session/DrawBrowser.h"
 #include "eval/RtfText.h"
 #include "gen/SheetCommands.h"
 

@@ -1,10 +1,10 @@
 #include "gen/Generator.h"
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "base/Formatting.h"
 #include "base/TextCatalog.h"
-#include "draws/DrawBrowser.h"
-#include "eval/RowCheck.h"
+#include "session/DrawBrowser.h"
+#include "session/RowCheck.h"
 #include "gen/NumberPool.h"
 #include "gen/RowFilter.h"
 #include "gen/SheetCommands.h"

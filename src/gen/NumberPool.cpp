@@ -1,7 +1,7 @@
 #include "gen/NumberPool.h"
 
 #include "base/Formatting.h"
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "gen/NumberSelection.h"
 #include "stats/Statistics.h"
 

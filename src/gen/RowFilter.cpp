@@ -1,8 +1,8 @@
 #include "gen/RowFilter.h"
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "draws/HistoryCache.h"
-#include "stats/ResultSeries.h"
+#include "model/ResultSeries.h"
 
 #include <bit>
 

@@ -1,9 +1,9 @@
 #include "output/PrintSettings.h"
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "base/Formatting.h"
 #include "base/Random.h"
-#include "gen/TTippSchein.h"
+#include "model/TTippSchein.h"
 #include "stats/Statistics.h"
 
 #include <algorithm>

@@ -2,8 +2,8 @@
 
 #include "base/DayDate.h"
 #include "base/Formatting.h"
-#include "app/ProgramState.h"
-#include "eval/RowCheck.h"
+#include "session/ProgramState.h"
+#include "session/RowCheck.h"
 
 #include <algorithm>
 #include <array>

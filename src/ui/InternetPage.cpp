@@ -1,6 +1,6 @@
 #include "ui/InternetPage.h"
 
-#include "app/Links.h"
+#include "model/Links.h"
 #include "ui/ClickableLabel.h"
 #include "ui/WidgetFactory.h"
 

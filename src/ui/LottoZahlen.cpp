@@ -2,9 +2,9 @@
 
 #include "base/DayDate.h"
 #include "base/WebClient.h"
-#include "app/Links.h"
-#include "draws/DrawBrowser.h"
-#include "eval/RowCheck.h"
+#include "model/Links.h"
+#include "session/DrawBrowser.h"
+#include "session/RowCheck.h"
 #include "gen/SheetCommands.h"
 #include "stats/Statistics.h"
 #include "ui/AccessibleNames.h"

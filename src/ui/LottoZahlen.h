@@ -3,7 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/Einstellungen.h"
 #include "base/Expected.h"
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "stats/Statistics.h"
 #include "ui/WindowHooks.h"
 

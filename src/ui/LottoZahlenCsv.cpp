@@ -3,7 +3,7 @@
 #include "ui/LottoZahlen.h"
 
 #include "base/TextCatalog.h"
-#include "draws/DrawBrowser.h"
+#include "session/DrawBrowser.h"
 #include "draws/DrawCsv.h"
 #include "ui/FileDialogs.h"
 #include "ui/StatusHints.h"

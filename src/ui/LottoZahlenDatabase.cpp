@@ -3,9 +3,9 @@
 #include "ui/LottoZahlen.h"
 
 #include "base/WebClient.h"
-#include "draws/DrawEntry.h"
-#include "draws/DrawRebuild.h"
-#include "draws/DrawUpdate.h"
+#include "history/DrawEntry.h"
+#include "history/DrawRebuild.h"
+#include "history/DrawUpdate.h"
 #include "ui/DatenbankPage.h"
 #include "ui/InternetPage.h"
 #include "ui/LoEingab.h"

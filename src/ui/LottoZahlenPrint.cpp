@@ -3,7 +3,7 @@
 
 #include "app/Einstellungen.h"
 #include "base/TextCatalog.h"
-#include "draws/DrawBrowser.h"
+#include "session/DrawBrowser.h"
 #include "output/PrintSettings.h"
 #include "output/TicketLayout.h"
 #include "output/TipFile.h"

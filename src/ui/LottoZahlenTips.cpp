@@ -3,7 +3,7 @@
 #include "ui/LottoZahlen.h"
 
 #include "base/TextCatalog.h"
-#include "draws/DrawBrowser.h"
+#include "session/DrawBrowser.h"
 #include "eval/HistorySearch.h"
 #include "output/TipFile.h"
 #include "output/TipReport.h"

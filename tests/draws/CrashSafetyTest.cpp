@@ -2,7 +2,7 @@
 // the file operations behind entry, deletion, rebuild and import, are killed with SIGKILL at
 // random (seeded) moments and the draw file is checked after each kill.
 
-#include "draws/DrawUpdate.h"
+#include "history/DrawUpdate.h"
 
 #include "ServicesFixture.h"
 

@@ -1,7 +1,7 @@
-#include "draws/DrawBrowser.h"
+#include "session/DrawBrowser.h"
 
 #include "base/Formatting.h"
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "draws/DrawCsv.h"
 
 #include "support/TestSupport.h"

@@ -1,7 +1,7 @@
 // The draw update against a stand-in started by each test: what is requested, what is stored,
 // what the status bar says, and how every kind of bad answer is survived.
 
-#include "draws/DrawUpdate.h"
+#include "history/DrawUpdate.h"
 
 #include "cli/Cli.h"
 

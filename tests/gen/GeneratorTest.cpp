@@ -1,6 +1,6 @@
 #include "gen/Generator.h"
 
-#include "draws/DrawBrowser.h"
+#include "session/DrawBrowser.h"
 
 #include "GenFixture.h"
 

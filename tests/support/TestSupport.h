@@ -3,8 +3,8 @@
 // Helpers shared by the domain tests: draw records, raw file access and a hooks fake.
 
 #include "base/DayDate.h"
-#include "app/UiHooks.h"
-#include "draws/TZiehung.h"
+#include "model/UiHooks.h"
+#include "model/TZiehung.h"
 
 #include <QByteArray>
 #include <QFile>

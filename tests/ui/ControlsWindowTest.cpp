@@ -1,9 +1,9 @@
 // Controls of the main window that must do what they show: the field exit of the tip sheet, the
 // paired limits of the options, the statistic labels, and the "Internet-Optionen" fields.
-#include "app/Links.h"
+#include "model/Links.h"
 #include "base/DayDate.h"
 #include "draws/DrawFile.h"
-#include "gen/TTippSchein.h"
+#include "model/TTippSchein.h"
 #include "ui/LottoZahlen.h"
 #include "ui/MainChart.h"
 #include "WindowFixture.h"

@@ -1,19 +1,19 @@
 #pragma once
 
 #include "base/DatePicker.h"
-#include "app/Meldungen.h"
-#include "app/StoredChoices.h"
+#include "model/Meldungen.h"
+#include "model/StoredChoices.h"
 #include "base/Random.h"
-#include "app/UiHooks.h"
+#include "model/UiHooks.h"
 #include "base/WebHosts.h"
-#include "draws/CurrentDraw.h"
+#include "model/CurrentDraw.h"
 #include "draws/DrawFile.h"
 #include "draws/HistoryCache.h"
-#include "draws/HistoryFilter.h"
-#include "eval/CheckResult.h"
-#include "gen/Berechnungsparameter.h"
-#include "gen/TTippSchein.h"
-#include "stats/ResultSeries.h"
+#include "model/HistoryFilter.h"
+#include "model/CheckResult.h"
+#include "model/Berechnungsparameter.h"
+#include "model/TTippSchein.h"
+#include "model/ResultSeries.h"
 
 #include <QDate>
 #include <QString>

@@ -1,12 +1,12 @@
-#include "draws/DrawUpdate.h"
+#include "history/DrawUpdate.h"
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "base/DayDate.h"
 #include "base/Formatting.h"
 #include "base/TextCatalog.h"
 #include "base/TextDecoding.h"
 #include "base/WebClient.h"
-#include "draws/DrawBrowser.h"
+#include "session/DrawBrowser.h"
 
 #include <QStringList>
 

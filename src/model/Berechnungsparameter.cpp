@@ -1,4 +1,4 @@
-#include "gen/Berechnungsparameter.h"
+#include "model/Berechnungsparameter.h"
 
 #include "base/Formatting.h"
 

@@ -1,6 +1,6 @@
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 
-#include "app/Links.h"
+#include "model/Links.h"
 #include "base/DayDate.h"
 
 namespace numora {

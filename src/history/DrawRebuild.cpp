@@ -1,13 +1,13 @@
-#include "draws/DrawRebuild.h"
+#include "history/DrawRebuild.h"
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "base/DayDate.h"
 #include "base/FileSystem.h"
 #include "base/Formatting.h"
 #include "base/TextCatalog.h"
 #include "base/TextDecoding.h"
 #include "base/WebClient.h"
-#include "draws/DrawBrowser.h"
+#include "session/DrawBrowser.h"
 
 #include <QFile>
 #include <QStringList>

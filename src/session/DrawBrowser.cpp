@@ -1,10 +1,10 @@
-#include "draws/DrawBrowser.h"
+#include "session/DrawBrowser.h"
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "base/DayDate.h"
 #include "base/Formatting.h"
 #include "base/TextCatalog.h"
-#include "eval/RowCheck.h"
+#include "session/RowCheck.h"
 
 #include <algorithm>
 #include <cmath>
