@@ -15,26 +15,23 @@ namespace {
 // The pool dialog would stop every pass; it is off for the replay and back afterwards.
 class PoolDialogOff {
 public:
-    explicit PoolDialogOff(ProgramState& state) : m_state(state), m_saved(state.params.checkBox(PoolDialogBox))
+    explicit PoolDialogOff(ProgramState& state) : m_state(state), m_saved(state.params.showPoolDialog())
     {
-        m_state.params.setCheckBox(PoolDialogBox, false);
+        m_state.params.setShowPoolDialog(false);
         m_state.hooks->optionsChanged();
     }
     ~PoolDialogOff()
     {
-        m_state.params.setCheckBox(PoolDialogBox, m_saved);
+        m_state.params.setShowPoolDialog(m_saved);
         m_state.hooks->optionsChanged();
     }
     PoolDialogOff(const PoolDialogOff&) = delete;
     PoolDialogOff& operator=(const PoolDialogOff&) = delete;
 
 private:
-    static constexpr int PoolDialogBox = 20; // "Liste für Zahlenreihengenerierung anzeigen / bearbeiten"
     ProgramState& m_state;
     bool m_saved;
 };
-
-constexpr int OnlyAfterThreeBox = 31; // "Neuberechnung  nur wenn ein 3er erzielt wurde"
 
 // The rows Komplettcheck scored: every row whose six fields all read as integers.
 std::vector<std::array<std::uint8_t, 6>> scoredRows(const TTippSchein& sheet)
@@ -97,7 +94,7 @@ bool Replay::execute(double start)
     double passStart = start;
     for (;;) {
         s.random->setState(static_cast<std::uint32_t>(m_result.seed));
-        if (!(s.params.checkBox(OnlyAfterThreeBox) && rowsWithThree == 0)) {
+        if (!(s.params.recalculateOnlyAfterThree() && rowsWithThree == 0)) {
             const auto generated = Generator::generate(s);
             if (stopRequested()) {
                 m_result.end = Backtest::End::Stopped;

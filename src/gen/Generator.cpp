@@ -34,10 +34,10 @@ struct Saved {
 void restore(ProgramState& state, const Saved& saved)
 {
     state.sheet.setSheetReady(true);
-    state.params.setCheckBox(8, saved.forcedPair);
-    state.params.setUpDown(4, saved.lastDraw);
-    state.params.setUpDown(5, saved.secondLast);
-    state.params.setUpDown(6, saved.historyHits);
+    state.params.setForcePair(saved.forcedPair);
+    state.params.setMaxSharedWithDraw(1, saved.lastDraw);
+    state.params.setMaxSharedWithDraw(2, saved.secondLast);
+    state.params.setEarlierDrawHits(saved.historyHits);
     state.calculateCaption = saved.caption;
     state.hooks->setBusy(false);
     state.hooks->optionsChanged();
@@ -86,15 +86,15 @@ void Run::relax(int r)
         return;
     Berechnungsparameter& p = m_state.params;
     if (m_counter == m_limit - 20000) {
-        p.setUpDown(6, 6);
+        p.setEarlierDrawHits(6);
         m_state.hooks->optionsChanged();
     } else if (m_counter == m_limit - 10000) {
-        p.setUpDown(5, 2);
-        p.setUpDown(4, 1);
+        p.setMaxSharedWithDraw(2, 2);
+        p.setMaxSharedWithDraw(1, 1);
         m_state.hooks->optionsChanged();
     } else if (m_counter == m_limit - 5000) {
-        p.setUpDown(5, 3);
-        p.setUpDown(4, 2);
+        p.setMaxSharedWithDraw(2, 3);
+        p.setMaxSharedWithDraw(1, 2);
         m_state.hooks->optionsChanged();
     }
 }
@@ -118,8 +118,8 @@ Expected<bool> Run::fillRow(int r)
         while (!skip && position < 6 && m_counter < m_limit && running()) {
             m_state.hooks->pumpMessages();
             ++m_counter;
-            if (m_counter == m_limit / 2 && m_state.params.checkBox(8)) {
-                m_state.params.setCheckBox(8, false);
+            if (m_counter == m_limit / 2 && m_state.params.forcePair()) {
+                m_state.params.setForcePair(false);
                 m_state.hooks->optionsChanged();
             }
             relax(r);
@@ -178,10 +178,10 @@ Expected<GenerationResult> Run::execute()
     s.sheet.setSheetReady(false);
     s.generatorLoopLimit = s.params.loopLimit();
     m_limit = s.generatorLoopLimit;
-    m_saved.forcedPair = s.params.checkBox(8);
-    m_saved.lastDraw = s.params.upDown(4);
-    m_saved.secondLast = s.params.upDown(5);
-    m_saved.historyHits = s.params.upDown(6);
+    m_saved.forcedPair = s.params.forcePair();
+    m_saved.lastDraw = s.params.maxSharedWithDraw(1);
+    m_saved.secondLast = s.params.maxSharedWithDraw(2);
+    m_saved.historyHits = s.params.earlierDrawHits();
     s.hooks->setBusy(true);
 
     const double chosen = s.chosenDate.value;
