@@ -47,7 +47,7 @@ Expected<Outcome> search(ProgramState& state, std::int32_t threshold, const std:
             || !visits(record.Datum, state.saturdayDraws, state.wednesdayDraws))
             continue;
         DrawBrowser::makeCurrent(state, record, false);
-        state.drawLineCopy = state.drawLine;
+        state.shownDrawCopy = state.shownDraw;
         state.currentDraw.position = static_cast<std::int32_t>(i);
         outcome.lastVisited = record.Datum;
         for (int r = 0; r < TTippSchein::RowCount; ++r) {

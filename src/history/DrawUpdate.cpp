@@ -117,7 +117,7 @@ Expected<Outcome> run(ProgramState& state, WebClient& client, const std::functio
     const double today = state.todayDay();
     UiHooks& hooks = *state.hooks;
     auto finish = [&]() -> Expected<Outcome> {
-        state.drawLineCopy = state.drawLine;
+        state.shownDrawCopy = state.shownDraw;
         if (auto s = DrawBrowser::showChosenDate(state); !s)
             return s.error();
         return outcome;
