@@ -139,3 +139,6 @@ Keine Verbindung zum Mailserver %1:	Brak połączenia z serwerem poczty %1:
 Kreuze außerhalb des Papiers, die nicht gedruckt würden: %1 (%2).\n\nWählen Sie ein größeres Papier oder andere Positionen.	Krzyżyki poza papierem, które nie zostałyby wydrukowane: %1 (%2).\n\nWybierz większy papier lub inne pozycje.
 Zurück zu den Einstellungen	Wróć do ustawień
 Trotzdem drucken	Drukuj mimo to
+Adresse der Startseite	Adres strony głównej
+Gebühr für eine Ziehung	Opłata za jedno losowanie
+Gebühr für beide Ziehungen	Opłata za oba losowania

@@ -139,3 +139,6 @@ Keine Verbindung zum Mailserver %1:	Нет соединения с почтов�
 Kreuze außerhalb des Papiers, die nicht gedruckt würden: %1 (%2).\n\nWählen Sie ein größeres Papier oder andere Positionen.	Крестики за краем бумаги, которые не будут напечатаны: %1 (%2).\n\nВыберите бумагу большего размера или другие позиции.
 Zurück zu den Einstellungen	Вернуться к настройкам
 Trotzdem drucken	Всё равно печатать
+Adresse der Startseite	Адрес домашней страницы
+Gebühr für eine Ziehung	Сбор за один тираж
+Gebühr für beide Ziehungen	Сбор за оба тиража

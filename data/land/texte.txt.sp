@@ -139,3 +139,6 @@ Keine Verbindung zum Mailserver %1:	No hay conexión con el servidor de correo %
 Kreuze außerhalb des Papiers, die nicht gedruckt würden: %1 (%2).\n\nWählen Sie ein größeres Papier oder andere Positionen.	Cruces fuera del papel que no se imprimirían: %1 (%2).\n\nElija un papel más grande u otras posiciones.
 Zurück zu den Einstellungen	Volver a la configuración
 Trotzdem drucken	Imprimir de todos modos
+Adresse der Startseite	Dirección de la página de inicio
+Gebühr für eine Ziehung	Tarifa por un sorteo
+Gebühr für beide Ziehungen	Tarifa por ambos sorteos

@@ -31,6 +31,9 @@ private:
     QTextStream& m_err;
 };
 
+// Splits one --set argument NAME=VALUE; an error line when it has no name or no "=".
+std::optional<QString> splitSetting(const QString& setting, QString& name, QString& value);
+
 // The options every command that works like the window shares: the history window's dates.
 struct WindowOptions {
     std::optional<double> start;

@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 #include <vector>
 #include <QMainWindow>
@@ -156,6 +157,8 @@ private:
     void finishAnalysis();
     void showAnalysisProgress();
     bool analysisRunning() const { return m_backtestRunning || m_recurrenceRunning; }
+    // The start and stop both analyses share; `run` runs the analysis itself.
+    void runAnalysis(QPushButton* button, bool& running, bool& stop, const std::function<void()>& run);
     void lockForAnalysis(QPushButton* running);
     void unlockAfterAnalysis();
     void buildPrintWindows();

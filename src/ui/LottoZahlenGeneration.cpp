@@ -79,7 +79,7 @@ void TForm1::showOptions()
     m_syncing = true;
     for (const auto& [n, box] : m_berechnung->checkBoxes)
         box->setChecked(m_state.params.checkBox(n));
-    m_datenbank->onlyAfterThree->setChecked(m_state.params.checkBox(31));
+    m_datenbank->onlyAfterThree->setChecked(m_state.params.recalculateOnlyAfterThree());
     for (const auto& [n, spin] : m_berechnung->upDowns) {
         const auto& u = m_state.params.upDownRange(n);
         spin->setRange(u.minimum, std::max(u.minimum, u.maximum));

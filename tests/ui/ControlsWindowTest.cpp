@@ -115,6 +115,13 @@ private Q_SLOTS:
         QCOMPARE(rowTexts(1), (QStringList{"1", "2", "3", "4", "5", "6"}));
     }
 
+    void hiddenFieldsAreNamedLikeTheRest()
+    {
+        QCOMPARE(find<QLineEdit>(QStringLiteral("URLEdit"))->accessibleName(), QStringLiteral("Adresse der Startseite"));
+        QCOMPARE(find<QLineEdit>(QStringLiteral("Edit81"))->accessibleName(), QStringLiteral("Gebühr für eine Ziehung"));
+        QCOMPARE(find<QLineEdit>(QStringLiteral("Edit82"))->accessibleName(), QStringLiteral("Gebühr für beide Ziehungen"));
+    }
+
     void pairedLimitsShowWhatTheGeneratorUses_data()
     {
         QTest::addColumn<int>("page");
