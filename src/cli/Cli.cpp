@@ -259,7 +259,8 @@ int update(const QString& dir, QStringList args, QTextStream& out, QTextStream& 
         state.today = [day = *until] { return DayDate::toDate(day).value_or(QDate::currentDate()); };
     state.chosenDate.setDate(state.todayDay());
     WebClient client;
-    const auto outcome = DrawUpdate::run(state, client, {}, [&out](double day, int draws) {
+    RunControl control;
+    const auto outcome = DrawUpdate::run(state, client, control, [&out](double day, int draws) {
         out << DayDate::formatShortDate(day) << '\t' << draws << '\n';
         out.flush();
     });

@@ -6,6 +6,7 @@
 #include "session/DrawBrowser.h"
 #include "gen/Generator.h"
 
+#include <optional>
 #include <QSaveFile>
 
 namespace numora {
@@ -71,7 +72,7 @@ public:
     bool execute(double start);
 
 private:
-    bool stopRequested() const { return m_options.stopRequested && m_options.stopRequested(); }
+    bool stopRequested() const { return m_options.control && m_options.control->stopRequested(); }
 
     ProgramState& m_state;
     const Backtest::Options& m_options;
@@ -145,6 +146,9 @@ bool Replay::execute(double start)
 
 Expected<Backtest::Result> Backtest::run(ProgramState& state, const Options& options)
 {
+    std::optional<RunControl::Scope> running;
+    if (options.control)
+        running.emplace(*options.control);
     const PoolDialogOff poolDialogOff(state);
     const double start = state.chosenDate.value;
     if (auto shown = DrawBrowser::showChosenDate(state); !shown)

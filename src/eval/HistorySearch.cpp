@@ -6,6 +6,8 @@
 #include "session/DrawBrowser.h"
 #include "session/RowCheck.h"
 
+#include <optional>
+
 namespace numora::HistorySearch {
 
 bool visits(double datum, bool saturdayDraws, bool wednesdayDraws)
@@ -15,17 +17,21 @@ bool visits(double datum, bool saturdayDraws, bool wednesdayDraws)
         || (wednesdayDraws && day == DayDate::Wednesday);
 }
 
-Expected<Outcome> run(ProgramState& state)
+Expected<Outcome> run(ProgramState& state, RunControl* control)
 {
     const QString answer = state.hooks->askText(state.meldungen[4], state.meldungen[5], QStringLiteral("6"));
     const auto threshold = parseInteger(answer);
     if (!threshold)
         return notAnInteger(answer);
-    return search(state, *threshold);
+    return search(state, *threshold, {}, control);
 }
 
-Expected<Outcome> search(ProgramState& state, std::int32_t threshold, const std::function<void(const Hit&)>& found)
+Expected<Outcome> search(ProgramState& state, std::int32_t threshold, const std::function<void(const Hit&)>& found,
+                         RunControl* control)
 {
+    std::optional<RunControl::Scope> running;
+    if (control)
+        running.emplace(*control);
     const auto records = state.drawFile().readAll();
     if (!records)
         return records.error();
@@ -41,7 +47,7 @@ Expected<Outcome> search(ProgramState& state, std::int32_t threshold, const std:
         state.hooks->drawChanged();
         state.hooks->sheetChanged();
     };
-    for (std::size_t i = 0; i < records->size(); ++i) {
+    for (std::size_t i = 0; i < records->size() && !(control && control->stopRequested()); ++i) {
         const TZiehung& record = (*records)[i];
         if (!(state.startDateField <= record.Datum && record.Datum <= state.endDateField)
             || !visits(record.Datum, state.saturdayDraws, state.wednesdayDraws))

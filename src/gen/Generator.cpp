@@ -23,7 +23,6 @@ DrawValues valuesOf(const CurrentDraw& draw)
 
 // The options a run may relax, and the caption it found.
 struct Saved {
-    QString caption;
     bool forcedPair = false;
     int lastDraw = 0;
     int secondLast = 0;
@@ -38,7 +37,6 @@ void restore(ProgramState& state, const Saved& saved)
     state.params.setMaxSharedWithDraw(1, saved.lastDraw);
     state.params.setMaxSharedWithDraw(2, saved.secondLast);
     state.params.setEarlierDrawHits(saved.historyHits);
-    state.calculateCaption = saved.caption;
     state.hooks->setBusy(false);
     state.hooks->optionsChanged();
 }
@@ -63,15 +61,16 @@ Status readRecentDraws(ProgramState& state, RecentDraws& recent)
 
 class Run {
 public:
-    explicit Run(ProgramState& state) : m_state(state) {}
+    explicit Run(ProgramState& state) : m_state(state), m_scope(state.generation) {}
     Expected<GenerationResult> execute();
 
 private:
-    bool running() const { return m_state.calculateCaption == m_state.meldungen[16]; }
+    bool running() const { return !m_state.generation.stopRequested(); }
     Expected<bool> fillRow(int r);
     void relax(int r);
 
     ProgramState& m_state;
+    RunControl::Scope m_scope;
     Saved m_saved;
     RecentDraws m_recent;
     PlacedRows m_placed;
@@ -173,8 +172,6 @@ Expected<bool> Run::fillRow(int r)
 Expected<GenerationResult> Run::execute()
 {
     ProgramState& s = m_state;
-    m_saved.caption = s.calculateCaption;
-    s.calculateCaption = s.meldungen[16];
     s.sheet.setSheetReady(false);
     s.generatorLoopLimit = s.params.loopLimit();
     m_limit = s.generatorLoopLimit;
@@ -266,8 +263,9 @@ Expected<std::optional<std::vector<std::uint8_t>>> Generator::buildPool(ProgramS
 
 Expected<GenerationResult> Generator::generate(ProgramState& state)
 {
-    if (state.calculateCaption == state.meldungen[16]) {
-        state.calculateCaption.clear();
+    // A call while a run goes on is that run's stop request.
+    if (state.generation.running()) {
+        state.generation.requestStop();
         return GenerationResult{GenerationResult::End::StopRequest, 0};
     }
     return Run(state).execute();

@@ -95,9 +95,10 @@ QString uploadPath(const TZiehung& r)
     return path;
 }
 
-Expected<Outcome> run(ProgramState& state, WebClient& client, const std::function<bool()>& stopRequested,
+Expected<Outcome> run(ProgramState& state, WebClient& client, RunControl& control,
                       const std::function<void(double, int)>& onDay)
 {
+    const RunControl::Scope running(control);
     const DrawFile file = state.drawFile();
     if (!file.exists())
         if (auto s = file.create(); !s)
@@ -123,7 +124,7 @@ Expected<Outcome> run(ProgramState& state, WebClient& client, const std::functio
         return outcome;
     };
     int unanswered = 0; // days in a row without an HTTP answer
-    while (state.chosenDate.value <= today && !(stopRequested && stopRequested())) {
+    while (state.chosenDate.value <= today && !control.stopRequested()) {
         const double day = state.chosenDate.value;
         if (auto s = client.setProxy(state.proxyHost, state.proxyPort); !s)
             return s.error();

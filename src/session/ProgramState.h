@@ -2,6 +2,7 @@
 
 #include "base/DatePicker.h"
 #include "model/Meldungen.h"
+#include "model/RunControl.h"
 #include "model/StoredChoices.h"
 #include "base/Random.h"
 #include "model/UiHooks.h"
@@ -57,9 +58,8 @@ struct ProgramState {
 
     std::int32_t generatorLoopLimit = 100000;
     Berechnungsparameter params;
-    // Caption of the calculate button; while a run goes on it is message 16, and a click that
-    // finds it so asks the run to stop.
-    QString calculateCaption = QStringLiteral("Tipps &berechnen");
+    // The generation run: running while one goes on; a second "Tipps berechnen" asks it to stop.
+    RunControl generation;
     std::int32_t runCounter = 0; // candidate rows of the last run
     HistoryCache history;
 

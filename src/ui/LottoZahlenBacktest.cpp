@@ -41,25 +41,24 @@ void TForm1::connectAnalyses()
     connect(m_datenbank->drawTest, &QPushButton::clicked, this, &TForm1::runRecurrence);
 }
 
-void TForm1::runAnalysis(QPushButton* button, bool& running, bool& stop, const std::function<void()>& run)
+void TForm1::runAnalysis(QPushButton* button, RunControl& control, const std::function<void()>& run)
 {
-    if (running) {
-        stop = true;
+    if (control.running()) {
+        control.requestStop();
         // A generation of the back-test in progress ends at its next candidate.
-        if (m_state.calculateCaption == m_state.meldungen[16])
-            m_state.calculateCaption.clear();
+        m_state.generation.requestStop();
         return;
     }
     // Started from inside a generation or an update, the analysis would stop that one instead.
-    if (generationRunning() || m_updating)
+    if (generationRunning() || m_update.running())
         return;
     const QString caption = button->text();
-    running = true;
-    stop = false;
-    button->setText(m_state.meldungen[16]);
-    lockForAnalysis(button);
-    run();
-    running = false;
+    {
+        const RunControl::Scope running(control);
+        button->setText(m_state.meldungen[16]);
+        lockForAnalysis(button);
+        run();
+    }
     button->setText(caption);
     finishAnalysis();
 }
@@ -68,10 +67,9 @@ void TForm1::runBacktest()
 {
     Backtest::Options options;
     options.reportPath = QDir::current().absoluteFilePath(QStringLiteral("Test.txt"));
-    options.stopRequested = [this] { return m_backtestStop; };
+    options.control = &m_backtest;
     std::optional<Expected<Backtest::Result>> result;
-    runAnalysis(m_datenbank->parameterTest, m_backtestRunning, m_backtestStop,
-                [&] { result.emplace(Backtest::run(m_state, options)); });
+    runAnalysis(m_datenbank->parameterTest, m_backtest, [&] { result.emplace(Backtest::run(m_state, options)); });
     if (!result)
         return;
     if (!*result) {
@@ -90,10 +88,9 @@ void TForm1::runRecurrence()
 {
     Recurrence::Options options;
     options.reportPath = m_state.programDir + QStringLiteral("Test.rtf");
-    options.stopRequested = [this] { return m_recurrenceStop; };
+    options.control = &m_recurrence;
     std::optional<Expected<Recurrence::Result>> result;
-    runAnalysis(m_datenbank->drawTest, m_recurrenceRunning, m_recurrenceStop,
-                [&] { result.emplace(Recurrence::run(m_state, options)); });
+    runAnalysis(m_datenbank->drawTest, m_recurrence, [&] { result.emplace(Recurrence::run(m_state, options)); });
     if (!result)
         return;
     if (!*result)
@@ -113,7 +110,7 @@ void TForm1::showAnalysisProgress()
         return;
     m_progressClock.start();
     flushStatus();
-    m_lottotipp->calculate->setText(m_state.calculateCaption);
+    m_lottotipp->calculate->setText(calculateCaption());
     showDraw();
     if (!m_pendingPanel0.isNull())
         m_panel0->setText(std::exchange(m_pendingPanel0, QString()));
@@ -180,7 +177,7 @@ void TForm1::finishAnalysis()
     if (QWidget* tab = std::exchange(m_pendingTab, nullptr); tab && !m_tabPickedDuringRun)
         m_pageControl->setCurrentWidget(tab);
     setBusy(false);
-    m_lottotipp->calculate->setText(m_state.calculateCaption);
+    m_lottotipp->calculate->setText(calculateCaption());
     flushStatus();
     showOptions();
     showDraw();

@@ -59,7 +59,7 @@ void TForm1::buildCsvMenu()
 bool TForm1::csvAllowed()
 {
     // An update or a run reads the history further up the stack.
-    if (!m_updating && !generationRunning())
+    if (!m_update.running() && !generationRunning())
         return true;
     m_hooks.showError(tx(QStringLiteral("Bitte warten Sie, bis die Aktualisierung oder Berechnung beendet ist.")));
     return false;

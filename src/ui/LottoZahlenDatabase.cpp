@@ -16,6 +16,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <optional>
 #include <QToolButton>
 
 namespace numora::ui {
@@ -30,7 +32,7 @@ void TForm1::connectDatabase()
     }
     connect(menuUpdate, &QAction::triggered, this, &TForm1::updateDraws);
     connect(m_datenbank->stopUpdate, &QPushButton::clicked, this, [this] {
-        m_updateStop = true;
+        m_update.requestStop();
         m_datenbank->stopUpdate->hide();
     });
 
@@ -50,13 +52,15 @@ void TForm1::connectDatabase()
         for (QWidget* w : maintenance)
             w->setEnabled(false);
         syncInternetFields();
-        const auto rebuilt = DrawRebuild::rebuild(m_state, *m_web);
+        const auto rebuilt = DrawRebuild::rebuild(m_state, *m_web, &m_rebuild);
         for (QWidget* w : maintenance)
             w->setEnabled(true);
         showDraw();
         showSheet();
         if (!rebuilt)
             m_hooks.showError(rebuilt.error().message);
+        if (m_closeAfterRun)
+            close();
     });
     connect(m_datenbank->textImport, &QPushButton::clicked, this, [this] {
         const Status imported = DrawRebuild::textImport(m_state);
@@ -86,19 +90,18 @@ void TForm1::syncInternetFields()
 
 void TForm1::updateDraws()
 {
-    if (m_updating)
+    if (m_update.running())
         return;
-    m_updating = true;
-    m_updateStop = false;
+    std::optional<RunControl::Scope> running(std::in_place, m_update);
     m_datenbank->update->setEnabled(false);
     m_lottotipp->update->setEnabled(false);
     m_datenbank->stopUpdate->show();
     syncInternetFields();
-    const auto outcome = DrawUpdate::run(m_state, *m_web, [this] { return m_updateStop; });
+    const auto outcome = DrawUpdate::run(m_state, *m_web, m_update);
     m_datenbank->update->setEnabled(true);
     m_lottotipp->update->setEnabled(true);
     m_datenbank->stopUpdate->hide();
-    m_updating = false;
+    running.reset();
     flushStatus();
     showDraw();
     showSheet();

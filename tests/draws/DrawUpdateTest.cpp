@@ -65,7 +65,8 @@ class DrawUpdateTest : public test::ServicesFixture {
 protected:
     Expected<DrawUpdate::Outcome> update(const std::function<bool()>& stop = {})
     {
-        return DrawUpdate::run(state, client, stop);
+        test::AskedStop control(stop);
+        return DrawUpdate::run(state, client, control);
     }
 };
 

@@ -137,7 +137,8 @@ TEST_F(RecurrenceTest, BadThresholdAndEmptyHistory)
 TEST_F(RecurrenceTest, StopEndsWithoutReport)
 {
     int asked = 0;
-    options.stopRequested = [&asked] { return ++asked >= 2; };
+    test::AskedStop stop([&asked] { return ++asked >= 2; });
+    options.control = &stop;
     const auto result = Recurrence::run(state, options);
     ASSERT_TRUE(result.ok());
     EXPECT_EQ(result->end, Recurrence::End::Stopped);
