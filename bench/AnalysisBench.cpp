@@ -3,7 +3,7 @@
 // generation and one evaluation per draw. RecurrenceFullHistory compares every draw with each
 // earlier one (about 800,000 pairs) and with the next three.
 #include "BenchHistory.h"
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "base/DayDate.h"
 #include "eval/Backtest.h"
 #include "eval/ChanceComparison.h"

@@ -2,7 +2,7 @@
 
 // A real history in a temporary program directory, for the benchmarks: 0 the Sayisal Loto
 // history, 1 the longer German history.
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "draws/DrawCsv.h"
 
 #include <QFile>

@@ -1,10 +1,10 @@
 // The draw file is re-read by every operation; these measure what one read, one browser step
 // and one sheet evaluation cost on the real histories.
 #include "BenchHistory.h"
-#include "app/ProgramState.h"
-#include "draws/DrawBrowser.h"
+#include "session/ProgramState.h"
+#include "session/DrawBrowser.h"
 #include "draws/DrawFile.h"
-#include "eval/RowCheck.h"
+#include "session/RowCheck.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,9 +5,9 @@
 // scan the whole real history for a row that wins nowhere. The Run* benchmarks give the
 // candidate rate of whole runs in the domain (no window).
 #include "BenchHistory.h"
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "base/Random.h"
-#include "eval/RowCheck.h"
+#include "session/RowCheck.h"
 #include "gen/Generator.h"
 #include "gen/RowFilter.h"
 

@@ -3,7 +3,7 @@
 // the window open over the whole file and both weekday boxes checked.
 #include "BenchHistory.h"
 #include "base/DayDate.h"
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "draws/DrawFile.h"
 #include "stats/Statistics.h"
 

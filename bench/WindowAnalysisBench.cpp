@@ -2,7 +2,7 @@
 // (first draw to last, default options, seed 4711) once in the domain and once from the
 // "Parameter testen" button of a shown main window. Run it on a real X server (xvfb-run).
 #include "BenchHistory.h"
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "base/DayDate.h"
 #include "eval/Backtest.h"
 #include "ui/LottoZahlen.h"

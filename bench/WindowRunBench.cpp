@@ -2,7 +2,7 @@
 // once in the domain alone and once from the calculate button of a shown main window. Run it
 // on a real X server (xvfb-run) to include painting.
 #include "BenchHistory.h"
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "gen/Generator.h"
 #include "ui/LottoZahlen.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "draws/TZiehung.h"
+#include "model/TZiehung.h"
 
 #include <map>
 #include <optional>

@@ -157,3 +157,6 @@ Fehlende ältere Ziehungen: %1	Brakujące wcześniejsze losowania: %1
 Ältere Ziehungen der CSV-Datei, die der gespeicherten Historie fehlen: %1 (%2). In die Historie einfügen?	Wcześniejsze losowania z pliku CSV, których brakuje w zapisanej historii: %1 (%2). Wstawić je do historii?
 Angefügt: %1, schon vorhanden: %2, Konflikte: %3, Lücken: %4	Dołączone: %1, już obecne: %2, konflikty: %3, luki: %4
 Angefügt: %1, schon vorhanden: %2, Konflikte: %3, Lücken: %4 (eingefügt: %5)	Dołączone: %1, już obecne: %2, konflikty: %3, luki: %4 (wstawione: %5)
+Adresse der Startseite	Adres strony głównej
+Gebühr für eine Ziehung	Opłata za jedno losowanie
+Gebühr für beide Ziehungen	Opłata za oba losowania

@@ -157,3 +157,6 @@ Fehlende ältere Ziehungen: %1	Отсутствующие более ранни�
 Ältere Ziehungen der CSV-Datei, die der gespeicherten Historie fehlen: %1 (%2). In die Historie einfügen?	Более ранние тиражи из файла CSV, которых нет в сохранённой истории: %1 (%2). Вставить их в историю?
 Angefügt: %1, schon vorhanden: %2, Konflikte: %3, Lücken: %4	Добавлено: %1, уже есть: %2, конфликтов: %3, пропусков: %4
 Angefügt: %1, schon vorhanden: %2, Konflikte: %3, Lücken: %4 (eingefügt: %5)	Добавлено: %1, уже есть: %2, конфликтов: %3, пропусков: %4 (вставлено: %5)
+Adresse der Startseite	Адрес домашней страницы
+Gebühr für eine Ziehung	Сбор за один тираж
+Gebühr für beide Ziehungen	Сбор за оба тиража

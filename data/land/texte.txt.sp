@@ -157,3 +157,6 @@ Fehlende ältere Ziehungen: %1	Sorteos anteriores que faltan: %1
 Ältere Ziehungen der CSV-Datei, die der gespeicherten Historie fehlen: %1 (%2). In die Historie einfügen?	Sorteos anteriores del archivo CSV que faltan en el historial guardado: %1 (%2). ¿Insertarlos en el historial?
 Angefügt: %1, schon vorhanden: %2, Konflikte: %3, Lücken: %4	Añadidos: %1, ya presentes: %2, conflictos: %3, huecos: %4
 Angefügt: %1, schon vorhanden: %2, Konflikte: %3, Lücken: %4 (eingefügt: %5)	Añadidos: %1, ya presentes: %2, conflictos: %3, huecos: %4 (insertados: %5)
+Adresse der Startseite	Dirección de la página de inicio
+Gebühr für eine Ziehung	Tarifa por un sorteo
+Gebühr für beide Ziehungen	Tarifa por ambos sorteos

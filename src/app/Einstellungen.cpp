@@ -1,6 +1,6 @@
 #include "app/Einstellungen.h"
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "base/TextCatalog.h"
 
 namespace numora {
@@ -109,7 +109,6 @@ Einstellungen::LoadReport Einstellungen::load(ProgramState& state, WindowSize& w
 void Einstellungen::read(const RegistryKey& key, ProgramState& state, WindowSize& window, const LoadSteps& steps,
                          QStringList& problems)
 {
-    Berechnungsparameter& params = state.params;
     TicketChoices& ticket = state.ticket;
 
     // A
@@ -121,17 +120,11 @@ void Einstellungen::read(const RegistryKey& key, ProgramState& state, WindowSize
     {
         Group b(key, problems, true);
         for (int n = 1; n <= 35; ++n) {
-            if (n == 21)
+            if (!ProgramState::keepsCheckBox(n))
                 continue;
-            bool on = n == 16 ? state.saturdayDraws : n == 17 ? state.wednesdayDraws : params.checkBox(n);
-            if (b.readBool(checkBoxValue(n), on)) {
-                if (n == 16)
-                    state.saturdayDraws = on;
-                else if (n == 17)
-                    state.wednesdayDraws = on;
-                else
-                    params.setCheckBox(n, on);
-            }
+            bool on = state.storedCheckBox(n);
+            if (b.readBool(checkBoxValue(n), on))
+                state.setStoredCheckBox(n, on);
             // The weekday filter never excludes every draw.
             if (n == 17 && !state.saturdayDraws && !state.wednesdayDraws)
                 state.saturdayDraws = state.wednesdayDraws = true;
@@ -164,13 +157,9 @@ void Einstellungen::read(const RegistryKey& key, ProgramState& state, WindowSize
         Group d(key, problems, true);
         d.readInt(QStringLiteral("Sprache"), state.sprache, 0, 8);
         for (int n = 1; n <= 21 && !d.ended(); ++n) {
-            std::int32_t position = n == 8 ? state.sheet.tipCount() : params.upDown(n);
-            if (!d.readInt(upDownValue(n), position))
-                continue;
-            if (n == 8)
-                state.sheet.setTipCount(position);
-            else
-                params.setUpDown(n, position);
+            std::int32_t position = state.storedUpDown(n);
+            if (d.readInt(upDownValue(n), position))
+                state.setStoredUpDown(n, position);
         }
         for (int number : sheetFieldNumbers()) {
             QString text;
@@ -276,16 +265,12 @@ void Einstellungen::read(const RegistryKey& key, ProgramState& state, WindowSize
 
 void Einstellungen::write(RegistryKey& key, const ProgramState& state, const WindowSize& window)
 {
-    const Berechnungsparameter& params = state.params;
     const TicketChoices& ticket = state.ticket;
     key.setInt(QStringLiteral("NeuerSchein"), ticket.neuerSchein);
     key.setString(QStringLiteral("Losnummer"), state.sheet.ticketNumber());
-    for (int n = 1; n <= 35; ++n) {
-        if (n == 21)
-            continue;
-        const bool on = n == 16 ? state.saturdayDraws : n == 17 ? state.wednesdayDraws : params.checkBox(n);
-        key.setBool(checkBoxValue(n), on);
-    }
+    for (int n = 1; n <= 35; ++n)
+        if (ProgramState::keepsCheckBox(n))
+            key.setBool(checkBoxValue(n), state.storedCheckBox(n));
     if (window.normal && window.height > 0 && window.width > 0) {
         key.setInt(QStringLiteral("height"), window.height);
         key.setInt(QStringLiteral("width"), window.width);
@@ -296,7 +281,7 @@ void Einstellungen::write(RegistryKey& key, const ProgramState& state, const Win
     key.setInt(QStringLiteral("RadioGroup1"), ticket.superzahlOption);
     key.setInt(QStringLiteral("RadioGroup2"), ticket.losnummerOption);
     for (int n = 1; n <= 21; ++n)
-        key.setInt(upDownValue(n), n == 8 ? state.sheet.tipCount() : params.upDown(n));
+        key.setInt(upDownValue(n), state.storedUpDown(n));
     for (int number : sheetFieldNumbers()) {
         int row = 0;
         int position = 0;

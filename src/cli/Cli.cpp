@@ -5,16 +5,16 @@
 #include "base/DayDate.h"
 #include "base/Formatting.h"
 #include "app/Einstellungen.h"
-#include "app/ProgramState.h"
-#include "draws/DrawBrowser.h"
+#include "session/ProgramState.h"
+#include "session/DrawBrowser.h"
 #include "draws/DrawCsv.h"
 #include "draws/DrawFile.h"
 #include "base/WebClient.h"
 #include "cli/CliPrint.h"
-#include "draws/DrawMerge.h"
-#include "draws/DrawUpdate.h"
+#include "history/DrawMerge.h"
+#include "history/DrawUpdate.h"
 #include "eval/HistorySearch.h"
-#include "eval/RowCheck.h"
+#include "session/RowCheck.h"
 #include "gen/Generator.h"
 #include "output/TipFile.h"
 #include "output/TipReport.h"
@@ -169,27 +169,6 @@ std::optional<QString> startLikeTheWindow(ProgramState& state, const QString& di
     return std::nullopt;
 }
 
-using StatisticFunction = std::function<Expected<StatisticRun>(ProgramState&)>;
-
-const std::map<QString, StatisticFunction>& statisticKinds()
-{
-    using namespace Statistics;
-    static const std::map<QString, StatisticFunction> kinds{
-        {QStringLiteral("distribution"), numberDistribution},
-        {QStringLiteral("overdue"), overdueNumbers},
-        {QStringLiteral("superzahl-overdue"), overdueSuperzahl},
-        {QStringLiteral("superzahl-frequency"), superzahlFrequency},
-        {QStringLiteral("pairs"), [](ProgramState& s) { return groupings(s, 2); }},
-        {QStringLiteral("triples"), [](ProgramState& s) { return groupings(s, 3); }},
-        {QStringLiteral("quads"), [](ProgramState& s) { return groupings(s, 4); }},
-        {QStringLiteral("digitsum"), digitSums},
-        {QStringLiteral("primes"), [](ProgramState& s) { return perDraw(s, DrawProperty::Primes); }},
-        {QStringLiteral("odd"), [](ProgramState& s) { return perDraw(s, DrawProperty::Odd); }},
-        {QStringLiteral("even"), [](ProgramState& s) { return perDraw(s, DrawProperty::Even); }},
-    };
-    return kinds;
-}
-
 std::optional<QString> takeGenerationOptions(QStringList& args, GenerationOptions& options)
 {
     QStringList rest;
@@ -216,27 +195,23 @@ std::optional<QString> takeGenerationOptions(QStringList& args, GenerationOption
 }
 
 // Applies one --set: the generation options, the tip count, the weekday boxes.
-std::optional<QString> applySetting(ProgramState& state, const QString& setting)
+std::optional<QString> splitSetting(const QString& setting, QString& name, QString& value)
 {
     const qsizetype eq = setting.indexOf(QLatin1Char('='));
     if (eq <= 0)
         return QStringLiteral("--set takes NAME=VALUE, not \"%1\"").arg(setting);
-    const QString name = setting.left(eq);
-    const QString value = setting.mid(eq + 1);
-    const auto number = parseInteger(value);
-    if (name == QLatin1String("UpDown8")) {
-        if (!number || *number < TTippSchein::MinTipCount || *number > TTippSchein::MaxTipCount)
-            return QStringLiteral("UpDown8 takes an integer 1..12, not \"%1\"").arg(value);
-        state.sheet.setTipCount(*number);
-        return std::nullopt;
-    }
-    if (name == QLatin1String("CheckBox16") || name == QLatin1String("CheckBox17")) {
-        if (!number || (*number != 0 && *number != 1))
-            return QStringLiteral("%1 takes 0 or 1, not \"%2\"").arg(name, value);
-        (name == QLatin1String("CheckBox16") ? state.saturdayDraws : state.wednesdayDraws) = *number == 1;
-        return std::nullopt;
-    }
-    if (auto status = state.params.set(name, value); !status)
+    name = setting.left(eq);
+    value = setting.mid(eq + 1);
+    return std::nullopt;
+}
+
+std::optional<QString> applySetting(ProgramState& state, const QString& setting)
+{
+    QString name;
+    QString value;
+    if (auto problem = splitSetting(setting, name, value))
+        return problem;
+    if (auto status = state.setOption(name, value); !status)
         return status.error().message;
     return std::nullopt;
 }
@@ -375,7 +350,8 @@ int update(const QString& dir, QStringList args, QTextStream& out, QTextStream& 
                                                    insertGaps ? DrawMerge::Gaps::Insert : DrawMerge::Gaps::Leave),
                            out, err);
     }
-    const auto outcome = DrawUpdate::run(state, client, {}, [&out](double day, int draws) {
+    RunControl control;
+    const auto outcome = DrawUpdate::run(state, client, control, [&out](double day, int draws) {
         out << DayDate::formatShortDate(day) << '\t' << draws << '\n';
         out.flush();
     });
@@ -396,9 +372,11 @@ int stats(const QString& dir, QStringList args, QTextStream& out, QTextStream& e
     if (auto problem = takeWindowOptions(args, options))
         return fail(err, *problem);
     QStringList names;
-    for (const auto& [name, function] : statisticKinds())
-        names << name;
-    if (args.size() != 1 || !statisticKinds().count(args.first()))
+    for (const Statistics::Kind& kind : Statistics::kinds())
+        names << QString::fromLatin1(kind.name);
+    names.sort();
+    const Statistics::Operation operation = args.size() == 1 ? Statistics::byName(args.first()) : nullptr;
+    if (!operation)
         return fail(err, QStringLiteral("stats takes one KIND of: %1").arg(names.join(QStringLiteral(", "))));
 
     StderrHooks hooks(err);
@@ -406,7 +384,7 @@ int stats(const QString& dir, QStringList args, QTextStream& out, QTextStream& e
     state.hooks = &hooks;
     if (auto problem = startLikeTheWindow(state, dir, options))
         return fail(err, *problem);
-    const auto run = statisticKinds().at(args.first())(state);
+    const auto run = operation(state);
     if (!run)
         return fail(err, run.error().message);
 

@@ -1,12 +1,13 @@
 #include "cli/CliPrint.h"
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "base/Formatting.h"
 #include "base/Random.h"
 #include "cli/Cli.h"
+#include "cli/CliSupport.h"
 #include "draws/DrawFile.h"
 #include "eval/Losnummer.h"
-#include "gen/TTippSchein.h"
+#include "model/TTippSchein.h"
 #include "output/TicketLayout.h"
 #include "output/TipFile.h"
 #include "print/TicketPainter.h"
@@ -93,11 +94,10 @@ struct PrintOptions {
 
 std::optional<QString> applySetting(PrintOptions& options, const QString& setting)
 {
-    const qsizetype eq = setting.indexOf(QLatin1Char('='));
-    if (eq <= 0)
-        return QStringLiteral("--set takes NAME=VALUE, not \"%1\"").arg(setting);
-    const QString name = setting.left(eq);
-    const QString value = setting.mid(eq + 1);
+    QString name;
+    QString value;
+    if (auto problem = cli::splitSetting(setting, name, value))
+        return problem;
     TicketRequest& r = options.request;
     if (name.startsWith(QLatin1String("Edit")) && name.endsWith(QLatin1String("F8"))) {
         const auto field = parseInteger(name.mid(4, name.size() - 6));

@@ -2,8 +2,8 @@
 
 // What the commands of numora-cli share: error lines, the window's start-up and the options of
 // the commands that work like the window.
-#include "app/ProgramState.h"
-#include "app/UiHooks.h"
+#include "session/ProgramState.h"
+#include "model/UiHooks.h"
 
 #include <QString>
 #include <QStringList>
@@ -30,6 +30,9 @@ public:
 private:
     QTextStream& m_err;
 };
+
+// Splits one --set argument NAME=VALUE; an error line when it has no name or no "=".
+std::optional<QString> splitSetting(const QString& setting, QString& name, QString& value);
 
 // The options every command that works like the window shares: the history window's dates.
 struct WindowOptions {

@@ -2,7 +2,7 @@
 
 #include "base/Expected.h"
 #include "base/FileSystem.h"
-#include "draws/TZiehung.h"
+#include "model/TZiehung.h"
 
 #include <QByteArray>
 #include <QString>

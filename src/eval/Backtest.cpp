@@ -1,11 +1,12 @@
 #include "eval/Backtest.h"
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "base/DayDate.h"
 #include "base/Formatting.h"
-#include "draws/DrawBrowser.h"
+#include "session/DrawBrowser.h"
 #include "gen/Generator.h"
 
+#include <optional>
 #include <QSaveFile>
 
 namespace numora {
@@ -15,26 +16,23 @@ namespace {
 // The pool dialog would stop every pass; it is off for the replay and back afterwards.
 class PoolDialogOff {
 public:
-    explicit PoolDialogOff(ProgramState& state) : m_state(state), m_saved(state.params.checkBox(PoolDialogBox))
+    explicit PoolDialogOff(ProgramState& state) : m_state(state), m_saved(state.params.showPoolDialog())
     {
-        m_state.params.setCheckBox(PoolDialogBox, false);
+        m_state.params.setShowPoolDialog(false);
         m_state.hooks->optionsChanged();
     }
     ~PoolDialogOff()
     {
-        m_state.params.setCheckBox(PoolDialogBox, m_saved);
+        m_state.params.setShowPoolDialog(m_saved);
         m_state.hooks->optionsChanged();
     }
     PoolDialogOff(const PoolDialogOff&) = delete;
     PoolDialogOff& operator=(const PoolDialogOff&) = delete;
 
 private:
-    static constexpr int PoolDialogBox = 20; // "Liste für Zahlenreihengenerierung anzeigen / bearbeiten"
     ProgramState& m_state;
     bool m_saved;
 };
-
-constexpr int OnlyAfterThreeBox = 31; // "Neuberechnung  nur wenn ein 3er erzielt wurde"
 
 // The rows Komplettcheck scored: every row whose six fields all read as integers.
 std::vector<std::array<std::uint8_t, 6>> scoredRows(const TTippSchein& sheet)
@@ -74,7 +72,7 @@ public:
     bool execute(double start);
 
 private:
-    bool stopRequested() const { return m_options.stopRequested && m_options.stopRequested(); }
+    bool stopRequested() const { return m_options.control && m_options.control->stopRequested(); }
 
     ProgramState& m_state;
     const Backtest::Options& m_options;
@@ -97,7 +95,7 @@ bool Replay::execute(double start)
     double passStart = start;
     for (;;) {
         s.random->setState(static_cast<std::uint32_t>(m_result.seed));
-        if (!(s.params.checkBox(OnlyAfterThreeBox) && rowsWithThree == 0)) {
+        if (!(s.params.recalculateOnlyAfterThree() && rowsWithThree == 0)) {
             const auto generated = Generator::generate(s);
             if (stopRequested()) {
                 m_result.end = Backtest::End::Stopped;
@@ -148,6 +146,9 @@ bool Replay::execute(double start)
 
 Expected<Backtest::Result> Backtest::run(ProgramState& state, const Options& options)
 {
+    std::optional<RunControl::Scope> running;
+    if (options.control)
+        running.emplace(*options.control);
     const PoolDialogOff poolDialogOff(state);
     const double start = state.chosenDate.value;
     if (auto shown = DrawBrowser::showChosenDate(state); !shown)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Expected.h"
+#include "model/RunControl.h"
 
 #include <QString>
 #include <QStringList>
@@ -35,8 +36,9 @@ public:
         // Where the report goes ("Test.txt" in the current directory from the window); empty
         // writes nothing.
         QString reportPath;
-        // Asked once per pass; true ends the replay without a report.
-        std::function<bool()> stopRequested;
+        // Runs while the replay goes on and is asked once per pass; a stop ends the replay
+        // without a report.
+        RunControl* control = nullptr;
     };
 
     enum class End { Completed, Stopped, Failed };

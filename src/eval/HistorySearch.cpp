@@ -1,10 +1,12 @@
 #include "eval/HistorySearch.h"
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "base/DayDate.h"
 #include "base/Formatting.h"
-#include "draws/DrawBrowser.h"
-#include "eval/RowCheck.h"
+#include "session/DrawBrowser.h"
+#include "session/RowCheck.h"
+
+#include <optional>
 
 namespace numora::HistorySearch {
 
@@ -15,17 +17,21 @@ bool visits(double datum, bool saturdayDraws, bool wednesdayDraws)
         || (wednesdayDraws && day == DayDate::Wednesday);
 }
 
-Expected<Outcome> run(ProgramState& state)
+Expected<Outcome> run(ProgramState& state, RunControl* control)
 {
     const QString answer = state.hooks->askText(state.meldungen[4], state.meldungen[5], QStringLiteral("6"));
     const auto threshold = parseInteger(answer);
     if (!threshold)
         return notAnInteger(answer);
-    return search(state, *threshold);
+    return search(state, *threshold, {}, control);
 }
 
-Expected<Outcome> search(ProgramState& state, std::int32_t threshold, const std::function<void(const Hit&)>& found)
+Expected<Outcome> search(ProgramState& state, std::int32_t threshold, const std::function<void(const Hit&)>& found,
+                         RunControl* control)
 {
+    std::optional<RunControl::Scope> running;
+    if (control)
+        running.emplace(*control);
     const auto records = state.drawFile().readAll();
     if (!records)
         return records.error();
@@ -41,13 +47,13 @@ Expected<Outcome> search(ProgramState& state, std::int32_t threshold, const std:
         state.hooks->drawChanged();
         state.hooks->sheetChanged();
     };
-    for (std::size_t i = 0; i < records->size(); ++i) {
+    for (std::size_t i = 0; i < records->size() && !(control && control->stopRequested()); ++i) {
         const TZiehung& record = (*records)[i];
         if (!(state.startDateField <= record.Datum && record.Datum <= state.endDateField)
             || !visits(record.Datum, state.saturdayDraws, state.wednesdayDraws))
             continue;
         DrawBrowser::makeCurrent(state, record, false);
-        state.drawLineCopy = state.drawLine;
+        state.shownDrawCopy = state.shownDraw;
         state.currentDraw.position = static_cast<std::int32_t>(i);
         outcome.lastVisited = record.Datum;
         for (int r = 0; r < TTippSchein::RowCount; ++r) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Expected.h"
+#include "model/RunControl.h"
 
 #include <cstdint>
 #include <functional>
@@ -31,9 +32,11 @@ struct Outcome {
 bool visits(double datum, bool saturdayDraws, bool wednesdayDraws);
 
 // Asks for the threshold (messages 4 and 5, preset "6"), then searches.
-Expected<Outcome> run(ProgramState& state);
+Expected<Outcome> run(ProgramState& state, RunControl* control = nullptr);
 // The search itself; `found` learns of each hit before the question.
-Expected<Outcome> search(ProgramState& state, std::int32_t threshold, const std::function<void(const Hit&)>& found = {});
+// A stop of `control` ends the search on the draw it reached, as at its end.
+Expected<Outcome> search(ProgramState& state, std::int32_t threshold, const std::function<void(const Hit&)>& found = {},
+                         RunControl* control = nullptr);
 
 } // namespace HistorySearch
 } // namespace numora

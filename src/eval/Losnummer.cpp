@@ -4,7 +4,7 @@
 #include "base/Random.h"
 #include "base/TextCatalog.h"
 #include "draws/DrawFile.h"
-#include "draws/TZiehung.h"
+#include "model/TZiehung.h"
 
 namespace numora::Losnummer {
 

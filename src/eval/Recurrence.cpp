@@ -1,12 +1,13 @@
 #include "eval/Recurrence.h"
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "base/DayDate.h"
 #include "base/Formatting.h"
-#include "draws/DrawBrowser.h"
+#include "session/DrawBrowser.h"
 #include "eval/RtfText.h"
 #include "gen/SheetCommands.h"
 
+#include <optional>
 #include <algorithm>
 #include <bit>
 #include <vector>
@@ -91,7 +92,7 @@ public:
     Status execute(int threshold, double limit);
 
 private:
-    bool stopRequested() const { return m_options.stopRequested && m_options.stopRequested(); }
+    bool stopRequested() const { return m_options.control && m_options.control->stopRequested(); }
     // The program as the walk leaves it inside pass `k`: draw k shown, row 1 holding its numbers.
     Status leaveInPass(std::size_t k, bool firstPass);
     // The program as the walk leaves it after its last pass `k`: the draw after it shown and
@@ -194,6 +195,9 @@ Status Analysis::execute(int threshold, double limit)
 
 Expected<Recurrence::Result> Recurrence::run(ProgramState& state, const Options& options)
 {
+    std::optional<RunControl::Scope> running;
+    if (options.control)
+        running.emplace(*options.control);
     if (auto shown = DrawBrowser::showChosenDate(state); !shown)
         return shown.error();
     state.hooks->drawChanged();

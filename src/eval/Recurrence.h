@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Expected.h"
+#include "model/RunControl.h"
 
 #include <QString>
 #include <QStringList>
@@ -24,7 +25,8 @@ public:
     struct Options {
         // The report ("Test.rtf" in the program directory from the window); empty writes nothing.
         QString reportPath;
-        std::function<bool()> stopRequested;
+        // Runs while the analysis goes on and is asked once per pass; a stop ends it without a report.
+        RunControl* control = nullptr;
     };
 
     enum class End { Completed, Declined, Stopped };

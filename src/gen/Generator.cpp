@@ -1,10 +1,10 @@
 #include "gen/Generator.h"
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "base/Formatting.h"
 #include "base/TextCatalog.h"
-#include "draws/DrawBrowser.h"
-#include "eval/RowCheck.h"
+#include "session/DrawBrowser.h"
+#include "session/RowCheck.h"
 #include "gen/NumberPool.h"
 #include "gen/RowFilter.h"
 #include "gen/SheetCommands.h"
@@ -23,7 +23,6 @@ DrawValues valuesOf(const CurrentDraw& draw)
 
 // The options a run may relax, and the caption it found.
 struct Saved {
-    QString caption;
     bool forcedPair = false;
     int lastDraw = 0;
     int secondLast = 0;
@@ -34,11 +33,10 @@ struct Saved {
 void restore(ProgramState& state, const Saved& saved)
 {
     state.sheet.setSheetReady(true);
-    state.params.setCheckBox(8, saved.forcedPair);
-    state.params.setUpDown(4, saved.lastDraw);
-    state.params.setUpDown(5, saved.secondLast);
-    state.params.setUpDown(6, saved.historyHits);
-    state.calculateCaption = saved.caption;
+    state.params.setForcePair(saved.forcedPair);
+    state.params.setMaxSharedWithDraw(1, saved.lastDraw);
+    state.params.setMaxSharedWithDraw(2, saved.secondLast);
+    state.params.setEarlierDrawHits(saved.historyHits);
     state.hooks->setBusy(false);
     state.hooks->optionsChanged();
 }
@@ -63,15 +61,16 @@ Status readRecentDraws(ProgramState& state, RecentDraws& recent)
 
 class Run {
 public:
-    explicit Run(ProgramState& state) : m_state(state) {}
+    explicit Run(ProgramState& state) : m_state(state), m_scope(state.generation) {}
     Expected<GenerationResult> execute();
 
 private:
-    bool running() const { return m_state.calculateCaption == m_state.meldungen[16]; }
+    bool running() const { return !m_state.generation.stopRequested(); }
     Expected<bool> fillRow(int r);
     void relax(int r);
 
     ProgramState& m_state;
+    RunControl::Scope m_scope;
     Saved m_saved;
     RecentDraws m_recent;
     PlacedRows m_placed;
@@ -86,15 +85,15 @@ void Run::relax(int r)
         return;
     Berechnungsparameter& p = m_state.params;
     if (m_counter == m_limit - 20000) {
-        p.setUpDown(6, 6);
+        p.setEarlierDrawHits(6);
         m_state.hooks->optionsChanged();
     } else if (m_counter == m_limit - 10000) {
-        p.setUpDown(5, 2);
-        p.setUpDown(4, 1);
+        p.setMaxSharedWithDraw(2, 2);
+        p.setMaxSharedWithDraw(1, 1);
         m_state.hooks->optionsChanged();
     } else if (m_counter == m_limit - 5000) {
-        p.setUpDown(5, 3);
-        p.setUpDown(4, 2);
+        p.setMaxSharedWithDraw(2, 3);
+        p.setMaxSharedWithDraw(1, 2);
         m_state.hooks->optionsChanged();
     }
 }
@@ -118,8 +117,8 @@ Expected<bool> Run::fillRow(int r)
         while (!skip && position < 6 && m_counter < m_limit && running()) {
             m_state.hooks->pumpMessages();
             ++m_counter;
-            if (m_counter == m_limit / 2 && m_state.params.checkBox(8)) {
-                m_state.params.setCheckBox(8, false);
+            if (m_counter == m_limit / 2 && m_state.params.forcePair()) {
+                m_state.params.setForcePair(false);
                 m_state.hooks->optionsChanged();
             }
             relax(r);
@@ -173,15 +172,13 @@ Expected<bool> Run::fillRow(int r)
 Expected<GenerationResult> Run::execute()
 {
     ProgramState& s = m_state;
-    m_saved.caption = s.calculateCaption;
-    s.calculateCaption = s.meldungen[16];
     s.sheet.setSheetReady(false);
     s.generatorLoopLimit = s.params.loopLimit();
     m_limit = s.generatorLoopLimit;
-    m_saved.forcedPair = s.params.checkBox(8);
-    m_saved.lastDraw = s.params.upDown(4);
-    m_saved.secondLast = s.params.upDown(5);
-    m_saved.historyHits = s.params.upDown(6);
+    m_saved.forcedPair = s.params.forcePair();
+    m_saved.lastDraw = s.params.maxSharedWithDraw(1);
+    m_saved.secondLast = s.params.maxSharedWithDraw(2);
+    m_saved.historyHits = s.params.earlierDrawHits();
     s.hooks->setBusy(true);
 
     const double chosen = s.chosenDate.value;
@@ -266,8 +263,9 @@ Expected<std::optional<std::vector<std::uint8_t>>> Generator::buildPool(ProgramS
 
 Expected<GenerationResult> Generator::generate(ProgramState& state)
 {
-    if (state.calculateCaption == state.meldungen[16]) {
-        state.calculateCaption.clear();
+    // A call while a run goes on is that run's stop request.
+    if (state.generation.running()) {
+        state.generation.requestStop();
         return GenerationResult{GenerationResult::End::StopRequest, 0};
     }
     return Run(state).execute();

@@ -1,7 +1,7 @@
 #include "gen/LuckyNumber.h"
 
 #include "base/Formatting.h"
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 
 namespace numora::LuckyNumber {
 

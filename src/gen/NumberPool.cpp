@@ -1,7 +1,7 @@
 #include "gen/NumberPool.h"
 
 #include "base/Formatting.h"
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "gen/NumberSelection.h"
 #include "stats/Statistics.h"
 
@@ -129,16 +129,16 @@ Expected<std::optional<Pool>> Builder::run()
     };
     // Steps 1..6: runs of two, three and four; the bottom band reuses the top band's statistic.
     const struct {
-        int size, topBox, bottomBox, message;
-    } groups[] = {{2, 1, 11, 18}, {3, 6, 12, 19}, {4, 7, 13, 20}};
+        int size, message;
+    } groups[] = {{2, 18}, {3, 19}, {4, 20}};
     for (const auto& g : groups) {
-        if (p.checkBox(g.topBox)) {
+        if (p.preferFrequentGroups(g.size)) {
             if (auto s = compute(g.message, grouping(g.size)); !s)
                 return s.error();
             groupStep(g.size, true);
         }
-        if (p.checkBox(g.bottomBox)) {
-            if (!p.checkBox(g.topBox)) {
+        if (p.preferRareGroups(g.size)) {
+            if (!p.preferFrequentGroups(g.size)) {
                 if (auto s = compute(g.message, grouping(g.size)); !s)
                     return s.error();
             } else {
@@ -148,27 +148,27 @@ Expected<std::optional<Pool>> Builder::run()
         }
     }
     // Steps 7..9: often drawn, rarely drawn, overdue.
-    if (p.checkBox(2)) {
+    if (p.preferOftenDrawn()) {
         if (auto s = compute(0, Statistics::numberDistribution); !s)
             return s.error();
-        numberPasses(p.upDown(12), true, false);
+        numberPasses(p.oftenDrawnShare(), true, false);
     }
-    if (p.checkBox(14)) {
-        if (!p.checkBox(2)) {
+    if (p.preferRarelyDrawn()) {
+        if (!p.preferOftenDrawn()) {
             if (auto s = compute(0, Statistics::numberDistribution); !s)
                 return s.error();
         } else {
             announce(0);
         }
-        numberPasses(p.upDown(14), false, false);
+        numberPasses(p.rarelyDrawnShare(), false, false);
     }
-    if (p.checkBox(10)) {
+    if (p.preferOverdue()) {
         if (auto s = compute(21, Statistics::overdueNumbers); !s)
             return s.error();
-        numberPasses(p.upDown(13), true, true);
+        numberPasses(p.overdueShare(), true, true);
     }
     // Step 10: neighbours of every value of the last draw.
-    if (p.checkBox(19)) {
+    if (p.preferNeighboursOfLastDraw()) {
         announce(22);
         for (std::uint8_t v : m_recent.draws[0]) {
             if (v > 1 && v <= 50)
@@ -178,23 +178,20 @@ Expected<std::optional<Pool>> Builder::run()
         }
     }
     // Step 11: every number once, and the 1 a second time.
-    if (!p.checkBox(15)) {
+    if (!p.onlyPreferredNumbers()) {
         for (int n = 1; n <= 49; ++n)
             m_pool.push_back(std::uint8_t(n));
         m_pool.push_back(1);
     }
     // Steps 12..14: removals, marked first and closed up afterwards.
-    if (p.checkBox(4) && p.upDown(4) == 0)
-        removeValues(m_recent.draws[0]);
-    if (p.checkBox(5) && p.upDown(5) == 0)
-        removeValues(m_recent.draws[1]);
-    if (p.checkBox(23) && p.upDown(11) == 0)
-        removeValues(m_recent.draws[2]);
-    if (p.checkBox(29))
+    for (int back = 1; back <= 3; ++back)
+        if (p.limitSharedWithDraw(back) && p.maxSharedWithDraw(back) == 0)
+            removeValues(m_recent.draws[std::size_t(back - 1)]);
+    if (p.avoidMonthNumbers())
         for (std::uint8_t& entry : m_pool)
             if (entry < 13)
                 entry = Removed;
-    if (p.checkBox(30))
+    if (p.lowerDateNumbers())
         for (int k = 1; k <= 31; ++k) {
             auto it = std::find(m_pool.begin(), m_pool.end(), std::uint8_t(k));
             if (it != m_pool.end())
@@ -210,7 +207,7 @@ Expected<std::optional<Pool>> Builder::run()
     m_pool.resize(length);
 
     // Step 16: the pool in the number selection dialog.
-    if (p.checkBox(20)) {
+    if (p.showPoolDialog()) {
         m_state.hooks->showSheetTab();
         NumberSelection selection;
         std::array<int, 50> weights{};

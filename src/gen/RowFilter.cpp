@@ -1,8 +1,8 @@
 #include "gen/RowFilter.h"
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "draws/HistoryCache.h"
-#include "stats/ResultSeries.h"
+#include "model/ResultSeries.h"
 
 #include <bit>
 
@@ -88,7 +88,7 @@ Expected<bool> historyHits(ProgramState& state, const Row& row)
     const double start = state.startDate.value;
     state.endDateField = end;
     state.startDateField = start;
-    return scan(state, row, state.params.upDown(6), start, end);
+    return scan(state, row, state.params.earlierDrawHits(), start, end);
 }
 
 Expected<bool> accepts(ProgramState& state, const Row& candidate, int digitSum, const PlacedRows& placed,
@@ -105,58 +105,57 @@ Expected<bool> accepts(ProgramState& state, const Row& candidate, int digitSum, 
             const int c = overlap(candidate, placed.rows[std::size_t(k)].data(), 6);
             high = std::max(high, c);
             low = std::min(low, c);
-            if (c > p.upDown(3) || c < p.upDown(9))
+            if (c > p.maxSharedWithOtherRows() || c < p.minSharedWithOtherRows())
                 pairBroken = true;
         }
-        if (p.checkBox(27) && pairBroken)
+        if (p.sharedLimitsPerPairOfRows() && pairBroken)
             return false;
-        if ((p.checkBox(3) && low > p.upDown(3)) || (p.checkBox(24) && high < p.upDown(9)))
+        if ((p.limitSharedWithOtherRows() && low > p.maxSharedWithOtherRows())
+            || (p.requireSharedWithOtherRows() && high < p.minSharedWithOtherRows()))
             return false;
     }
     // 2. and 3. Runs of consecutive numbers.
-    if (p.checkBox(8) && !hasForcedPair(candidate))
+    if (p.forcePair() && !hasForcedPair(candidate))
         return false;
-    if (p.checkBox(18) && hasThreeInARow(candidate))
+    if (p.noRunsOfThree() && hasThreeInARow(candidate))
         return false;
     // 4. Digit sum, always.
-    if (digitSum < p.upDown(1) || digitSum > p.upDown(2))
+    if (digitSum < p.digitSumMin() || digitSum > p.digitSumMax())
         return false;
     // 5. to 7. Numbers of the last three draws.
-    const int compared = p.checkBox(35) ? 7 : 6;
-    const struct {
-        int box;
-        int limit;
-    } lastDraws[3] = {{4, p.upDown(4)}, {5, p.upDown(5)}, {23, p.upDown(11)}};
-    for (int d = 0; d < 3; ++d)
-        if (p.checkBox(lastDraws[d].box) && lastDraws[d].limit > 0
-            && overlap(candidate, recent.draws[std::size_t(d)].data(), compared) > lastDraws[d].limit)
+    const int compared = p.countBonusNumber() ? 7 : 6;
+    for (int back = 1; back <= 3; ++back) {
+        const int limit = p.maxSharedWithDraw(back);
+        if (p.limitSharedWithDraw(back) && limit > 0
+            && overlap(candidate, recent.draws[std::size_t(back - 1)].data(), compared) > limit)
             return false;
+    }
     // 8. and 9. Even and odd minimums.
     int even = 0;
     for (std::uint8_t n : candidate)
         even += (n & 1) == 0 ? 1 : 0;
-    if (p.checkBox(25) && even < p.upDown(15))
+    if (p.requireMinEven() && even < p.minEven())
         return false;
-    if (p.checkBox(26) && 6 - even < p.upDown(16))
+    if (p.requireMinOdd() && 6 - even < p.minOdd())
         return false;
     // 10. to 12. The history: recently and ever.
-    if (p.checkBox(28)) {
-        auto ok = recentHits(state, candidate, p.upDown(17), p.upDown(18));
+    if (p.avoidRecentHits(1)) {
+        auto ok = recentHits(state, candidate, p.recentHits(1), p.recentDraws(1));
         if (!ok || !*ok)
             return ok;
     }
-    if (p.checkBox(34)) {
-        auto ok = recentHits(state, candidate, p.upDown(20), p.upDown(21));
+    if (p.avoidRecentHits(0)) {
+        auto ok = recentHits(state, candidate, p.recentHits(0), p.recentDraws(0));
         if (!ok || !*ok)
             return ok;
     }
-    if (p.checkBox(9)) {
+    if (p.avoidEarlierDraws()) {
         auto ok = historyHits(state, candidate);
         if (!ok || !*ok)
             return ok;
     }
     // 13. Prime minimum.
-    if (p.checkBox(22) && primeCount(candidate) < p.upDown(10))
+    if (p.requireMinPrimes() && primeCount(candidate) < p.minPrimes())
         return false;
     return true;
 }

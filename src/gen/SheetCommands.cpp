@@ -1,8 +1,8 @@
 #include "gen/SheetCommands.h"
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "base/Formatting.h"
-#include "eval/RowCheck.h"
+#include "session/RowCheck.h"
 #include "gen/NumberSelection.h"
 
 namespace numora::SheetCommands {

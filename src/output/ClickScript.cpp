@@ -5,7 +5,7 @@
 #include "base/TextDecoding.h"
 #include "base/WebClient.h"
 #include "base/WebHosts.h"
-#include "gen/TTippSchein.h"
+#include "model/TTippSchein.h"
 
 #include <QDir>
 #include <QFile>

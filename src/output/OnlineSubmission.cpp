@@ -4,7 +4,7 @@
 #include "base/TextCatalog.h"
 #include "base/TextDecoding.h"
 #include "base/WebClient.h"
-#include "gen/TTippSchein.h"
+#include "model/TTippSchein.h"
 
 #include <QStringList>
 

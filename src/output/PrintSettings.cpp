@@ -1,9 +1,9 @@
 #include "output/PrintSettings.h"
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "base/Formatting.h"
 #include "base/Random.h"
-#include "gen/TTippSchein.h"
+#include "model/TTippSchein.h"
 #include "stats/Statistics.h"
 
 #include <algorithm>
@@ -99,8 +99,8 @@ SuperzahlChoice chooseSuperzahl(SuperzahlOption option, bool exclusion, int x, c
 Expected<SuperzahlChoice> chooseSuperzahl(ProgramState& state)
 {
     const auto option = static_cast<SuperzahlOption>(std::clamp(state.ticket.superzahlOption, 0, 2));
-    const bool exclusion = state.params.checkBox(33);
-    const int x = state.params.upDown(19);
+    const bool exclusion = state.params.excludeRecentSuperzahlen();
+    const int x = state.params.superzahlWindow();
     std::array<int, 10> overdue{};
     std::array<int, 10> frequency{};
     auto values = [&state](std::array<int, 10>& into) {

@@ -2,7 +2,7 @@
 
 #include "base/Formatting.h"
 #include "base/TextCatalog.h"
-#include "gen/TTippSchein.h"
+#include "model/TTippSchein.h"
 
 namespace numora {
 

@@ -2,7 +2,7 @@
 
 #include "base/DayDate.h"
 #include "base/TextCatalog.h"
-#include "gen/TTippSchein.h"
+#include "model/TTippSchein.h"
 
 #include <QFile>
 #include <QStringConverter>

@@ -1,7 +1,7 @@
 #include "output/TipMail.h"
 
 #include "base/WebHosts.h"
-#include "gen/TTippSchein.h"
+#include "model/TTippSchein.h"
 
 #include <QStringList>
 

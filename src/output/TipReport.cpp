@@ -1,7 +1,7 @@
 #include "output/TipReport.h"
 
-#include "app/Links.h"
-#include "app/ProgramState.h"
+#include "model/Links.h"
+#include "session/ProgramState.h"
 #include "base/DayDate.h"
 #include "base/FileSystem.h"
 #include "base/Formatting.h"

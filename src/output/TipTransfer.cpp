@@ -2,7 +2,7 @@
 
 #include "base/DayDate.h"
 #include "base/FileSystem.h"
-#include "gen/TTippSchein.h"
+#include "model/TTippSchein.h"
 #include "output/TipFile.h"
 
 #include <QFileInfo>

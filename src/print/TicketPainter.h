@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/StoredChoices.h"
+#include "model/StoredChoices.h"
 #include "base/Expected.h"
 #include "output/TicketLayout.h"
 

@@ -2,8 +2,8 @@
 
 #include "base/DayDate.h"
 #include "base/Formatting.h"
-#include "app/ProgramState.h"
-#include "eval/RowCheck.h"
+#include "session/ProgramState.h"
+#include "session/RowCheck.h"
 
 #include <algorithm>
 #include <array>
@@ -61,6 +61,32 @@ void loadNumbers(ProgramState& state, const TZiehung& r)
 } // namespace
 
 double superzahlOverdueStart() { return fixedDate("1.8.1995"); }
+
+const std::vector<Kind>& kinds()
+{
+    static const std::vector<Kind> table{
+        {"distribution", numberDistribution},
+        {"overdue", overdueNumbers},
+        {"superzahl-overdue", overdueSuperzahl},
+        {"superzahl-frequency", superzahlFrequency},
+        {"pairs", [](ProgramState& s) { return groupings(s, 2); }},
+        {"triples", [](ProgramState& s) { return groupings(s, 3); }},
+        {"quads", [](ProgramState& s) { return groupings(s, 4); }},
+        {"digitsum", digitSums},
+        {"primes", [](ProgramState& s) { return perDraw(s, DrawProperty::Primes); }},
+        {"odd", [](ProgramState& s) { return perDraw(s, DrawProperty::Odd); }},
+        {"even", [](ProgramState& s) { return perDraw(s, DrawProperty::Even); }},
+    };
+    return table;
+}
+
+Operation byName(const QString& name)
+{
+    for (const Kind& kind : kinds())
+        if (name == QLatin1String(kind.name))
+            return kind.run;
+    return nullptr;
+}
 double superzahlSaturdayStart() { return fixedDate("7.12.1991"); }
 double superzahlWednesdayStart() { return fixedDate("1.12.1995"); }
 
@@ -98,6 +124,21 @@ Expected<StatisticRun> numberDistribution(ProgramState& state)
     return StatisticRun{false};
 }
 
+// Every counted draw ages each value by one; the values it holds (`mark` sets them) start again
+// at 1. Shared by the overdue numbers and the overdue Superzahl digits.
+template <std::size_t N, typename Mark>
+void age(std::array<std::int32_t, N>& ages, const std::vector<TZiehung>& records, const HistoryFilter& window,
+         Mark mark)
+{
+    for (const TZiehung& r : records) {
+        if (!countedAfterStart(r, window))
+            continue;
+        for (std::int32_t& c : ages)
+            ++c;
+        mark(r, ages);
+    }
+}
+
 Expected<StatisticRun> overdueNumbers(ProgramState& state)
 {
     auto records = state.drawFile().readAll();
@@ -109,17 +150,13 @@ Expected<StatisticRun> overdueNumbers(ProgramState& state)
     overdue.fill(1);
     ResultSeries& chart = state.chart;
     chart.begin();
-    for (const TZiehung& r : *records) {
-        if (!countedAfterStart(r, window))
-            continue;
-        for (std::int32_t& c : overdue)
-            ++c;
+    age(overdue, *records, window, [](const TZiehung& r, std::array<std::int32_t, 50>& ages) {
         for (std::uint8_t v : r.Zahlen)
             if (v <= 49)
-                overdue[v] = 1;
+                ages[v] = 1;
         if (r.Zusatzzahl <= 49)
-            overdue[r.Zusatzzahl] = 1;
-    }
+            ages[r.Zusatzzahl] = 1;
+    });
     for (int k = 1; k <= 49; ++k)
         chart.points.push_back({k, overdue[std::size_t(k)], ResultSeries::primeColour(k)});
     chart.rangeOverPoints();
@@ -139,14 +176,10 @@ Expected<StatisticRun> overdueSuperzahl(ProgramState& state)
     std::array<std::int32_t, 10> overdue{};
     ResultSeries& chart = state.chart;
     chart.begin();
-    for (const TZiehung& r : *records) {
-        if (!countedAfterStart(r, window))
-            continue;
-        for (std::int32_t& c : overdue)
-            ++c;
+    age(overdue, *records, window, [](const TZiehung& r, std::array<std::int32_t, 10>& ages) {
         if (r.Superzahl <= 9)
-            overdue[r.Superzahl] = 1;
-    }
+            ages[r.Superzahl] = 1;
+    });
     for (int d = 0; d <= 9; ++d)
         chart.points.push_back({d, overdue[std::size_t(d)], PointColour::SeriesDefault});
     chart.rangeOverPoints();

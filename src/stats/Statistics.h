@@ -2,6 +2,10 @@
 
 #include "base/Expected.h"
 
+#include <QString>
+
+#include <vector>
+
 namespace numora {
 
 struct ProgramState;
@@ -35,6 +39,16 @@ enum class DrawProperty { Primes, Odd, Even };
 Expected<StatisticRun> perDraw(ProgramState& state, DrawProperty property);
 // How often each number occurs on the sheet, up to its first empty field.
 Expected<StatisticRun> sheetDistribution(ProgramState& state);
+
+// The statistics the chart buttons and `numora-cli stats` run, by their command-line name.
+using Operation = Expected<StatisticRun> (*)(ProgramState&);
+struct Kind {
+    const char* name;
+    Operation run;
+};
+const std::vector<Kind>& kinds();
+// The statistic of that name; nullptr for an unknown one.
+Operation byName(const QString& name);
 
 double superzahlOverdueStart();       // 1.8.1995
 double superzahlSaturdayStart();      // 7.12.1991

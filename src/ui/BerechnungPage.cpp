@@ -1,6 +1,6 @@
 #include "ui/BerechnungPage.h"
 
-#include "gen/Berechnungsparameter.h"
+#include "model/Berechnungsparameter.h"
 #include "ui/AccessibleNames.h"
 #include "ui/ClickableLabel.h"
 #include "ui/WidgetFactory.h"

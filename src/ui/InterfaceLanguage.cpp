@@ -1,6 +1,6 @@
 #include "ui/InterfaceLanguage.h"
 
-#include "app/Meldungen.h"
+#include "model/Meldungen.h"
 #include "base/TextCatalog.h"
 #include "ui/AccessibleNames.h"
 

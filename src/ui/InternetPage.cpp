@@ -1,6 +1,9 @@
 #include "ui/InternetPage.h"
 
-#include "app/Links.h"
+#include "base/TextCatalog.h"
+#include "ui/AccessibleNames.h"
+
+#include "model/Links.h"
 #include "ui/ClickableLabel.h"
 #include "ui/WidgetFactory.h"
 
@@ -67,6 +70,10 @@ InternetPage::InternetPage(QWidget* parent) : QWidget(parent)
     url = hidden(pending(makeEdit(this, QStringLiteral("URLEdit"), Links::makerHomePage())));
     feeOneDay = hidden(makeEdit(this, QStringLiteral("Edit81"), QStringLiteral("0,50")));
     feeBothDays = hidden(makeEdit(this, QStringLiteral("Edit82"), QStringLiteral("1,00")));
+    // Not shown, but named like every field, should a layout ever show them.
+    AccessibleNames::composedName(url, [] { return tx(QStringLiteral("Adresse der Startseite")); });
+    AccessibleNames::composedName(feeOneDay, [] { return tx(QStringLiteral("Gebühr für eine Ziehung")); });
+    AccessibleNames::composedName(feeBothDays, [] { return tx(QStringLiteral("Gebühr für beide Ziehungen")); });
     saturdayOnly = hidden(makeCheckBox(this, QStringLiteral("CheckBox32"),
                                        QStringLiteral("Ich spiele nur Samstags (Samstag bei Abgabe  vordefiniert)"),
                                        false));

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/Expected.h"
-#include "draws/TZiehung.h"
+#include "model/TZiehung.h"
 
 #include <QDialog>
 

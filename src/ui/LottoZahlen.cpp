@@ -2,9 +2,9 @@
 
 #include "base/DayDate.h"
 #include "base/WebClient.h"
-#include "app/Links.h"
-#include "draws/DrawBrowser.h"
-#include "eval/RowCheck.h"
+#include "model/Links.h"
+#include "session/DrawBrowser.h"
+#include "session/RowCheck.h"
 #include "gen/SheetCommands.h"
 #include "stats/Statistics.h"
 #include "ui/AccessibleNames.h"
@@ -202,12 +202,12 @@ void TForm1::connectStatistics()
             runStatistic(operation);
         });
     };
-    constexpr Operation pairs = [](ProgramState& s) { return Statistics::groupings(s, 2); };
-    constexpr Operation triples = [](ProgramState& s) { return Statistics::groupings(s, 3); };
-    constexpr Operation quads = [](ProgramState& s) { return Statistics::groupings(s, 4); };
-    constexpr Operation primes = [](ProgramState& s) { return Statistics::perDraw(s, Statistics::DrawProperty::Primes); };
-    constexpr Operation odd = [](ProgramState& s) { return Statistics::perDraw(s, Statistics::DrawProperty::Odd); };
-    constexpr Operation even = [](ProgramState& s) { return Statistics::perDraw(s, Statistics::DrawProperty::Even); };
+    const Operation pairs = Statistics::byName(QStringLiteral("pairs"));
+    const Operation triples = Statistics::byName(QStringLiteral("triples"));
+    const Operation quads = Statistics::byName(QStringLiteral("quads"));
+    const Operation primes = Statistics::byName(QStringLiteral("primes"));
+    const Operation odd = Statistics::byName(QStringLiteral("odd"));
+    const Operation even = Statistics::byName(QStringLiteral("even"));
 
     bind(m_diagramm->distribution, &Statistics::numberDistribution);
     bind(m_diagramm->digitSum, &Statistics::digitSums);
@@ -317,9 +317,10 @@ bool TForm1::runBrowser(Status (*operation)(ProgramState&))
 void TForm1::showDraw()
 {
     m_syncing = true;
-    m_datenbank->drawLine->setText(m_state.drawLine);
-    m_lottotipp->drawLine->setText(m_state.drawLineCopy);
-    m_lottotipp->sumLabel->setText(m_state.sumLabel.isEmpty() ? QStringLiteral("QS: ") : m_state.sumLabel);
+    m_datenbank->drawLine->setText(DrawBrowser::drawLine(m_state.shownDraw));
+    m_lottotipp->drawLine->setText(DrawBrowser::drawLine(m_state.shownDrawCopy));
+    const QString sum = DrawBrowser::sumLabel(m_state.shownDraw);
+    m_lottotipp->sumLabel->setText(sum.isEmpty() ? QStringLiteral("QS: ") : sum);
     m_datenbank->chosenDate->setDate(toQDate(m_state.chosenDate.value));
     m_diagramm->startDate->setDate(toQDate(m_state.startDate.value));
     m_syncing = false;

@@ -3,7 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/Einstellungen.h"
 #include "base/Expected.h"
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "stats/Statistics.h"
 #include "ui/WindowHooks.h"
 
@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 #include <vector>
 #include <QMainWindow>
@@ -158,7 +159,11 @@ private:
     void runRecurrence();
     void finishAnalysis();
     void showAnalysisProgress();
-    bool analysisRunning() const { return m_backtestRunning || m_recurrenceRunning; }
+    bool analysisRunning() const { return m_backtest.running() || m_recurrence.running(); }
+    // "Tipps berechnen", or message 16 while a generation runs.
+    QString calculateCaption() const;
+    // The start and stop both analyses share; `run` runs the analysis itself.
+    void runAnalysis(QPushButton* button, RunControl& control, const std::function<void()>& run);
     void lockForAnalysis(QPushButton* running);
     void unlockAfterAnalysis();
     void buildPrintWindows();
@@ -185,18 +190,17 @@ private:
     bool m_syncing = false;
     bool m_busy = false;
     bool m_closeAfterRun = false;
-    int m_runDepth = 0;
     QString m_statusText;
     bool m_statusPending = false;
     QElapsedTimer m_paintClock;
     std::unique_ptr<WebClient> m_web;
-    bool m_updating = false;
-    bool m_updateStop = false;
+    RunControl m_update;
+    QString m_calculateIdle; // the calculate button's caption between runs, in the language
     NumberSelection m_rowSelection; // row mode keeps the dialog as its last use left it
-    bool m_backtestRunning = false;
-    bool m_backtestStop = false;
-    bool m_recurrenceRunning = false;
-    bool m_recurrenceStop = false;
+    RunControl m_backtest;
+    RunControl m_rebuild;
+    RunControl m_search;
+    RunControl m_recurrence;
     bool m_tabPickedDuringRun = false;
     StatusHints* m_statusHints = nullptr;
     std::vector<QPointer<QWidget>> m_lockedForRun;

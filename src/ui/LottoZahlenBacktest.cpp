@@ -25,6 +25,8 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include <functional>
+#include <optional>
 #include <utility>
 
 namespace numora::ui {
@@ -39,40 +41,44 @@ void TForm1::connectAnalyses()
     connect(m_datenbank->drawTest, &QPushButton::clicked, this, &TForm1::runRecurrence);
 }
 
-void TForm1::runBacktest()
+void TForm1::runAnalysis(QPushButton* button, RunControl& control, const std::function<void()>& run)
 {
-    if (m_backtestRunning) {
-        m_backtestStop = true;
-        // A generation of the replay in progress ends at its next candidate.
-        if (m_state.calculateCaption == m_state.meldungen[16])
-            m_state.calculateCaption.clear();
+    if (control.running()) {
+        control.requestStop();
+        // A generation of the back-test in progress ends at its next candidate.
+        m_state.generation.requestStop();
         return;
     }
-    // Started from inside a generation or an update, the replay would stop that one instead.
-    if (generationRunning() || m_updating)
+    // Started from inside a generation or an update, the analysis would stop that one instead.
+    if (generationRunning() || m_update.running())
         return;
-    QPushButton* button = m_datenbank->parameterTest;
     const QString caption = button->text();
-    m_backtestRunning = true;
-    m_backtestStop = false;
-    button->setText(m_state.meldungen[16]);
-    lockForAnalysis(button);
-
-    Backtest::Options options;
-    options.reportPath = QDir::current().absoluteFilePath(QStringLiteral("Test.txt"));
-    options.stopRequested = [this] { return m_backtestStop; };
-    const auto result = Backtest::run(m_state, options);
-
-    m_backtestRunning = false;
+    {
+        const RunControl::Scope running(control);
+        button->setText(m_state.meldungen[16]);
+        lockForAnalysis(button);
+        run();
+    }
     button->setText(caption);
     finishAnalysis();
-    if (!result) {
-        m_hooks.showError(result.error().message);
-    } else if (result->end == Backtest::End::Completed) {
+}
+
+void TForm1::runBacktest()
+{
+    Backtest::Options options;
+    options.reportPath = QDir::current().absoluteFilePath(QStringLiteral("Test.txt"));
+    options.control = &m_backtest;
+    std::optional<Expected<Backtest::Result>> result;
+    runAnalysis(m_datenbank->parameterTest, m_backtest, [&] { result.emplace(Backtest::run(m_state, options)); });
+    if (!result)
+        return;
+    if (!*result) {
+        m_hooks.showError(result->error().message);
+    } else if ((*result)->end == Backtest::End::Completed) {
         openAddress(QUrl::fromLocalFile(options.reportPath).toString());
         if (!m_comparison)
             m_comparison = new ChanceComparisonWindow(this);
-        m_comparison->showComparison(ChanceComparison::compute(*result));
+        m_comparison->showComparison(ChanceComparison::compute(**result));
     }
     if (m_closeAfterRun)
         close();
@@ -80,30 +86,16 @@ void TForm1::runBacktest()
 
 void TForm1::runRecurrence()
 {
-    if (m_recurrenceRunning) {
-        m_recurrenceStop = true;
-        return;
-    }
-    if (generationRunning() || m_updating)
-        return;
-    QPushButton* button = m_datenbank->drawTest;
-    const QString caption = button->text();
-    m_recurrenceRunning = true;
-    m_recurrenceStop = false;
-    button->setText(m_state.meldungen[16]);
-    lockForAnalysis(button);
-
     Recurrence::Options options;
     options.reportPath = m_state.programDir + QStringLiteral("Test.rtf");
-    options.stopRequested = [this] { return m_recurrenceStop; };
-    const auto result = Recurrence::run(m_state, options);
-
-    m_recurrenceRunning = false;
-    button->setText(caption);
-    finishAnalysis();
+    options.control = &m_recurrence;
+    std::optional<Expected<Recurrence::Result>> result;
+    runAnalysis(m_datenbank->drawTest, m_recurrence, [&] { result.emplace(Recurrence::run(m_state, options)); });
     if (!result)
-        m_hooks.showError(result.error().message);
-    else if (result->end == Recurrence::End::Completed)
+        return;
+    if (!*result)
+        m_hooks.showError(result->error().message);
+    else if ((*result)->end == Recurrence::End::Completed)
         openAddress(QUrl::fromLocalFile(options.reportPath).toString());
     if (m_closeAfterRun)
         close();
@@ -118,7 +110,7 @@ void TForm1::showAnalysisProgress()
         return;
     m_progressClock.start();
     flushStatus();
-    m_lottotipp->calculate->setText(m_state.calculateCaption);
+    m_lottotipp->calculate->setText(calculateCaption());
     showDraw();
     if (!m_pendingPanel0.isNull())
         m_panel0->setText(std::exchange(m_pendingPanel0, QString()));
@@ -185,7 +177,7 @@ void TForm1::finishAnalysis()
     if (QWidget* tab = std::exchange(m_pendingTab, nullptr); tab && !m_tabPickedDuringRun)
         m_pageControl->setCurrentWidget(tab);
     setBusy(false);
-    m_lottotipp->calculate->setText(m_state.calculateCaption);
+    m_lottotipp->calculate->setText(calculateCaption());
     flushStatus();
     showOptions();
     showDraw();

@@ -3,9 +3,9 @@
 #include "ui/LottoZahlen.h"
 
 #include "base/TextCatalog.h"
-#include "draws/DrawBrowser.h"
+#include "session/DrawBrowser.h"
 #include "draws/DrawCsv.h"
-#include "draws/DrawMerge.h"
+#include "history/DrawMerge.h"
 #include "ui/FileDialogs.h"
 #include "ui/StatusHints.h"
 
@@ -63,7 +63,7 @@ void TForm1::buildCsvMenu()
 bool TForm1::csvAllowed()
 {
     // An update or a run reads the history further up the stack.
-    if (!m_updating && !generationRunning())
+    if (!m_update.running() && !generationRunning())
         return true;
     m_hooks.showError(tx(QStringLiteral("Bitte warten Sie, bis die Aktualisierung oder Berechnung beendet ist.")));
     return false;

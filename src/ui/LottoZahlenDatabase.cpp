@@ -3,10 +3,10 @@
 #include "ui/LottoZahlen.h"
 
 #include "base/WebClient.h"
-#include "draws/DrawEntry.h"
-#include "draws/DrawMerge.h"
-#include "draws/DrawRebuild.h"
-#include "draws/DrawUpdate.h"
+#include "history/DrawEntry.h"
+#include "history/DrawMerge.h"
+#include "history/DrawRebuild.h"
+#include "history/DrawUpdate.h"
 #include "ui/DatenbankPage.h"
 #include "ui/InternetPage.h"
 #include "ui/LoEingab.h"
@@ -17,6 +17,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <optional>
 #include <QToolButton>
 
 namespace numora::ui {
@@ -31,7 +33,7 @@ void TForm1::connectDatabase()
     }
     connect(menuUpdate, &QAction::triggered, this, &TForm1::updateDraws);
     connect(m_datenbank->stopUpdate, &QPushButton::clicked, this, [this] {
-        m_updateStop = true;
+        m_update.requestStop();
         m_datenbank->stopUpdate->hide();
     });
 
@@ -51,13 +53,15 @@ void TForm1::connectDatabase()
         for (QWidget* w : maintenance)
             w->setEnabled(false);
         syncInternetFields();
-        const auto rebuilt = DrawRebuild::rebuild(m_state, *m_web);
+        const auto rebuilt = DrawRebuild::rebuild(m_state, *m_web, &m_rebuild);
         for (QWidget* w : maintenance)
             w->setEnabled(true);
         showDraw();
         showSheet();
         if (!rebuilt)
             m_hooks.showError(rebuilt.error().message);
+        if (m_closeAfterRun)
+            close();
     });
     connect(m_datenbank->textImport, &QPushButton::clicked, this, [this] {
         const Status imported = DrawRebuild::textImport(m_state);
@@ -89,17 +93,16 @@ void TForm1::syncInternetFields()
 
 void TForm1::updateDraws()
 {
-    if (m_updating)
+    if (m_update.running())
         return;
-    m_updating = true;
-    m_updateStop = false;
+    std::optional<RunControl::Scope> running(std::in_place, m_update);
     m_datenbank->update->setEnabled(false);
     m_lottotipp->update->setEnabled(false);
     m_datenbank->stopUpdate->show();
     syncInternetFields();
     Status done = Done{};
     if (m_state.csvAddress.isEmpty()) {
-        const auto outcome = DrawUpdate::run(m_state, *m_web, [this] { return m_updateStop; });
+        const auto outcome = DrawUpdate::run(m_state, *m_web, m_update);
         if (!outcome)
             done = outcome.error();
     } else {
@@ -108,7 +111,7 @@ void TForm1::updateDraws()
     m_datenbank->update->setEnabled(true);
     m_lottotipp->update->setEnabled(true);
     m_datenbank->stopUpdate->hide();
-    m_updating = false;
+    running.reset();
     flushStatus();
     showDraw();
     showSheet();
@@ -127,7 +130,7 @@ Status TForm1::mergeCsvAddress()
         return s;
     client.setMaxBodyBytes(DrawCsv::MaxFileBytes);
     const auto outcome
-        = DrawMerge::mergeAddress(m_state, client, m_state.csvAddress, DrawMerge::Gaps::Ask, [this] { return m_updateStop; });
+        = DrawMerge::mergeAddress(m_state, client, m_state.csvAddress, DrawMerge::Gaps::Ask, &m_update);
     if (!outcome)
         return outcome.error();
     if (outcome->stopped)

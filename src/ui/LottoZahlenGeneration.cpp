@@ -45,6 +45,7 @@ void TForm1::connectGeneration()
     for (int n : {3, 9, 15, 16})
         m_berechnung->upDowns.at(n)->installEventFilter(this);
 
+    m_calculateIdle = m_lottotipp->calculate->text();
     connect(m_lottotipp->calculate, &QPushButton::clicked, this, &TForm1::calculate);
     connect(findChild<QAction*>(QStringLiteral("Berechnen1")), &QAction::triggered, this, &TForm1::calculate);
     connect(m_lottotipp->luckyNumber, &QPushButton::clicked, this, [this] { LuckyNumber::ask(m_state); });
@@ -79,7 +80,7 @@ void TForm1::showOptions()
     m_syncing = true;
     for (const auto& [n, box] : m_berechnung->checkBoxes)
         box->setChecked(m_state.params.checkBox(n));
-    m_datenbank->onlyAfterThree->setChecked(m_state.params.checkBox(31));
+    m_datenbank->onlyAfterThree->setChecked(m_state.params.recalculateOnlyAfterThree());
     for (const auto& [n, spin] : m_berechnung->upDowns) {
         const auto& u = m_state.params.upDownRange(n);
         spin->setRange(u.minimum, std::max(u.minimum, u.maximum));
@@ -104,19 +105,23 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool TForm1::generationRunning() const { return m_runDepth > 0; }
+bool TForm1::generationRunning() const { return m_state.generation.running(); }
+
+QString TForm1::calculateCaption() const
+{
+    return m_state.generation.running() ? m_state.meldungen[16] : m_calculateIdle;
+}
 
 void TForm1::calculate()
 {
     // An analysis' generations are its own; a stop from here would cut one of its passes short.
     if (analysisRunning())
         return;
-    // A click while a run goes on reaches the generator as its stop request.
-    ++m_runDepth;
+    // A click while a run goes on reaches the generator as its stop request, and returns to
+    // the run still going on further up.
     const auto result = Generator::generate(m_state);
-    --m_runDepth;
-    m_lottotipp->calculate->setText(m_state.calculateCaption);
-    if (m_runDepth > 0)
+    m_lottotipp->calculate->setText(calculateCaption());
+    if (generationRunning())
         return;
     flushStatus();
     showOptions();
@@ -132,11 +137,9 @@ void TForm1::calculate()
 void TForm1::closeEvent(QCloseEvent* event)
 {
     // The run's loop is further up the stack: ask it to stop and close when it has ended.
-    if (generationRunning() || m_updating || analysisRunning()) {
-        if (m_state.calculateCaption == m_state.meldungen[16])
-            m_state.calculateCaption.clear();
-        m_updateStop = true;
-        m_backtestStop = m_recurrenceStop = true;
+    if (generationRunning() || m_update.running() || analysisRunning() || m_rebuild.running() || m_search.running()) {
+        for (RunControl* run : {&m_state.generation, &m_update, &m_backtest, &m_recurrence, &m_rebuild, &m_search})
+            run->requestStop();
         m_closeAfterRun = true;
         event->ignore();
         return;
@@ -173,7 +176,7 @@ void TForm1::pumpMessages()
         showAnalysisProgress();
     } else {
         flushStatus();
-        m_lottotipp->calculate->setText(m_state.calculateCaption);
+        m_lottotipp->calculate->setText(calculateCaption());
     }
     QApplication::processEvents();
     m_paintClock.restart();
@@ -222,7 +225,7 @@ void TForm1::playSound(const QString& path)
 void TForm1::showChartTab()
 {
     // The generations of a back-test would flip between the chart and the sheet per draw.
-    if (m_backtestRunning)
+    if (m_backtest.running())
         m_pendingTab = m_diagramm;
     else
         m_pageControl->setCurrentWidget(m_diagramm);
@@ -230,7 +233,7 @@ void TForm1::showChartTab()
 
 void TForm1::showSheetTab()
 {
-    if (m_backtestRunning)
+    if (m_backtest.running())
         m_pendingTab = m_lottotipp;
     else
         m_pageControl->setCurrentWidget(m_lottotipp);

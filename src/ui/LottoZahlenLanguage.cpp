@@ -4,13 +4,14 @@
 
 #include "base/TextCatalog.h"
 #include "ui/ChanceComparisonWindow.h"
-#include "ui/StatusHints.h"
 #include "ui/FileDialogs.h"
 #include "ui/InterfaceLanguage.h"
 #include "ui/LoEingab.h"
+#include "ui/LottotippPage.h"
 #include "ui/MainUnit.h"
 #include "ui/Scriptwahl.h"
 #include "ui/Spielwahl.h"
+#include "ui/StatusHints.h"
 #include "ui/Zahlenwahl.h"
 #include "ui/anders.h"
 
@@ -18,6 +19,7 @@
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QShortcut>
 #include <QTabWidget>
 
@@ -71,7 +73,7 @@ void TForm1::showExportItem(bool visible)
 void TForm1::applyLanguage(const Language& language)
 {
     // Captions are not changed under a running operation; the marks keep showing the language.
-    const bool running = m_busy || m_updating || analysisRunning();
+    const bool running = m_busy || m_update.running() || analysisRunning();
     if (!running)
         m_state.sprache = language.sprache;
     const Language* current = LanguageFiles::languageOf(m_state.sprache);
@@ -81,6 +83,7 @@ void TForm1::applyLanguage(const Language& language)
         return;
     std::vector<std::unique_ptr<QWidget>> temporaries;
     m_language->apply(language, withSlash(m_programDir), languageWindows(temporaries), m_state.meldungen);
+    m_calculateIdle = m_lottotipp->calculate->text();
     if (m_started) {
         // Labels that show the current draw and sheet carry their designed texts in the files;
         // the chart on show is drawn again under titles in the new language.

@@ -3,7 +3,7 @@
 
 #include "app/Einstellungen.h"
 #include "base/TextCatalog.h"
-#include "draws/DrawBrowser.h"
+#include "session/DrawBrowser.h"
 #include "output/PrintSettings.h"
 #include "output/TicketLayout.h"
 #include "output/TipFile.h"
@@ -76,7 +76,7 @@ int TForm1::printSettingsRun()
 
     m_form5->choosePreset(m_state.ticket.neuerSchein);
     m_form5->setOffsets(m_state.ticket.tippTop, m_state.ticket.tippLeft);
-    m_form5->setDays(PrintSettings::preselectDays(m_state.params.checkBox(32), m_state.today()));
+    m_form5->setDays(PrintSettings::preselectDays(m_state.params.saturdayOnly(), m_state.today()));
     m_form5->setRows(PrintSettings::filledRows(m_state.sheet));
 
     m_pageControl->setCurrentWidget(m_lottotipp);

@@ -66,7 +66,7 @@ void TForm1::showStoredValues()
     m_lottotipp->wednesdayDraws->setChecked(m_state.wednesdayDraws);
     m_lottotipp->tipCount->setValue(m_state.sheet.tipCount());
     m_internet->linkPage->setChecked(m_state.linkPage);
-    m_internet->saturdayOnly->setChecked(m_state.params.checkBox(32));
+    m_internet->saturdayOnly->setChecked(m_state.params.saturdayOnly());
     m_internet->feeOneDay->setText(m_state.print.feeOneDraw);
     m_internet->feeBothDays->setText(m_state.print.feeBothDraws);
     // Each of these fields copies all of them into the state when it changes: set from copies.
@@ -91,7 +91,7 @@ void TForm1::collectStoredValues()
 {
     syncInternetFields();
     m_state.linkPage = m_internet->linkPage->isChecked();
-    m_state.params.setCheckBox(32, m_internet->saturdayOnly->isChecked());
+    m_state.params.setSaturdayOnly(m_internet->saturdayOnly->isChecked());
     m_state.print.feeOneDraw = m_internet->feeOneDay->text();
     m_state.print.feeBothDraws = m_internet->feeBothDays->text();
     m_state.urlEdit = m_internet->url->text();

@@ -3,7 +3,7 @@
 #include "ui/LottoZahlen.h"
 
 #include "base/TextCatalog.h"
-#include "draws/DrawBrowser.h"
+#include "session/DrawBrowser.h"
 #include "eval/HistorySearch.h"
 #include "output/TipFile.h"
 #include "output/TipReport.h"
@@ -50,11 +50,15 @@ void TForm1::loadTip()
 
 void TForm1::searchHistory()
 {
-    const auto outcome = HistorySearch::run(m_state);
+    if (m_search.running())
+        return;
+    const auto outcome = HistorySearch::run(m_state, &m_search);
     showDraw();
     showSheet();
     if (!outcome)
         m_hooks.showError(outcome.error().message);
+    if (m_closeAfterRun)
+        close();
 }
 
 void TForm1::writeReport()

@@ -1,7 +1,7 @@
 #include "ui/LottotippPage.h"
 
 #include "base/TextCatalog.h"
-#include "gen/TTippSchein.h"
+#include "model/TTippSchein.h"
 #include "ui/AccessibleNames.h"
 #include "ui/ClickableLabel.h"
 #include "ui/TipSheetView.h"

@@ -1,7 +1,7 @@
 #include "ui/MainChart.h"
 
 #include "base/TextCatalog.h"
-#include "stats/ResultSeries.h"
+#include "model/ResultSeries.h"
 
 #include <QApplication>
 #include <QBarCategoryAxis>

@@ -1,7 +1,7 @@
 #include "ui/Spielwahl.h"
 #include "ui/AccessibleNames.h"
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "base/TextCatalog.h"
 #include "eval/Losnummer.h"
 #include "print/TicketPainter.h"

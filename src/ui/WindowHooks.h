@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/UiHooks.h"
+#include "model/UiHooks.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
 #include "ui/anders.h"
 
-#include "app/StoredChoices.h"
+#include "model/StoredChoices.h"
 #include "output/TicketLayout.h"
 #include "ui/AccessibleNames.h"
 #include "ui/WidgetFactory.h"

@@ -1,5 +1,5 @@
 #include "app/CommandLine.h"
-#include "app/Links.h"
+#include "model/Links.h"
 
 #include "support/TestSupport.h"
 

@@ -1,6 +1,6 @@
 #include "app/Einstellungen.h"
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "base/DayDate.h"
 #include "support/TestSupport.h"
 

@@ -1,5 +1,5 @@
 #include "app/LanguageFiles.h"
-#include "app/Meldungen.h"
+#include "model/Meldungen.h"
 
 #include <gtest/gtest.h>
 

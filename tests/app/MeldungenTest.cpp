@@ -1,4 +1,4 @@
-#include "app/Meldungen.h"
+#include "model/Meldungen.h"
 
 #include "support/TestSupport.h"
 

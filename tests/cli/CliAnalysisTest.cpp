@@ -2,7 +2,7 @@
 // five draws worked out by hand.
 #include "cli/Cli.h"
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "base/DayDate.h"
 #include "base/Random.h"
 #include "eval/Backtest.h"

@@ -2,7 +2,7 @@
 #include "cli/Cli.h"
 
 #include "base/DayDate.h"
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "base/Random.h"
 #include "gen/Generator.h"
 

@@ -2,7 +2,7 @@
 #include "cli/Cli.h"
 
 #include "app/Einstellungen.h"
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "base/DayDate.h"
 #include "support/CliRunner.h"
 #include "support/TestSupport.h"

@@ -3,7 +3,7 @@
 // random (seeded) moments and the draw file is checked after each kill.
 
 #include "draws/DrawCsv.h"
-#include "draws/DrawUpdate.h"
+#include "history/DrawUpdate.h"
 
 #include "ServicesFixture.h"
 
@@ -210,7 +210,8 @@ TEST_F(CrashSafetyTest, KilledBetweenTwoDrawsOfADayLosesNeither)
         DieOnSecondDraw dying;
         state.hooks = &dying;
         WebClient own;
-        (void)DrawUpdate::run(state, own, {});
+        RunControl control;
+        (void)DrawUpdate::run(state, own, control);
         ::_exit(0);
     }
     int status = 0;
@@ -219,7 +220,8 @@ TEST_F(CrashSafetyTest, KilledBetweenTwoDrawsOfADayLosesNeither)
     // A day is stored whole or not at all, so the next update asks for it again.
     checkPrefix(drawPath(), history);
 
-    const auto outcome = DrawUpdate::run(state, client, {});
+    RunControl control;
+    const auto outcome = DrawUpdate::run(state, client, control);
     ASSERT_TRUE(outcome.ok()) << outcome.error().message;
     EXPECT_TRUE(readBytes(drawPath()) == encodeRecords(history));
 }

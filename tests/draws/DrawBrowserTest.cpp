@@ -1,7 +1,7 @@
-#include "draws/DrawBrowser.h"
+#include "session/DrawBrowser.h"
 
 #include "base/Formatting.h"
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "draws/DrawCsv.h"
 
 #include "support/TestSupport.h"
@@ -45,7 +45,7 @@ protected:
             EXPECT_EQ(state.currentDraw.numbers[std::size_t(i)], record.Zahlen[i]) << "number " << i;
         EXPECT_EQ(state.currentDraw.position, position);
         EXPECT_EQ(state.chosenDate.value, record.Datum);
-        EXPECT_EQ(state.drawLineCopy, state.drawLine);
+        EXPECT_EQ(DrawBrowser::drawLine(state.shownDrawCopy), DrawBrowser::drawLine(state.shownDraw));
     }
 
     const QLocale savedLocale;
@@ -82,7 +82,7 @@ TEST_P(ShowChosenDateTest, ShowsTheFirstDrawOnOrAfterTheDate)
     ASSERT_TRUE(DrawBrowser::showChosenDate(state).ok());
 
     expectShown(fixtureDraws[c.shownIndex], std::int32_t(c.shownIndex));
-    EXPECT_EQ(state.drawLine, QString::fromUtf8(c.line));
+    EXPECT_EQ(DrawBrowser::drawLine(state.shownDraw), QString::fromUtf8(c.line));
     EXPECT_EQ(state.startDateField, double(roundHalfEven(c.chosen)));
     EXPECT_TRUE(hooks.messages.isEmpty());
 }
@@ -105,7 +105,7 @@ TEST_F(DrawBrowserTest, SumLabelOfTheShownDraw)
     writeDraws(fixtureDraws);
     state.chosenDate.value = DayDate::fromYmd(1996, 11, 16);
     ASSERT_TRUE(DrawBrowser::showChosenDate(state).ok());
-    EXPECT_EQ(state.sumLabel, QStringLiteral("QS: 135"));
+    EXPECT_EQ(DrawBrowser::sumLabel(state.shownDraw), QStringLiteral("QS: 135"));
     EXPECT_EQ(state.currentDraw.numbers[6], 7);
 }
 
@@ -115,7 +115,7 @@ TEST_F(DrawBrowserTest, OneDrawFileUsesTheNarrowSeparator)
     state.chosenDate.value = DayDate::fromYmd(1996, 11, 16);
     ASSERT_TRUE(DrawBrowser::showChosenDate(state).ok());
     expectShown(fixtureDraws[0], 0);
-    EXPECT_EQ(state.drawLine, QStringLiteral("Sa 16.11.96    3  8  19  27  33  45"));
+    EXPECT_EQ(DrawBrowser::drawLine(state.shownDraw), QStringLiteral("Sa 16.11.96    3  8  19  27  33  45"));
 }
 
 TEST_F(DrawBrowserTest, PreviousAndNextStepOneDrawAndStopAtTheEnds)
@@ -127,13 +127,13 @@ TEST_F(DrawBrowserTest, PreviousAndNextStepOneDrawAndStopAtTheEnds)
 
     ASSERT_TRUE(DrawBrowser::nextDraw(state).ok());
     expectShown(fixtureDraws[2], 2);
-    EXPECT_EQ(state.drawLine, QStringLiteral("Sa 23.11.96    10  20  30  40  41  42"));
+    EXPECT_EQ(DrawBrowser::drawLine(state.shownDraw), QStringLiteral("Sa 23.11.96    10  20  30  40  41  42"));
     ASSERT_TRUE(DrawBrowser::previousDraw(state).ok());
     expectShown(fixtureDraws[1], 1);
     ASSERT_TRUE(DrawBrowser::previousDraw(state).ok());
     expectShown(fixtureDraws[0], 0);
     // Stepping never uses the wide separator, not even on the first draw.
-    EXPECT_EQ(state.drawLine, QStringLiteral("Sa 16.11.96    3  8  19  27  33  45"));
+    EXPECT_EQ(DrawBrowser::drawLine(state.shownDraw), QStringLiteral("Sa 16.11.96    3  8  19  27  33  45"));
     ASSERT_TRUE(DrawBrowser::previousDraw(state).ok());
     expectShown(fixtureDraws[0], 0);
 
@@ -194,7 +194,7 @@ TEST_F(DrawBrowserTest, EmptyFile)
         EXPECT_EQ(state.currentDraw.date, 0.0);
         EXPECT_EQ(state.currentDraw.numbers, (std::array<std::int32_t, 8>{}));
         EXPECT_EQ(state.currentDraw.position, 0);
-        EXPECT_EQ(state.sumLabel, QStringLiteral("QS: 0"));
+        EXPECT_EQ(DrawBrowser::sumLabel(state.shownDraw), QStringLiteral("QS: 0"));
     }
 }
 
@@ -253,7 +253,7 @@ TEST_F(DrawBrowserTest, RealHistoryFromNewestBackToTheFirstDraw)
     ASSERT_TRUE(DrawBrowser::showChosenDate(state).ok());
     const TZiehung newest = makeDraw(2019, 11, 2, {6, 29, 31, 32, 44, 45});
     expectShown(newest, 1266);
-    EXPECT_EQ(state.drawLine, QStringLiteral("Sa 02.11.19    6  29  31  32  44  45"));
+    EXPECT_EQ(DrawBrowser::drawLine(state.shownDraw), QStringLiteral("Sa 02.11.19    6  29  31  32  44  45"));
 
     for (int i = 0; i < 1266; ++i)
         ASSERT_TRUE(DrawBrowser::previousDraw(state).ok());

@@ -1,10 +1,10 @@
 // Entering a draw by hand and deleting the draw shown, as the "Eingeben" and "Löschen" buttons
 // run them: reference record, store, then the browser on the reference date again.
 
-#include "draws/DrawEntry.h"
+#include "history/DrawEntry.h"
 
-#include "app/ProgramState.h"
-#include "draws/DrawBrowser.h"
+#include "session/ProgramState.h"
+#include "session/DrawBrowser.h"
 
 #include "support/TestSupport.h"
 

@@ -1,9 +1,9 @@
 // Merging a results CSV into the history: what each case appends, keeps, refuses and reports, on
 // small files; and the reader's other forms.
 
-#include "draws/DrawMerge.h"
+#include "history/DrawMerge.h"
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "base/DayDate.h"
 #include "draws/DrawFile.h"
 

@@ -1,7 +1,7 @@
 // Rebuilding the history from the results site and from "Orbix.dat": what a page or a file
 // turns into, and that nothing short of a complete new history replaces the old one.
 
-#include "draws/DrawRebuild.h"
+#include "history/DrawRebuild.h"
 
 #include "ServicesFixture.h"
 

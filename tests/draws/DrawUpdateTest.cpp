@@ -1,7 +1,8 @@
 // The draw update against a stand-in started by each test: what is requested, what is stored,
 // what the status bar says, and how every kind of bad answer is survived.
 
-#include "draws/DrawUpdate.h"
+#include "history/DrawUpdate.h"
+#include "session/DrawBrowser.h"
 
 #include "cli/Cli.h"
 
@@ -64,7 +65,8 @@ class DrawUpdateTest : public test::ServicesFixture {
 protected:
     Expected<DrawUpdate::Outcome> update(const std::function<bool()>& stop = {})
     {
-        return DrawUpdate::run(state, client, stop);
+        test::AskedStop control(stop);
+        return DrawUpdate::run(state, client, control);
     }
 };
 
@@ -99,7 +101,7 @@ TEST_F(DrawUpdateTest, FromAnEmptyFileTheWholeHistoryArrivesAsTheCsvImportStores
     // The browser ends on the newest draw.
     EXPECT_EQ(state.currentDraw.date, DayDate::fromYmd(2019, 11, 2));
     EXPECT_EQ(state.chosenDate.value, DayDate::fromYmd(2019, 11, 2));
-    EXPECT_EQ(state.drawLineCopy, state.drawLine);
+    EXPECT_EQ(DrawBrowser::drawLine(state.shownDrawCopy), DrawBrowser::drawLine(state.shownDraw));
 }
 
 TEST_F(DrawUpdateTest, AMissingOrEmptyFileIsAskedForFrom15November1996)
@@ -175,7 +177,7 @@ TEST_F(DrawUpdateTest, StatusBarTellsEachDaysAnswerAndFailuresDoNotEndTheUpdate)
     // Both draws of the day, in the order sent.
     EXPECT_EQ(bytesOf(stored()), bytesOf({Jan3, Jan6a, Jan6b}));
     EXPECT_EQ(state.currentDraw.date, Jan6b.Datum);
-    EXPECT_EQ(state.drawLineCopy, state.drawLine);
+    EXPECT_EQ(DrawBrowser::drawLine(state.shownDrawCopy), DrawBrowser::drawLine(state.shownDraw));
 }
 
 struct LineCase {
@@ -252,7 +254,7 @@ TEST_F(DrawUpdateTest, NoticeLineEndsTheUpdateAndKeepsTheDaysBeforeIt)
     EXPECT_FALSE(outcome->stopped);
     // The window ends as after a complete update: on the newest draw.
     EXPECT_EQ(state.currentDraw.date, Jan6b.Datum);
-    EXPECT_EQ(state.drawLineCopy, state.drawLine);
+    EXPECT_EQ(DrawBrowser::drawLine(state.shownDrawCopy), DrawBrowser::drawLine(state.shownDraw));
 }
 
 TEST_F(DrawUpdateTest, StalledOrClosedAnswersSkipTheDaySilently)

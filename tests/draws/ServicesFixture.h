@@ -4,7 +4,7 @@
 // starts with its own draws CSV.
 
 #include "base/DayDate.h"
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "base/WebClient.h"
 #include "base/WebHosts.h"
 #include "draws/DrawFile.h"

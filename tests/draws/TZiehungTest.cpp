@@ -1,4 +1,4 @@
-#include "draws/TZiehung.h"
+#include "model/TZiehung.h"
 
 #include "support/TestSupport.h"
 

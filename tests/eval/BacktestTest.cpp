@@ -193,7 +193,8 @@ TEST_F(BacktestTest, StopEndsWithoutReport)
 {
     state.params.setCheckBox(20, true);
     int asked = 0;
-    options.stopRequested = [&asked] { return ++asked >= 3; };
+    test::AskedStop stop([&asked] { return ++asked >= 3; });
+    options.control = &stop;
     const auto result = Backtest::run(state, options);
     ASSERT_TRUE(result.ok());
     EXPECT_EQ(result->end, Backtest::End::Stopped);

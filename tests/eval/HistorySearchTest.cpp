@@ -1,6 +1,7 @@
 #include "eval/HistorySearch.h"
+#include "session/DrawBrowser.h"
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 
 #include "support/TestSupport.h"
 
@@ -107,9 +108,9 @@ TEST_F(HistorySearchTest, ThresholdSevenRunsThroughTheWindowWithoutAQuestion)
     // its first empty field.
     EXPECT_EQ(state.currentDraw.date, day(19));
     EXPECT_EQ(state.currentDraw.position, 4);
-    EXPECT_EQ(state.drawLine, QStringLiteral("Sa 19.01.19    1  2  3  13  14  15"));
-    EXPECT_EQ(state.drawLineCopy, state.drawLine);
-    EXPECT_EQ(state.sumLabel, QStringLiteral("QS: 48"));
+    EXPECT_EQ(DrawBrowser::drawLine(state.shownDraw), QStringLiteral("Sa 19.01.19    1  2  3  13  14  15"));
+    EXPECT_EQ(DrawBrowser::drawLine(state.shownDrawCopy), DrawBrowser::drawLine(state.shownDraw));
+    EXPECT_EQ(DrawBrowser::sumLabel(state.shownDraw), QStringLiteral("QS: 48"));
     EXPECT_EQ(hitTexts(), (QStringList{"3", "0", "3", "1", "0"}));
     EXPECT_TRUE(state.sheet.row(0).hitRed);
     EXPECT_FALSE(state.sheet.row(3).hitRed);
@@ -154,7 +155,7 @@ TEST_F(HistorySearchTest, NoAtALaterDrawLeavesItShownAndTheLaterRowsAsBefore)
     EXPECT_EQ(hooks.questions.size(), 2u);
     EXPECT_TRUE(outcome->endedByUser);
     EXPECT_EQ(state.currentDraw.date, day(9));
-    EXPECT_EQ(state.drawLine, QStringLiteral("Mi 09.01.19    7  8  9  10  11  12"));
+    EXPECT_EQ(DrawBrowser::drawLine(state.shownDraw), QStringLiteral("Mi 09.01.19    7  8  9  10  11  12"));
     // Row 3 still shows its hits against 05.01.
     EXPECT_EQ(hitTexts(), (QStringList{"0", "6", "3", "1", "0"}));
 }

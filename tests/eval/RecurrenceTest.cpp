@@ -8,6 +8,7 @@
 // from the chart's start date. Pass d2: B 2 (d3), C 2 (d4), D 3 (d5). Pass d3: A 3 (d1), 2 (d2),
 // B 0, C 3. Pass d4: A 2 (d1), 2 (d2), 0 (d3), B 2. d5 is the newest draw and ends the walk.
 #include "eval/Recurrence.h"
+#include "session/DrawBrowser.h"
 #include "eval/RtfText.h"
 
 #include "gen/GenFixture.h"
@@ -113,7 +114,7 @@ TEST_F(RecurrenceTest, ThresholdAsksAndNoEndsWithoutReport)
     EXPECT_FALSE(QFile::exists(options.reportPath));
     EXPECT_EQ(state.currentDraw.date, day(2020, 1, 4));
     EXPECT_EQ(state.chosenDate.value, day(2020, 1, 11));
-    EXPECT_TRUE(state.drawLine.contains(QStringLiteral("11.01.20")));
+    EXPECT_TRUE(DrawBrowser::drawLine(state.shownDraw).contains(QStringLiteral("11.01.20")));
     EXPECT_EQ(state.sheet.field(0, 0), QStringLiteral("4"));
     EXPECT_TRUE(state.sheet.field(1, 0).isEmpty());
 }
@@ -136,7 +137,8 @@ TEST_F(RecurrenceTest, BadThresholdAndEmptyHistory)
 TEST_F(RecurrenceTest, StopEndsWithoutReport)
 {
     int asked = 0;
-    options.stopRequested = [&asked] { return ++asked >= 2; };
+    test::AskedStop stop([&asked] { return ++asked >= 2; });
+    options.control = &stop;
     const auto result = Recurrence::run(state, options);
     ASSERT_TRUE(result.ok());
     EXPECT_EQ(result->end, Recurrence::End::Stopped);

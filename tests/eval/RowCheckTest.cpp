@@ -1,6 +1,6 @@
-#include "eval/RowCheck.h"
+#include "session/RowCheck.h"
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 
 #include "support/TestSupport.h"
 

@@ -3,7 +3,7 @@
 #include "FuzzCheck.h"
 
 #include "base/WebClient.h"
-#include "gen/TTippSchein.h"
+#include "model/TTippSchein.h"
 #include "output/ClickScript.h"
 
 using namespace numora;

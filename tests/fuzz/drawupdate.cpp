@@ -2,7 +2,7 @@
 // history, and the first line that does not read ends the answer with its rest to show.
 #include "FuzzCheck.h"
 
-#include "draws/DrawUpdate.h"
+#include "history/DrawUpdate.h"
 
 using namespace numora;
 

@@ -4,7 +4,7 @@
 
 #include "base/DayDate.h"
 #include "base/TextDecoding.h"
-#include "draws/DrawRebuild.h"
+#include "history/DrawRebuild.h"
 
 using namespace numora;
 

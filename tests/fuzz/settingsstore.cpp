@@ -4,7 +4,7 @@
 #include "FuzzCheck.h"
 
 #include "app/Einstellungen.h"
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "base/RegistryKey.h"
 
 using namespace numora;

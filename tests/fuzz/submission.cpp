@@ -2,7 +2,7 @@
 // and the link page built from it keeps the address inside its script string and attribute.
 #include "FuzzCheck.h"
 
-#include "gen/TTippSchein.h"
+#include "model/TTippSchein.h"
 #include "output/OnlineSubmission.h"
 
 #include <QStringList>

@@ -3,7 +3,7 @@
 #include "FuzzCheck.h"
 
 #include "base/DayDate.h"
-#include "draws/DrawRebuild.h"
+#include "history/DrawRebuild.h"
 
 using namespace numora;
 

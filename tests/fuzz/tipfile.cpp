@@ -2,7 +2,7 @@
 // locked rows stay as they were; the sheet saved and loaded again is the same sheet.
 #include "FuzzCheck.h"
 
-#include "gen/TTippSchein.h"
+#include "model/TTippSchein.h"
 #include "output/TipFile.h"
 
 using namespace numora;

@@ -5,7 +5,7 @@
 // can answer its dialogs or act from inside its message pump.
 
 #include "base/DayDate.h"
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "base/Random.h"
 #include "draws/DrawCsv.h"
 #include "gen/NumberSelection.h"

@@ -1,6 +1,6 @@
-#include "gen/Berechnungsparameter.h"
+#include "model/Berechnungsparameter.h"
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "base/Random.h"
 #include "gen/LuckyNumber.h"
 

@@ -1,6 +1,6 @@
 #include "gen/SheetCommands.h"
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "base/Random.h"
 #include "gen/NumberSelection.h"
 

@@ -1,6 +1,6 @@
 #include "gen/SheetCommands.h"
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 
 #include "support/TestSupport.h"
 

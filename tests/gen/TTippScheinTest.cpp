@@ -1,4 +1,4 @@
-#include "gen/TTippSchein.h"
+#include "model/TTippSchein.h"
 
 #include "support/TestSupport.h"
 

@@ -1,10 +1,10 @@
 // Killing the program while it saves must leave every file it writes whole: the old one or the
 // new one. Each writer is killed with SIGKILL at random moments while it rewrites its file.
 #include "app/Einstellungen.h"
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "eval/Backtest.h"
 #include "eval/RtfText.h"
-#include "gen/TTippSchein.h"
+#include "model/TTippSchein.h"
 #include "output/MailSettings.h"
 #include "output/TipFile.h"
 #include "output/TipReport.h"

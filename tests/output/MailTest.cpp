@@ -2,7 +2,7 @@
 #include "output/SmtpMailer.h"
 #include "output/TipMail.h"
 
-#include "gen/TTippSchein.h"
+#include "model/TTippSchein.h"
 
 #include "support/SmtpServerProcess.h"
 #include "support/TestSupport.h"

@@ -1,7 +1,7 @@
 #include "output/PrintSettings.h"
 
 #include "base/Random.h"
-#include "gen/TTippSchein.h"
+#include "model/TTippSchein.h"
 
 #include "support/TestSupport.h"
 

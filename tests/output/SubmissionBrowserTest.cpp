@@ -3,7 +3,7 @@
 #include "output/OnlineSubmission.h"
 
 #include "base/WebClient.h"
-#include "gen/TTippSchein.h"
+#include "model/TTippSchein.h"
 
 #include "support/ServicesProcess.h"
 #include "support/TestSupport.h"

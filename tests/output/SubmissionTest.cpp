@@ -5,7 +5,7 @@
 
 #include "base/DayDate.h"
 #include "base/WebClient.h"
-#include "gen/TTippSchein.h"
+#include "model/TTippSchein.h"
 
 #include "support/ServicesProcess.h"
 #include "support/TestSupport.h"

@@ -1,7 +1,7 @@
 #include "output/TicketLayout.h"
 
-#include "app/StoredChoices.h"
-#include "gen/TTippSchein.h"
+#include "model/StoredChoices.h"
+#include "model/TTippSchein.h"
 
 #include "support/TestSupport.h"
 

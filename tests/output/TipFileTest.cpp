@@ -1,7 +1,7 @@
 #include "output/TipFile.h"
 
 #include "base/DayDate.h"
-#include "gen/TTippSchein.h"
+#include "model/TTippSchein.h"
 
 #include "support/TestSupport.h"
 

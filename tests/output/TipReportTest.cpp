@@ -1,6 +1,6 @@
 #include "output/TipReport.h"
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 
 #include "support/TestSupport.h"
 

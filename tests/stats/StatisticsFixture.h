@@ -3,7 +3,7 @@
 // Shared set-up of the statistics tests: a draw file in a temporary program directory, the
 // history window set by calendar dates, and the chart read back as plain vectors.
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "stats/Statistics.h"
 
 #include "support/TestSupport.h"

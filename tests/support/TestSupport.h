@@ -3,8 +3,9 @@
 // Helpers shared by the domain tests: draw records, raw file access and a hooks fake.
 
 #include "base/DayDate.h"
-#include "app/UiHooks.h"
-#include "draws/TZiehung.h"
+#include "model/RunControl.h"
+#include "model/UiHooks.h"
+#include "model/TZiehung.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -15,6 +16,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <ostream>
 #include <span>
 #include <vector>
@@ -31,6 +33,17 @@ inline std::ostream& operator<<(std::ostream& os, const QDate& date)
 }
 
 namespace numora::test {
+
+// A run control whose stop request a test decides, e.g. "at the third time it is asked".
+class AskedStop : public RunControl {
+public:
+    explicit AskedStop(std::function<bool()> asked = {}) : m_asked(std::move(asked)) {}
+    bool stopRequested() const override { return (m_asked && m_asked()) || RunControl::stopRequested(); }
+
+private:
+    std::function<bool()> m_asked;
+};
+
 
 inline TZiehung makeDraw(int year, int month, int day, std::array<int, 6> numbers, int zusatzzahl = 0)
 {

@@ -1,9 +1,9 @@
 // Controls of the main window that must do what they show: the field exit of the tip sheet, the
 // paired limits of the options, the statistic labels, and the "Internet-Optionen" fields.
-#include "app/Links.h"
+#include "model/Links.h"
 #include "base/DayDate.h"
 #include "draws/DrawFile.h"
-#include "gen/TTippSchein.h"
+#include "model/TTippSchein.h"
 #include "ui/LottoZahlen.h"
 #include "ui/MainChart.h"
 #include "WindowFixture.h"
@@ -113,6 +113,13 @@ private Q_SLOTS:
         QCOMPARE(hits->text(), QStringLiteral("6"));
         QCOMPARE(find<QLabel>(TTippSchein::sumLabelName(0))->text(), QStringLiteral("21"));
         QCOMPARE(rowTexts(1), (QStringList{"1", "2", "3", "4", "5", "6"}));
+    }
+
+    void hiddenFieldsAreNamedLikeTheRest()
+    {
+        QCOMPARE(find<QLineEdit>(QStringLiteral("URLEdit"))->accessibleName(), QStringLiteral("Adresse der Startseite"));
+        QCOMPARE(find<QLineEdit>(QStringLiteral("Edit81"))->accessibleName(), QStringLiteral("Gebühr für eine Ziehung"));
+        QCOMPARE(find<QLineEdit>(QStringLiteral("Edit82"))->accessibleName(), QStringLiteral("Gebühr für beide Ziehungen"));
     }
 
     void pairedLimitsShowWhatTheGeneratorUses_data()

@@ -2,7 +2,7 @@
 // export for translators.
 #include "WindowFixture.h"
 #include "app/LanguageFiles.h"
-#include "app/Meldungen.h"
+#include "model/Meldungen.h"
 #include "base/TextCatalog.h"
 #include "draws/DrawFile.h"
 #include "ui/ChanceComparisonWindow.h"

@@ -3,7 +3,7 @@
 // What every window test needs: a main window on a temporary program directory with a fixed
 // "today", and widgets found by their component names.
 #include "base/DayDate.h"
-#include "draws/TZiehung.h"
+#include "model/TZiehung.h"
 #include "ui/LottoZahlen.h"
 
 #include <QAbstractButton>

@@ -1,4 +1,4 @@
-#include "stats/ResultSeries.h"
+#include "model/ResultSeries.h"
 
 #include <algorithm>
 

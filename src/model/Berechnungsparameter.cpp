@@ -1,4 +1,4 @@
-#include "gen/Berechnungsparameter.h"
+#include "model/Berechnungsparameter.h"
 
 #include "base/Formatting.h"
 
@@ -100,6 +100,86 @@ std::vector<OptionInfo> makeOptions()
 }
 
 } // namespace
+
+namespace {
+// The one table of what each widget number means.
+namespace Box {
+enum : int {
+    FrequentPairs = 1, OftenDrawn = 2, LimitShared = 3, LastDraw = 4, SecondLastDraw = 5, FrequentTriples = 6,
+    FrequentQuads = 7, ForcePair = 8, EarlierDraws = 9, Overdue = 10, RarePairs = 11, RareTriples = 12,
+    RareQuads = 13, RarelyDrawn = 14, OnlyPreferred = 15, NoRunsOfThree = 18, Neighbours = 19, PoolDialog = 20,
+    MinPrimes = 22, ThirdLastDraw = 23, RequireShared = 24, MinEven = 25, MinOdd = 26, SharedPerPair = 27,
+    RecentHitsB = 28, MonthNumbers = 29, DateNumbers = 30, OnlyAfterThree = 31, SaturdayOnly = 32,
+    RecentSuperzahlen = 33, RecentHitsA = 34, BonusNumber = 35,
+};
+}
+namespace Arrows {
+enum : int {
+    DigitSumMin = 1, DigitSumMax = 2, MaxShared = 3, LastDraw = 4, SecondLastDraw = 5, EarlierDrawHits = 6,
+    Budget = 7, MinShared = 9, MinPrimes = 10, ThirdLastDraw = 11, OftenShare = 12, OverdueShare = 13,
+    RarelyShare = 14, MinEven = 15, MinOdd = 16, RecentHitsB = 17, RecentDrawsB = 18, SuperzahlWindow = 19,
+    RecentHitsA = 20, RecentDrawsA = 21,
+};
+}
+int drawBox(int back) { return back == 1 ? Box::LastDraw : back == 2 ? Box::SecondLastDraw : Box::ThirdLastDraw; }
+int drawArrows(int back)
+{
+    return back == 1 ? Arrows::LastDraw : back == 2 ? Arrows::SecondLastDraw : Arrows::ThirdLastDraw;
+}
+} // namespace
+
+bool Berechnungsparameter::preferOftenDrawn() const { return checkBox(Box::OftenDrawn); }
+int Berechnungsparameter::oftenDrawnShare() const { return upDown(Arrows::OftenShare); }
+bool Berechnungsparameter::preferRarelyDrawn() const { return checkBox(Box::RarelyDrawn); }
+int Berechnungsparameter::rarelyDrawnShare() const { return upDown(Arrows::RarelyShare); }
+bool Berechnungsparameter::preferOverdue() const { return checkBox(Box::Overdue); }
+int Berechnungsparameter::overdueShare() const { return upDown(Arrows::OverdueShare); }
+bool Berechnungsparameter::preferFrequentGroups(int size) const
+{
+    return checkBox(size == 2 ? Box::FrequentPairs : size == 3 ? Box::FrequentTriples : Box::FrequentQuads);
+}
+bool Berechnungsparameter::preferRareGroups(int size) const
+{
+    return checkBox(size == 2 ? Box::RarePairs : size == 3 ? Box::RareTriples : Box::RareQuads);
+}
+bool Berechnungsparameter::preferNeighboursOfLastDraw() const { return checkBox(Box::Neighbours); }
+bool Berechnungsparameter::avoidMonthNumbers() const { return checkBox(Box::MonthNumbers); }
+bool Berechnungsparameter::lowerDateNumbers() const { return checkBox(Box::DateNumbers); }
+bool Berechnungsparameter::onlyPreferredNumbers() const { return checkBox(Box::OnlyPreferred); }
+bool Berechnungsparameter::showPoolDialog() const { return checkBox(Box::PoolDialog); }
+void Berechnungsparameter::setShowPoolDialog(bool on) { setCheckBox(Box::PoolDialog, on); }
+bool Berechnungsparameter::limitSharedWithOtherRows() const { return checkBox(Box::LimitShared); }
+int Berechnungsparameter::maxSharedWithOtherRows() const { return upDown(Arrows::MaxShared); }
+bool Berechnungsparameter::requireSharedWithOtherRows() const { return checkBox(Box::RequireShared); }
+int Berechnungsparameter::minSharedWithOtherRows() const { return upDown(Arrows::MinShared); }
+bool Berechnungsparameter::sharedLimitsPerPairOfRows() const { return checkBox(Box::SharedPerPair); }
+bool Berechnungsparameter::avoidEarlierDraws() const { return checkBox(Box::EarlierDraws); }
+int Berechnungsparameter::earlierDrawHits() const { return upDown(Arrows::EarlierDrawHits); }
+void Berechnungsparameter::setEarlierDrawHits(int hits) { setUpDown(Arrows::EarlierDrawHits, hits); }
+bool Berechnungsparameter::avoidRecentHits(int rule) const { return checkBox(rule == 0 ? Box::RecentHitsA : Box::RecentHitsB); }
+int Berechnungsparameter::recentHits(int rule) const { return upDown(rule == 0 ? Arrows::RecentHitsA : Arrows::RecentHitsB); }
+int Berechnungsparameter::recentDraws(int rule) const { return upDown(rule == 0 ? Arrows::RecentDrawsA : Arrows::RecentDrawsB); }
+bool Berechnungsparameter::limitSharedWithDraw(int back) const { return checkBox(drawBox(back)); }
+int Berechnungsparameter::maxSharedWithDraw(int back) const { return upDown(drawArrows(back)); }
+void Berechnungsparameter::setMaxSharedWithDraw(int back, int count) { setUpDown(drawArrows(back), count); }
+bool Berechnungsparameter::countBonusNumber() const { return checkBox(Box::BonusNumber); }
+int Berechnungsparameter::digitSumMin() const { return upDown(Arrows::DigitSumMin); }
+int Berechnungsparameter::digitSumMax() const { return upDown(Arrows::DigitSumMax); }
+bool Berechnungsparameter::requireMinPrimes() const { return checkBox(Box::MinPrimes); }
+int Berechnungsparameter::minPrimes() const { return upDown(Arrows::MinPrimes); }
+bool Berechnungsparameter::requireMinEven() const { return checkBox(Box::MinEven); }
+int Berechnungsparameter::minEven() const { return upDown(Arrows::MinEven); }
+bool Berechnungsparameter::requireMinOdd() const { return checkBox(Box::MinOdd); }
+int Berechnungsparameter::minOdd() const { return upDown(Arrows::MinOdd); }
+bool Berechnungsparameter::forcePair() const { return checkBox(Box::ForcePair); }
+void Berechnungsparameter::setForcePair(bool on) { setCheckBox(Box::ForcePair, on); }
+bool Berechnungsparameter::noRunsOfThree() const { return checkBox(Box::NoRunsOfThree); }
+bool Berechnungsparameter::excludeRecentSuperzahlen() const { return checkBox(Box::RecentSuperzahlen); }
+int Berechnungsparameter::superzahlWindow() const { return upDown(Arrows::SuperzahlWindow); }
+bool Berechnungsparameter::recalculateOnlyAfterThree() const { return checkBox(Box::OnlyAfterThree); }
+bool Berechnungsparameter::saturdayOnly() const { return checkBox(Box::SaturdayOnly); }
+void Berechnungsparameter::setSaturdayOnly(bool on) { setCheckBox(Box::SaturdayOnly, on); }
+int Berechnungsparameter::loopLimit() const { return upDown(Arrows::Budget) * 1000; }
 
 QString OptionInfo::name() const
 {

@@ -1,19 +1,20 @@
 #pragma once
 
 #include "base/DatePicker.h"
-#include "app/Meldungen.h"
-#include "app/StoredChoices.h"
+#include "model/Meldungen.h"
+#include "model/RunControl.h"
+#include "model/StoredChoices.h"
 #include "base/Random.h"
-#include "app/UiHooks.h"
+#include "model/UiHooks.h"
 #include "base/WebHosts.h"
-#include "draws/CurrentDraw.h"
+#include "model/CurrentDraw.h"
 #include "draws/DrawFile.h"
 #include "draws/HistoryCache.h"
-#include "draws/HistoryFilter.h"
-#include "eval/CheckResult.h"
-#include "gen/Berechnungsparameter.h"
-#include "gen/TTippSchein.h"
-#include "stats/ResultSeries.h"
+#include "model/HistoryFilter.h"
+#include "model/CheckResult.h"
+#include "model/Berechnungsparameter.h"
+#include "model/TTippSchein.h"
+#include "model/ResultSeries.h"
 
 #include <QDate>
 #include <QString>
@@ -44,11 +45,11 @@ struct ProgramState {
     bool saturdayDraws = true;  // CheckBox16 "Samstag Ziehungen"
     bool wednesdayDraws = true; // CheckBox17 "Mittwoch Ziehungen"
 
-    // The draw on display and its texts: Label29 (and its copy Label35) and Label13.
+    // The draw on display, and what its labels show: Label29 and Label13 the draw made current
+    // last, its copy Label35 on "Lottotipp" as that tab last took it.
     CurrentDraw currentDraw;
-    QString drawLine;
-    QString drawLineCopy;
-    QString sumLabel;
+    DrawDisplay shownDraw;
+    DrawDisplay shownDrawCopy;
 
     TTippSchein sheet;
     ResultSeries chart; // Series2 of the main chart, its value range and title
@@ -57,9 +58,8 @@ struct ProgramState {
 
     std::int32_t generatorLoopLimit = 100000;
     Berechnungsparameter params;
-    // Caption of the calculate button; while a run goes on it is message 16, and a click that
-    // finds it so asks the run to stop.
-    QString calculateCaption = QStringLiteral("Tipps &berechnen");
+    // The generation run: running while one goes on; a second "Tipps berechnen" asks it to stop.
+    RunControl generation;
     std::int32_t runCounter = 0; // candidate rows of the last run
     HistoryCache history;
 
@@ -96,6 +96,17 @@ struct ProgramState {
     void resetForStartup(const QString& executableDir);
     // The standard history window from the two pickers and the weekday boxes.
     HistoryFilter historyFilter() const;
+
+    // The options the settings store and --set address by widget number, check boxes 1..35 and
+    // up-downs 1..21, including the ones that are no generation option: boxes 16 and 17 are the
+    // weekday filter, box 21 is not kept, UpDown8 is the number of rows.
+    static bool keepsCheckBox(int n) { return n >= 1 && n <= 35 && n != 21; }
+    bool storedCheckBox(int n) const;
+    void setStoredCheckBox(int n, bool on);
+    int storedUpDown(int n) const;
+    void setStoredUpDown(int n, int position);
+    // One NAME=VALUE of the command line's --set: CheckBoxN=0|1, UpDownN=integer in range.
+    Status setOption(const QString& name, const QString& value);
 
     // "dir" or "dir/" becomes "dir/".
     static QString withTrailingSlash(const QString& dir);

@@ -1,14 +1,15 @@
-#include "draws/DrawRebuild.h"
+#include "history/DrawRebuild.h"
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "base/DayDate.h"
 #include "base/FileSystem.h"
 #include "base/Formatting.h"
 #include "base/TextCatalog.h"
 #include "base/TextDecoding.h"
 #include "base/WebClient.h"
-#include "draws/DrawBrowser.h"
+#include "session/DrawBrowser.h"
 
+#include <optional>
 #include <QFile>
 #include <QStringList>
 
@@ -167,10 +168,13 @@ Expected<T> showStoredOnFailure(ProgramState& state, Expected<T> result)
     return result;
 }
 
-Expected<bool> readAndReplace(ProgramState& state, WebClient& client)
+Expected<bool> readAndReplace(ProgramState& state, WebClient& client, const RunControl* control)
 {
     std::vector<TZiehung> history;
     for (int page = 1;; ++page) {
+        // Stopped halfway, the stored history stays as it was.
+        if (control && control->stopRequested())
+            return false;
         const WebResponse answer = client.get(WebHosts::join(state.hosts.results, pagePath(page)));
         if (!answer.answered())
             return Error{answer.error};
@@ -196,11 +200,14 @@ Expected<bool> readAndReplace(ProgramState& state, WebClient& client)
 
 } // namespace
 
-Expected<bool> rebuild(ProgramState& state, WebClient& client)
+Expected<bool> rebuild(ProgramState& state, WebClient& client, RunControl* control)
 {
     if (!state.hooks->askYesNo(questionTitle(), question()))
         return false;
-    return showStoredOnFailure(state, readAndReplace(state, client));
+    std::optional<RunControl::Scope> running;
+    if (control)
+        running.emplace(*control);
+    return showStoredOnFailure(state, readAndReplace(state, client, control));
 }
 
 Expected<std::vector<TZiehung>> parseTextImport(const QByteArray& bytes)

@@ -1,10 +1,10 @@
-#include "draws/DrawBrowser.h"
+#include "session/DrawBrowser.h"
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "base/DayDate.h"
 #include "base/Formatting.h"
 #include "base/TextCatalog.h"
-#include "eval/RowCheck.h"
+#include "session/RowCheck.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,20 +22,31 @@ QString DrawBrowser::drawLine(const TZiehung& record, bool wideSeparator)
     return line;
 }
 
+QString DrawBrowser::drawLine(const DrawDisplay& shown)
+{
+    return shown.shown ? drawLine(shown.record, shown.wideSeparator) : QString();
+}
+
+QString DrawBrowser::sumLabel(const DrawDisplay& shown)
+{
+    if (!shown.shown)
+        return QString();
+    int sum = 0;
+    for (int i = 0; i < 6; ++i)
+        sum += shown.record.Zahlen[i];
+    return QStringLiteral("QS: ") + QString::number(sum);
+}
+
 void DrawBrowser::makeCurrent(ProgramState& state, const TZiehung& record, bool wideSeparator)
 {
     state.currentDraw.take(record);
-    state.drawLine = drawLine(record, wideSeparator);
-    int sum = 0;
-    for (int i = 0; i < 6; ++i)
-        sum += record.Zahlen[i];
-    state.sumLabel = QStringLiteral("QS: ") + QString::number(sum);
+    state.shownDraw = DrawDisplay{true, record, wideSeparator};
 }
 
 void DrawBrowser::showWritten(ProgramState& state, const TZiehung& record)
 {
     makeCurrent(state, record, true);
-    state.drawLineCopy = state.drawLine;
+    state.shownDrawCopy = state.shownDraw;
     state.hooks->drawChanged();
 }
 
@@ -75,7 +86,7 @@ Status DrawBrowser::showChosenDate(ProgramState& state)
         makeCurrent(state, *lastRead, false);
 
     state.chosenDate.setDate(state.currentDraw.date);
-    state.drawLineCopy = state.drawLine;
+    state.shownDrawCopy = state.shownDraw;
     Komplettcheck(state);
     return Done{};
 }
@@ -108,7 +119,7 @@ Status DrawBrowser::step(ProgramState& state, int delta)
     state.currentDraw.position = std::min(position, counter);
     makeCurrent(state, lastRead, false);
     state.chosenDate.setDate(state.currentDraw.date);
-    state.drawLineCopy = state.drawLine;
+    state.shownDrawCopy = state.shownDraw;
     Komplettcheck(state);
     return Done{};
 }

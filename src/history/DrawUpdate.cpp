@@ -1,12 +1,12 @@
-#include "draws/DrawUpdate.h"
+#include "history/DrawUpdate.h"
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "base/DayDate.h"
 #include "base/Formatting.h"
 #include "base/TextCatalog.h"
 #include "base/TextDecoding.h"
 #include "base/WebClient.h"
-#include "draws/DrawBrowser.h"
+#include "session/DrawBrowser.h"
 
 #include <QStringList>
 
@@ -95,9 +95,10 @@ QString uploadPath(const TZiehung& r)
     return path;
 }
 
-Expected<Outcome> run(ProgramState& state, WebClient& client, const std::function<bool()>& stopRequested,
+Expected<Outcome> run(ProgramState& state, WebClient& client, RunControl& control,
                       const std::function<void(double, int)>& onDay)
 {
+    const RunControl::Scope running(control);
     const DrawFile file = state.drawFile();
     if (!file.exists())
         if (auto s = file.create(); !s)
@@ -117,13 +118,13 @@ Expected<Outcome> run(ProgramState& state, WebClient& client, const std::functio
     const double today = state.todayDay();
     UiHooks& hooks = *state.hooks;
     auto finish = [&]() -> Expected<Outcome> {
-        state.drawLineCopy = state.drawLine;
+        state.shownDrawCopy = state.shownDraw;
         if (auto s = DrawBrowser::showChosenDate(state); !s)
             return s.error();
         return outcome;
     };
     int unanswered = 0; // days in a row without an HTTP answer
-    while (state.chosenDate.value <= today && !(stopRequested && stopRequested())) {
+    while (state.chosenDate.value <= today && !control.stopRequested()) {
         const double day = state.chosenDate.value;
         if (auto s = client.setProxy(state.proxyHost, state.proxyPort); !s)
             return s.error();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "draws/TZiehung.h"
+#include "model/TZiehung.h"
 
 #include <array>
 #include <cstdint>
@@ -22,6 +22,15 @@ struct CurrentDraw {
         numbers[6] = record.Zusatzzahl;
         numbers[7] = record.Superzahl;
     }
+};
+
+// A draw as the draw labels show it: the record made current last, and whether its date is
+// followed by the wide separator (the first draw found on the way to a date, or one just written).
+// The window formats it; nothing is shown before the first draw was made current.
+struct DrawDisplay {
+    bool shown = false;
+    TZiehung record;
+    bool wideSeparator = false;
 };
 
 } // namespace numora

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "base/Expected.h"
+#include "model/RunControl.h"
 #include "draws/DrawCsv.h"
-#include "draws/TZiehung.h"
+#include "model/TZiehung.h"
 
 #include <QByteArray>
 #include <QString>
@@ -62,11 +63,11 @@ struct Outcome {
 Expected<Outcome> merge(ProgramState& state, std::span<const DrawCsv::Line> lines, Gaps gaps);
 
 // The CSV at `address`, fetched with `client` (its proxy, time-outs, redirects and size limit as
-// set), then merged. Progress goes to status panel 0; `stopRequested` is asked while the answer
-// arrives and ends the fetch. A refused, timed-out or unsuccessful request is an error naming the
+// set), then merged. Progress goes to status panel 0; `control` runs while it goes on and is asked
+// while the answer arrives; a stop ends the fetch and writes nothing. A refused, timed-out or unsuccessful request is an error naming the
 // address.
 Expected<Outcome> mergeAddress(ProgramState& state, WebClient& client, const QString& address, Gaps gaps,
-                               const std::function<bool()>& stopRequested = {});
+                               RunControl* control = nullptr);
 
 // Conflicting dates as DD.MM.YYYY with both versions, at most ListedDates of them, then
 // "und N weitere"; the entries joined by `separator` ("\n" for a message box, "; " for one line).

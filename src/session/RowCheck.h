@@ -1,7 +1,7 @@
 #pragma once
 
-#include "draws/CurrentDraw.h"
-#include "eval/CheckResult.h"
+#include "model/CurrentDraw.h"
+#include "model/CheckResult.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "app/Links.h"
+#include "model/Links.h"
 
 namespace numora::Links {
 

@@ -1,4 +1,4 @@
-#include "draws/HistoryFilter.h"
+#include "model/HistoryFilter.h"
 
 #include "base/DayDate.h"
 

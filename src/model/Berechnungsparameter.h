@@ -65,8 +65,68 @@ public:
     // "CheckBoxN=0|1" or "UpDownN=integer within Min..Max" for a generation option.
     Status set(const QString& name, const QString& value);
 
+    // The options by what they mean; their widget numbers stay in Berechnungsparameter.cpp.
+    // "Statistisch": which numbers the pool prefers.
+    bool preferOftenDrawn() const;
+    int oftenDrawnShare() const; // per cent of the numbers
+    bool preferRarelyDrawn() const;
+    int rarelyDrawnShare() const;
+    bool preferOverdue() const;
+    int overdueShare() const;
+    // Groups of 2, 3 or 4 numbers drawn together often or rarely.
+    bool preferFrequentGroups(int size) const;
+    bool preferRareGroups(int size) const;
+    bool preferNeighboursOfLastDraw() const;
+    bool avoidMonthNumbers() const;    // 1..12
+    bool lowerDateNumbers() const;     // 1..31
+    bool onlyPreferredNumbers() const; // "Allgemein"
+    bool showPoolDialog() const;       // "Allgemein"
+    void setShowPoolDialog(bool on);
+
+    // "Schein Optimierung": how rows relate to each other and to past draws.
+    bool limitSharedWithOtherRows() const;
+    int maxSharedWithOtherRows() const;
+    bool requireSharedWithOtherRows() const;
+    int minSharedWithOtherRows() const;
+    bool sharedLimitsPerPairOfRows() const;
+    bool avoidEarlierDraws() const;
+    int earlierDrawHits() const; // a row may not reach this many hits in any earlier draw
+    void setEarlierDrawHits(int hits);
+    // Two rules "no row with `recentHits` hits in the last `recentDraws` draws", 0 and 1.
+    bool avoidRecentHits(int rule) const;
+    int recentHits(int rule) const;
+    int recentDraws(int rule) const;
+    // Numbers shared with the draw `back` (1 the last, 2 the one before, 3 the one before that).
+    bool limitSharedWithDraw(int back) const;
+    int maxSharedWithDraw(int back) const;
+    void setMaxSharedWithDraw(int back, int count); // back 1 or 2
+    bool countBonusNumber() const;
+
+    // "Mathematisch": what every row must satisfy.
+    int digitSumMin() const;
+    int digitSumMax() const;
+    bool requireMinPrimes() const;
+    int minPrimes() const;
+    bool requireMinEven() const;
+    int minEven() const;
+    bool requireMinOdd() const;
+    int minOdd() const;
+    bool forcePair() const;
+    void setForcePair(bool on);
+    bool noRunsOfThree() const;
+
+    // The Superzahl of the ticket: not one of the last `superzahlWindow()` draws.
+    bool excludeRecentSuperzahlen() const;
+    int superzahlWindow() const;
+
+    // On other tabs: "Neuberechnung nur wenn ein 3er erzielt wurde" of the back-test and
+    // "Samstag" alone preselected in the print settings.
+    bool recalculateOnlyAfterThree() const;
+    bool saturdayOnly() const;
+    void setSaturdayOnly(bool on);
+
     // Budget of a run: "Max. Berechnungsläufe" in thousands.
-    int loopLimit() const { return upDown(7) * 1000; }
+    int loopLimit() const;
 
 private:
     std::array<bool, CheckBoxCount> m_checkBoxes{};

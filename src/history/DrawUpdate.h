@@ -2,7 +2,8 @@
 
 #include "base/Expected.h"
 #include "base/WebHosts.h"
-#include "draws/TZiehung.h"
+#include "model/RunControl.h"
+#include "model/TZiehung.h"
 
 #include <QByteArray>
 #include <QString>
@@ -60,9 +61,9 @@ DayAnswer readDayAnswer(const QByteArray& body);
 QString requestPath(double day);   // /zahlen/lotto_neu.asp?Programm=Orbix&Datum=yyyymmdd
 QString uploadPath(const TZiehung& record);
 
-// The update; `stopRequested` is tested after every day; `onDay` hears of every day that added
-// draws. Proxy: `state.proxyHost`/`state.proxyPort`.
-Expected<Outcome> run(ProgramState& state, WebClient& client, const std::function<bool()>& stopRequested,
+// The update; `control` runs while it goes on and is asked after every day; `onDay` hears of
+// every day that added draws. Proxy: `state.proxyHost`/`state.proxyPort`.
+Expected<Outcome> run(ProgramState& state, WebClient& client, RunControl& control,
                       const std::function<void(double day, int draws)>& onDay = {});
 
 // "Export nach Text": every stored draw sent to the upload address; answers and errors ignored.

@@ -1,4 +1,4 @@
-#include "app/UiHooks.h"
+#include "model/UiHooks.h"
 
 namespace numora {
 

@@ -1,10 +1,10 @@
-#include "draws/DrawMerge.h"
+#include "history/DrawMerge.h"
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "base/DayDate.h"
 #include "base/TextCatalog.h"
 #include "base/WebClient.h"
-#include "draws/DrawBrowser.h"
+#include "session/DrawBrowser.h"
 
 #include <QStringList>
 
@@ -225,13 +225,13 @@ Expected<Outcome> merge(ProgramState& state, std::span<const DrawCsv::Line> line
         state.chosenDate.setDate(newest + 1);
         if (auto s = DrawBrowser::showChosenDate(state); !s)
             return s.error();
-        state.drawLineCopy = state.drawLine;
+        state.shownDrawCopy = state.shownDraw;
     }
     return outcome;
 }
 
 Expected<Outcome> mergeAddress(ProgramState& state, WebClient& client, const QString& address, Gaps gaps,
-                               const std::function<bool()>& stopRequested)
+                               RunControl* control)
 {
     UiHooks& hooks = *state.hooks;
     hooks.setStatusPanel0(tx(QStringLiteral("Lade %1")).arg(address));
@@ -242,7 +242,7 @@ Expected<Outcome> mergeAddress(ProgramState& state, WebClient& client, const QSt
             hooks.setStatusPanel0(tx(QStringLiteral("Received %1 bytes")).arg(received));
         }
         hooks.pumpMessages();
-        return !(stopRequested && stopRequested());
+        return !(control && control->stopRequested());
     });
     const WebResponse answer = client.get(address);
     client.setProgress({});

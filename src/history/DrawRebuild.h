@@ -1,7 +1,8 @@
 #pragma once
 
 #include "base/Expected.h"
-#include "draws/TZiehung.h"
+#include "model/RunControl.h"
+#include "model/TZiehung.h"
 
 #include <QString>
 
@@ -26,7 +27,7 @@ QString pagePath(int page);
 Expected<std::vector<TZiehung>> parsePage(const QString& html);
 
 // Asks first (Yes/No); false when the user said No.
-Expected<bool> rebuild(ProgramState& state, WebClient& client);
+Expected<bool> rebuild(ProgramState& state, WebClient& client, RunControl* control = nullptr);
 // Nine lines per draw: date, six numbers, two lines ignored.
 Expected<std::vector<TZiehung>> parseTextImport(const QByteArray& text);
 // Nine short lines a draw: a file past this is no draw list and is refused unread.

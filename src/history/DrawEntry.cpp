@@ -1,8 +1,8 @@
-#include "draws/DrawEntry.h"
+#include "history/DrawEntry.h"
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "base/TextCatalog.h"
-#include "draws/DrawBrowser.h"
+#include "session/DrawBrowser.h"
 
 #include <QFileInfo>
 

@@ -6,6 +6,7 @@
 
 namespace numora {
 
+struct DrawDisplay;
 struct ProgramState;
 struct TZiehung;
 
@@ -24,6 +25,10 @@ public:
 
     // Date, a separator of two or three blanks, then two blanks before each number.
     static QString drawLine(const TZiehung& record, bool wideSeparator);
+    // The texts of the draw labels: the draw line and "QS: " with the sum of the six numbers;
+    // empty while no draw was shown.
+    static QString drawLine(const DrawDisplay& shown);
+    static QString sumLabel(const DrawDisplay& shown);
     // The record becomes the current draw with its draw line and "QS: " label.
     static void makeCurrent(ProgramState& state, const TZiehung& record, bool wideSeparator);
     // The draw an update or rebuild is writing, shown on both tabs with the wide separator.

@@ -1,7 +1,7 @@
-#include "eval/RowCheck.h"
+#include "session/RowCheck.h"
 
 #include "base/Formatting.h"
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 
 #include <optional>
 #include <utility>

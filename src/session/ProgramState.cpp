@@ -1,0 +1,93 @@
+#include "session/ProgramState.h"
+
+#include "model/Links.h"
+#include "base/DayDate.h"
+#include "base/Formatting.h"
+
+namespace numora {
+
+ProgramState::ProgramState()
+{
+    chosenDate.minimum = pickerMinimum();
+    startDate.minimum = pickerMinimum();
+    startDate.value = designedStartDate();
+    startDateField = startDate.value;
+    chosenDate.value = todayDay();
+    endDateField = chosenDate.value;
+}
+
+double ProgramState::pickerMinimum() { return DayDate::fromYmd(1996, 11, 15); }
+
+double ProgramState::designedStartDate() { return DayDate::fromYmd(1996, 11, 16); }
+
+QString ProgramState::designedUrlEdit() { return Links::makerHomePage(); }
+
+double ProgramState::todayDay() const { return DayDate::fromDate(today()); }
+
+bool ProgramState::storedCheckBox(int n) const
+{
+    return n == 16 ? saturdayDraws : n == 17 ? wednesdayDraws : params.checkBox(n);
+}
+
+void ProgramState::setStoredCheckBox(int n, bool on)
+{
+    if (n == 16)
+        saturdayDraws = on;
+    else if (n == 17)
+        wednesdayDraws = on;
+    else
+        params.setCheckBox(n, on);
+}
+
+int ProgramState::storedUpDown(int n) const { return n == 8 ? sheet.tipCount() : params.upDown(n); }
+
+void ProgramState::setStoredUpDown(int n, int position)
+{
+    if (n == 8)
+        sheet.setTipCount(position);
+    else
+        params.setUpDown(n, position);
+}
+
+Status ProgramState::setOption(const QString& name, const QString& value)
+{
+    const auto number = parseInteger(value);
+    if (name == QLatin1String("UpDown8")) {
+        if (!number || *number < TTippSchein::MinTipCount || *number > TTippSchein::MaxTipCount)
+            return Error{QStringLiteral("UpDown8 takes an integer 1..12, not \"%1\"").arg(value)};
+        setStoredUpDown(8, *number);
+        return Done{};
+    }
+    if (name == QLatin1String("CheckBox16") || name == QLatin1String("CheckBox17")) {
+        if (!number || (*number != 0 && *number != 1))
+            return Error{QStringLiteral("%1 takes 0 or 1, not \"%2\"").arg(name, value)};
+        setStoredCheckBox(name == QLatin1String("CheckBox16") ? 16 : 17, *number == 1);
+        return Done{};
+    }
+    return params.set(name, value);
+}
+
+QString ProgramState::withTrailingSlash(const QString& dir)
+{
+    if (dir.endsWith(QLatin1Char('/')))
+        return dir;
+    return dir + QLatin1Char('/');
+}
+
+void ProgramState::resetForStartup(const QString& executableDir)
+{
+    endDateField = todayDay();
+    programDir = withTrailingSlash(executableDir);
+    soundFileName = QStringLiteral("yippee.wav");
+    generatorLoopLimit = 100000;
+    sheet.setSheetReady(false);
+    drawFileName = QString::fromLatin1(DrawFile::DefaultName);
+    startDateField = startDate.value;
+}
+
+HistoryFilter ProgramState::historyFilter() const
+{
+    return HistoryFilter{startDate.value, chosenDate.value, saturdayDraws, wednesdayDraws};
+}
+
+} // namespace numora
