@@ -160,3 +160,5 @@ Angefügt: %1, schon vorhanden: %2, Konflikte: %3, Lücken: %4 (eingefügt: %5)	
 Adresse der Startseite	Adres strony głównej
 Gebühr für eine Ziehung	Opłata za jedno losowanie
 Gebühr für beide Ziehungen	Opłata za oba losowania
+%1 Stopp	%1 Stop
+Zufall	Losowo

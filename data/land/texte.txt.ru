@@ -160,3 +160,5 @@ Angefügt: %1, schon vorhanden: %2, Konflikte: %3, Lücken: %4 (eingefügt: %5)	
 Adresse der Startseite	Адрес домашней страницы
 Gebühr für eine Ziehung	Сбор за один тираж
 Gebühr für beide Ziehungen	Сбор за оба тиража
+%1 Stopp	%1 Стоп
+Zufall	Случайно

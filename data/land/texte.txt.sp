@@ -160,3 +160,5 @@ Angefügt: %1, schon vorhanden: %2, Konflikte: %3, Lücken: %4 (eingefügt: %5)	
 Adresse der Startseite	Dirección de la página de inicio
 Gebühr für eine Ziehung	Tarifa por un sorteo
 Gebühr für beide Ziehungen	Tarifa por ambos sorteos
+%1 Stopp	%1 Detener
+Zufall	Azar

@@ -74,7 +74,7 @@ void NumberSelection::randomClick()
 
 void NumberSelection::timerTick(Random& random)
 {
-    randomCaption = QStringLiteral("%1 Stopp").arg(m_pickIndex);
+    randomCaption = tx(QStringLiteral("%1 Stopp")).arg(m_pickIndex);
     untickAll();
     m_picked.resize(std::size_t(std::max(pickCount, 0)));
     for (int i = 1; i < m_pickIndex && i <= pickCount; ++i) {
@@ -98,7 +98,7 @@ void NumberSelection::timerTick(Random& random)
 void NumberSelection::stopRandom()
 {
     m_timerRunning = false;
-    randomCaption = QStringLiteral("Zufall");
+    randomCaption = tx(QStringLiteral("Zufall"));
     m_pickIndex = 1;
 }
 
