@@ -3,7 +3,7 @@
 # scripts/check-deps.sh (the "deps" test) proves that the list is complete.
 set -euo pipefail
 packages=(
-  g++ cmake ninja-build pkg-config
+  bash g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-charts-dev qt6-multimedia-dev qt6-qpa-plugins qt6-svg-dev
   libqt6opengl6-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev

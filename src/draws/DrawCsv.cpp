@@ -200,27 +200,24 @@ QByteArray format(std::span<const TZiehung> records)
     return out.toUtf8();
 }
 
-Expected<std::vector<TZiehung>> readFile(const QString& path)
+namespace {
+// The whole file read within the size limit, then parsed; a parse error is prefixed with the path.
+template <typename Result>
+Expected<Result> readWhole(const QString& path, Expected<Result> (*parseBytes)(const QByteArray&))
 {
     const auto bytes = FileSystem::readWhole(path, MaxFileBytes);
     if (!bytes)
         return bytes.error();
-    auto records = parse(*bytes);
-    if (!records)
-        return Error{QStringLiteral("%1: %2").arg(path, records.error().message)};
-    return records;
+    auto parsed = parseBytes(*bytes);
+    if (!parsed)
+        return Error{QStringLiteral("%1: %2").arg(path, parsed.error().message)};
+    return parsed;
 }
+} // namespace
 
-Expected<std::vector<Line>> readLinesFile(const QString& path)
-{
-    const auto bytes = FileSystem::readWhole(path, MaxFileBytes);
-    if (!bytes)
-        return bytes.error();
-    auto lines = parseLines(*bytes);
-    if (!lines)
-        return Error{QStringLiteral("%1: %2").arg(path, lines.error().message)};
-    return lines;
-}
+Expected<std::vector<TZiehung>> readFile(const QString& path) { return readWhole(path, &parse); }
+
+Expected<std::vector<Line>> readLinesFile(const QString& path) { return readWhole(path, &parseLines); }
 
 Status writeFile(const QString& path, std::span<const TZiehung> records)
 {

@@ -142,4 +142,12 @@ Status DrawFile::replaceAll(std::span<const TZiehung> records) const
     return writeThroughTemp(rewriteTempPath(), records);
 }
 
+Expected<std::vector<TZiehung>> DrawFile::readAllCreating() const
+{
+    if (!exists())
+        if (auto s = create(); !s)
+            return s.error();
+    return readAll();
+}
+
 } // namespace numora

@@ -36,6 +36,8 @@ public:
     Expected<std::vector<TZiehung>> readAll() const;
     // The file empty (length 0), created or truncated.
     Status create() const;
+    // The records, the file created empty first when it does not exist.
+    Expected<std::vector<TZiehung>> readAllCreating() const;
     // Writes the records after the last whole record, in the order given.
     Status append(std::span<const TZiehung> records) const;
     // Inserts `record` by date, replacing stored records of its date; drops Wednesday draws

@@ -168,10 +168,7 @@ Expected<Plan> compare(std::span<const TZiehung> stored, std::span<const DrawCsv
 Expected<Outcome> merge(ProgramState& state, std::span<const DrawCsv::Line> lines, Gaps gaps)
 {
     const DrawFile file = state.drawFile();
-    if (!file.exists())
-        if (auto s = file.create(); !s)
-            return s.error();
-    auto stored = file.readAll();
+    auto stored = file.readAllCreating();
     if (!stored)
         return stored.error();
     auto plan = compare(*stored, lines, state.todayDay());

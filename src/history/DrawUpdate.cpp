@@ -100,10 +100,7 @@ Expected<Outcome> run(ProgramState& state, WebClient& client, RunControl& contro
 {
     const RunControl::Scope running(control);
     const DrawFile file = state.drawFile();
-    if (!file.exists())
-        if (auto s = file.create(); !s)
-            return s.error();
-    auto records = file.readAll();
+    auto records = file.readAllCreating();
     if (!records)
         return records.error();
     const double newest = records->empty() ? 0.0 : records->back().Datum;
