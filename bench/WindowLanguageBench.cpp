@@ -22,10 +22,10 @@ QString programDir;
 void FilesAndLookup(benchmark::State& s)
 {
     for (auto _ : s) {
-        const auto base = LanguageFiles::readLines(LanguageFiles::baseFile(programDir));
+        const auto base = LanguageFiles::readLines(programDir + LanguageFiles::baseFile());
         auto records = LanguageFiles::parseBase(base.value_or(QStringList()));
         const std::vector<BaseRecord> walk = records;
-        LanguageLookup lookup(std::move(records), LanguageFiles::readLines(LanguageFiles::translationFile(programDir, "tr")));
+        LanguageLookup lookup(std::move(records), LanguageFiles::readLines(programDir + LanguageFiles::translationFile(QStringLiteral("tr"))));
         int found = 0;
         for (const BaseRecord& r : walk)
             found += lookup.find(r.owner, r.name).has_value();

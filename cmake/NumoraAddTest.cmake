@@ -15,9 +15,11 @@ function(numora_add_test name)
   if(ARG_QT)
     target_link_libraries(${name} PRIVATE Qt6::Test)
     add_test(NAME ${name} COMMAND ${name})
-    # Qt and the font stack keep caches alive until exit; leak reports there are not ours.
+    # Qt and the font stack keep caches alive until exit; leak reports there are not ours. A
+    # first start speaks the desktop's language: the windows start in German whatever this
+    # machine's locale is.
     set_tests_properties(${name} PROPERTIES
-      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0")
+      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0;LANGUAGE=;LC_ALL=C.UTF-8")
   else()
     target_link_libraries(${name} PRIVATE GTest::gtest GTest::gtest_main)
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)

@@ -13,6 +13,7 @@ packages=(
   unrtf
   qt6-translations-l10n
   poppler-utils
+  dpkg-dev file gzip lintian desktop-file-utils appstream
   python3-aiosmtpd chromium
 )
 # --list prints the list, one package a line, for the check that it is complete.

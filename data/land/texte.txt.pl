@@ -162,3 +162,5 @@ Gebühr für eine Ziehung	Opłata za jedno losowanie
 Gebühr für beide Ziehungen	Opłata za oba losowania
 %1 Stopp	%1 Stop
 Zufall	Losowo
+Ihre Dateien: %1	Twoje pliki: %1
+Testbericht gespeichert: %1	Raport testu zapisany: %1

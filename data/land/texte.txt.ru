@@ -162,3 +162,5 @@ Gebühr für eine Ziehung	Сбор за один тираж
 Gebühr für beide Ziehungen	Сбор за оба тиража
 %1 Stopp	%1 Стоп
 Zufall	Случайно
+Ihre Dateien: %1	Ваши файлы: %1
+Testbericht gespeichert: %1	Отчёт теста сохранён: %1

@@ -162,3 +162,5 @@ Gebühr für eine Ziehung	Tarifa por un sorteo
 Gebühr für beide Ziehungen	Tarifa por ambos sorteos
 %1 Stopp	%1 Detener
 Zufall	Azar
+Ihre Dateien: %1	Sus archivos: %1
+Testbericht gespeichert: %1	Informe de la prueba guardado: %1

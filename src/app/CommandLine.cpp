@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include <QFileInfo>
+
 namespace numora {
 
 CommandLine CommandLine::parse(const QStringList& arguments)
@@ -10,6 +12,10 @@ CommandLine CommandLine::parse(const QStringList& arguments)
     if (!rest.isEmpty() && rest.first() == QLatin1String("D")) {
         result.printMode = true;
         result.tipFile = rest.value(1);
+    } else if (rest.size() == 1) {
+        const QFileInfo file(rest.first());
+        if (file.isFile() && file.suffix().compare(QLatin1String("ntp"), Qt::CaseInsensitive) == 0)
+            result.openFile = file.absoluteFilePath();
     }
     return result;
 }

@@ -67,6 +67,34 @@ const Language* LanguageFiles::languageOf(int sprache)
     return nullptr;
 }
 
+int LanguageFiles::forLocale(const QStringList& uiLanguages)
+{
+    // ISO 639 codes of the languages whose file code is not the same.
+    static const QHash<QString, QString> fileCodes{ { QStringLiteral("es"), QStringLiteral("sp") },
+                                                    { QStringLiteral("cs"), QStringLiteral("cz") } };
+    for (const QString& name : uiLanguages) {
+        QString iso = name.toLower();
+        for (const QChar end : { QLatin1Char('.'), QLatin1Char('@'), QLatin1Char('_'), QLatin1Char('-') })
+            iso = iso.section(end, 0, 0);
+        const QString code = fileCodes.value(iso, iso);
+        for (const Language& language : Languages)
+            if (code == QLatin1String(language.code))
+                return language.sprache;
+    }
+    return 0;
+}
+
+QStringList LanguageFiles::desktopLanguages()
+{
+    QStringList names = qEnvironmentVariable("LANGUAGE").split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    for (const char* variable : { "LC_ALL", "LC_MESSAGES", "LANG" }) {
+        const QString value = qEnvironmentVariable(variable);
+        if (!value.isEmpty())
+            names << value;
+    }
+    return names;
+}
+
 std::optional<QStringList> LanguageFiles::decodeLines(const QByteArray& bytes)
 {
     bool isText = true;

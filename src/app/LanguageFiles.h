@@ -45,7 +45,7 @@ struct WidgetEntry {
     bool visible = true;
 };
 
-// The language files in the folder "land" beside the program, and the rules that apply them.
+// The language files in the folder "land" of the program, and the rules that apply them.
 class LanguageFiles {
 public:
     static constexpr int RecordLines = 5;
@@ -57,25 +57,21 @@ public:
     // The nine languages in menu order.
     static std::span<const Language> languages();
     static const Language* languageOf(int sprache);
+    // The language of the first of the desktop's languages ("tr-TR", "en_GB", "es") the program
+    // speaks; German when none.
+    static int forLocale(const QStringList& uiLanguages);
+    // The desktop's languages in the order the system's message catalogues look at them:
+    // LANGUAGE, LC_ALL, LC_MESSAGES, LANG ("tr_TR.UTF-8").
+    static QStringList desktopLanguages();
 
-    static QString folder(const QString& programDir) { return programDir + QStringLiteral("land/"); }
-    static QString baseFile(const QString& programDir) { return folder(programDir) + QStringLiteral("bezeich.txt"); }
-    static QString translationFile(const QString& programDir, const QString& code)
-    {
-        return baseFile(programDir) + QLatin1Char('.') + code;
-    }
-    static QString radioFile(const QString& programDir, int group, const QString& code)
-    {
-        return folder(programDir) + QStringLiteral("Radio%1.txt.").arg(group) + code;
-    }
-    static QString messageFile(const QString& programDir, const QString& code)
-    {
-        return folder(programDir) + QStringLiteral("meldungen.txt.") + code;
-    }
-    static QString textFile(const QString& programDir, const QString& code)
-    {
-        return folder(programDir) + QStringLiteral("texte.txt.") + code;
-    }
+    // The files' paths below the program's folders ("land/…"); ProgramFolders::find() picks the
+    // user's own copy over the shipped one.
+    static QString folder() { return QStringLiteral("land/"); }
+    static QString baseFile() { return folder() + QStringLiteral("bezeich.txt"); }
+    static QString translationFile(const QString& code) { return baseFile() + QLatin1Char('.') + code; }
+    static QString radioFile(int group, const QString& code) { return folder() + QStringLiteral("Radio%1.txt.").arg(group) + code; }
+    static QString messageFile(const QString& code) { return folder() + QStringLiteral("meldungen.txt.") + code; }
+    static QString textFile(const QString& code) { return folder() + QStringLiteral("texte.txt.") + code; }
 
     // The lines of a text file: in the encoding of its byte-order mark, else UTF-8, else
     // Windows-1252 (files written on Windows). CR LF, LF and CR all end a line. A file with NUL

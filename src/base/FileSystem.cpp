@@ -39,14 +39,15 @@ Status FileSystem::replaceFile(const QString& path, const QString& tempPath, con
                                std::optional<QFileDevice::Permissions> permissions)
 {
     {
+        // Errors name the file the user knows, not its temporary neighbour.
         QFile temp(tempPath);
         if (!temp.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return fileError(tempPath, temp.errorString());
+            return fileError(path, temp.errorString());
         // Restricted before the first byte is written, so a secret is never readable by others.
         if (permissions && !temp.setPermissions(*permissions))
-            return fileError(tempPath, temp.errorString());
+            return fileError(path, temp.errorString());
         if (temp.write(bytes) != bytes.size() || !syncToDisk(temp)) {
-            const Error error = fileError(tempPath, temp.errorString());
+            const Error error = fileError(path, temp.errorString());
             temp.close();
             QFile::remove(tempPath); // half written: worth nothing
             return error;

@@ -4,6 +4,7 @@
 
 #include "base/DayDate.h"
 #include "base/Formatting.h"
+#include "base/Version.h"
 #include "app/Einstellungen.h"
 #include "session/ProgramState.h"
 #include "session/DrawBrowser.h"
@@ -92,7 +93,7 @@ bool isAddress(const QString& source)
 }
 
 // merge-csv FILE|URL [--insert-gaps]: the draws of a results CSV added to the history.
-int mergeCsv(const QString& dir, const QStringList& args, QTextStream& out, QTextStream& err)
+int mergeCsv(const ProgramFolders& folders, const QStringList& args, QTextStream& out, QTextStream& err)
 {
     QStringList sources;
     bool insertGaps = false;
@@ -105,7 +106,7 @@ int mergeCsv(const QString& dir, const QStringList& args, QTextStream& out, QTex
     if (sources.size() != 1 || sources.first().startsWith(QLatin1String("--")))
         return fail(err, QStringLiteral("merge-csv takes one CSV file or http(s) address and [--insert-gaps]"));
     ProgramState state;
-    state.programDir = ProgramState::withTrailingSlash(dir);
+    state.useFolders(folders);
     const auto gaps = insertGaps ? DrawMerge::Gaps::Insert : DrawMerge::Gaps::Leave;
     const QString& source = sources.first();
     if (isAddress(source)) {
@@ -143,9 +144,9 @@ std::optional<QString> takeWindowOptions(QStringList& args, WindowOptions& optio
     return std::nullopt;
 }
 
-std::optional<QString> startLikeTheWindow(ProgramState& state, const QString& dir, const WindowOptions& options)
+std::optional<QString> startLikeTheWindow(ProgramState& state, const ProgramFolders& folders, const WindowOptions& options)
 {
-    state.programDir = ProgramState::withTrailingSlash(dir);
+    state.useFolders(folders);
     // The window would create an empty history here; a command has nothing to work on.
     if (!state.drawFile().exists())
         return QStringLiteral("%1: no draw file (import one with import-csv)").arg(state.drawFilePath());
@@ -216,7 +217,7 @@ std::optional<QString> applySetting(ProgramState& state, const QString& setting)
     return std::nullopt;
 }
 
-std::optional<QString> prepareGeneration(ProgramState& state, const QString& dir, QStringList& args,
+std::optional<QString> prepareGeneration(ProgramState& state, const ProgramFolders& folders, QStringList& args,
                                          GenerationOptions& generation)
 {
     WindowOptions window;
@@ -228,7 +229,7 @@ std::optional<QString> prepareGeneration(ProgramState& state, const QString& dir
         return QStringLiteral("unexpected argument \"%1\"").arg(args.first());
     if (!generation.seed)
         return QStringLiteral("--seed N is required");
-    if (auto problem = startLikeTheWindow(state, dir, window))
+    if (auto problem = startLikeTheWindow(state, folders, window))
         return problem;
     // After the start-up, so that a --set wins over a stored value.
     for (const QString& setting : generation.settings)
@@ -242,10 +243,10 @@ std::optional<QString> prepareGeneration(ProgramState& state, const QString& dir
 struct GenerationCommand {
     explicit GenerationCommand(QTextStream& err) : hooks(err) { state.hooks = &hooks; }
 
-    std::optional<QString> prepare(const QString& dir, QStringList& args)
+    std::optional<QString> prepare(const ProgramFolders& folders, QStringList& args)
     {
         GenerationOptions generation;
-        if (auto problem = prepareGeneration(state, dir, args, generation))
+        if (auto problem = prepareGeneration(state, folders, args, generation))
             return problem;
         state.random->setState(static_cast<std::uint32_t>(*generation.seed));
         return std::nullopt;
@@ -255,10 +256,10 @@ struct GenerationCommand {
     ProgramState state;
 };
 
-int pool(const QString& dir, QStringList args, QTextStream& out, QTextStream& err)
+int pool(const ProgramFolders& folders, QStringList args, QTextStream& out, QTextStream& err)
 {
     GenerationCommand command(err);
-    if (auto problem = command.prepare(dir, args))
+    if (auto problem = command.prepare(folders, args))
         return fail(err, *problem);
     const auto built = Generator::buildPool(command.state);
     if (!built)
@@ -271,10 +272,10 @@ int pool(const QString& dir, QStringList args, QTextStream& out, QTextStream& er
     return Cli::Ok;
 }
 
-int generate(const QString& dir, QStringList args, QTextStream& out, QTextStream& err)
+int generate(const ProgramFolders& folders, QStringList args, QTextStream& out, QTextStream& err)
 {
     GenerationCommand command(err);
-    if (auto problem = command.prepare(dir, args))
+    if (auto problem = command.prepare(folders, args))
         return fail(err, *problem);
     ProgramState& state = command.state;
     const auto result = Generator::generate(state);
@@ -293,13 +294,13 @@ int generate(const QString& dir, QStringList args, QTextStream& out, QTextStream
 
 // update [--base URL] [--until D]: the window's draw update, one line per day that added draws.
 // update --csv URL [--insert-gaps] [--until D], or a CSV address the window stored: the CSV merged.
-int update(const QString& dir, QStringList args, QTextStream& out, QTextStream& err)
+int update(const ProgramFolders& folders, QStringList args, QTextStream& out, QTextStream& err)
 {
     // An unreadable line or a service that does not answer ends the command with one error line.
     UiHooks hooks;
     ProgramState state;
     state.hooks = &hooks;
-    state.programDir = ProgramState::withTrailingSlash(dir);
+    state.useFolders(folders);
     std::optional<double> until;
     std::optional<QString> csv;
     bool base = false;
@@ -366,7 +367,7 @@ int update(const QString& dir, QStringList args, QTextStream& out, QTextStream& 
     return Cli::Ok;
 }
 
-int stats(const QString& dir, QStringList args, QTextStream& out, QTextStream& err)
+int stats(const ProgramFolders& folders, QStringList args, QTextStream& out, QTextStream& err)
 {
     WindowOptions options;
     if (auto problem = takeWindowOptions(args, options))
@@ -382,7 +383,7 @@ int stats(const QString& dir, QStringList args, QTextStream& out, QTextStream& e
     StderrHooks hooks(err);
     ProgramState state;
     state.hooks = &hooks;
-    if (auto problem = startLikeTheWindow(state, dir, options))
+    if (auto problem = startLikeTheWindow(state, folders, options))
         return fail(err, *problem);
     const auto run = operation(state);
     if (!run)
@@ -421,7 +422,7 @@ struct SheetCommand {
     explicit SheetCommand(QTextStream& err) : hooks(err) { state.hooks = &hooks; }
 
     // `extra` names a further option besides --date, --set and TIPFILE; its value lands in `extraValue`.
-    std::optional<QString> prepare(const QString& dir, QStringList args, bool withStart,
+    std::optional<QString> prepare(const ProgramFolders& folders, QStringList args, bool withStart,
                                    const QString& extra, std::optional<QString>& extraValue)
     {
         WindowOptions window;
@@ -450,7 +451,7 @@ struct SheetCommand {
             if (!setting.startsWith(QLatin1String("CheckBox16=")) && !setting.startsWith(QLatin1String("CheckBox17=")))
                 return QStringLiteral("--set takes CheckBox16=0|1 or CheckBox17=0|1 here, not \"%1\"").arg(setting);
         }
-        if (auto problem = startLikeTheWindow(state, dir, window))
+        if (auto problem = startLikeTheWindow(state, folders, window))
             return problem;
         // After the start-up, so that a --set wins over a stored value.
         for (const QString& setting : settings)
@@ -469,11 +470,11 @@ struct SheetCommand {
 };
 
 // search TIPFILE: the history search answering Yes to every question.
-int search(const QString& dir, const QStringList& args, QTextStream& out, QTextStream& err)
+int search(const ProgramFolders& folders, const QStringList& args, QTextStream& out, QTextStream& err)
 {
     SheetCommand command(err);
     std::optional<QString> thresholdText;
-    if (auto problem = command.prepare(dir, args, true, QStringLiteral("--threshold"), thresholdText))
+    if (auto problem = command.prepare(folders, args, true, QStringLiteral("--threshold"), thresholdText))
         return fail(err, *problem);
     std::int32_t threshold = 6;
     if (thresholdText) {
@@ -494,11 +495,11 @@ int search(const QString& dir, const QStringList& args, QTextStream& out, QTextS
 }
 
 // report TIPFILE: the lines of Tipp.txt for the draw shown for --date.
-int report(const QString& dir, const QStringList& args, QTextStream& out, QTextStream& err)
+int report(const ProgramFolders& folders, const QStringList& args, QTextStream& out, QTextStream& err)
 {
     SheetCommand command(err);
     std::optional<QString> none;
-    if (auto problem = command.prepare(dir, args, false, QString(), none))
+    if (auto problem = command.prepare(folders, args, false, QString(), none))
         return fail(err, *problem);
     const ProgramState& state = command.state;
     const auto lines = TipReport::lines(
@@ -559,49 +560,112 @@ QString Cli::usage()
                           "--stored starts a command from the settings the window stored");
 }
 
+QString Cli::help()
+{
+    return QStringLiteral(
+        "Usage: numora-cli [--dir DIR] COMMAND [ARGUMENTS]\n"
+        "The command line of Numora, a program for players of Sayisal Loto (6 of 49): keeps the\n"
+        "history of the draws, shows its statistics, generates, checks and prints tip sheets.\n"
+        "\n"
+        "Commands:\n"
+        "  import-csv FILE          replace the history by the draws of a CSV file\n"
+        "  export-csv               write the history as CSV to standard output\n"
+        "  merge-csv FILE|URL [--insert-gaps]\n"
+        "                           add the draws of a results CSV to the history\n"
+        "  update [--base URL | --csv URL [--insert-gaps]] [--until DD.MM.YYYY]\n"
+        "                           bring the history up to date over HTTP\n"
+        "  stats KIND [--start D] [--end D]\n"
+        "                           one statistic of the history, as the chart shows it\n"
+        "  pool --seed N [...]      the weighted number pool of the generator\n"
+        "  generate --seed N [--date D] [--start D] [--set NAME=VALUE]...\n"
+        "                           generate a sheet of tip rows\n"
+        "  search TIPFILE [--date D] [--start D] [--threshold N]\n"
+        "                           search the history for the rows of a tip file\n"
+        "  report TIPFILE [--date D] the text report of a tip file\n"
+        "  backtest --seed N [--date D] [--start D] [--set NAME=VALUE]... [--compare]\n"
+        "                           replay the generator over the history; --compare tests the\n"
+        "                           result against random quick picks\n"
+        "  recurrence [--date D] [--start D]\n"
+        "                           when the draws' numbers came up again\n"
+        "  settings                 the settings the window stored\n"
+        "  ticket check NUMBER | ticket generate --seed N [--level L] [--last-digit D]\n"
+        "                           the ticket number\n"
+        "  print TIPFILE [--marks] [--pdf FILE] [--set NAME=VALUE]...\n"
+        "                           print a tip file onto the paper ticket\n"
+        "\n"
+        "Options:\n"
+        "  --dir DIR      use the files in DIR (a portable folder) instead of the usual ones\n"
+        "  --stored       start a command from the settings the window stored\n"
+        "  --help         show this text\n"
+        "  --version      show the version\n"
+        "\n"
+        "Files: installed, each user's history and files are in $XDG_DATA_HOME/numora\n"
+        "(~/.local/share/numora); a folder that holds a writable ZahlenTr.dat beside the program\n"
+        "keeps everything there. Exit status 0 on success; an error prints one line on standard\n"
+        "error and gives 2.\n"
+        "Draws are random: no statistic predicts them.\n");
+}
+
+ProgramFolders Cli::folders(const QString& executableDir)
+{
+    return ProgramFolders::forExecutable(executableDir, QString::fromLatin1(DrawFile::DefaultName));
+}
+
 int Cli::run(const QStringList& arguments, const QString& executableDir, QTextStream& out, QTextStream& err)
 {
     using namespace cli;
     QStringList args = arguments;
-    QString dir = executableDir;
+    if (args.size() == 1 && (args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h"))) {
+        out << help();
+        out.flush();
+        return Ok;
+    }
+    if (args.size() == 1 && args.first() == QLatin1String("--version")) {
+        out << "numora-cli " << programVersion() << '\n';
+        out.flush();
+        return Ok;
+    }
+    ProgramFolders folders = Cli::folders(executableDir);
     if (!args.isEmpty() && args.first() == QLatin1String("--dir")) {
         if (args.size() < 2 || args.at(1).isEmpty())
             return fail(err, QStringLiteral("--dir needs a directory"));
-        dir = args.at(1);
+        folders = ProgramFolders::portableAt(args.at(1));
         args = args.mid(2);
     }
     if (args.isEmpty())
         return fail(err, usage());
     const QString command = args.takeFirst();
-    const DrawFile file(ProgramState::withTrailingSlash(dir) + QString::fromLatin1(DrawFile::DefaultName));
+    if (Status prepared = folders.prepare(QString::fromLatin1(DrawFile::DefaultName)); !prepared)
+        return fail(err, prepared.error().message);
+    const DrawFile file(folders.data + QString::fromLatin1(DrawFile::DefaultName));
     if (command == QLatin1String("import-csv"))
         return importCsv(file, args, err);
     if (command == QLatin1String("export-csv"))
         return exportCsv(file, args, out, err);
     if (command == QLatin1String("merge-csv"))
-        return mergeCsv(dir, args, out, err);
+        return mergeCsv(folders, args, out, err);
     if (command == QLatin1String("stats"))
-        return stats(dir, args, out, err);
+        return stats(folders, args, out, err);
     if (command == QLatin1String("update"))
-        return update(dir, args, out, err);
+        return update(folders, args, out, err);
     if (command == QLatin1String("pool"))
-        return pool(dir, args, out, err);
+        return pool(folders, args, out, err);
     if (command == QLatin1String("generate"))
-        return generate(dir, args, out, err);
+        return generate(folders, args, out, err);
     if (command == QLatin1String("search"))
-        return search(dir, args, out, err);
+        return search(folders, args, out, err);
     if (command == QLatin1String("report"))
-        return report(dir, args, out, err);
+        return report(folders, args, out, err);
     if (command == QLatin1String("settings"))
         return settings(args, out, err);
     if (command == QLatin1String("backtest"))
-        return backtest(dir, args, out, err);
+        return backtest(folders, args, out, err);
     if (command == QLatin1String("recurrence"))
-        return recurrence(dir, args, out, err);
+        return recurrence(folders, args, out, err);
     if (command == QLatin1String("ticket"))
-        return CliPrint::ticket(dir, args, out, err);
+        return CliPrint::ticket(folders, args, out, err);
     if (command == QLatin1String("print"))
-        return CliPrint::print(dir, args, out, err);
+        return CliPrint::print(folders, args, out, err);
     return fail(err, QStringLiteral("unknown command \"%1\"; %2").arg(command, usage()));
 }
 

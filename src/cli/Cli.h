@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/ProgramFolders.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -18,6 +20,10 @@ public:
     static int run(const QStringList& arguments, const QString& executableDir, QTextStream& out, QTextStream& err);
 
     static QString usage();
+    // What --help prints.
+    static QString help();
+    // The folders the command works in when no --dir is given: those of the window.
+    static ProgramFolders folders(const QString& executableDir);
 };
 
 } // namespace numora

@@ -52,7 +52,7 @@ void printComparison(const ChanceComparison& c, QTextStream& out)
 
 } // namespace
 
-int backtest(const QString& dir, QStringList args, QTextStream& out, QTextStream& err)
+int backtest(const ProgramFolders& folders, QStringList args, QTextStream& out, QTextStream& err)
 {
     const bool compare = args.removeAll(QStringLiteral("--compare")) > 0;
     const std::optional<double> chosen = chosenDateIn(args);
@@ -62,7 +62,7 @@ int backtest(const QString& dir, QStringList args, QTextStream& out, QTextStream
     ProgramState state;
     state.hooks = &hooks;
     GenerationOptions generation;
-    if (auto problem = prepareGeneration(state, dir, args, generation))
+    if (auto problem = prepareGeneration(state, folders, args, generation))
         return fail(err, *problem);
     hooks = AnswerHooks(QString::number(*generation.seed));
     state.chosenDate.setDate(*chosen);
@@ -82,7 +82,7 @@ int backtest(const QString& dir, QStringList args, QTextStream& out, QTextStream
     return 0;
 }
 
-int recurrence(const QString& dir, QStringList args, QTextStream& out, QTextStream& err)
+int recurrence(const ProgramFolders& folders, QStringList args, QTextStream& out, QTextStream& err)
 {
     WindowOptions window;
     if (auto problem = takeWindowOptions(args, window, QStringLiteral("--date")))
@@ -95,7 +95,7 @@ int recurrence(const QString& dir, QStringList args, QTextStream& out, QTextStre
     AnswerHooks hooks(QStringLiteral("7"));
     ProgramState state;
     state.hooks = &hooks;
-    if (auto problem = startLikeTheWindow(state, dir, window))
+    if (auto problem = startLikeTheWindow(state, folders, window))
         return fail(err, *problem);
     state.sheet.setSheetReady(true);
     state.chosenDate.setDate(*window.end);

@@ -28,19 +28,19 @@ int fail(QTextStream& err, const QString& message)
     return Cli::Failure;
 }
 
-DrawFile drawFile(const QString& dir)
+DrawFile drawFile(const ProgramFolders& folders)
 {
-    return DrawFile(ProgramState::withTrailingSlash(dir) + QString::fromLatin1(DrawFile::DefaultName));
+    return DrawFile(folders.data + QString::fromLatin1(DrawFile::DefaultName));
 }
 
-int check(const QString& dir, const QStringList& args, QTextStream& out, QTextStream& err)
+int check(const ProgramFolders& folders, const QStringList& args, QTextStream& out, QTextStream& err)
 {
     if (args.size() != 1)
         return fail(err, QStringLiteral("ticket check takes one argument: the seven-digit ticket number"));
     const auto digits = Losnummer::parse(args.first());
     if (!digits)
         return fail(err, QStringLiteral("\"%1\" is not a seven-digit ticket number").arg(args.first()));
-    const auto result = Losnummer::check(drawFile(dir), *digits);
+    const auto result = Losnummer::check(drawFile(folders), *digits);
     if (!result)
         return fail(err, result.error().message);
     out << Losnummer::checkMessage(*result) << '\n';
@@ -48,7 +48,7 @@ int check(const QString& dir, const QStringList& args, QTextStream& out, QTextSt
     return Cli::Ok;
 }
 
-int generate(const QString& dir, const QStringList& args, QTextStream& out, QTextStream& err)
+int generate(const ProgramFolders& folders, const QStringList& args, QTextStream& out, QTextStream& err)
 {
     std::optional<std::int32_t> seed;
     int level = Losnummer::PresetLevel;
@@ -73,7 +73,7 @@ int generate(const QString& dir, const QStringList& args, QTextStream& out, QTex
     if (!seed)
         return fail(err, QStringLiteral("--seed N is required"));
     Random random(static_cast<std::uint32_t>(*seed));
-    const auto generated = Losnummer::generate(drawFile(dir), random, level, lastDigit);
+    const auto generated = Losnummer::generate(drawFile(folders), random, level, lastDigit);
     if (!generated)
         return fail(err, generated.error().message);
     out << Losnummer::format(generated->digits) << '\n';
@@ -159,16 +159,16 @@ void printMarks(QTextStream& out, const TicketLayout& layout, const PaperSize& p
 
 } // namespace
 
-int ticket(const QString& dir, const QStringList& args, QTextStream& out, QTextStream& err)
+int ticket(const ProgramFolders& folders, const QStringList& args, QTextStream& out, QTextStream& err)
 {
     if (!args.isEmpty() && args.first() == QLatin1String("check"))
-        return check(dir, args.mid(1), out, err);
+        return check(folders, args.mid(1), out, err);
     if (!args.isEmpty() && args.first() == QLatin1String("generate"))
-        return generate(dir, args.mid(1), out, err);
+        return generate(folders, args.mid(1), out, err);
     return fail(err, QStringLiteral("ticket check NUMBER | ticket generate --seed N [--level L] [--last-digit D]"));
 }
 
-int print(const QString& dir, const QStringList& args, QTextStream& out, QTextStream& err)
+int print(const ProgramFolders& folders, const QStringList& args, QTextStream& out, QTextStream& err)
 {
     PrintOptions options;
     options.request.positions = PrintValues::designedPositions();
@@ -227,7 +227,7 @@ int print(const QString& dir, const QStringList& args, QTextStream& out, QTextSt
     err.flush();
     if (!pdf.isEmpty()) {
         if (options.testImage)
-            page.image = QImage(ticketImagePath(dir, *layout));
+            page.image = QImage(ticketImagePath(folders, *layout));
         if (auto written = print::writePdf(pdf, page); !written)
             return fail(err, written.error().message);
     }

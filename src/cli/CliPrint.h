@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/ProgramFolders.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -7,9 +9,9 @@
 namespace numora::CliPrint {
 
 // `ticket check NUMBER` and `ticket generate --seed N [--level L] [--last-digit D]`.
-int ticket(const QString& dir, const QStringList& args, QTextStream& out, QTextStream& err);
+int ticket(const ProgramFolders& folders, const QStringList& args, QTextStream& out, QTextStream& err);
 // `print TIPFILE [--marks] [--pdf FILE] [--set NAME=VALUE]...`: the ticket print without a window.
-int print(const QString& dir, const QStringList& args, QTextStream& out, QTextStream& err);
+int print(const ProgramFolders& folders, const QStringList& args, QTextStream& out, QTextStream& err);
 // Whether the command line paints a page, which needs a GUI application (offscreen).
 bool needsGui(const QStringList& arguments);
 

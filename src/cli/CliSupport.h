@@ -50,7 +50,7 @@ std::optional<QString> takeWindowOptions(QStringList& args, WindowOptions& optio
 // The state after start-up: the stored settings loaded when --stored was given, the start date
 // picked, and the draw of the chosen date shown, so that the chosen date stands on that draw.
 // Messages about an unreadable store go to `err`.
-std::optional<QString> startLikeTheWindow(ProgramState& state, const QString& dir, const WindowOptions& options);
+std::optional<QString> startLikeTheWindow(ProgramState& state, const ProgramFolders& folders, const WindowOptions& options);
 
 // numora-cli settings: the stored values as NAME<TAB>TYPE<TAB>VALUE lines.
 int settings(const QStringList& args, QTextStream& out, QTextStream& err);
@@ -62,10 +62,10 @@ struct GenerationOptions {
 };
 
 // --date, --start, --seed (required) and --set; nothing else may be left in `args`.
-std::optional<QString> prepareGeneration(ProgramState& state, const QString& dir, QStringList& args,
+std::optional<QString> prepareGeneration(ProgramState& state, const ProgramFolders& folders, QStringList& args,
                                          GenerationOptions& generation);
 
-int backtest(const QString& dir, QStringList args, QTextStream& out, QTextStream& err);
-int recurrence(const QString& dir, QStringList args, QTextStream& out, QTextStream& err);
+int backtest(const ProgramFolders& folders, QStringList args, QTextStream& out, QTextStream& err);
+int recurrence(const ProgramFolders& folders, QStringList args, QTextStream& out, QTextStream& err);
 
 } // namespace numora::cli

@@ -6,7 +6,6 @@
 #include "base/TextCatalog.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <algorithm>
@@ -221,11 +220,7 @@ Expected<std::vector<Line>> readLinesFile(const QString& path) { return readWhol
 
 Status writeFile(const QString& path, std::span<const TZiehung> records)
 {
-    QSaveFile file(path);
-    const QByteArray bytes = format(records);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return Error{QStringLiteral("%1: %2").arg(path, file.errorString())};
-    return Done{};
+    return FileSystem::real().replaceFile(path, path + QLatin1Char('~'), format(records));
 }
 
 } // namespace numora::DrawCsv

@@ -1,5 +1,7 @@
 #include "eval/Backtest.h"
 
+#include "base/FileSystem.h"
+
 #include "session/ProgramState.h"
 #include "base/DayDate.h"
 #include "base/Formatting.h"
@@ -7,7 +9,6 @@
 #include "gen/Generator.h"
 
 #include <optional>
-#include <QSaveFile>
 
 namespace numora {
 
@@ -204,15 +205,10 @@ QStringList Backtest::reportLines(const ProgramState& state, const Table& table,
 
 Status Backtest::writeReport(const QString& path, const QStringList& lines)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Error{QStringLiteral("%1: %2").arg(path, file.errorString())};
     QByteArray bytes;
     for (const QString& line : lines)
         bytes += line.toUtf8() + "\r\n";
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return Error{QStringLiteral("%1: %2").arg(path, file.errorString())};
-    return Done{};
+    return FileSystem::real().replaceFile(path, path + QLatin1Char('~'), bytes);
 }
 
 } // namespace numora

@@ -1,6 +1,6 @@
 #include "eval/RtfText.h"
 
-#include <QSaveFile>
+#include "base/FileSystem.h"
 
 namespace numora::RtfText {
 
@@ -42,13 +42,7 @@ QByteArray document(const QStringList& lines)
 
 Status write(const QString& path, const QStringList& lines)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Error{QStringLiteral("%1: %2").arg(path, file.errorString())};
-    const QByteArray bytes = document(lines);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return Error{QStringLiteral("%1: %2").arg(path, file.errorString())};
-    return Done{};
+    return FileSystem::real().replaceFile(path, path + QLatin1Char('~'), document(lines));
 }
 
 } // namespace numora::RtfText

@@ -87,6 +87,29 @@ QStringList templates(const QString& scriptFolder)
     return list;
 }
 
+QStringList templates(const ProgramFolders& folders)
+{
+    QStringList list = templates(folders.data + QStringLiteral("Script"));
+    if (folders.shared == folders.data)
+        return list;
+    QStringList own;
+    for (const QString& path : list)
+        own << QFileInfo(path).fileName();
+    for (const QString& path : templates(folders.shared + QStringLiteral("Script"))) {
+        if (!own.contains(QFileInfo(path).fileName()))
+            list << path;
+    }
+    return list;
+}
+
+QString updatePath(const ProgramFolders& folders, const QString& templatePath)
+{
+    const QString shipped = QDir::cleanPath(folders.shared + QStringLiteral("Script"));
+    if (folders.shared == folders.data || QFileInfo(templatePath).absolutePath() != shipped)
+        return templatePath;
+    return folders.data + QStringLiteral("Script/") + QFileInfo(templatePath).fileName();
+}
+
 QString fill(const QString& templateText, const TTippSchein& sheet, const SubmitOptions& options,
              const QString& tipFilePath)
 {
@@ -136,7 +159,8 @@ bool start(const QString& executable, const QStringList& arguments)
     return QProcess::startDetached(executable, arguments);
 }
 
-bool updateTemplate(WebClient& client, const QString& servicesBase, const QString& templatePath)
+bool updateTemplate(WebClient& client, const QString& servicesBase, const QString& templatePath,
+                    const QString& writePath)
 {
     const QFileInfo local(templatePath);
     if (!local.isFile())
@@ -149,7 +173,10 @@ bool updateTemplate(WebClient& client, const QString& servicesBase, const QStrin
     const auto modified = answer.lastModified();
     if (!modified || local.lastModified().toUTC() >= *modified)
         return false;
-    return FileSystem::real().replaceFile(templatePath, templatePath + QLatin1Char('~'), answer.body).ok();
+    const QString target = writePath.isEmpty() ? templatePath : writePath;
+    if (!FileSystem::makeFolder(QFileInfo(target).absolutePath()))
+        return false;
+    return FileSystem::real().replaceFile(target, target + QLatin1Char('~'), answer.body).ok();
 }
 
 } // namespace numora::ClickScript

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/ProgramFolders.h"
+
 #include "base/Expected.h"
 #include "output/SubmitOptions.h"
 
@@ -43,6 +45,11 @@ QString downloadAddress();
 
 // Full paths of the ".crs" files of `scriptFolder` (folders skipped), in the folder's order.
 QStringList templates(const QString& scriptFolder);
+// The templates of the user's "Script" folder, then the shipped ones he has no copy of.
+QStringList templates(const ProgramFolders& folders);
+// Where an update of `templatePath` is written: a shipped template becomes the user's own copy
+// in his "Script" folder; any other is replaced where it is.
+QString updatePath(const ProgramFolders& folders, const QString& templatePath);
 
 // A template's text: UTF-8, UTF-16 or UTF-8 after a byte-order mark, else Windows-1252.
 QString decodeTemplate(const QByteArray& bytes);
@@ -70,9 +77,11 @@ QStringList arguments(const QString& scriptPath, const Settings& settings);
 // Starts Clickrunner without waiting for it; false when it could not be started.
 bool start(const QString& executable, const QStringList& arguments);
 
-// Fetches `servicesBase` + "/scripts/" + template name + ".txt" and replaces the local template
-// when the server's copy is newer ("Last-Modified"). Every failure is silent; true when replaced.
-bool updateTemplate(WebClient& client, const QString& servicesBase, const QString& templatePath);
+// Fetches `servicesBase` + "/scripts/" + template name + ".txt" and, when the server's copy is
+// newer ("Last-Modified") than the local template, writes it to `writePath` (empty: the template
+// itself; the folder is made when missing). Every failure is silent; true when written.
+bool updateTemplate(WebClient& client, const QString& servicesBase, const QString& templatePath,
+                    const QString& writePath = {});
 
 } // namespace ClickScript
 } // namespace numora

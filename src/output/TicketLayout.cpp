@@ -230,12 +230,15 @@ Expected<TicketLayout> layoutTicket(const TTippSchein& sheet, const TicketReques
 
 namespace numora {
 
-QString ticketImagePath(const QString& programDir, const TicketLayout& layout)
+QString ticketImagePath(const ProgramFolders& folders, const TicketLayout& layout)
 {
-    const QString path = QDir(programDir).filePath(layout.imageName.trimmed());
-    if (!layout.imageName.trimmed().isEmpty() && QFileInfo(path).isFile())
-        return path;
-    return QDir(programDir).filePath(TicketPresets::imageName(0));
+    const QString name = layout.imageName.trimmed();
+    if (!name.isEmpty()) {
+        const QString path = QDir::isAbsolutePath(name) ? name : folders.find(name);
+        if (QFileInfo(path).isFile())
+            return path;
+    }
+    return folders.find(TicketPresets::imageName(0));
 }
 
 } // namespace numora

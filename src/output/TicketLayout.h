@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/ProgramFolders.h"
+
 #include "base/Expected.h"
 #include "output/TicketPresets.h"
 
@@ -92,5 +94,5 @@ Expected<TicketLayout> layoutTicket(const TTippSchein& sheet, const TicketReques
 namespace numora {
 // The scanned ticket of `layout` in the program directory; a custom positioning's own file
 // falls back to "schein.jpg" when it does not exist.
-QString ticketImagePath(const QString& programDir, const TicketLayout& layout);
+QString ticketImagePath(const ProgramFolders& folders, const TicketLayout& layout);
 } // namespace numora

@@ -74,10 +74,24 @@ QString ProgramState::withTrailingSlash(const QString& dir)
     return dir + QLatin1Char('/');
 }
 
-void ProgramState::resetForStartup(const QString& executableDir)
+ProgramFolders ProgramState::folders() const
+{
+    // Set field by field (tests, older callers): what is not set is the program directory.
+    const QString shared = sharedDir.isEmpty() ? programDir : sharedDir;
+    return ProgramFolders{programDir, shared, docDir.isEmpty() ? shared : docDir, programDir == shared};
+}
+
+void ProgramState::useFolders(const ProgramFolders& folders)
+{
+    programDir = withTrailingSlash(folders.data);
+    sharedDir = withTrailingSlash(folders.shared);
+    docDir = withTrailingSlash(folders.doc);
+}
+
+void ProgramState::resetForStartup(const ProgramFolders& folders)
 {
     endDateField = todayDay();
-    programDir = withTrailingSlash(executableDir);
+    useFolders(folders);
     soundFileName = QStringLiteral("yippee.wav");
     generatorLoopLimit = 100000;
     sheet.setSheetReady(false);

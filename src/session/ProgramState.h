@@ -4,6 +4,7 @@
 #include "model/Meldungen.h"
 #include "model/RunControl.h"
 #include "model/StoredChoices.h"
+#include "base/ProgramFolders.h"
 #include "base/Random.h"
 #include "model/UiHooks.h"
 #include "base/WebHosts.h"
@@ -29,8 +30,12 @@ namespace numora {
 struct ProgramState {
     ProgramState();
 
-    // Program directory with a trailing "/", and the file names joined to it.
+    // The program directory with a trailing "/": the user's files, written by the program. The
+    // shipped files (languages, templates, ticket images, the fanfare) are looked up through
+    // shippedFile(); portable, all three folders are the same.
     QString programDir;
+    QString sharedDir;
+    QString docDir;
     QString drawFileName = QString::fromLatin1(DrawFile::DefaultName);
     QString soundFileName = QStringLiteral("yippee.wav");
 
@@ -88,12 +93,16 @@ struct ProgramState {
 
     QString drawFilePath() const { return programDir + drawFileName; }
     DrawFile drawFile() const { return DrawFile(drawFilePath()); }
-    QString soundPath() const { return programDir + soundFileName; }
+    QString soundPath() const { return shippedFile(soundFileName); }
+    // A shipped file by its path below the folders: the user's own copy when he has one.
+    QString shippedFile(const QString& relative) const { return folders().find(relative); }
+    ProgramFolders folders() const;
+    void useFolders(const ProgramFolders& folders);
     double todayDay() const;
 
     // Start-up steps that set the program's own state: today as end date,
-    // the program directory, the file names, the loop limit; the sheet is not ready yet.
-    void resetForStartup(const QString& executableDir);
+    // the folders, the file names, the loop limit; the sheet is not ready yet.
+    void resetForStartup(const ProgramFolders& folders);
     // The standard history window from the two pickers and the weekday boxes.
     HistoryFilter historyFilter() const;
 

@@ -284,22 +284,22 @@ void LanguageWalk::setTexts(const WalkedWidget& widget, const LanguageLookup::Te
 
 InterfaceLanguage::InterfaceLanguage(QObject* parent) : QObject(parent) { qApp->installEventFilter(this); }
 
-int InterfaceLanguage::apply(const Language& language, const QString& programDir, const std::vector<QWidget*>& windows,
+int InterfaceLanguage::apply(const Language& language, const ProgramFolders& folders, const std::vector<QWidget*>& windows,
                              Meldungen& meldungen)
 {
     switchQtTexts(language);
     const QString code = QString::fromLatin1(language.code);
     // The composed texts first, so everything made below speaks the language; a missing or
     // unreadable file leaves them German.
-    if (const auto texts = LanguageFiles::readLines(LanguageFiles::textFile(programDir, code)))
+    if (const auto texts = LanguageFiles::readLines(folders.find(LanguageFiles::textFile(code))))
         TextCatalog::load(*texts);
     else
         TextCatalog::clear();
     int applied = 0;
     // Without the base file no caption changes; a translation file that exists but cannot be
     // read as text leaves the captions as they are rather than falling back to the base texts.
-    const auto base = LanguageFiles::readLines(LanguageFiles::baseFile(programDir));
-    const QString translationPath = LanguageFiles::translationFile(programDir, code);
+    const auto base = LanguageFiles::readLines(folders.find(LanguageFiles::baseFile()));
+    const QString translationPath = folders.find(LanguageFiles::translationFile(code));
     auto translation = LanguageFiles::readLines(translationPath);
     const bool damaged = !translation && QFileInfo::exists(translationPath);
     if (base && !damaged) {
@@ -320,15 +320,15 @@ int InterfaceLanguage::apply(const Language& language, const QString& programDir
             window->setProperty(GenerationProperty, m_generation);
         }
     }
-    applyRadioItems(programDir, code, windows);
-    if (const auto messages = LanguageFiles::readLines(LanguageFiles::messageFile(programDir, code)))
+    applyRadioItems(folders, code, windows);
+    if (const auto messages = LanguageFiles::readLines(folders.find(LanguageFiles::messageFile(code))))
         meldungen.replaceAll(mergeLines(meldungen.lines(), *messages));
     for (QWidget* window : windows)
         AccessibleNames::describe(window); // a screen reader says the new texts
     return applied;
 }
 
-void InterfaceLanguage::applyRadioItems(const QString& programDir, const QString& code,
+void InterfaceLanguage::applyRadioItems(const ProgramFolders& folders, const QString& code,
                                         const std::vector<QWidget*>& windows)
 {
     if (windows.empty())
@@ -339,7 +339,7 @@ void InterfaceLanguage::applyRadioItems(const QString& programDir, const QString
         {3, {QStringLiteral("RadioGroup3"), QStringLiteral("RadioGroup4")}},
     };
     for (const auto& [file, names] : groups) {
-        const auto items = LanguageFiles::readLines(LanguageFiles::radioFile(programDir, file, code));
+        const auto items = LanguageFiles::readLines(folders.find(LanguageFiles::radioFile(file, code)));
         if (!items)
             continue;
         for (const QString& name : names) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/ProgramFolders.h"
+
 #include "app/LanguageFiles.h"
 #include "base/Expected.h"
 
@@ -47,7 +49,7 @@ public:
     // Applies `language` to `windows` (every window of the program, in creation order). Windows
     // shown later (dialogs made per use) get the same texts when they are first shown.
     // Returns the number of widgets that got texts.
-    int apply(const Language& language, const QString& programDir, const std::vector<QWidget*>& windows,
+    int apply(const Language& language, const ProgramFolders& folders, const std::vector<QWidget*>& windows,
               Meldungen& meldungen);
 
     // The base file `path` and the template `path`.trans of every window's current texts.
@@ -62,7 +64,7 @@ protected:
 private:
     static QString key(const QString& owner, const QString& name) { return owner.trimmed() + u'\n' + name.trimmed(); }
     void switchQtTexts(const Language& language);
-    void applyRadioItems(const QString& programDir, const QString& code, const std::vector<QWidget*>& windows);
+    void applyRadioItems(const ProgramFolders& folders, const QString& code, const std::vector<QWidget*>& windows);
 
     QHash<QString, LanguageLookup::Texts> m_texts; // what the walk matched, by owner and name
     int m_generation = 0;

@@ -1,6 +1,7 @@
 #include "ui/LottoZahlen.h"
 
 #include "base/DayDate.h"
+#include "base/TextCatalog.h"
 #include "base/WebClient.h"
 #include "model/Links.h"
 #include "session/DrawBrowser.h"
@@ -28,6 +29,7 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QDesktopServices>
+#include <QDir>
 #include <QLabel>
 #include <QMenuBar>
 #include <QSpinBox>
@@ -50,7 +52,12 @@ QString TForm1::caption() { return QStringLiteral("Veldors Numora Sayisal Loto 6
 QString TForm1::applicationTitle() { return QStringLiteral("Veldors Numora Turkiye"); }
 
 TForm1::TForm1(const QString& programDir, CommandLine commandLine, QWidget* parent)
-    : QMainWindow(parent), m_commandLine(std::move(commandLine)), m_programDir(programDir), m_hooks(this)
+    : TForm1(ProgramFolders::portableAt(programDir), std::move(commandLine), parent)
+{
+}
+
+TForm1::TForm1(const ProgramFolders& folders, CommandLine commandLine, QWidget* parent)
+    : QMainWindow(parent), m_commandLine(std::move(commandLine)), m_folders(folders), m_hooks(this)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(caption());
@@ -283,8 +290,13 @@ void TForm1::showEvent(QShowEvent* event)
 void TForm1::startup()
 {
     // Number and date formats are fixed by the program's own formatting, whatever the locale.
-    m_state.resetForStartup(m_programDir);
-    loadSettings();
+    m_state.resetForStartup(m_folders);
+    // The first start of an installed program brings the shipped history into the user's folder.
+    const Status prepared = m_folders.prepare(QString::fromLatin1(DrawFile::DefaultName));
+    if (loadSettings())
+        m_panel1->setText(tx(QStringLiteral("Ihre Dateien: %1")).arg(QDir::toNativeSeparators(m_folders.data)));
+    if (!prepared)
+        m_hooks.showError(prepared.error().message);
     m_state.sheet.setSheetReady(true);
     m_state.generatorLoopLimit = m_state.params.loopLimit();
     if (m_internet->proxyHost->text().isEmpty())
@@ -298,6 +310,8 @@ void TForm1::startup()
         return;
     if (m_commandLine.printMode)
         runPrintMode();
+    else if (!m_commandLine.openFile.isEmpty())
+        loadTipFrom(m_commandLine.openFile);
 }
 
 bool TForm1::runBrowser(Status (*operation)(ProgramState&))
@@ -334,7 +348,7 @@ void TForm1::evaluateSheet()
     showSheet();
 }
 
-void TForm1::openDocumentation() { openAddress(QUrl::fromLocalFile(m_state.programDir + QStringLiteral("Numora.pdf")).toString()); }
+void TForm1::openDocumentation() { openAddress(QUrl::fromLocalFile(m_state.folders().doc + QStringLiteral("Numora.pdf")).toString()); }
 
 void TForm1::openAddress(const QString& address) { QDesktopServices::openUrl(QUrl(address)); }
 

@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/Einstellungen.h"
+#include "app/LanguageFiles.h"
 #include "base/Expected.h"
 #include "session/ProgramState.h"
 #include "stats/Statistics.h"
@@ -53,15 +54,22 @@ public:
     static QString caption();          // "Veldors Numora Sayisal Loto 6/49"
     static QString applicationTitle(); // "Veldors Numora Turkiye"
 
+    // Portable: every file in `programDir`.
     TForm1(const QString& programDir, CommandLine commandLine = {}, QWidget* parent = nullptr);
+    TForm1(const ProgramFolders& folders, CommandLine commandLine = {}, QWidget* parent = nullptr);
     ~TForm1() override;
 
     ProgramState& state() { return m_state; }
+    // The desktop's languages a first start chooses from (tests replace them before showing).
+    void setDesktopLanguages(std::function<QStringList()> languages) { m_desktopLanguages = std::move(languages); }
     const CommandLine& commandLine() const { return m_commandLine; }
     QLabel* statusPanel(int index) const { return index == 0 ? m_panel0 : m_panel1; }
 
     // The start-up sequence; runs once, when the window is first shown.
     void startup();
+    // "Tipp laden aus Datei" with the file chosen: fills the sheet from `path` (empty: cancelled)
+    // and shows the chosen date's draw again.
+    void loadTipFrom(const QString& path);
 
     // "Tipps &berechnen" and "&Berechnen": a run, or the stop request of the run in progress.
     void calculate();
@@ -132,7 +140,8 @@ private:
     void mergeCsvFile();
     void exportCsv();
     // The settings store (LottoZahlenSettings.cpp).
-    void loadSettings();
+    // False when the store had unreadable values, which the status bar then reports.
+    bool loadSettings();
     void saveSettings();
     void showStoredValues();
     void collectStoredValues();
@@ -184,7 +193,8 @@ private:
     ProgramState m_state;
     Einstellungen m_settings;
     CommandLine m_commandLine;
-    QString m_programDir;
+    ProgramFolders m_folders;
+    std::function<QStringList()> m_desktopLanguages = &LanguageFiles::desktopLanguages;
     WindowHooks m_hooks;
     bool m_started = false;
     bool m_syncing = false;

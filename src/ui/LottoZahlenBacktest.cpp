@@ -3,6 +3,7 @@
 // running analysis' button stops it without a report.
 #include "ui/LottoZahlen.h"
 
+#include "base/TextCatalog.h"
 #include "eval/Backtest.h"
 #include "eval/ChanceComparison.h"
 #include "eval/Recurrence.h"
@@ -75,6 +76,8 @@ void TForm1::runBacktest()
     if (!*result) {
         m_hooks.showError(result->error().message);
     } else if ((*result)->end == Backtest::End::Completed) {
+        // Started from the menu, the current folder is the home folder: say where the report is.
+        m_panel1->setText(tx(QStringLiteral("Testbericht gespeichert: %1")).arg(QDir::toNativeSeparators(options.reportPath)));
         openAddress(QUrl::fromLocalFile(options.reportPath).toString());
         if (!m_comparison)
             m_comparison = new ChanceComparisonWindow(this);

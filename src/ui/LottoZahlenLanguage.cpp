@@ -25,17 +25,6 @@
 
 namespace numora::ui {
 
-namespace {
-
-QString withSlash(QString dir)
-{
-    if (!dir.endsWith(QLatin1Char('/')))
-        dir += QLatin1Char('/');
-    return dir;
-}
-
-} // namespace
-
 void TForm1::buildLanguageMenu()
 {
     m_language = new InterfaceLanguage(this);
@@ -82,7 +71,7 @@ void TForm1::applyLanguage(const Language& language)
     if (running)
         return;
     std::vector<std::unique_ptr<QWidget>> temporaries;
-    m_language->apply(language, withSlash(m_programDir), languageWindows(temporaries), m_state.meldungen);
+    m_language->apply(language, m_folders, languageWindows(temporaries), m_state.meldungen);
     m_calculateIdle = m_lottotipp->calculate->text();
     if (m_started) {
         // Labels that show the current draw and sheet carry their designed texts in the files;
@@ -128,7 +117,7 @@ std::vector<QWidget*> TForm1::languageWindows(std::vector<std::unique_ptr<QWidge
 
 void TForm1::exportTexts()
 {
-    const QString path = FileDialogs::save(this, QStringLiteral("Export"), withSlash(m_programDir) + QStringLiteral("bezeich.txt"),
+    const QString path = FileDialogs::save(this, QStringLiteral("Export"), m_folders.data + QStringLiteral("bezeich.txt"),
                                            tx(QStringLiteral("Textdatei (*.txt)")), QStringLiteral("txt"));
     if (path.isEmpty())
         return;

@@ -159,7 +159,7 @@ bool TForm1::printTicket()
     m_state.print.positions = layout->positions;
     m_form8->showValues();
     if (m_form5->testImage()) {
-        m_form4->loadTicketImage(ticketImagePath(m_state.programDir, *layout));
+        m_form4->loadTicketImage(ticketImagePath(m_state.folders(), *layout));
         page.image = m_form4->ticketImage();
     } else {
         page.image = QImage();

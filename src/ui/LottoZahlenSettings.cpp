@@ -2,6 +2,7 @@
 // widgets at start-up, and back into the store when the window closes.
 #include "ui/LottoZahlen.h"
 
+#include "app/LanguageFiles.h"
 #include "base/TextCatalog.h"
 #include "ui/BerechnungPage.h"
 #include "ui/DiagrammPage.h"
@@ -40,12 +41,14 @@ int checkedItem(QButtonGroup* items, int fallback)
 
 } // namespace
 
-void TForm1::loadSettings()
+bool TForm1::loadSettings()
 {
     WindowSize size;
     Einstellungen::LoadSteps steps;
     // The language comes before any message, so every later text is in it.
     steps.afterGroupD = [this] { applyStoredLanguage(); };
+    // A first start speaks the desktop's language; a stored choice replaces it.
+    m_state.sprache = LanguageFiles::forLocale(m_desktopLanguages());
     const auto report = m_settings.load(m_state, size, steps);
     showStoredValues();
     if (size.height > 0 && size.width > 0)
@@ -57,6 +60,7 @@ void TForm1::loadSettings()
                           .arg(report.filePath, report.problems.first()));
         flushStatus();
     }
+    return report.problems.isEmpty();
 }
 
 void TForm1::showStoredValues()

@@ -110,7 +110,7 @@ Status TForm1::AutoWebScript(const QString& transferPath)
         return Done {};
     }
 
-    m_scriptChoice->setScriptFolder(m_state.programDir + QStringLiteral("Script"));
+    m_scriptChoice->setFolders(m_state.folders());
     m_scriptChoice->setScript(settings.script);
     m_scriptChoice->setServicesBase(m_state.hosts.services);
     if (m_scriptChoice->exec() != QDialog::Accepted)

@@ -36,8 +36,12 @@ void TForm1::saveTip()
 
 void TForm1::loadTip()
 {
-    const QString path = FileDialogs::open(this, tx(QStringLiteral("Tipp laden aus Datei")), QString(), TipFile::filter(),
-                                           TipFile::extension());
+    loadTipFrom(FileDialogs::open(this, tx(QStringLiteral("Tipp laden aus Datei")), QString(), TipFile::filter(),
+                                  TipFile::extension()));
+}
+
+void TForm1::loadTipFrom(const QString& path)
+{
     if (!path.isEmpty()) {
         if (const Status loaded = Textladen(path, m_state.sheet); !loaded) {
             m_hooks.showError(loaded.error().message);

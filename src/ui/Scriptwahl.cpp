@@ -96,14 +96,14 @@ void TCRSForm::listTemplates()
 {
     const QString remembered = scriptBox->currentText();
     scriptBox->clear();
-    const QStringList found = ClickScript::templates(m_scriptFolder);
+    const QStringList found = ClickScript::templates(m_folders);
     scriptBox->addItems(found);
     scriptBox->setEditText(remembered.isEmpty() && !found.isEmpty() ? found.last() : remembered);
 }
 
 void TCRSForm::browse()
 {
-    const QString path = FileDialogs::open(this, caption(), m_scriptFolder, tx(QStringLiteral("Veldors Click Script (*.crs)")),
+    const QString path = FileDialogs::open(this, caption(), m_folders.find(QStringLiteral("Script")), tx(QStringLiteral("Veldors Click Script (*.crs)")),
                                            QStringLiteral("crs"));
     if (!path.isEmpty())
         scriptBox->setEditText(path);
@@ -115,7 +115,7 @@ void TCRSForm::accept()
     WebClient client;
     client.setFollowRedirects(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    ClickScript::updateTemplate(client, m_servicesBase, script());
+    ClickScript::updateTemplate(client, m_servicesBase, script(), ClickScript::updatePath(m_folders, script()));
     QApplication::restoreOverrideCursor();
     QDialog::accept();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/ProgramFolders.h"
+
 #include <QDialog>
 
 class QComboBox;
@@ -19,8 +21,9 @@ public:
 
     explicit TCRSForm(QWidget* parent);
 
-    // The program's "Script" folder, known once start-up has found the program directory.
-    void setScriptFolder(const QString& folder) { m_scriptFolder = folder; }
+    // The program's folders, known once start-up has found them: the templates are the user's
+    // own and the shipped ones of the "Script" folders.
+    void setFolders(const ProgramFolders& folders) { m_folders = folders; }
     // Where OK asks for a newer template (the services host of the moment).
     void setServicesBase(const QString& base) { m_servicesBase = base; }
 
@@ -47,7 +50,7 @@ private:
     void listTemplates();
     void browse();
 
-    QString m_scriptFolder;
+    ProgramFolders m_folders;
     QString m_servicesBase;
 };
 

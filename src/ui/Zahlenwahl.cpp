@@ -166,10 +166,8 @@ void TForm6::saveList()
                                            tx(QStringLiteral("Werteliste (*.nwl)")), QStringLiteral("nwl"));
     if (path.isEmpty())
         return;
-    QFile file(path);
-    const QByteArray bytes = m_model.toWeightList();
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() || !file.flush()) {
-        QMessageBox::critical(this, QApplication::applicationName(), QStringLiteral("%1: %2").arg(path, file.errorString()));
+    if (const Status written = FileSystem::real().replaceFile(path, path + QLatin1Char('~'), m_model.toWeightList()); !written) {
+        QMessageBox::critical(this, QApplication::applicationName(), written.error().message);
         return;
     }
     refresh();

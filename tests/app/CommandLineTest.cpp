@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
+
 using namespace numora;
 
 TEST(CommandLine, OnlyAnExactDSelectsThePrintMode)
@@ -31,6 +34,31 @@ TEST(CommandLine, OnlyAnExactDSelectsThePrintMode)
         EXPECT_EQ(parsed.tipFile, c.tipFile) << c.args.join(' ').toStdString();
         EXPECT_EQ(parsed.exportTexts, c.exportTexts) << c.args.join(' ').toStdString();
     }
+}
+
+TEST(CommandLine, ASingleExistingTipFileIsOpened)
+{
+    QTemporaryDir dir;
+    const QString tip = dir.filePath(QStringLiteral("20240306.NTP"));
+    const QString other = dir.filePath(QStringLiteral("notes.txt"));
+    for (const QString& path : { tip, other }) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    const struct {
+        QStringList args;
+        QString openFile;
+    } cases[] = {
+        {{tip}, tip},
+        {{tip, QStringLiteral("--export-texts")}, tip},
+        {{other}, {}},                                     // not a tip file
+        {{dir.filePath(QStringLiteral("gone.ntp"))}, {}}, // no such file
+        {{dir.path()}, {}},                                // a folder
+        {{tip, tip}, {}},                                  // one argument only
+        {{QStringLiteral("D"), tip}, {}},                  // the print mode
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CommandLine::parse(c.args).openFile, c.openFile) << c.args.join(' ').toStdString();
 }
 
 TEST(Links, TheBrokerLinkOpensTheAffiliateAddress)

@@ -10,6 +10,29 @@
 namespace numora {
 namespace {
 
+// The first start picks the first of the desktop's languages the program speaks; German when none.
+TEST(LanguageFiles, TheDesktopsLanguageAtTheFirstStart)
+{
+    const struct {
+        QStringList names;
+        int sprache;
+    } cases[] = {
+        {{QStringLiteral("tr_TR.UTF-8")}, 4},
+        {{QStringLiteral("en_GB.UTF-8")}, 1},
+        {{QStringLiteral("es_ES@euro")}, 3},  // files say "sp"
+        {{QStringLiteral("cs_CZ.UTF-8")}, 7}, // files say "cz"
+        {{QStringLiteral("nl-BE")}, 6},
+        {{QStringLiteral("pl")}, 8},
+        {{QStringLiteral("fi_FI.UTF-8"), QStringLiteral("ru_RU.UTF-8")}, 5}, // the first one spoken
+        {{QStringLiteral("C.UTF-8")}, 0},
+        {{QStringLiteral("POSIX")}, 0},
+        {{QStringLiteral("ja_JP.UTF-8")}, 0},
+        {{}, 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LanguageFiles::forLocale(c.names), c.sprache) << c.names.join(u',').toStdString();
+}
+
 TEST(LanguageFiles, MenuOrderIndexesAndCodes)
 {
     QStringList order;

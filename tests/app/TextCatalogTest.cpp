@@ -138,7 +138,7 @@ TEST(ShippedTextCatalogues, CoverExactlyTheKeysTheSourcesUse)
     for (const Use& u : uses)
         used.emplace(u.key, u.where);
 
-    const auto german = LanguageFiles::readLines(LanguageFiles::textFile(sourceDir() + QStringLiteral("/data/"), QStringLiteral("de")));
+    const auto german = LanguageFiles::readLines(sourceDir() + QStringLiteral("/data/") + LanguageFiles::textFile(QStringLiteral("de")));
     ASSERT_TRUE(german.has_value()) << "data/land/texte.txt.de is missing or no text";
     // German keys stand for themselves; the technical texts keyed in English get their German
     // text there, except the status texts the program shows as they stand in every language

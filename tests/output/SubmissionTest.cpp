@@ -321,6 +321,22 @@ TEST_F(ClickScriptTest, SettingsKeepPathAndTemplatesAndExecutableAreFound)
     EXPECT_EQ(found, (QStringList { dir.filePath(QStringLiteral("Script/A.crs")), dir.filePath(QStringLiteral("Script/B.crs")) }));
     EXPECT_TRUE(ClickScript::templates(dir.filePath(QStringLiteral("nirgends"))).isEmpty());
 
+    // Installed: the user's own templates, then the shipped ones he has no copy of. An update of
+    // a shipped template becomes his own copy; any other is replaced where it lies.
+    const ProgramFolders folders{dir.filePath(QStringLiteral("user/")), dir.filePath(QStringLiteral("shared/")), {}, false};
+    writeFile(QStringLiteral("shared/Script/A.crs"), "shipped a");
+    writeFile(QStringLiteral("shared/Script/B.crs"), "shipped b");
+    writeFile(QStringLiteral("user/Script/B.crs"), "own b");
+    writeFile(QStringLiteral("user/Script/E.crs"), "own e");
+    found = ClickScript::templates(folders);
+    std::sort(found.begin(), found.begin() + 2);
+    EXPECT_EQ(found, (QStringList { folders.data + QStringLiteral("Script/B.crs"), folders.data + QStringLiteral("Script/E.crs"),
+                                    folders.shared + QStringLiteral("Script/A.crs") }));
+    EXPECT_EQ(ClickScript::updatePath(folders, folders.shared + QStringLiteral("Script/A.crs")), folders.data + QStringLiteral("Script/A.crs"));
+    EXPECT_EQ(ClickScript::updatePath(folders, folders.data + QStringLiteral("Script/B.crs")), folders.data + QStringLiteral("Script/B.crs"));
+    EXPECT_EQ(ClickScript::updatePath(ProgramFolders::portableAt(dir.path()), dir.filePath(QStringLiteral("Script/A.crs"))),
+              dir.filePath(QStringLiteral("Script/A.crs")));
+
     const QString install = dir.filePath(QStringLiteral("Click Runner"));
     QDir().mkpath(install);
     EXPECT_TRUE(ClickScript::executable(install).isEmpty()); // installed once, program deleted since
@@ -345,6 +361,14 @@ TEST_F(ClickScriptTest, UpdateReplacesAnOlderTemplateOnly)
     };
     const QString older = writeFile(QStringLiteral("Script/Tipp24.crs"), "alt");
     setDate(older, 2023);
+    // A shipped template, read-only for the user: the update becomes his own copy.
+    const QString shipped = writeFile(QStringLiteral("shared/Script/Tipp24.crs"), "alt");
+    setDate(shipped, 2023);
+    const QString own = dir.filePath(QStringLiteral("user/Script/Tipp24.crs"));
+    EXPECT_TRUE(ClickScript::updateTemplate(client, server.baseUrl(), shipped, own));
+    EXPECT_EQ(test::readBytes(shipped), QByteArray("alt"));
+    EXPECT_TRUE(test::readBytes(own).contains("[Z1_1]"));
+
     EXPECT_TRUE(ClickScript::updateTemplate(client, server.baseUrl(), older));
     EXPECT_TRUE(test::readBytes(older).contains("[Z1_1]"));
 

@@ -117,6 +117,8 @@ private Q_SLOTS:
         QVERIFY(text.startsWith("Aktuelle Einstellung brachten f\xc3\xbcr Sa. bzw. Mi.\r\n0x\t=>\t3\t=>\t4\r\n"));
         QVERIFY(text.endsWith("\r\n4 Ziehungen\r\n"));
         QCOMPARE(m_desktop.opened, QList<QUrl>{QUrl::fromLocalFile(report)});
+        // Started from the menu the current folder is the home folder: the status bar says where.
+        QCOMPARE(m_window->statusPanel(1)->text(), QStringLiteral("Testbericht gespeichert: ") + QDir::toNativeSeparators(report));
         QVERIFY(poolBox->isChecked());
         QCOMPARE(button->text(), QStringLiteral("Parameter testen"));
         QCOMPARE(find<QDateEdit>(QStringLiteral("DateTimePicker1"))->date(), QDate(2020, 1, 18));
