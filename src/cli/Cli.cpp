@@ -555,7 +555,9 @@ QString Cli::usage()
                           "backtest --seed N [--date DD.MM.YYYY] [--start DD.MM.YYYY] [--set NAME=VALUE]... [--compare] | "
                           "recurrence [--date DD.MM.YYYY] [--start DD.MM.YYYY] | settings | "
                           "ticket check NUMBER | ticket generate --seed N [--level L] [--last-digit D] | "
-                          "print TIPFILE [--marks] [--pdf FILE] [--set NAME=VALUE]...; "
+                          "print TIPFILE [--marks] [--pdf FILE] [--set NAME=VALUE]... | "
+                          "wheel build --numbers LIST --guarantee T:P [--seed N] [--seconds S] [--rows MAX] | "
+                          "wheel check FILE --numbers LIST --guarantee T:P; "
                           "--stored starts a command from the settings the window stored");
 }
 
@@ -602,6 +604,8 @@ int Cli::run(const QStringList& arguments, const QString& executableDir, QTextSt
         return CliPrint::ticket(dir, args, out, err);
     if (command == QLatin1String("print"))
         return CliPrint::print(dir, args, out, err);
+    if (command == QLatin1String("wheel"))
+        return wheel(args, out, err);
     return fail(err, QStringLiteral("unknown command \"%1\"; %2").arg(command, usage()));
 }
 
