@@ -187,7 +187,13 @@ bool CoverAnnealer::anneal(std::uint64_t moves)
                 m_temperature = StartTemperature;
         }
         const std::uint64_t target = unrank(m_uncovered[randomBelow(m_uncovered.size())]);
-        const std::size_t r = randomBelow(m_rows.size());
+        // A row that meets the target in t-1 points covers it after the swap: one of those when
+        // there are any, else any row.
+        std::size_t r = randomBelow(m_rows.size());
+        std::size_t near = 0;
+        for (std::size_t i = 0; i < m_rows.size(); ++i)
+            if (std::popcount(m_rows[i] & target) == m_t - 1 && randomBelow(++near) == 0)
+                r = i;
         const std::uint64_t row = m_rows[r];
         const std::uint64_t leaveFrom = row & ~target, enterFrom = target & ~row;
         std::uint64_t a = leaveFrom, b = enterFrom;

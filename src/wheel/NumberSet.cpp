@@ -43,11 +43,9 @@ Expected<NumberSet> parseList(const QString& text)
         const auto last = dash < 0 ? first : number(part.mid(dash + 1));
         if (!first || !last || *last < *first)
             return Error{QStringLiteral("\"%1\" is no number or range of 1..49").arg(part.trimmed())};
-        for (int n = *first; n <= *last; ++n) {
-            if (contains(set, n))
-                return Error{QStringLiteral("%1 is listed twice").arg(n)};
-            set |= of(n);
-        }
+        if (const NumberSet twice = set & range(*first, *last))
+            return Error{QStringLiteral("%1 is listed twice").arg(std::countr_zero(twice))};
+        set |= range(*first, *last);
     }
     return set;
 }

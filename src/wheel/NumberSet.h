@@ -21,6 +21,14 @@ inline constexpr int RowSize = 6;
 inline NumberSet of(int number) { return NumberSet(1) << number; }
 inline int count(NumberSet set) { return std::popcount(set); }
 inline bool contains(NumberSet set, int number) { return (set >> number) & 1; }
+// first..last.
+inline NumberSet range(int first, int last)
+{
+    NumberSet set = 0;
+    for (int n = first; n <= last; ++n)
+        set |= of(n);
+    return set;
+}
 // The numbers in ascending order.
 std::vector<int> list(NumberSet set);
 // "1,5,17": ascending, joined by ",".

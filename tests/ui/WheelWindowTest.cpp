@@ -97,7 +97,7 @@ private Q_SLOTS:
         typeRow(7, {QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9"), QStringLiteral("10"), QStringLiteral("11"), QStringLiteral("12")});
         WheelWindow* wheels = openWheels();
         click(wheels, "WheelFromSheet");
-        QCOMPARE(wheels->chosenNumbers(), NumberSet(0x1FFE));
+        QCOMPARE(wheels->chosenNumbers(), Numbers::range(1, 12));
         in<QComboBox>(wheels, "WheelGuarantee")->setCurrentIndex(4);
         QCOMPARE(in<QComboBox>(wheels, "WheelGuarantee")->currentText(), QStringLiteral("4 wenn 4"));
         in<QSpinBox>(wheels, "WheelBudget")->setValue(41);
@@ -187,10 +187,7 @@ private Q_SLOTS:
     void stopKeepsTheSmallestWheelFound()
     {
         WheelWindow* wheels = openWheels();
-        NumberSet numbers = 0;
-        for (int n = 20; n < 33; ++n)
-            numbers |= Numbers::of(n);
-        wheels->setChosenNumbers(numbers);
+        wheels->setChosenNumbers(Numbers::range(20, 32));
         in<QComboBox>(wheels, "WheelGuarantee")->setCurrentIndex(7); // 5 wenn 5
         in<QSpinBox>(wheels, "WheelSeconds")->setValue(600);
         QSignalSpy finished(wheels, &WheelWindow::buildFinished);
@@ -208,7 +205,7 @@ private Q_SLOTS:
     void tooFewNumbersAreNamed()
     {
         WheelWindow* wheels = openWheels();
-        wheels->setChosenNumbers(Numbers::of(1) | Numbers::of(2) | Numbers::of(3) | Numbers::of(4) | Numbers::of(5) | Numbers::of(6));
+        wheels->setChosenNumbers(Numbers::range(1, 6));
         QString message;
         answerNextMessageBox(QMessageBox::Ok, &message);
         click(wheels, "WheelCalculate");

@@ -7,14 +7,6 @@
 namespace numora {
 namespace {
 
-NumberSet numbersFrom(int first, int count)
-{
-    NumberSet set = 0;
-    for (int n = first; n < first + count; ++n)
-        set |= Numbers::of(n);
-    return set;
-}
-
 struct SizeCase {
     int v;
     Guarantee guarantee;
@@ -28,7 +20,7 @@ TEST_P(BuildReachesKnownSize, AndTheWheelIsProved)
     const SizeCase c = GetParam();
     RunControl control;
     // Numbers that are not 1..v, so that the rows are put back onto the player's numbers.
-    const WheelRequest request{numbersFrom(49 - c.v + 1, c.v), c.guarantee, 7, 120, c.rows};
+    const WheelRequest request{Numbers::range(50 - c.v, 49), c.guarantee, 7, 120, c.rows};
     const auto build = WheelBuilder::build(request, control);
     ASSERT_TRUE(build.ok()) << build.error().message.toStdString();
     ASSERT_TRUE(build->wheel.has_value());
@@ -47,7 +39,7 @@ TEST(WheelBuilder, ThreeOfSixOnManyNumbersJoinsTheSteinerSystemWithTheRest)
     RunControl control;
     // 22 + 7 numbers: "3 wenn 4" on the other seven takes one row, as four of seven always
     // leave three in any six of them.
-    const auto build = WheelBuilder::build({numbersFrom(3, 29), {3, 6}, 1, 60, 0}, control);
+    const auto build = WheelBuilder::build({Numbers::range(3, 31), {3, 6}, 1, 60, 0}, control);
     ASSERT_TRUE(build.ok());
     ASSERT_TRUE(build->wheel.has_value());
     EXPECT_EQ(build->wheel->rows.size(), 77u + 1u);
@@ -58,7 +50,7 @@ TEST(WheelBuilder, ThreeOfSixOnManyNumbersJoinsTheSteinerSystemWithTheRest)
 TEST(WheelBuilder, TheSameSeedGivesTheSameRows)
 {
     RunControl control;
-    const WheelRequest request{numbersFrom(1, 11), {4, 4}, 42, 120, 33};
+    const WheelRequest request{Numbers::range(1, 11), {4, 4}, 42, 120, 33};
     const auto first = WheelBuilder::build(request, control);
     const auto second = WheelBuilder::build(request, control);
     ASSERT_TRUE(first.ok() && second.ok());
@@ -81,7 +73,7 @@ TEST(WheelBuilder, AStopKeepsTheSmallestWheelFoundAndSaysSo)
     StopAfter control(30);
     std::vector<WheelProgress> reports;
     // 50 rows are found at once, fewer hardly ever: the run goes on until stopped.
-    const auto build = WheelBuilder::build({numbersFrom(1, 10), {5, 5}, 3, 600, 0}, control,
+    const auto build = WheelBuilder::build({Numbers::range(1, 10), {5, 5}, 3, 600, 0}, control,
                                            [&](const WheelProgress& p) { reports.push_back(p); });
     ASSERT_TRUE(build.ok());
     EXPECT_TRUE(build->stopped);
@@ -95,16 +87,16 @@ TEST(WheelBuilder, AStopKeepsTheSmallestWheelFoundAndSaysSo)
 TEST(WheelBuilder, RefusesWhatNoWheelCanBe)
 {
     RunControl control;
-    EXPECT_FALSE(WheelBuilder::build({numbersFrom(1, 6), {3, 3}, 1, 1, 0}, control).ok());
-    EXPECT_FALSE(WheelBuilder::build({numbersFrom(1, 10), {4, 3}, 1, 1, 0}, control).ok());
-    EXPECT_FALSE(WheelBuilder::build({numbersFrom(1, 10), {2, 3}, 1, 1, 0}, control).ok());
+    EXPECT_FALSE(WheelBuilder::build({Numbers::range(1, 6), {3, 3}, 1, 1, 0}, control).ok());
+    EXPECT_FALSE(WheelBuilder::build({Numbers::range(1, 10), {4, 3}, 1, 1, 0}, control).ok());
+    EXPECT_FALSE(WheelBuilder::build({Numbers::range(1, 10), {2, 3}, 1, 1, 0}, control).ok());
 }
 
 TEST(WheelBuilder, ABudgetOutOfReachEndsWithoutAWheel)
 {
     RunControl control;
     // S(5,6,12) is the least: every five-set needs a row of its own among 6 per row.
-    const auto build = WheelBuilder::build({numbersFrom(1, 12), {5, 5}, 1, 0.5, 131}, control);
+    const auto build = WheelBuilder::build({Numbers::range(1, 12), {5, 5}, 1, 0.5, 131}, control);
     ASSERT_TRUE(build.ok());
     EXPECT_FALSE(build->wheel.has_value());
 }

@@ -10,14 +10,6 @@
 namespace numora {
 namespace {
 
-NumberSet firstNumbers(int v)
-{
-    NumberSet set = 0;
-    for (int n = 1; n <= v; ++n)
-        set |= Numbers::of(n);
-    return set;
-}
-
 // Blocks on the points 0..n-1 as rows of the numbers 1..n.
 std::vector<NumberSet> asRows(const std::vector<std::uint64_t>& blocks)
 {
@@ -67,7 +59,7 @@ PlainCount countPlainly(const Wheel& wheel)
 Wheel randomWheel(int v, Guarantee g, int rows, unsigned seed)
 {
     std::mt19937 random(seed);
-    Wheel wheel{firstNumbers(v), g, {}};
+    Wheel wheel{Numbers::range(1, v), g, {}};
     for (int r = 0; r < rows; ++r) {
         NumberSet row = 0;
         while (Numbers::count(row) < 6)
@@ -152,7 +144,7 @@ TEST(WheelCheck, AllDrawsAgreeWithEveryDrawAgainstEveryRow)
 void expectEveryTSetExactlyOnce(const std::vector<std::uint64_t>& blocks, int points, int t)
 {
     std::vector<int> met(std::size_t(1) << points, 0);
-    const auto all = Numbers::list(firstNumbers(points));
+    const auto all = Numbers::list(Numbers::range(1, points));
     for (std::uint64_t block : blocks)
         forEachSubset(Numbers::list(block << 1), t, [&](NumberSet set) { ++met[std::size_t(set >> 1)]; });
     forEachSubset(all, t, [&](NumberSet set) { EXPECT_EQ(met[std::size_t(set >> 1)], 1) << Numbers::format(set).toStdString(); });
@@ -167,7 +159,7 @@ TEST(SteinerSystems, EveryTripleOf22AndEveryFiveOf12ExactlyOnce)
     EXPECT_EQ(s12.size(), 132u);
     expectEveryTSetExactlyOnce(s12, 12, 5);
 
-    const WheelOdds odds = WheelCheck::run(Wheel{firstNumbers(22), {3, 3}, asRows(s22)});
+    const WheelOdds odds = WheelCheck::run(Wheel{Numbers::range(1, 22), {3, 3}, asRows(s22)});
     EXPECT_TRUE(odds.holds);
     EXPECT_EQ(odds.guaranteeSets, 1540u);
 }
@@ -176,7 +168,7 @@ TEST(SteinerSystems, EveryTripleOf22AndEveryFiveOf12ExactlyOnce)
 // them is the block without its highest number.
 TEST(WheelCheck, AWheelWithoutOneRowFailsOnTheFirstSetThatRowAloneCovered)
 {
-    Wheel wheel{firstNumbers(12), {5, 5}, asRows(SteinerSystems::s5_6_12())};
+    Wheel wheel{Numbers::range(1, 12), {5, 5}, asRows(SteinerSystems::s5_6_12())};
     ASSERT_TRUE(WheelCheck::run(wheel).holds);
     for (std::size_t removed : {std::size_t(0), std::size_t(77), wheel.rows.size() - 1}) {
         Wheel less = wheel;
