@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Every #include of src/ points to the same folder or to a layer below it, so no folder sits both
-# above and below another: base < model < draws < session < stats < gen < output, history < eval
-# < app < print < ui, cli. Folders on the same level (output and history, ui and cli) include
+# above and below another: base < model < draws, wheel < session < stats < gen < output, history < eval
+# < app < print < ui, cli. Folders on the same level (draws and wheel, output and history, ui and cli) include
 # neither each other. Prints each upward or sideways include and fails when there is one.
 set -euo pipefail
 src="${1:-$(dirname "$0")/../src}"
-declare -A rank=([base]=0 [model]=1 [draws]=2 [session]=3 [stats]=4 [gen]=5 [output]=6 [history]=6
+declare -A rank=([base]=0 [model]=1 [draws]=2 [wheel]=2 [session]=3 [stats]=4 [gen]=5 [output]=6 [history]=6
                  [eval]=7 [app]=8 [print]=9 [ui]=10 [cli]=10)
 status=0
 for dir in "$src"/*/; do

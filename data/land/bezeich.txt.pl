@@ -394,6 +394,8 @@ Pomoc
 
 &Wyślij
 
+S&ystemy
+
 Niemiecki
 
 Angielski

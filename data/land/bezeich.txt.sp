@@ -394,6 +394,8 @@ Ac&tualizar
 
 &Jugar
 
+Si&stemas
+
 Alemán
 
 Inglés

@@ -164,3 +164,62 @@ Gebühr für beide Ziehungen	Opłata za oba losowania
 Zufall	Losowo
 Ihre Dateien: %1	Twoje pliki: %1
 Testbericht gespeichert: %1	Raport testu zapisany: %1
+"%1" ist keine der gewählten Zahlen	„%1” nie należy do wybranych liczb
+%1 Zahlen gewählt	wybrano liczb: %1
+%1 steht zweimal in der Reihe	%1 występuje w zakładzie dwa razy
+%1 wenn %2	%1 przy %2
+Auf Schein	Na kupon
+Berechnen	Oblicz
+Beste Reihe je Ziehung	Najlepszy zakład w losowaniu
+Das System und je 12 Reihen als Tippdatei speichern	Zapisz system i co 12 zakładów jako plik typów
+Die Berechnung beenden und das kleinste gefundene System behalten	Zakończ obliczenia i zachowaj najmniejszy znaleziony system
+Die Berechnung endet beim ersten System mit höchstens so vielen Reihen	Obliczenia kończą się na pierwszym systemie o co najwyżej tylu zakładach
+Die Garantie %1 wenn %2 passt nicht zu %3 Zahlen.	Gwarancja %1 przy %2 nie pasuje do %3 liczb.
+Die Zahlen der Reihen des Scheins wählen	Wybierz liczby z zakładów kuponu
+Die Zahlen des Zahlenpools der Berechnung wählen	Wybierz liczby z puli obliczeń
+Die nächsten 12 Reihen des Systems auf den Schein setzen	Przenieś następne 12 zakładów systemu na kupon
+Dreier	trójek
+Ein System braucht mindestens 7 Zahlen.	System wymaga co najmniej 7 liczb.
+Ein System mit der gewählten Garantie berechnen und prüfen	Oblicz system z wybraną gwarancją i sprawdź go
+Ein gespeichertes System laden und prüfen	Wczytaj zapisany system i sprawdź go
+Fertig: %1 Reihen.	Gotowe: zakładów %1.
+Fünfer	piątek
+Garantie %1 wenn %2 verletzt: %3 hat keine Reihe mit %1 Richtigen.	Gwarancja %1 przy %2 nie jest spełniona: %3 nie ma zakładu z %1 trafieniami.
+Garantie geprüft: alle %1 %2 Ihrer %3 Zahlen haben eine Reihe mit %4 Richtigen (%5 Reihen).	Gwarancja sprawdzona: każda z %1 %2 z Twoich %3 liczb ma zakład z %4 trafieniami (zakładów: %5).
+Garantie:	Gwarancja:
+Geladen: %1	Wczytano: %1
+Gespeichert: %1 und %2 Tippdateien	Zapisano: %1 i plików typów: %2
+Gestoppt: das kleinste gefundene System hat %1 Reihen.	Zatrzymano: najmniejszy znaleziony system ma zakładów: %1.
+Gewinnchancen des Systems	Szanse systemu
+Höchstens Reihen:	Najwyżej zakładów:
+Kein System innerhalb der Grenzen gefunden.	Nie znaleziono systemu w zadanych granicach.
+Kleinstes System bisher: %1 Reihen; Suche mit %2 Reihen	Najmniejszy dotąd system: zakładów %1; szukanie z %2 zakładami
+Kosten je Ziehung: %1 Reihen zu %2 = %3	Koszt za losowanie: %1 zakładów po %2 = %3
+Laden…	Wczytaj…
+Rechenzeit (s):	Czas obliczeń (s):
+Reihen %1 bis %2 von %3 auf dem Schein	Zakłady od %1 do %2 z %3 na kuponie
+Reihen des Systems	Zakłady systemu
+Reihen je Ziehung	Zakładów na losowanie
+Schließen	Zamknij
+Sechser	szóstek
+So lange sucht die Berechnung nach einem System mit weniger Reihen	Tak długo obliczenia szukają systemu z mniejszą liczbą zakładów
+Speichern…	Zapisz…
+Stoppen	Zatrzymaj
+Suche läuft …	Trwa szukanie …
+Suche mit %1 Reihen …	Szukanie z %1 zakładami …
+System (*.nsy)	System (*.nsy)
+System (*.nsy);;Alle Dateien (*)	System (*.nsy);;Wszystkie pliki (*)
+System laden	Wczytaj system
+System speichern	Zapisz system
+Systeme	Systemy
+Vierer	czwórek
+Wählen Sie mindestens 7 Zahlen; die Garantie %1 wenn %2 braucht mindestens %2.	Wybierz co najmniej 7 liczb; gwarancja %1 przy %2 wymaga co najmniej %2.
+Ziehungen unter Ihren Zahlen	Losowania w Twoich liczbach
+alle Ziehungen	wszystkie losowania
+aus dem Pool	z puli
+beliebig	dowolnie
+beste Reihe %1 Richtige	najlepszy zakład %1 traf.
+eine Reihe hat sechs Zahlen, diese %1	zakład ma sześć liczb, ten %1
+keine Reihen	brak zakładów
+vom Schein	z kuponu
+„3 wenn 4“: sind 4 der gezogenen Zahlen unter Ihren, hat eine Reihe mindestens 3 Richtige	„3 przy 4”: gdy 4 wylosowane liczby są wśród Twoich, jeden zakład ma co najmniej 3 trafienia

@@ -164,3 +164,62 @@ Gebühr für beide Ziehungen	Сбор за оба тиража
 Zufall	Случайно
 Ihre Dateien: %1	Ваши файлы: %1
 Testbericht gespeichert: %1	Отчёт теста сохранён: %1
+"%1" ist keine der gewählten Zahlen	«%1» не входит в выбранные числа
+%1 Zahlen gewählt	выбрано чисел: %1
+%1 steht zweimal in der Reihe	%1 встречается в ряду дважды
+%1 wenn %2	%1 при %2
+Auf Schein	На бланк
+Berechnen	Рассчитать
+Beste Reihe je Ziehung	Лучший ряд в каждом тираже
+Das System und je 12 Reihen als Tippdatei speichern	Сохранить систему и каждые 12 рядов как файл ставок
+Die Berechnung beenden und das kleinste gefundene System behalten	Завершить расчёт и сохранить наименьшую найденную систему
+Die Berechnung endet beim ersten System mit höchstens so vielen Reihen	Расчёт заканчивается на первой системе не более чем с таким числом рядов
+Die Garantie %1 wenn %2 passt nicht zu %3 Zahlen.	Гарантия %1 при %2 невозможна для %3 чисел.
+Die Zahlen der Reihen des Scheins wählen	Выбрать числа рядов бланка
+Die Zahlen des Zahlenpools der Berechnung wählen	Выбрать числа из пула генератора
+Die nächsten 12 Reihen des Systems auf den Schein setzen	Перенести следующие 12 рядов системы на бланк
+Dreier	троек
+Ein System braucht mindestens 7 Zahlen.	Для системы нужно не менее 7 чисел.
+Ein System mit der gewählten Garantie berechnen und prüfen	Рассчитать систему с выбранной гарантией и проверить её
+Ein gespeichertes System laden und prüfen	Загрузить сохранённую систему и проверить её
+Fertig: %1 Reihen.	Готово: рядов %1.
+Fünfer	пятёрок
+Garantie %1 wenn %2 verletzt: %3 hat keine Reihe mit %1 Richtigen.	Гарантия %1 при %2 нарушена: для %3 нет ряда с %1 совпадениями.
+Garantie geprüft: alle %1 %2 Ihrer %3 Zahlen haben eine Reihe mit %4 Richtigen (%5 Reihen).	Гарантия проверена: для всех %1 %2 из ваших %3 чисел есть ряд с %4 совпадениями (рядов: %5).
+Garantie:	Гарантия:
+Geladen: %1	Загружено: %1
+Gespeichert: %1 und %2 Tippdateien	Сохранено: %1 и файлов ставок: %2
+Gestoppt: das kleinste gefundene System hat %1 Reihen.	Остановлено: в наименьшей найденной системе рядов: %1.
+Gewinnchancen des Systems	Шансы системы
+Höchstens Reihen:	Не более рядов:
+Kein System innerhalb der Grenzen gefunden.	В заданных пределах система не найдена.
+Kleinstes System bisher: %1 Reihen; Suche mit %2 Reihen	Наименьшая система пока: рядов %1; поиск с %2 рядами
+Kosten je Ziehung: %1 Reihen zu %2 = %3	Стоимость за тираж: %1 рядов по %2 = %3
+Laden…	Загрузить…
+Rechenzeit (s):	Время расчёта (с):
+Reihen %1 bis %2 von %3 auf dem Schein	Ряды с %1 по %2 из %3 на бланке
+Reihen des Systems	Ряды системы
+Reihen je Ziehung	Рядов на тираж
+Schließen	Закрыть
+Sechser	шестёрок
+So lange sucht die Berechnung nach einem System mit weniger Reihen	Столько времени расчёт ищет систему с меньшим числом рядов
+Speichern…	Сохранить…
+Stoppen	Остановить
+Suche läuft …	Идёт поиск …
+Suche mit %1 Reihen …	Поиск с %1 рядами …
+System (*.nsy)	Система (*.nsy)
+System (*.nsy);;Alle Dateien (*)	Система (*.nsy);;Все файлы (*)
+System laden	Загрузить систему
+System speichern	Сохранить систему
+Systeme	Системы
+Vierer	четвёрок
+Wählen Sie mindestens 7 Zahlen; die Garantie %1 wenn %2 braucht mindestens %2.	Выберите не менее 7 чисел; гарантии %1 при %2 нужно не менее %2.
+Ziehungen unter Ihren Zahlen	Тиражи среди ваших чисел
+alle Ziehungen	все тиражи
+aus dem Pool	из пула
+beliebig	любое
+beste Reihe %1 Richtige	лучший ряд %1 совп.
+eine Reihe hat sechs Zahlen, diese %1	в ряду шесть чисел, в этом %1
+keine Reihen	нет рядов
+vom Schein	с бланка
+„3 wenn 4“: sind 4 der gezogenen Zahlen unter Ihren, hat eine Reihe mindestens 3 Richtige	«3 при 4»: если 4 выпавших числа среди ваших, в одном ряду не менее 3 совпадений

@@ -164,3 +164,62 @@ Gebühr für beide Ziehungen	Tarifa por ambos sorteos
 Zufall	Azar
 Ihre Dateien: %1	Sus archivos: %1
 Testbericht gespeichert: %1	Informe de la prueba guardado: %1
+"%1" ist keine der gewählten Zahlen	"%1" no es uno de los números elegidos
+%1 Zahlen gewählt	%1 números elegidos
+%1 steht zweimal in der Reihe	%1 aparece dos veces en la fila
+%1 wenn %2	%1 si %2
+Auf Schein	Al boleto
+Berechnen	Calcular
+Beste Reihe je Ziehung	Mejor fila por sorteo
+Das System und je 12 Reihen als Tippdatei speichern	Guardar el sistema y cada 12 filas como archivo de apuestas
+Die Berechnung beenden und das kleinste gefundene System behalten	Terminar el cálculo y conservar el sistema más pequeño encontrado
+Die Berechnung endet beim ersten System mit höchstens so vielen Reihen	El cálculo termina con el primer sistema de como máximo tantas filas
+Die Garantie %1 wenn %2 passt nicht zu %3 Zahlen.	La garantía %1 si %2 no es posible con %3 números.
+Die Zahlen der Reihen des Scheins wählen	Elegir los números de las filas del boleto
+Die Zahlen des Zahlenpools der Berechnung wählen	Elegir los números del conjunto del cálculo
+Die nächsten 12 Reihen des Systems auf den Schein setzen	Poner las 12 filas siguientes del sistema en el boleto
+Dreier	tríos
+Ein System braucht mindestens 7 Zahlen.	Un sistema necesita al menos 7 números.
+Ein System mit der gewählten Garantie berechnen und prüfen	Calcular un sistema con la garantía elegida y comprobarlo
+Ein gespeichertes System laden und prüfen	Cargar un sistema guardado y comprobarlo
+Fertig: %1 Reihen.	Listo: %1 filas.
+Fünfer	quintetos
+Garantie %1 wenn %2 verletzt: %3 hat keine Reihe mit %1 Richtigen.	Garantía %1 si %2 incumplida: %3 no tiene ninguna fila con %1 aciertos.
+Garantie geprüft: alle %1 %2 Ihrer %3 Zahlen haben eine Reihe mit %4 Richtigen (%5 Reihen).	Garantía comprobada: los %1 %2 de sus %3 números tienen una fila con %4 aciertos (%5 filas).
+Garantie:	Garantía:
+Geladen: %1	Cargado: %1
+Gespeichert: %1 und %2 Tippdateien	Guardado: %1 y %2 archivos de apuestas
+Gestoppt: das kleinste gefundene System hat %1 Reihen.	Detenido: el sistema más pequeño encontrado tiene %1 filas.
+Gewinnchancen des Systems	Probabilidades del sistema
+Höchstens Reihen:	Filas como máximo:
+Kein System innerhalb der Grenzen gefunden.	No se encontró ningún sistema dentro de los límites.
+Kleinstes System bisher: %1 Reihen; Suche mit %2 Reihen	Sistema más pequeño hasta ahora: %1 filas; buscando con %2 filas
+Kosten je Ziehung: %1 Reihen zu %2 = %3	Coste por sorteo: %1 filas a %2 = %3
+Laden…	Cargar…
+Rechenzeit (s):	Tiempo de cálculo (s):
+Reihen %1 bis %2 von %3 auf dem Schein	Filas %1 a %2 de %3 en el boleto
+Reihen des Systems	Filas del sistema
+Reihen je Ziehung	Filas por sorteo
+Schließen	Cerrar
+Sechser	sextetos
+So lange sucht die Berechnung nach einem System mit weniger Reihen	Tiempo que el cálculo busca un sistema con menos filas
+Speichern…	Guardar…
+Stoppen	Detener
+Suche läuft …	Buscando …
+Suche mit %1 Reihen …	Buscando con %1 filas …
+System (*.nsy)	Sistema (*.nsy)
+System (*.nsy);;Alle Dateien (*)	Sistema (*.nsy);;Todos los archivos (*)
+System laden	Cargar sistema
+System speichern	Guardar sistema
+Systeme	Sistemas
+Vierer	cuartetos
+Wählen Sie mindestens 7 Zahlen; die Garantie %1 wenn %2 braucht mindestens %2.	Elija al menos 7 números; la garantía %1 si %2 necesita al menos %2.
+Ziehungen unter Ihren Zahlen	Sorteos dentro de sus números
+alle Ziehungen	todos los sorteos
+aus dem Pool	del conjunto
+beliebig	cualquiera
+beste Reihe %1 Richtige	mejor fila %1 aciertos
+eine Reihe hat sechs Zahlen, diese %1	una fila tiene seis números, esta %1
+keine Reihen	ninguna fila
+vom Schein	del boleto
+„3 wenn 4“: sind 4 der gezogenen Zahlen unter Ihren, hat eine Reihe mindestens 3 Richtige	"3 si 4": si 4 de los números sorteados están entre los suyos, una fila tiene al menos 3 aciertos

@@ -556,7 +556,9 @@ QString Cli::usage()
                           "backtest --seed N [--date DD.MM.YYYY] [--start DD.MM.YYYY] [--set NAME=VALUE]... [--compare] | "
                           "recurrence [--date DD.MM.YYYY] [--start DD.MM.YYYY] | settings | "
                           "ticket check NUMBER | ticket generate --seed N [--level L] [--last-digit D] | "
-                          "print TIPFILE [--marks] [--pdf FILE] [--set NAME=VALUE]...; "
+                          "print TIPFILE [--marks] [--pdf FILE] [--set NAME=VALUE]... | "
+                          "wheel build --numbers LIST --guarantee T:P [--seed N] [--seconds S] [--rows MAX] | "
+                          "wheel check FILE --numbers LIST --guarantee T:P; "
                           "--stored starts a command from the settings the window stored");
 }
 
@@ -592,6 +594,12 @@ QString Cli::help()
         "                           the ticket number\n"
         "  print TIPFILE [--marks] [--pdf FILE] [--set NAME=VALUE]...\n"
         "                           print a tip file onto the paper ticket\n"
+        "  wheel build --numbers LIST --guarantee T:P [--seed N] [--seconds S] [--rows MAX]\n"
+        "                           a wheel of six-number rows over LIST (\"1-12,17\") whose\n"
+        "                           guarantee (T hits when P of the drawn are in LIST) is proved\n"
+        "  wheel check FILE --numbers LIST --guarantee T:P\n"
+        "                           prove a wheel's guarantee and count what it wins against\n"
+        "                           all 13,983,816 draws\n"
         "\n"
         "Options:\n"
         "  --dir DIR      use the files in DIR (a portable folder) instead of the usual ones\n"
@@ -601,8 +609,8 @@ QString Cli::help()
         "\n"
         "Files: installed, each user's history and files are in $XDG_DATA_HOME/numora\n"
         "(~/.local/share/numora); a folder that holds a writable ZahlenTr.dat beside the program\n"
-        "keeps everything there. Exit status 0 on success; an error prints one line on standard\n"
-        "error and gives 2.\n"
+        "keeps everything there. Exit status 0 on success, 1 when a wheel is not found or does\n"
+        "not hold; an error prints one line on standard error and gives 2.\n"
         "Draws are random: no statistic predicts them.\n");
 }
 
@@ -666,6 +674,8 @@ int Cli::run(const QStringList& arguments, const QString& executableDir, QTextSt
         return CliPrint::ticket(folders, args, out, err);
     if (command == QLatin1String("print"))
         return CliPrint::print(folders, args, out, err);
+    if (command == QLatin1String("wheel"))
+        return wheel(args, out, err);
     return fail(err, QStringLiteral("unknown command \"%1\"; %2").arg(command, usage()));
 }
 

@@ -68,4 +68,9 @@ std::optional<QString> prepareGeneration(ProgramState& state, const ProgramFolde
 int backtest(const ProgramFolders& folders, QStringList args, QTextStream& out, QTextStream& err);
 int recurrence(const ProgramFolders& folders, QStringList args, QTextStream& out, QTextStream& err);
 
+// wheel build --numbers LIST --guarantee T:P [--seed N] [--seconds S] [--rows MAX] |
+// wheel check FILE --numbers LIST --guarantee T:P. Exit 0: a wheel found, or the guarantee
+// holds; 1: none within the limits, or it fails; 2: bad input.
+int wheel(const QStringList& args, QTextStream& out, QTextStream& err);
+
 } // namespace numora::cli

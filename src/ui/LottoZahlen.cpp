@@ -126,6 +126,9 @@ void TForm1::buildMenu()
     bar->addAction(aktualisieren);
     bar->addAction(berechnen);
     bar->addAction(abgeben);
+    QAction* systeme = action(QStringLiteral("Systeme1"), QStringLiteral("S&ysteme"));
+    connect(systeme, &QAction::triggered, this, &TForm1::showWheels);
+    bar->addAction(systeme);
 
     buildLanguageMenu();
 

@@ -43,6 +43,7 @@ class TForm5;
 class TForm8;
 class TMailerForm;
 class TCRSForm;
+class WheelWindow;
 class InterfaceLanguage;
 class StatusHints;
 
@@ -164,6 +165,8 @@ private:
     bool chooseSuperzahl();
     // Fills the chosen template, saves it in "Tipps" and starts Clickrunner with it.
     Status AutoWebScript(const QString& transferPath);
+    // "Systeme": the wheel window (LottoZahlenWheels.cpp).
+    void showWheels();
     void runBacktest();
     void runRecurrence();
     void finishAnalysis();
@@ -221,6 +224,7 @@ private:
     QString m_pendingPanel0;
     QElapsedTimer m_progressClock;
     ChanceComparisonWindow* m_comparison = nullptr;
+    WheelWindow* m_wheels = nullptr;
     TMailerForm* m_mailer = nullptr;
     TCRSForm* m_scriptChoice = nullptr;
     InterfaceLanguage* m_language = nullptr;

@@ -4,6 +4,7 @@
 
 #include "base/TextCatalog.h"
 #include "ui/ChanceComparisonWindow.h"
+#include "ui/WheelWindow.h"
 #include "ui/FileDialogs.h"
 #include "ui/InterfaceLanguage.h"
 #include "ui/LoEingab.h"
@@ -81,6 +82,8 @@ void TForm1::applyLanguage(const Language& language)
         m_statusHints->refresh();
         if (m_comparison)
             m_comparison->retranslate();
+        if (m_wheels)
+            m_wheels->retranslate();
         if (m_lastStatistic) {
             QWidget* page = m_pageControl->currentWidget();
             runStatistic(m_lastStatistic);

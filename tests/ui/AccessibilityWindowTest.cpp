@@ -9,6 +9,7 @@
 #include "ui/MainUnit.h"
 #include "ui/Scriptwahl.h"
 #include "ui/Spielwahl.h"
+#include "ui/WheelWindow.h"
 #include "ui/Zahlenwahl.h"
 #include "ui/anders.h"
 #include "WindowFixture.h"
@@ -116,7 +117,7 @@ class AccessibilityWindowTest : public QObject, private numora::test::WindowFixt
 
 private:
     enum class Window { Main, DrawEntry, NumberChoice, PrintSettings, PrintSettingsOnline, PrintPositions, Mail,
-                        ClickScript, ChanceComparison };
+                        ClickScript, ChanceComparison, Wheels };
 
     // Shows `window` as the program would and lists its controls without a spoken name.
     QStringList shownUnnamed(QWidget* window)
@@ -160,6 +161,7 @@ private Q_SLOTS:
         QTest::newRow("mail") << int(Window::Mail);
         QTest::newRow("click script") << int(Window::ClickScript);
         QTest::newRow("chance comparison") << int(Window::ChanceComparison);
+        QTest::newRow("wheels") << int(Window::Wheels);
     }
 
     // Each window is described by the program itself when it is shown, dialogs made later too.
@@ -185,6 +187,7 @@ private Q_SLOTS:
             break;
         case Window::ClickScript: made = std::make_unique<ui::TCRSForm>(m_window.get()); break;
         case Window::ChanceComparison: made = std::make_unique<ui::ChanceComparisonWindow>(m_window.get()); break;
+        case Window::Wheels: made = std::make_unique<ui::WheelWindow>(m_window->state(), ui::WheelWindow::Hooks{}, m_window.get()); break;
         }
         if (made)
             shown = made.get();

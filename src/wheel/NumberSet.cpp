@@ -1,0 +1,53 @@
+#include "wheel/NumberSet.h"
+
+#include <QStringList>
+
+namespace numora::Numbers {
+
+std::vector<int> list(NumberSet set)
+{
+    std::vector<int> numbers;
+    for (; set; set &= set - 1)
+        numbers.push_back(std::countr_zero(set));
+    return numbers;
+}
+
+QString format(NumberSet set)
+{
+    QStringList parts;
+    for (int n : list(set))
+        parts << QString::number(n);
+    return parts.join(QLatin1Char(','));
+}
+
+namespace {
+
+std::optional<int> number(const QString& text)
+{
+    bool ok = false;
+    const int n = text.trimmed().toInt(&ok);
+    if (!ok || n < 1 || n > Highest)
+        return std::nullopt;
+    return n;
+}
+
+} // namespace
+
+Expected<NumberSet> parseList(const QString& text)
+{
+    NumberSet set = 0;
+    const QStringList parts = text.split(QLatin1Char(','));
+    for (const QString& part : parts) {
+        const qsizetype dash = part.indexOf(QLatin1Char('-'));
+        const auto first = number(dash < 0 ? part : part.left(dash));
+        const auto last = dash < 0 ? first : number(part.mid(dash + 1));
+        if (!first || !last || *last < *first)
+            return Error{QStringLiteral("\"%1\" is no number or range of 1..49").arg(part.trimmed())};
+        if (const NumberSet twice = set & range(*first, *last))
+            return Error{QStringLiteral("%1 is listed twice").arg(std::countr_zero(twice))};
+        set |= range(*first, *last);
+    }
+    return set;
+}
+
+} // namespace numora::Numbers

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "base/Expected.h"
+#include "wheel/NumberSet.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+#include <vector>
+
+namespace numora {
+
+// "t wenn p": whenever p of the six drawn numbers are among the player's numbers, at least one
+// row has t or more hits.
+struct Guarantee {
+    int hits = 3; // t
+    int of = 3;   // p
+
+    bool operator==(const Guarantee&) const = default;
+    // 3 <= t <= p <= 6 and p no more than the numbers played.
+    bool validFor(int numberCount) const { return 3 <= hits && hits <= of && of <= 6 && of <= numberCount; }
+    // "T:P", the form of the command line.
+    static Expected<Guarantee> parse(const QString& text);
+
+    // The nine the window offers, weakest first.
+    static const std::array<Guarantee, 9>& offered();
+};
+
+// A wheel: six-number rows over the player's numbers (7..49 of them) and the guarantee they are
+// meant to give.
+struct Wheel {
+    NumberSet numbers = 0;
+    Guarantee guarantee;
+    std::vector<NumberSet> rows;
+
+    static constexpr int MinNumbers = 7;
+
+    // Every row holds six of the numbers.
+    bool rowsWithinNumbers() const;
+
+    // One line a row: the six numbers ascending, joined by ",".
+    QByteArray format() const;
+
+    // The rows of a wheel file: one row a line, numbers separated by ",", blanks or ";"; "#"
+    // starts a comment; empty lines are skipped. A row with a number outside `numbers`, a
+    // number twice, or other than six numbers is an error naming its line.
+    static Expected<std::vector<NumberSet>> parseRows(const QByteArray& text, NumberSet numbers);
+    static Expected<std::vector<NumberSet>> readRows(const QString& path, NumberSet numbers);
+
+    // The wheel file the window saves: the comment lines "# numbers: LIST" and
+    // "# guarantee: T:P", then the rows; `wheel check` reads it as it stands.
+    QByteArray fileText() const;
+    // Through a temporary file beside `path`: a failed save keeps the old file.
+    Status save(const QString& path) const;
+    // A wheel file. What its comment lines do not say comes from `numbers` (when they are seven
+    // or more, else the numbers the rows hold) and `guarantee`.
+    static Expected<Wheel> load(const QString& path, NumberSet numbers, Guarantee guarantee);
+};
+
+} // namespace numora

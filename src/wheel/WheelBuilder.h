@@ -1,0 +1,53 @@
+#pragma once
+
+#include "base/Expected.h"
+#include "model/RunControl.h"
+#include "wheel/Wheel.h"
+#include "wheel/WheelCheck.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+namespace numora {
+
+// What to build: the numbers, the guarantee and the limits of the search.
+struct WheelRequest {
+    NumberSet numbers = 0;
+    Guarantee guarantee;
+    std::uint64_t seed = 1;
+    double seconds = 10;
+    // Stop at the first wheel of at most this many rows; 0: as few rows as the time allows.
+    int maxRows = 0;
+};
+
+// Where a build stands: the rows of the smallest wheel found so far (0: none yet) and the rows
+// and uncovered p-sets of the one being searched.
+struct WheelProgress {
+    int bestRows = 0;
+    int rows = 0;
+    std::size_t uncovered = 0;
+};
+
+struct WheelBuild {
+    // The smallest wheel found, verified exhaustively; none when no wheel within the limits.
+    std::optional<Wheel> wheel;
+    WheelOdds odds;
+    bool stopped = false;
+};
+
+namespace WheelBuilder {
+
+// Searches rows with simulated annealing, from a generous count downwards, keeping each wheel
+// that covers; takes a known design where one fits (S(5,6,12), S(3,6,22), and for "3 wenn 6"
+// on 28 or more numbers S(3,6,22) on the first 22 joined with a "3 wenn 4" wheel on the rest).
+// The same request with the same seed searches the same way; `control` stops it between steps.
+Expected<WheelBuild> build(const WheelRequest& request, RunControl& control,
+                           const std::function<void(const WheelProgress&)>& progress = {});
+
+// The Schönheim bound for "t wenn t" on v numbers; 1 for a larger p.
+int lowerBound(int v, Guarantee guarantee);
+
+} // namespace WheelBuilder
+
+} // namespace numora

@@ -1,0 +1,173 @@
+#include "wheel/WheelCheck.h"
+
+#include <bit>
+#include <vector>
+
+namespace numora::WheelCheck {
+
+std::uint64_t binomial(int n, int k)
+{
+    if (k < 0 || n < 0 || k > n)
+        return 0;
+    std::uint64_t result = 1;
+    for (int i = 1; i <= k; ++i)
+        result = result * std::uint64_t(n - k + i) / std::uint64_t(i);
+    return result;
+}
+
+namespace {
+
+using Word = std::uint64_t;
+
+// The depth-first walk over the subsets of the numbers in ascending order. At depth d (d numbers
+// chosen), reach[d][c] is the bit set of the rows that hold at least c of them.
+class SubsetWalk {
+public:
+    SubsetWalk(const Wheel& wheel, WheelOdds& odds) : m_odds(odds), m_guarantee(wheel.guarantee)
+    {
+        m_numbers = Numbers::list(wheel.numbers);
+        const std::size_t rowCount = wheel.rows.size();
+        m_words = (rowCount + 63) / 64;
+        m_rowsOf.assign(m_numbers.size() * m_words, 0);
+        for (std::size_t r = 0; r < rowCount; ++r)
+            for (std::size_t i = 0; i < m_numbers.size(); ++i)
+                if (Numbers::contains(wheel.rows[r], m_numbers[i]))
+                    m_rowsOf[i * m_words + r / 64] |= Word(1) << (r % 64);
+        m_localRows.assign(rowCount, 0);
+        for (std::size_t r = 0; r < rowCount; ++r)
+            for (std::size_t i = 0; i < m_numbers.size(); ++i)
+                if (Numbers::contains(wheel.rows[r], m_numbers[i]))
+                    m_localRows[r] |= std::uint64_t(1) << i;
+        m_reach.assign(7 * 7 * m_words, 0);
+        for (std::size_t r = 0; r < rowCount; ++r)
+            reach(0, 0)[r / 64] |= Word(1) << (r % 64);
+        m_best[0] = 0;
+        m_count[0][0] = 1;
+    }
+
+    void walk() { descend(0, 0); }
+
+    // m_count[j][k]: the j-subsets of the numbers whose best row has k hits.
+    std::array<std::array<std::uint64_t, 7>, 7> m_count{};
+
+private:
+    Word* reach(int depth, int hits) { return &m_reach[(std::size_t(depth) * 7 + std::size_t(hits)) * m_words]; }
+    const Word* rowsOf(std::size_t number) const { return &m_rowsOf[number * m_words]; }
+
+    bool meets(const Word* rows, const Word* holding) const
+    {
+        for (std::size_t w = 0; w < m_words; ++w)
+            if (rows[w] & holding[w])
+                return true;
+        return false;
+    }
+
+    void descend(int depth, std::size_t from)
+    {
+        const std::size_t n = m_numbers.size();
+        if (depth == 5) {
+            lastNumber(from);
+            return;
+        }
+        for (std::size_t x = from; x < n; ++x) {
+            const Word* has = rowsOf(x);
+            int nextBest = 0;
+            for (int c = 0; c <= depth + 1; ++c) {
+                Word* out = reach(depth + 1, c);
+                const Word* same = reach(depth, c);
+                const Word* below = c > 0 ? reach(depth, c - 1) : nullptr;
+                Word any = 0;
+                for (std::size_t w = 0; w < m_words; ++w) {
+                    Word v = c <= depth ? same[w] : 0;
+                    if (below)
+                        v |= below[w] & has[w];
+                    out[w] = v;
+                    any |= v;
+                }
+                if (any)
+                    nextBest = c;
+            }
+            m_best[depth + 1] = nextBest;
+            m_chosen[depth] = x;
+            ++m_count[std::size_t(depth + 1)][std::size_t(nextBest)];
+            if (depth + 1 == m_guarantee.of)
+                checkGuarantee(depth + 1, x, nextBest);
+            descend(depth + 1, x + 1);
+        }
+    }
+
+    // The sixth number raises the best row by one exactly when a row at the best so far holds
+    // it. Where few rows are at the best, the numbers they hold answer for every sixth number
+    // at once.
+    void lastNumber(std::size_t from)
+    {
+        const std::size_t n = m_numbers.size();
+        const int best = m_best[5];
+        const Word* top = reach(5, best);
+        std::size_t topRows = 0;
+        for (std::size_t w = 0; w < m_words; ++w)
+            topRows += std::size_t(std::popcount(top[w]));
+        std::uint64_t raising = 0; // local numbers that some row at the best holds
+        if (topRows <= n - from) {
+            for (std::size_t w = 0; w < m_words; ++w)
+                for (Word bits = top[w]; bits; bits &= bits - 1)
+                    raising |= m_localRows[w * 64 + std::size_t(std::countr_zero(bits))];
+        } else {
+            for (std::size_t x = from; x < n; ++x)
+                if (meets(top, rowsOf(x)))
+                    raising |= std::uint64_t(1) << x;
+        }
+        const std::uint64_t range = (n == 64 ? ~std::uint64_t(0) : (std::uint64_t(1) << n) - 1) & ~((std::uint64_t(1) << from) - 1);
+        const std::uint64_t up = std::uint64_t(std::popcount(raising & range));
+        m_count[6][std::size_t(best + 1)] += up;
+        m_count[6][std::size_t(best)] += (n - from) - up;
+        if (m_guarantee.of == 6 && !m_odds.counterexample && best < m_guarantee.hits) {
+            const std::uint64_t failing = best + 1 < m_guarantee.hits ? range : range & ~raising;
+            if (failing)
+                checkGuarantee(6, std::size_t(std::countr_zero(failing)), best);
+        }
+    }
+
+    void checkGuarantee(int depth, std::size_t last, int hits)
+    {
+        if (hits >= m_guarantee.hits || m_odds.counterexample)
+            return;
+        NumberSet set = Numbers::of(m_numbers[last]);
+        for (int i = 0; i + 1 < depth; ++i)
+            set |= Numbers::of(m_numbers[m_chosen[i]]);
+        m_odds.counterexample = set;
+    }
+
+    WheelOdds& m_odds;
+    Guarantee m_guarantee;
+    std::vector<int> m_numbers;
+    std::size_t m_words = 0;
+    std::vector<Word> m_rowsOf;
+    std::vector<std::uint64_t> m_localRows; // each row's numbers by their place in m_numbers
+    std::vector<Word> m_reach;
+    std::array<int, 7> m_best{};
+    std::array<std::size_t, 6> m_chosen{};
+};
+
+} // namespace
+
+WheelOdds run(const Wheel& wheel)
+{
+    WheelOdds odds;
+    const int v = Numbers::count(wheel.numbers);
+    SubsetWalk walk(wheel, odds);
+    walk.walk();
+    odds.guaranteeSets = binomial(v, wheel.guarantee.of);
+    odds.holds = !odds.counterexample && v >= wheel.guarantee.of;
+    odds.bestWithin = walk.m_count[6];
+    for (int j = 0; j <= 6; ++j)
+        for (int k = 0; k <= 6; ++k)
+            odds.bestAll[std::size_t(k)] += walk.m_count[std::size_t(j)][std::size_t(k)] * binomial(Numbers::Highest - v, 6 - j);
+    const double rows = double(wheel.rows.size());
+    for (int k = 0; k <= 6; ++k)
+        odds.expectedRows[std::size_t(k)] = rows * double(binomial(6, k) * binomial(Numbers::Highest - 6, 6 - k))
+            / double(WheelOdds::AllDraws);
+    return odds;
+}
+
+} // namespace numora::WheelCheck
