@@ -296,8 +296,11 @@ void TForm1::startup()
     m_state.resetForStartup(m_folders);
     // The first start of an installed program brings the shipped history into the user's folder.
     const Status prepared = m_folders.prepare(QString::fromLatin1(DrawFile::DefaultName));
-    if (loadSettings())
-        m_panel1->setText(tx(QStringLiteral("Ihre Dateien: %1")).arg(QDir::toNativeSeparators(m_folders.data)));
+    // The folder in use stays in the status bar between hints; a report of unreadable settings
+    // comes first.
+    const bool settingsClean = loadSettings();
+    m_statusHints->setResting(tx(QStringLiteral("Ihre Dateien: %1")).arg(QDir::toNativeSeparators(m_folders.data)),
+                              settingsClean);
     if (!prepared)
         m_hooks.showError(prepared.error().message);
     m_state.sheet.setSheetReady(true);

@@ -29,7 +29,19 @@ void StatusHints::show(QObject* source)
 {
     m_source = source;
     m_shown = hintOf(source);
+    if (m_shown.isEmpty())
+        m_shown = m_resting;
     m_panel->setText(m_shown);
+}
+
+void StatusHints::setResting(const QString& text, bool showNow)
+{
+    m_resting = text;
+    if (!showNow)
+        return;
+    m_source = nullptr;
+    m_shown = text;
+    m_panel->setText(text);
 }
 
 void StatusHints::refresh()

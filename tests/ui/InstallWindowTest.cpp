@@ -82,6 +82,16 @@ private Q_SLOTS:
         QCOMPARE(m_window->state().sprache, 4);
         QCOMPARE(firstTab(), QStringLiteral("Kolonlar"));
         QCOMPARE(m_window->statusPanel(1)->text(), QStringLiteral("Dosyalarınız: ") + folders.data);
+        // It stays between hints: a control without one brings it back.
+        auto* withHint = m_window->findChild<QLabel*>(QStringLiteral("Label13"));
+        auto* withoutHint = m_window->findChild<QLabel*>(QStringLiteral("Label29"));
+        withHint->setToolTip(QStringLiteral("Quersumme"));
+        withoutHint->setToolTip(QString());
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(withHint, &enter);
+        QCOMPARE(m_window->statusPanel(1)->text(), QStringLiteral("Quersumme"));
+        QApplication::sendEvent(withoutHint, &enter);
+        QCOMPARE(m_window->statusPanel(1)->text(), QStringLiteral("Dosyalarınız: ") + folders.data);
         QCOMPARE(m_window->state().programDir, folders.data);
         m_window->close(); // stores the settings
     }
