@@ -198,6 +198,9 @@ bool shootLanguage(const Language& language, const QString& csv, const QString& 
         if (!pageNames[i])
             continue;
         pages->setCurrentIndex(i);
+        // The chart shows the distribution of the drawn numbers, as at start-up.
+        if (i == 2)
+            child<QAbstractButton>(&window, "SpeedButton14")->click();
         quietStatusBar();
         shooter.save(&window, QString::fromLatin1(pageNames[i]));
     }
