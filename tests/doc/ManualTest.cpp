@@ -38,7 +38,7 @@ QStringList matches(const QString& html, const QString& pattern)
     return found;
 }
 
-QStringList titles(const QString& html) { return matches(html, QStringLiteral("<h[12]>(.*?)</h[12]>")); }
+QStringList titles(const QString& html) { return matches(html, QStringLiteral("<h[12][^>]*>(.*?)</h[12]>")); }
 QStringList pictures(const QString& html) { return matches(html, QStringLiteral("<img src=\"([^\"]+)\"")); }
 
 QString picturePath(const Manual& manual, const QString& name)
@@ -69,7 +69,7 @@ TEST(Manual, EveryPictureIsAWindowInItsLanguage)
         const QImage german(picturePath(Manuals[0], name));
         ASSERT_FALSE(german.isNull()) << name;
         EXPECT_GE(german.width(), 250) << name;
-        EXPECT_GE(german.height(), 150) << name;
+        EXPECT_GE(german.height(), 100) << name;
         EXPECT_GE(colours(german), 8) << name << " is blank";
         for (const Manual& manual : {Manuals[1], Manuals[2]}) {
             const QImage shot(picturePath(manual, name));
@@ -90,7 +90,10 @@ TEST(Manual, EachPdfHasEverySectionAndPicture)
     for (const Manual& manual : Manuals) {
         const QString html = source(manual);
         const QString pdf = QStringLiteral(NUMORA_PROGRAM_DIR "/") + QLatin1String(manual.pdf);
-        const QString text = test::runProgram(QStringLiteral(NUMORA_PDFTOTEXT), {pdf, QStringLiteral("-")}).simplified();
+        // The PDF's fonts set "fi" and "fl" as ligatures; compatibility form spells them out.
+        const QString text = test::runProgram(QStringLiteral(NUMORA_PDFTOTEXT), {pdf, QStringLiteral("-")})
+                                 .normalized(QString::NormalizationForm_KC)
+                                 .simplified();
         const QStringList sections = titles(html);
         ASSERT_GE(sections.size(), 15) << manual.code;
         for (const QString& title : sections)
