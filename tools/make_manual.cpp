@@ -31,7 +31,7 @@ int main(int argc, char* argv[])
 
     // Every picture is given its size, scaled down in proportion to one width at most; a picture
     // that is not there would print as an empty frame: name it and stop.
-    constexpr double MaxPictureWidth = 500;
+    constexpr double MaxPictureWidth = 460;
     int missing = 0;
     static const QRegularExpression picture(QStringLiteral("<img src=\"([^\"]+)\">"));
     QString sized;
