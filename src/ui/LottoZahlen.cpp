@@ -1,6 +1,7 @@
 #include "ui/LottoZahlen.h"
 
 #include "base/DayDate.h"
+#include "app/ManualFile.h"
 #include "base/TextCatalog.h"
 #include "base/WebClient.h"
 #include "model/Links.h"
@@ -13,6 +14,7 @@
 #include "ui/ClickableLabel.h"
 #include "ui/DatenbankPage.h"
 #include "ui/DiagrammPage.h"
+#include "ui/HelpKey.h"
 #include "ui/InternetPage.h"
 #include "ui/LottotippPage.h"
 #include "ui/MainChart.h"
@@ -139,6 +141,10 @@ void TForm1::buildMenu()
     QAction* documentation = action(QStringLiteral("Dokumentationanzeigen1"), QStringLiteral("Dokumentation anzeigen"));
     connect(documentation, &QAction::triggered, this, &TForm1::openDocumentation);
     hilfe->addAction(documentation);
+    // F1 opens the same manual from every window of the program; the item only shows the key.
+    documentation->setShortcut(QKeySequence(Qt::Key_F1));
+    documentation->setShortcutContext(Qt::WidgetShortcut);
+    new HelpKey(this, [this] { openDocumentation(); });
 
     QAction* schliessen = action(QStringLiteral("Schlieen1"), QStringLiteral("S&chließen"));
     connect(schliessen, &QAction::triggered, this, &QWidget::close);
@@ -354,7 +360,11 @@ void TForm1::evaluateSheet()
     showSheet();
 }
 
-void TForm1::openDocumentation() { openAddress(QUrl::fromLocalFile(m_state.folders().doc + QStringLiteral("Numora.pdf")).toString()); }
+void TForm1::openDocumentation()
+{
+    // The manual of the interface language, German for a language it is not written in.
+    openAddress(QUrl::fromLocalFile(m_state.folders().doc + ManualFile::name(m_state.sprache)).toString());
+}
 
 void TForm1::openAddress(const QString& address) { QDesktopServices::openUrl(QUrl(address)); }
 

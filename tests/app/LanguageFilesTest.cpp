@@ -1,4 +1,5 @@
 #include "app/LanguageFiles.h"
+#include "app/ManualFile.h"
 #include "model/Meldungen.h"
 
 #include <gtest/gtest.h>
@@ -42,6 +43,19 @@ TEST(LanguageFiles, MenuOrderIndexesAndCodes)
                                                 "Russisch=5:ru Polnisch=8:pl Tschechisch=7:cz Niederländisch=6:nl"));
     EXPECT_STREQ(LanguageFiles::languageOf(6)->code, "nl");
     EXPECT_EQ(LanguageFiles::languageOf(9), nullptr);
+}
+
+// The manual is written in German, English and Turkish; every other language, and an index no
+// language has, opens the German one.
+TEST(LanguageFiles, ManualOfEachLanguage)
+{
+    QStringList names;
+    for (const Language& l : LanguageFiles::languages())
+        names << QStringLiteral("%1=%2").arg(QLatin1String(l.code), ManualFile::name(l.sprache));
+    EXPECT_EQ(names.join(u' '), QStringLiteral("de=Numora.pdf en=Numora.en.pdf fr=Numora.pdf sp=Numora.pdf "
+                                               "tr=Numora.tr.pdf ru=Numora.pdf pl=Numora.pdf cz=Numora.pdf nl=Numora.pdf"));
+    EXPECT_EQ(ManualFile::name(9), QStringLiteral("Numora.pdf"));
+    EXPECT_EQ(ManualFile::name(-1), QStringLiteral("Numora.pdf"));
 }
 
 TEST(LanguageFiles, DecodesByMarkElseUtf8ElseWindows1252)

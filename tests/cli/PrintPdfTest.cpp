@@ -1,4 +1,5 @@
 // `numora-cli print --pdf`: the page read back with pdftotext finds every "x" where --marks puts it.
+#include "support/RunProgram.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -18,22 +19,10 @@ struct Point {
     double y;
 };
 
-QString runProgram(const QString& program, const QStringList& args, QString* errors = nullptr)
-{
-    QProcess process;
-    process.start(program, args);
-    EXPECT_TRUE(process.waitForFinished(60000)) << program;
-    const QString err = QString::fromUtf8(process.readAllStandardError());
-    EXPECT_EQ(process.exitCode(), 0) << program << err;
-    if (errors)
-        *errors = err;
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 // The crosses on the PDF's page; crosses close together may come back as one word "xx".
 qsizetype crossesIn(const QString& pdf)
 {
-    const QString html = runProgram(QStringLiteral("pdftotext"), {"-bbox", pdf, "-"});
+    const QString html = test::runProgram(QStringLiteral("pdftotext"), {"-bbox", pdf, "-"});
     const QRegularExpression word(QStringLiteral(R"re(<word [^>]*>([^<]*)</word>)re"));
     qsizetype crosses = 0;
     for (auto it = word.globalMatch(html); it.hasNext();)
@@ -49,7 +38,7 @@ TEST(PrintPdf, EveryMarkIsTextWhereTheMarksListSaysIt)
     ASSERT_TRUE(test::writeBytes(tip, "1,9,17,25,33,49\r\n,,,,,\r\n3,4,12,20,41,42\r\n7,8,14,21,28,35\r\n"));
     const QString pdf = dir.filePath(QStringLiteral("schein.pdf"));
     // Nordrhein-Westfalen has K2 and LK, on A5 landscape; both days on the one box would overlap.
-    const QString marks = runProgram(QStringLiteral(NUMORA_CLI_EXE),
+    const QString marks = test::runProgram(QStringLiteral(NUMORA_CLI_EXE),
                                      {"print", tip, "--marks", "--pdf", pdf, "--set", "NeuerSchein=4", "--set",
                                       "TippTop=69", "--set", "TippLeft=25", "--set", "DruckPapier=2", "--set",
                                       "Spiel77=1", "--set", "Glueck=0", "--set", "Test=1"});
@@ -65,7 +54,7 @@ TEST(PrintPdf, EveryMarkIsTextWhereTheMarksListSaysIt)
     }
     ASSERT_EQ(expected.size(), std::size_t(18 + 4));
 
-    const QString html = runProgram(QStringLiteral("pdftotext"), {"-bbox", pdf, "-"});
+    const QString html = test::runProgram(QStringLiteral("pdftotext"), {"-bbox", pdf, "-"});
     const QRegularExpression pageSize(QStringLiteral(R"re(<page width="([\d.]+)" height="([\d.]+)")re"));
     const auto page = pageSize.match(html);
     ASSERT_TRUE(page.hasMatch()) << html;
@@ -110,7 +99,7 @@ TEST(PrintPdf, CrossesOffThePaperAreCounted)
     const QString pdf = dir.filePath(QStringLiteral("schein.pdf"));
     QString errors;
     const QStringList common{"print", tip, "--marks", "--pdf", pdf, "--set", "NeuerSchein=13", "--set", "RadioF8=1"};
-    const QString marks = runProgram(QStringLiteral(NUMORA_CLI_EXE), common + QStringList{"--set", "DruckPapier=3"}, &errors);
+    const QString marks = test::runProgram(QStringLiteral(NUMORA_CLI_EXE), common + QStringList{"--set", "DruckPapier=3"}, &errors);
     // Marks on the same place (two "Nein" boxes may share one) are one cross on the page.
     auto places = [](const QString& listing) {
         QSet<QString> distinct;
@@ -134,7 +123,7 @@ TEST(PrintPdf, CrossesOffThePaperAreCounted)
     EXPECT_LT(off, listed);
     EXPECT_TRUE(lines[0].contains(QStringLiteral("12. Tipp"))) << lines[0].toStdString();
 
-    runProgram(QStringLiteral(NUMORA_CLI_EXE), common + QStringList{"--set", "DruckPapier=0"}, &errors);
+    test::runProgram(QStringLiteral(NUMORA_CLI_EXE), common + QStringList{"--set", "DruckPapier=0"}, &errors);
     EXPECT_FALSE(errors.contains(QStringLiteral("Papier"))) << errors.toStdString();
     EXPECT_EQ(crossesIn(pdf), listed);
 }

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
+#include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
@@ -24,10 +25,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 using namespace numora;
 
@@ -75,8 +78,13 @@ QString qtCancel()
 class LanguageWindowTest : public QObject, private numora::test::WindowFixture {
     Q_OBJECT
 
+public Q_SLOTS:
+    // What the window asked the desktop to open.
+    void opened(const QUrl& url) { m_opened << url; }
+
 private:
     const QDate m_today{2026, 12, 10};
+    QList<QUrl> m_opened;
 
     QString land() const { return m_dir.filePath(QStringLiteral("land")) + QLatin1Char('/'); }
 
@@ -436,6 +444,50 @@ private Q_SLOTS:
         QCOMPARE(tabs->currentIndex(), 0);
         choose(*m_window, "Deutsch1");
         QCOMPARE(tabs->tabText(0), QStringLiteral("Lottotipp"));
+        m_window.reset();
+    }
+
+    // "Dokumentation anzeigen" opens the manual of the interface language, German for a
+    // language it is not written in; F1 does the same from a page of the main window and from
+    // a dialog in front of it.
+    void theManualOfTheInterfaceLanguageOpens_data()
+    {
+        QTest::addColumn<QString>("menuItem");
+        QTest::addColumn<QString>("manual");
+        QTest::newRow("German") << "Deutsch1" << "Numora.pdf";
+        QTest::newRow("English") << "Englisch1" << "Numora.en.pdf";
+        QTest::newRow("Turkish") << "Trkisch1" << "Numora.tr.pdf";
+        QTest::newRow("French has none") << "Franzsisch1" << "Numora.pdf";
+    }
+
+    void theManualOfTheInterfaceLanguageOpens()
+    {
+        QFETCH(QString, menuItem);
+        QFETCH(QString, manual);
+        shipLanguageFiles();
+        writeHistory();
+        startWindow(m_today);
+        choose(*m_window, qPrintable(menuItem));
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "opened");
+        m_opened.clear();
+
+        choose(*m_window, "Dokumentationanzeigen1");
+        find<QTabWidget>(QStringLiteral("PageControl1"))->setCurrentIndex(1);
+        QTest::keyClick(find<QSpinBox>(QStringLiteral("UpDown12")), Qt::Key_F1);
+        bool inDialog = false;
+        QTimer::singleShot(0, this, [&inDialog] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            inDialog = true;
+            QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key_F1);
+            dialog->close();
+        });
+        find<QPushButton>(QStringLiteral("BitBtn8"))->click(); // the draw entry
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QVERIFY(inDialog);
+
+        const QUrl expected = QUrl::fromLocalFile(QDir(m_dir.path()).filePath(manual));
+        QCOMPARE(m_opened, (QList<QUrl>{expected, expected, expected}));
         m_window.reset();
     }
 };
