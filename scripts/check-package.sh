@@ -21,6 +21,7 @@ dpkg-deb -x "$deb" "$work/root"
 for f in usr/bin/numora usr/bin/numora-cli usr/lib/numora/numora-services usr/lib/numora/clickrunner \
          usr/share/numora/ZahlenTr.dat usr/share/numora/land/bezeich.txt usr/share/numora/Script/Tipp24.crs \
          usr/share/doc/numora/copyright usr/share/doc/numora/changelog.gz usr/share/doc/numora/Numora.pdf \
+         usr/share/doc/numora/Numora.en.pdf usr/share/doc/numora/Numora.tr.pdf \
          usr/share/applications/numora.desktop usr/share/metainfo/org.numora.numora.metainfo.xml \
          usr/share/mime/packages/numora.xml usr/share/icons/hicolor/scalable/apps/numora.svg \
          usr/share/icons/hicolor/256x256/apps/numora.png usr/share/man/man1/numora.1.gz; do
