@@ -67,6 +67,9 @@ Expected<std::vector<NumberSet>> Wheel::parseRows(const QByteArray& text, Number
         const auto bad = [&](const QString& why) {
             return Error{tx(QStringLiteral("line %1: %2")).arg(i + 1).arg(why)};
         };
+        // The count line `wheel build` ends with ("rows<TAB>N"): what build prints, check reads.
+        if (fields.size() == 2 && fields[0] == QLatin1String("rows") && fields[1] == QString::number(rows.size()))
+            continue;
         NumberSet row = 0;
         for (const QString& field : fields) {
             bool ok = false;

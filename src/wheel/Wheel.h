@@ -43,7 +43,8 @@ struct Wheel {
     QByteArray format() const;
 
     // The rows of a wheel file: one row a line, numbers separated by ",", blanks or ";"; "#"
-    // starts a comment; empty lines are skipped. A row with a number outside `numbers`, a
+    // starts a comment; empty lines are skipped, and so is the count line "rows<TAB>N" that ends
+    // the output of `wheel build` when N is the number of rows above it. A row with a number outside `numbers`, a
     // number twice, or other than six numbers is an error naming its line.
     static Expected<std::vector<NumberSet>> parseRows(const QByteArray& text, NumberSet numbers);
     static Expected<std::vector<NumberSet>> readRows(const QString& path, NumberSet numbers);

@@ -39,6 +39,8 @@ TEST_F(CliWheelTest, BuildPrintsAProvedWheelThatCheckConfirms)
                    QStringLiteral("--rows"), QStringLiteral("20")}),
               Cli::Ok)
         << err.toStdString();
+    // What build prints, check reads as it stands.
+    const QString printed = write("printed.txt", out.toLatin1());
     QStringList rows = lines();
     ASSERT_EQ(rows.takeLast(), QStringLiteral("rows\t20"));
     ASSERT_EQ(rows.size(), 20);
@@ -148,6 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"seven numbers", "1,2,3,4,5,6,7\n", checkOneToTen, "line 1: "},
         BadInput{"not a number", "1,2,3,x,5,6\n", checkOneToTen, "line 1: \"x\""},
         BadInput{"no rows", "# nothing\n\n", checkOneToTen, "keine Reihen"},
+        BadInput{"a count line that disagrees", "1,2,3,4,5,6\nrows\t2\n", checkOneToTen, "line 2: \"rows\""},
         BadInput{"no file", "", checkOneToTen, "missing.txt"},
         BadInput{"no numbers", "1,2,3,4,5,6\n", {QStringLiteral("check"), QStringLiteral("FILE"), QStringLiteral("--guarantee"), QStringLiteral("3:3")}, "--numbers LIST"},
         BadInput{"number 50", "1,2,3,4,5,6\n", with(checkOneToTen, 3, QStringLiteral("1-50")), "1-50"},
