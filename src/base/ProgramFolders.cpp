@@ -9,12 +9,15 @@ namespace numora {
 
 namespace {
 
-QString withSlash(const QString& dir) { return dir.endsWith(QLatin1Char('/')) ? dir : dir + QLatin1Char('/'); }
-
 // A history file may be large after decades of draws, but never beyond this.
 constexpr qint64 MaxHistoryBytes = 64 * 1024 * 1024;
 
 } // namespace
+
+QString ProgramFolders::withSlash(const QString& dir)
+{
+    return dir.endsWith(QLatin1Char('/')) ? dir : dir + QLatin1Char('/');
+}
 
 ProgramFolders ProgramFolders::portableAt(const QString& dir)
 {

@@ -18,6 +18,8 @@ struct ProgramFolders {
     QString doc;    // the manuals; trailing "/"
     bool portable = true;
 
+    // "dir" or "dir/" becomes "dir/".
+    static QString withSlash(const QString& dir);
     // Everything in `dir`.
     static ProgramFolders portableAt(const QString& dir);
     // Portable when the executable's folder holds a writable `historyName`, or when there is no

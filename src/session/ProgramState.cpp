@@ -67,12 +67,7 @@ Status ProgramState::setOption(const QString& name, const QString& value)
     return params.set(name, value);
 }
 
-QString ProgramState::withTrailingSlash(const QString& dir)
-{
-    if (dir.endsWith(QLatin1Char('/')))
-        return dir;
-    return dir + QLatin1Char('/');
-}
+QString ProgramState::withTrailingSlash(const QString& dir) { return ProgramFolders::withSlash(dir); }
 
 ProgramFolders ProgramState::folders() const
 {
