@@ -1,4 +1,5 @@
 // backtest and recurrence: the two historical analyses of the "Datenbank" tab, printed.
+#include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
 
 #include "base/DayDate.h"

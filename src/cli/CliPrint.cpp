@@ -1,12 +1,9 @@
-#include "cli/CliPrint.h"
+// print: a tip file onto the paper ticket, as crosses or a PDF page, without a window.
+#include "cli/CliCommands.h"
+#include "cli/CliSupport.h"
 
 #include "session/ProgramState.h"
 #include "base/Formatting.h"
-#include "base/Random.h"
-#include "cli/Cli.h"
-#include "cli/CliSupport.h"
-#include "draws/DrawFile.h"
-#include "eval/Losnummer.h"
 #include "model/TTippSchein.h"
 #include "output/TicketLayout.h"
 #include "output/TipFile.h"
@@ -17,73 +14,9 @@
 
 #include <optional>
 
-namespace numora::CliPrint {
+namespace numora::cli {
 
 namespace {
-
-int fail(QTextStream& err, const QString& message)
-{
-    err << "numora-cli: " << message << '\n';
-    err.flush();
-    return Cli::Failure;
-}
-
-DrawFile drawFile(const ProgramFolders& folders)
-{
-    return DrawFile(folders.data + QString::fromLatin1(DrawFile::DefaultName));
-}
-
-int check(const ProgramFolders& folders, const QStringList& args, QTextStream& out, QTextStream& err)
-{
-    if (args.size() != 1)
-        return fail(err, QStringLiteral("ticket check takes one argument: the seven-digit ticket number"));
-    const auto digits = Losnummer::parse(args.first());
-    if (!digits)
-        return fail(err, QStringLiteral("\"%1\" is not a seven-digit ticket number").arg(args.first()));
-    const auto result = Losnummer::check(drawFile(folders), *digits);
-    if (!result)
-        return fail(err, result.error().message);
-    out << Losnummer::checkMessage(*result) << '\n';
-    out.flush();
-    return Cli::Ok;
-}
-
-int generate(const ProgramFolders& folders, const QStringList& args, QTextStream& out, QTextStream& err)
-{
-    std::optional<std::int32_t> seed;
-    int level = Losnummer::PresetLevel;
-    int lastDigit = 0;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if (i + 1 >= args.size())
-            return fail(err, QStringLiteral("%1 needs a value").arg(a));
-        const auto value = parseInteger(args[++i]);
-        if (a == QLatin1String("--seed") && value) {
-            seed = *value;
-        } else if (a == QLatin1String("--level") && value && *value >= 0 && *value <= 4) {
-            level = *value;
-        } else if (a == QLatin1String("--last-digit") && value && *value >= 0 && *value <= 9) {
-            lastDigit = *value;
-        } else {
-            return fail(err, QStringLiteral("ticket generate takes --seed N (32-bit), --level 0..4 and "
-                                            "--last-digit 0..9, not %1 \"%2\"")
-                                 .arg(a, args[i]));
-        }
-    }
-    if (!seed)
-        return fail(err, QStringLiteral("--seed N is required"));
-    Random random(static_cast<std::uint32_t>(*seed));
-    const auto generated = Losnummer::generate(drawFile(folders), random, level, lastDigit);
-    if (!generated)
-        return fail(err, generated.error().message);
-    out << Losnummer::format(generated->digits) << '\n';
-    out.flush();
-    if (!generated->passed) {
-        err << "numora-cli: every ending has been drawn; the last number drawn stands\n";
-        err.flush();
-    }
-    return Cli::Ok;
-}
 
 // The print run's inputs of a fresh installation, changed by --set.
 struct PrintOptions {
@@ -96,7 +29,7 @@ std::optional<QString> applySetting(PrintOptions& options, const QString& settin
 {
     QString name;
     QString value;
-    if (auto problem = cli::splitSetting(setting, name, value))
+    if (auto problem = splitSetting(setting, name, value))
         return problem;
     TicketRequest& r = options.request;
     if (name.startsWith(QLatin1String("Edit")) && name.endsWith(QLatin1String("F8"))) {
@@ -159,16 +92,7 @@ void printMarks(QTextStream& out, const TicketLayout& layout, const PaperSize& p
 
 } // namespace
 
-int ticket(const ProgramFolders& folders, const QStringList& args, QTextStream& out, QTextStream& err)
-{
-    if (!args.isEmpty() && args.first() == QLatin1String("check"))
-        return check(folders, args.mid(1), out, err);
-    if (!args.isEmpty() && args.first() == QLatin1String("generate"))
-        return generate(folders, args.mid(1), out, err);
-    return fail(err, QStringLiteral("ticket check NUMBER | ticket generate --seed N [--level L] [--last-digit D]"));
-}
-
-int print(const ProgramFolders& folders, const QStringList& args, QTextStream& out, QTextStream& err)
+int print(const ProgramFolders& folders, QStringList args, QTextStream& out, QTextStream& err)
 {
     PrintOptions options;
     options.request.positions = PrintValues::designedPositions();
@@ -231,13 +155,7 @@ int print(const ProgramFolders& folders, const QStringList& args, QTextStream& o
         if (auto written = print::writePdf(pdf, page); !written)
             return fail(err, written.error().message);
     }
-    return Cli::Ok;
+    return Ok;
 }
 
-bool needsGui(const QStringList& arguments)
-{
-    // Painting a page, and measuring its crosses against the paper, needs fonts.
-    return arguments.contains(QLatin1String("print"));
-}
-
-} // namespace numora::CliPrint
+} // namespace numora::cli

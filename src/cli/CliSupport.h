@@ -1,7 +1,9 @@
 #pragma once
 
 // What the commands of numora-cli share: error lines, the window's start-up and the options of
-// the commands that work like the window.
+// the commands that work like the window. The dispatcher is not here: no command file needs it.
+#include "cli/ExitStatus.h"
+#include "draws/DrawFile.h"
 #include "session/ProgramState.h"
 #include "model/UiHooks.h"
 
@@ -16,6 +18,9 @@ namespace numora::cli {
 
 // One line "numora-cli: MESSAGE" on `err`; returns the failure status.
 int fail(QTextStream& err, const QString& message);
+
+// The history file in the folders a command works in.
+DrawFile drawFile(const ProgramFolders& folders);
 
 // Messages the window would show in a box go to stderr; the command goes on.
 class StderrHooks : public UiHooks {
@@ -33,6 +38,9 @@ private:
 
 // Splits one --set argument NAME=VALUE; an error line when it has no name or no "=".
 std::optional<QString> splitSetting(const QString& setting, QString& name, QString& value);
+
+// Applies one --set: the generation options, the tip count, the weekday boxes.
+std::optional<QString> applySetting(ProgramState& state, const QString& setting);
 
 // The options every command that works like the window shares: the history window's dates.
 struct WindowOptions {
@@ -52,9 +60,6 @@ std::optional<QString> takeWindowOptions(QStringList& args, WindowOptions& optio
 // Messages about an unreadable store go to `err`.
 std::optional<QString> startLikeTheWindow(ProgramState& state, const ProgramFolders& folders, const WindowOptions& options);
 
-// numora-cli settings: the stored values as NAME<TAB>TYPE<TAB>VALUE lines.
-int settings(const QStringList& args, QTextStream& out, QTextStream& err);
-
 // --seed N and --set NAME=VALUE of pool and generate; options start at a fresh installation's.
 struct GenerationOptions {
     std::optional<std::int32_t> seed;
@@ -64,13 +69,5 @@ struct GenerationOptions {
 // --date, --start, --seed (required) and --set; nothing else may be left in `args`.
 std::optional<QString> prepareGeneration(ProgramState& state, const ProgramFolders& folders, QStringList& args,
                                          GenerationOptions& generation);
-
-int backtest(const ProgramFolders& folders, QStringList args, QTextStream& out, QTextStream& err);
-int recurrence(const ProgramFolders& folders, QStringList args, QTextStream& out, QTextStream& err);
-
-// wheel build --numbers LIST --guarantee T:P [--seed N] [--seconds S] [--rows MAX] |
-// wheel check FILE --numbers LIST --guarantee T:P. Exit 0: a wheel found, or the guarantee
-// holds; 1: none within the limits, or it fails; 2: bad input.
-int wheel(const QStringList& args, QTextStream& out, QTextStream& err);
 
 } // namespace numora::cli

@@ -1,5 +1,5 @@
 // wheel build and wheel check: wheels from the command line, one row a line.
-#include "cli/Cli.h"
+#include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
 
 #include "wheel/WheelBuilder.h"
@@ -10,8 +10,6 @@
 namespace numora::cli {
 
 namespace {
-
-constexpr int NotFound = 1;
 
 // Reads "--name VALUE" pairs of `allowed` into `values`; anything else is an error line.
 std::optional<QString> takeOptions(const QStringList& args, const QStringList& allowed, std::map<QString, QString>& values,
@@ -94,7 +92,7 @@ int build(const QStringList& args, QTextStream& out, QTextStream& err)
     out << QString::fromLatin1(result->wheel->format());
     out << "rows\t" << result->wheel->rows.size() << '\n';
     out.flush();
-    return Cli::Ok;
+    return Ok;
 }
 
 int check(const QStringList& args, QTextStream& out, QTextStream& err)
@@ -122,12 +120,12 @@ int check(const QStringList& args, QTextStream& out, QTextStream& err)
     for (int k = 3; k <= 6; ++k)
         out << "expected\t" << k << '\t' << QString::number(odds.expectedRows[std::size_t(k)], 'g', 12) << '\n';
     out.flush();
-    return odds.holds ? Cli::Ok : NotFound;
+    return odds.holds ? Ok : NotFound;
 }
 
 } // namespace
 
-int wheel(const QStringList& args, QTextStream& out, QTextStream& err)
+int wheel(const ProgramFolders&, QStringList args, QTextStream& out, QTextStream& err)
 {
     const QString sub = args.value(0);
     if (sub == QLatin1String("build"))

@@ -1,5 +1,4 @@
 #include "cli/Cli.h"
-#include "cli/CliPrint.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -15,7 +14,7 @@ int main(int argc, char* argv[])
         arguments << QString::fromLocal8Bit(argv[i]);
     // Painting a page needs fonts but no display.
     std::unique_ptr<QCoreApplication> app;
-    if (numora::CliPrint::needsGui(arguments)) {
+    if (numora::Cli::needsGui(arguments)) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
