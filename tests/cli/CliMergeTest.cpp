@@ -6,7 +6,7 @@
 #include "app/Einstellungen.h"
 #include "base/RegistryKey.h"
 #include "draws/DrawCsv.h"
-#include "draws/ServicesFixture.h"
+#include "support/ServicesFixture.h"
 #include "support/CliRunner.h"
 
 #include <QDir>

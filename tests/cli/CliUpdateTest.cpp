@@ -2,7 +2,7 @@
 
 #include "cli/Cli.h"
 
-#include "draws/ServicesFixture.h"
+#include "support/ServicesFixture.h"
 #include "support/CliRunner.h"
 
 #include <QTextStream>

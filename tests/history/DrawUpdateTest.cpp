@@ -6,7 +6,7 @@
 
 #include "cli/Cli.h"
 
-#include "ServicesFixture.h"
+#include "support/ServicesFixture.h"
 
 #include <QTextStream>
 

@@ -5,7 +5,7 @@
 #include "draws/DrawCsv.h"
 #include "history/DrawUpdate.h"
 
-#include "ServicesFixture.h"
+#include "support/ServicesFixture.h"
 
 #include <QElapsedTimer>
 #include <QProcess>

@@ -3,7 +3,7 @@
 
 #include "history/DrawRebuild.h"
 
-#include "ServicesFixture.h"
+#include "support/ServicesFixture.h"
 
 namespace numora {
 namespace {
