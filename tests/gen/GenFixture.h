@@ -11,6 +11,7 @@
 #include "gen/NumberSelection.h"
 #include "gen/RowFilter.h"
 
+#include "support/StateFolderFixture.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -135,22 +136,13 @@ inline int sumOf(const Row& r)
     return s;
 }
 
-class GenTest : public ::testing::Test {
+class GenTest : public StateFolderTest<GenHooks> {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        state.programDir = dir.path() + QLatin1Char('/');
-        state.hooks = &hooks;
+        StateFolderTest::SetUp();
         state.random = &random;
-        state.today = [] { return QDate(2026, 12, 10); };
-        state.chosenDate.value = state.todayDay();
         state.sheet.setSheetReady(true);
-    }
-
-    void writeDraws(const std::vector<TZiehung>& records)
-    {
-        ASSERT_TRUE(writeRecords(state.drawFilePath(), records));
     }
 
     void useRealHistory()
@@ -186,10 +178,7 @@ protected:
         return true;
     }
 
-    QTemporaryDir dir;
-    GenHooks hooks;
     Random random{4711};
-    ProgramState state;
 };
 
 } // namespace numora::test

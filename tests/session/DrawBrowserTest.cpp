@@ -4,6 +4,7 @@
 #include "session/ProgramState.h"
 #include "draws/DrawCsv.h"
 
+#include "support/StateFolderFixture.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -19,24 +20,9 @@ namespace {
 
 using test::makeDraw;
 
-class DrawBrowserTest : public ::testing::Test {
+class DrawBrowserTest : public test::StateFolderTest<> {
 protected:
-    void SetUp() override
-    {
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        ASSERT_TRUE(dir.isValid());
-        state.programDir = dir.path() + QLatin1Char('/');
-        state.hooks = &hooks;
-        state.today = [] { return QDate(2026, 12, 10); };
-        state.chosenDate.value = state.todayDay();
-    }
-
-    void TearDown() override { QLocale::setDefault(savedLocale); }
-
-    void writeDraws(const std::vector<TZiehung>& records)
-    {
-        ASSERT_TRUE(test::writeRecords(state.drawFilePath(), records));
-    }
+    DrawBrowserTest() : StateFolderTest(QLocale(QLocale::German, QLocale::Germany)) {}
 
     void expectShown(const TZiehung& record, std::int32_t position)
     {
@@ -47,11 +33,6 @@ protected:
         EXPECT_EQ(state.chosenDate.value, record.Datum);
         EXPECT_EQ(DrawBrowser::drawLine(state.shownDrawCopy), DrawBrowser::drawLine(state.shownDraw));
     }
-
-    const QLocale savedLocale;
-    QTemporaryDir dir;
-    test::RecordingHooks hooks;
-    ProgramState state;
 };
 
 // Three Saturdays and a Wednesday.

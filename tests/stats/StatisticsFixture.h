@@ -6,6 +6,7 @@
 #include "session/ProgramState.h"
 #include "stats/Statistics.h"
 
+#include "support/StateFolderFixture.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -69,25 +70,10 @@ inline const std::vector<NamedStatistic>& historyStatistics()
     return all;
 }
 
-class StatisticsTest : public ::testing::Test {
+class StatisticsTest : public StateFolderTest<> {
 protected:
-    void SetUp() override
-    {
-        // Turkish groups thousands with "."; no title may pick up the machine's number format.
-        QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
-        ASSERT_TRUE(dir.isValid());
-        state.programDir = dir.path() + QLatin1Char('/');
-        state.hooks = &hooks;
-        state.today = [] { return QDate(2026, 12, 10); };
-        state.chosenDate.value = state.todayDay();
-    }
-
-    void TearDown() override { QLocale::setDefault(savedLocale); }
-
-    void writeDraws(const std::vector<TZiehung>& records)
-    {
-        ASSERT_TRUE(writeRecords(state.drawFilePath(), records));
-    }
+    // Turkish groups thousands with "."; no title may pick up the machine's number format.
+    StatisticsTest() : StateFolderTest(QLocale(QLocale::Turkish, QLocale::Turkey)) {}
 
     // The picker values are set directly: the statistics must cope with any value they hold.
     void setWindow(const QDate& start, const QDate& end)
@@ -155,11 +141,6 @@ protected:
             EXPECT_EQ(p.colour, prime ? PointColour::Red : PointColour::Green) << "X " << p.x;
         }
     }
-
-    const QLocale savedLocale;
-    QTemporaryDir dir;
-    RecordingHooks hooks;
-    ProgramState state;
 };
 
 } // namespace numora::test
