@@ -4,7 +4,7 @@
 // "today", and widgets found by their component names.
 #include "base/DayDate.h"
 #include "model/TZiehung.h"
-#include "ui/LottoZahlen.h"
+#include "ui/mainwindow/MainWindow.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
