@@ -40,6 +40,8 @@ void TForm1::connectAnalyses()
     });
     connect(m_datenbank->parameterTest, &QPushButton::clicked, this, &TForm1::runBacktest);
     connect(m_datenbank->drawTest, &QPushButton::clicked, this, &TForm1::runRecurrence);
+    m_gate.addStarter(Run::Backtest, m_datenbank->parameterTest);
+    m_gate.addStarter(Run::Recurrence, m_datenbank->drawTest);
 }
 
 void TForm1::runAnalysis(QPushButton* button, RunControl& control, const std::function<void()>& run)
@@ -50,9 +52,6 @@ void TForm1::runAnalysis(QPushButton* button, RunControl& control, const std::fu
         m_state.generation.requestStop();
         return;
     }
-    // Started from inside a generation or an update, the analysis would stop that one instead.
-    if (generationRunning() || m_update.running())
-        return;
     const QString caption = button->text();
     {
         const RunControl::Scope running(control);
@@ -66,6 +65,11 @@ void TForm1::runAnalysis(QPushButton* button, RunControl& control, const std::fu
 
 void TForm1::runBacktest()
 {
+    // A second click is the running analysis' stop; started from inside another run, the
+    // analysis would stop that one instead.
+    std::optional<RunGate::Pass> pass;
+    if (!m_backtest.running() && !pass.emplace(m_gate, Run::Backtest))
+        return;
     Backtest::Options options;
     options.reportPath = QDir::current().absoluteFilePath(QStringLiteral("Test.txt"));
     options.control = &m_backtest;
@@ -83,12 +87,13 @@ void TForm1::runBacktest()
             m_comparison = new ChanceComparisonWindow(this);
         m_comparison->showComparison(ChanceComparison::compute(**result));
     }
-    if (m_closeAfterRun)
-        close();
 }
 
 void TForm1::runRecurrence()
 {
+    std::optional<RunGate::Pass> pass;
+    if (!m_recurrence.running() && !pass.emplace(m_gate, Run::Recurrence))
+        return;
     Recurrence::Options options;
     options.reportPath = m_state.programDir + QStringLiteral("Test.rtf");
     options.control = &m_recurrence;
@@ -100,8 +105,6 @@ void TForm1::runRecurrence()
         m_hooks.showError(result->error().message);
     else if ((*result)->end == Recurrence::End::Completed)
         openAddress(QUrl::fromLocalFile(options.reportPath).toString());
-    if (m_closeAfterRun)
-        close();
 }
 
 void TForm1::showAnalysisProgress()

@@ -49,21 +49,23 @@ void TForm1::buildCsvMenu()
         datei->addAction(a);
         return a;
     };
-    connect(item(QStringLiteral("CsvImportieren1"), QStringLiteral("CSV importieren…"),
-                 QStringLiteral("Die gespeicherten Ziehungen durch die Ziehungen einer CSV-Datei ersetzen")),
-            &QAction::triggered, this, &TForm1::importCsv);
-    connect(item(QStringLiteral("CsvHinzufuegen1"), QStringLiteral("CSV hinzufügen…"),
-                 QStringLiteral("Die neuen Ziehungen einer CSV-Datei zu den gespeicherten hinzufügen")),
-            &QAction::triggered, this, &TForm1::mergeCsvFile);
-    connect(item(QStringLiteral("CsvExportieren1"), QStringLiteral("CSV exportieren…"),
-                 QStringLiteral("Alle gespeicherten Ziehungen in eine CSV-Datei schreiben")),
-            &QAction::triggered, this, &TForm1::exportCsv);
+    QAction* import = item(QStringLiteral("CsvImportieren1"), QStringLiteral("CSV importieren…"),
+                           QStringLiteral("Die gespeicherten Ziehungen durch die Ziehungen einer CSV-Datei ersetzen"));
+    QAction* merge = item(QStringLiteral("CsvHinzufuegen1"), QStringLiteral("CSV hinzufügen…"),
+                          QStringLiteral("Die neuen Ziehungen einer CSV-Datei zu den gespeicherten hinzufügen"));
+    QAction* exportItem = item(QStringLiteral("CsvExportieren1"), QStringLiteral("CSV exportieren…"),
+                               QStringLiteral("Alle gespeicherten Ziehungen in eine CSV-Datei schreiben"));
+    connect(import, &QAction::triggered, this, &TForm1::importCsv);
+    connect(merge, &QAction::triggered, this, &TForm1::mergeCsvFile);
+    connect(exportItem, &QAction::triggered, this, &TForm1::exportCsv);
+    for (QAction* a : {import, merge, exportItem})
+        m_gate.addStarter(Run::CsvMerge, a);
 }
 
 bool TForm1::csvAllowed()
 {
     // An update or a run reads the history further up the stack.
-    if (!m_update.running() && !generationRunning())
+    if (!m_gate.blocked(Run::CsvMerge) && !m_gate.running(Run::CsvMerge))
         return true;
     m_hooks.showError(tx(QStringLiteral("Bitte warten Sie, bis die Aktualisierung oder Berechnung beendet ist.")));
     return false;
@@ -73,6 +75,7 @@ void TForm1::importCsv()
 {
     if (!csvAllowed())
         return;
+    const RunGate::Pass pass(m_gate, Run::CsvMerge);
     const QString path = FileDialogs::open(this, tx(QStringLiteral("CSV importieren")), QString(), csvFilter());
     if (path.isEmpty())
         return;
@@ -97,6 +100,7 @@ void TForm1::mergeCsvFile()
 {
     if (!csvAllowed())
         return;
+    const RunGate::Pass pass(m_gate, Run::CsvMerge);
     const QString path = FileDialogs::open(this, tx(QStringLiteral("CSV hinzufügen")), QString(), csvFilter());
     if (path.isEmpty())
         return;

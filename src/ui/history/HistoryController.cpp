@@ -26,12 +26,15 @@ namespace numora::ui {
 void TForm1::connectDatabase()
 {
     m_web = std::make_unique<WebClient>();
-    auto* menuUpdate = findChild<QAction*>(QStringLiteral("Aktualisieren1"));
     for (QAbstractButton* b : {static_cast<QAbstractButton*>(m_datenbank->update),
                                static_cast<QAbstractButton*>(m_lottotipp->update)}) {
         connect(b, &QAbstractButton::clicked, this, &TForm1::updateDraws);
     }
-    connect(menuUpdate, &QAction::triggered, this, &TForm1::updateDraws);
+    connect(m_updateAction, &QAction::triggered, this, &TForm1::updateDraws);
+    m_gate.addStarter(Run::Update, m_datenbank->update);
+    m_gate.addStarter(Run::Update, m_lottotipp->update);
+    m_gate.addStarter(Run::Update, m_updateAction);
+    m_gate.addStarter(Run::Rebuild, m_datenbank->rebuild);
     connect(m_datenbank->stopUpdate, &QPushButton::clicked, this, [this] {
         m_update.requestStop();
         m_datenbank->stopUpdate->hide();
@@ -49,6 +52,11 @@ void TForm1::connectDatabase()
     });
 
     connect(m_datenbank->rebuild, &QPushButton::clicked, this, [this] {
+        if (m_rebuild.running())
+            return;
+        const RunGate::Pass pass(m_gate, Run::Rebuild);
+        if (!pass)
+            return;
         const QList<QWidget*> maintenance{m_datenbank->update, m_datenbank->textImport, m_datenbank->rebuild};
         for (QWidget* w : maintenance)
             w->setEnabled(false);
@@ -60,8 +68,6 @@ void TForm1::connectDatabase()
         showSheet();
         if (!rebuilt)
             m_hooks.showError(rebuilt.error().message);
-        if (m_closeAfterRun)
-            close();
     });
     connect(m_datenbank->textImport, &QPushButton::clicked, this, [this] {
         const Status imported = DrawRebuild::textImport(m_state);
@@ -95,6 +101,9 @@ void TForm1::updateDraws()
 {
     if (m_update.running())
         return;
+    const RunGate::Pass pass(m_gate, Run::Update);
+    if (!pass)
+        return;
     std::optional<RunControl::Scope> running(std::in_place, m_update);
     m_datenbank->update->setEnabled(false);
     m_lottotipp->update->setEnabled(false);
@@ -117,8 +126,6 @@ void TForm1::updateDraws()
     showSheet();
     if (!done)
         m_hooks.showError(done.error().message);
-    if (m_closeAfterRun)
-        close();
 }
 
 Status TForm1::mergeCsvAddress()

@@ -63,7 +63,7 @@ void TForm1::showExportItem(bool visible)
 void TForm1::applyLanguage(const Language& language)
 {
     // Captions are not changed under a running operation; the marks keep showing the language.
-    const bool running = m_busy || m_update.running() || analysisRunning();
+    const bool running = m_busy || m_gate.anyRunning();
     if (!running)
         m_state.sprache = language.sprache;
     const Language* current = LanguageFiles::languageOf(m_state.sprache);

@@ -59,7 +59,10 @@ TForm1::TForm1(const QString& programDir, CommandLine commandLine, QWidget* pare
 }
 
 TForm1::TForm1(const ProgramFolders& folders, CommandLine commandLine, QWidget* parent)
-    : QMainWindow(parent), m_commandLine(std::move(commandLine)), m_folders(folders), m_hooks(this)
+    : QMainWindow(parent), m_commandLine(std::move(commandLine)), m_folders(folders), m_hooks(this),
+      m_gate(m_state.generation, [this] { close(); }), m_update(m_gate.control(Run::Update)),
+      m_backtest(m_gate.control(Run::Backtest)), m_rebuild(m_gate.control(Run::Rebuild)),
+      m_search(m_gate.control(Run::Search)), m_recurrence(m_gate.control(Run::Recurrence))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(caption());
@@ -120,13 +123,13 @@ void TForm1::buildMenu()
         a->setObjectName(name);
         return a;
     };
-    QAction* aktualisieren = action(QStringLiteral("Aktualisieren1"), QStringLiteral("&Aktualisieren"));
-    QAction* berechnen = action(QStringLiteral("Berechnen1"), QStringLiteral("&Berechnen"));
+    m_updateAction = action(QStringLiteral("Aktualisieren1"), QStringLiteral("&Aktualisieren"));
+    m_calculateAction = action(QStringLiteral("Berechnen1"), QStringLiteral("&Berechnen"));
     QAction* abgeben = action(QStringLiteral("Abgeben1"), QStringLiteral("Ab&geben"));
     connect(abgeben, &QAction::triggered, this, &TForm1::submitOnline);
     abgeben->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-    bar->addAction(aktualisieren);
-    bar->addAction(berechnen);
+    bar->addAction(m_updateAction);
+    bar->addAction(m_calculateAction);
     bar->addAction(abgeben);
     QAction* systeme = action(QStringLiteral("Systeme1"), QStringLiteral("S&ysteme"));
     connect(systeme, &QAction::triggered, this, &TForm1::showWheels);

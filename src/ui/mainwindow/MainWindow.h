@@ -6,6 +6,7 @@
 #include "base/Expected.h"
 #include "session/ProgramState.h"
 #include "stats/Statistics.h"
+#include "ui/common/RunGate.h"
 #include "ui/common/WindowHooks.h"
 
 #include "gen/NumberSelection.h"
@@ -202,18 +203,18 @@ private:
     bool m_started = false;
     bool m_syncing = false;
     bool m_busy = false;
-    bool m_closeAfterRun = false;
+    RunGate m_gate;
     QString m_statusText;
     bool m_statusPending = false;
     QElapsedTimer m_paintClock;
     std::unique_ptr<WebClient> m_web;
-    RunControl m_update;
+    RunControl& m_update;
     QString m_calculateIdle; // the calculate button's caption between runs, in the language
     NumberSelection m_rowSelection; // row mode keeps the dialog as its last use left it
-    RunControl m_backtest;
-    RunControl m_rebuild;
-    RunControl m_search;
-    RunControl m_recurrence;
+    RunControl& m_backtest;
+    RunControl& m_rebuild;
+    RunControl& m_search;
+    RunControl& m_recurrence;
     bool m_tabPickedDuringRun = false;
     StatusHints* m_statusHints = nullptr;
     std::vector<QPointer<QWidget>> m_lockedForRun;
@@ -230,6 +231,8 @@ private:
     InterfaceLanguage* m_language = nullptr;
     Expected<StatisticRun> (*m_lastStatistic)(ProgramState&) = nullptr; // the chart on show
     std::vector<QAction*> m_languageItems;
+    QAction* m_updateAction = nullptr;
+    QAction* m_calculateAction = nullptr;
     QAction* m_exportSeparator = nullptr;
     QAction* m_exportItem = nullptr;
 

@@ -25,6 +25,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include <optional>
 #include <utility>
 
 namespace numora::ui {
@@ -47,7 +48,9 @@ void TForm1::connectGeneration()
 
     m_calculateIdle = m_lottotipp->calculate->text();
     connect(m_lottotipp->calculate, &QPushButton::clicked, this, &TForm1::calculate);
-    connect(findChild<QAction*>(QStringLiteral("Berechnen1")), &QAction::triggered, this, &TForm1::calculate);
+    connect(m_calculateAction, &QAction::triggered, this, &TForm1::calculate);
+    m_gate.addStarter(Run::Generation, m_lottotipp->calculate);
+    m_gate.addStarter(Run::Generation, m_calculateAction);
     connect(m_lottotipp->luckyNumber, &QPushButton::clicked, this, [this] { LuckyNumber::ask(m_state); });
     connect(m_lottotipp->sheetView, &TipSheetView::editRowRequested, this, &TForm1::editRow);
     showOptions();
@@ -115,10 +118,14 @@ QString TForm1::calculateCaption() const
 void TForm1::calculate()
 {
     // An analysis' generations are its own; a stop from here would cut one of its passes short.
-    if (analysisRunning())
+    // Nor does a generation start while another run reads or writes what it reads.
+    if (m_gate.blocked(Run::Generation))
         return;
     // A click while a run goes on reaches the generator as its stop request, and returns to
     // the run still going on further up.
+    std::optional<RunGate::Pass> pass;
+    if (!generationRunning())
+        pass.emplace(m_gate, Run::Generation);
     const auto result = Generator::generate(m_state);
     m_lottotipp->calculate->setText(calculateCaption());
     if (generationRunning())
@@ -130,17 +137,13 @@ void TForm1::calculate()
     m_diagramm->chart->show(m_state.chart);
     if (!result)
         m_hooks.showError(result.error().message);
-    if (m_closeAfterRun)
-        close();
 }
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
     // The run's loop is further up the stack: ask it to stop and close when it has ended.
-    if (generationRunning() || m_update.running() || analysisRunning() || m_rebuild.running() || m_search.running()) {
-        for (RunControl* run : {&m_state.generation, &m_update, &m_backtest, &m_recurrence, &m_rebuild, &m_search})
-            run->requestStop();
-        m_closeAfterRun = true;
+    if (m_gate.anyRunning()) {
+        m_gate.stopAllAndClose();
         event->ignore();
         return;
     }

@@ -21,6 +21,7 @@ void TForm1::connectTips()
     connect(m_lottotipp->loadTip, &QToolButton::clicked, this, &TForm1::loadTip);
     connect(m_lottotipp->searchHistory, &QToolButton::clicked, this, &TForm1::searchHistory);
     connect(m_lottotipp->report, &QToolButton::clicked, this, &TForm1::writeReport);
+    m_gate.addStarter(Run::Search, m_lottotipp->searchHistory);
 }
 
 void TForm1::saveTip()
@@ -56,13 +57,14 @@ void TForm1::searchHistory()
 {
     if (m_search.running())
         return;
+    const RunGate::Pass pass(m_gate, Run::Search);
+    if (!pass)
+        return;
     const auto outcome = HistorySearch::run(m_state, &m_search);
     showDraw();
     showSheet();
     if (!outcome)
         m_hooks.showError(outcome.error().message);
-    if (m_closeAfterRun)
-        close();
 }
 
 void TForm1::writeReport()
