@@ -26,6 +26,7 @@
 #include <QTimer>
 
 using namespace numora;
+using numora::test::answerInput;
 using numora::test::makeDraw;
 
 // Stands in for the desktop: records what the program asked it to open.
@@ -44,17 +45,6 @@ private:
     DesktopRecorder m_desktop;
     QTemporaryDir m_cwd;
     QString m_savedCwd;
-
-    // Answers the next input box with `text`.
-    static void answerInput(const QString& text)
-    {
-        QTimer::singleShot(0, [text] {
-            auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            dialog->setTextValue(text);
-            dialog->accept();
-        });
-    }
 
     void chooseDate(const QDate& date) { find<QDateEdit>(QStringLiteral("DateTimePicker1"))->setDate(date); }
 

@@ -64,29 +64,6 @@ private:
         return text;
     }
 
-    // Answers the message boxes to come with `buttons`, one each, and keeps their texts. Polls,
-    // since the next box opens only after the work the previous answer started.
-    std::shared_ptr<QStringList> answerMessageBoxes(QList<QMessageBox::StandardButton> buttons)
-    {
-        auto texts = std::make_shared<QStringList>();
-        auto* timer = new QTimer(m_window.get());
-        timer->setInterval(10);
-        connect(timer, &QTimer::timeout, timer, [timer, buttons, texts]() mutable {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible() || box->property("answered").toBool())
-                return;
-            box->setProperty("answered", true);
-            texts->append(box->text());
-            QAbstractButton* button = box->button(buttons.takeFirst());
-            if (buttons.isEmpty())
-                timer->deleteLater();
-            if (button)
-                button->click();
-        });
-        timer->start();
-        return texts;
-    }
-
     QAction* action(const QString& name) { return find<QAction>(name); }
 
 private Q_SLOTS:

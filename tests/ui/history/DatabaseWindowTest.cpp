@@ -31,27 +31,6 @@ class DatabaseWindowTest : public QObject, private numora::test::WindowFixture {
     Q_OBJECT
 
 private:
-    // Answers the modal message boxes to come with `buttons`, one each, and keeps their texts.
-    // Polls, since the next box opens only after the work the previous answer started.
-    void answerMessageBoxes(QList<QMessageBox::StandardButton> buttons, QStringList* texts)
-    {
-        auto* timer = new QTimer(m_window.get());
-        timer->setInterval(10);
-        connect(timer, &QTimer::timeout, timer, [timer, buttons, texts]() mutable {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible() || box->property("answered").toBool())
-                return;
-            box->setProperty("answered", true);
-            texts->append(box->text());
-            QAbstractButton* button = box->button(buttons.takeFirst());
-            if (buttons.isEmpty())
-                timer->stop();
-            if (button)
-                button->click();
-        });
-        timer->start();
-    }
-
     std::vector<TZiehung> history(const QString& csv)
     {
         QFile file(csv);
@@ -124,12 +103,11 @@ private Q_SLOTS:
 
         startWindow(QDate(2026, 12, 10));
         find<QLineEdit>(QStringLiteral("ServiceAddressEdit"))->setText(address);
-        QStringList messages;
-        answerMessageBoxes({QMessageBox::Ok}, &messages);
+        const auto messages = answerMessageBoxes({QMessageBox::Ok});
         QTest::mouseClick(find<QPushButton>(QStringLiteral("BitBtn1")), Qt::LeftButton);
-        QCOMPARE(messages.size(), 1);
-        QVERIFY2(messages.first().contains(address) && messages.first().contains(QStringLiteral("nicht erreichbar")),
-                 qPrintable(messages.first()));
+        QCOMPARE(messages->size(), 1);
+        QVERIFY2(messages->first().contains(address) && messages->first().contains(QStringLiteral("nicht erreichbar")),
+                 qPrintable(messages->first()));
         QVERIFY(find<QPushButton>(QStringLiteral("BitBtn1"))->isEnabled());
         QVERIFY(find<QPushButton>(QStringLiteral("StopButton"))->isHidden());
         QCOMPARE(DrawFile(drawPath()).readAll()->size(), all.size());
@@ -183,12 +161,11 @@ private Q_SLOTS:
 
         startWindow(QDate(2026, 12, 10));
         find<QLineEdit>(QStringLiteral("CsvAddressEdit"))->setText(address);
-        QStringList messages;
-        answerMessageBoxes({QMessageBox::Ok}, &messages);
+        const auto messages = answerMessageBoxes({QMessageBox::Ok});
         QTest::mouseClick(find<QPushButton>(QStringLiteral("BitBtn1")), Qt::LeftButton);
-        QCOMPARE(messages.size(), 1);
-        QVERIFY2(messages.first().contains(address) && messages.first().contains(QStringLiteral("nicht erreichbar")),
-                 qPrintable(messages.first()));
+        QCOMPARE(messages->size(), 1);
+        QVERIFY2(messages->first().contains(address) && messages->first().contains(QStringLiteral("nicht erreichbar")),
+                 qPrintable(messages->first()));
         QVERIFY(find<QPushButton>(QStringLiteral("BitBtn1"))->isEnabled());
         QVERIFY2(m_window->statusPanel(0)->text().startsWith(QStringLiteral("Failed : ")),
                  qPrintable(m_window->statusPanel(0)->text()));
@@ -236,10 +213,9 @@ private Q_SLOTS:
         startWindow(QDate(2026, 12, 10));
         m_window->state().hosts.results = services.baseUrl();
 
-        QStringList messages;
-        answerMessageBoxes({QMessageBox::Yes, QMessageBox::Ok}, &messages);
+        const auto messages = answerMessageBoxes({QMessageBox::Yes, QMessageBox::Ok});
         find<QPushButton>(QStringLiteral("Button7"))->click();
-        QCOMPARE(messages.size(), 2);
+        QCOMPARE(messages->size(), 2);
         QCOMPARE(DrawFile(drawPath()).readAll()->size(), all.size());
         // Back on the newest stored draw, not on the draw of 16.10.1955 from page 2.
         const QString newest = QStringLiteral("Sa 02.11.19    6  29  31  32  44  45");

@@ -23,23 +23,11 @@
 #include <memory>
 
 using namespace numora;
+using numora::test::answerInput;
 using numora::ui::TForm1;
 
 class GenerationWindowTest : public QObject, private numora::test::WindowFixture {
     Q_OBJECT
-
-private:
-
-    // Answers the next input box with `text`.
-    static void answerInput(const QString& text)
-    {
-        QTimer::singleShot(0, [text] {
-            auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            dialog->setTextValue(text);
-            dialog->accept();
-        });
-    }
 
 private Q_SLOTS:
     void initTestCase()
