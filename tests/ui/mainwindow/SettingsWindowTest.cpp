@@ -135,6 +135,41 @@ private Q_SLOTS:
         QVERIFY(m_window->state().sheet.sheetReady());
     }
 
+    // A store the window of an earlier build wrote (tests/data/ui/Orbix.reg) loads unchanged:
+    // every value is back, and a close without a change writes the same file again.
+    void aStoreFromAnEarlierBuildLoadsUnchanged()
+    {
+        QFile fixture(QStringLiteral(NUMORA_SOURCE_DIR "/tests/data/ui/Orbix.reg"));
+        QVERIFY(fixture.open(QIODevice::ReadOnly));
+        const QByteArray stored = fixture.readAll();
+        QVERIFY(stored.contains("\"Chekcbox2\"=dword:00000001\r\n"));
+        QDir().mkpath(configHome() + QStringLiteral("/Veldor"));
+        QFile::remove(storePath());
+        QVERIFY(fixture.copy(storePath()));
+        QFile(storePath()).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+
+        startWindow(m_today, true);
+        QVERIFY(find<QCheckBox>(QStringLiteral("CheckBox2"))->isChecked());
+        QVERIFY(!find<QCheckBox>(QStringLiteral("CheckBox10"))->isChecked());
+        QVERIFY(!find<QCheckBox>(QStringLiteral("CheckBox17"))->isChecked());
+        QVERIFY(find<QCheckBox>(QStringLiteral("CheckBox31"))->isChecked());
+        QCOMPARE(find<QSpinBox>(QStringLiteral("UpDown7"))->value(), 120);
+        QCOMPARE(find<QSpinBox>(QStringLiteral("UpDown8"))->value(), 5);
+        QCOMPARE(find<QSpinBox>(QStringLiteral("UpDown12"))->value(), 44);
+        QCOMPARE(find<QLineEdit>(QStringLiteral("Edit1"))->text(), QStringLiteral("7"));
+        QCOMPARE(find<QLineEdit>(QStringLiteral("Edit79"))->text(), QStringLiteral("49"));
+        QCOMPARE(find<QLineEdit>(QStringLiteral("ProxyHostEdit"))->text(), QStringLiteral("proxy.local"));
+        QCOMPARE(find<QLineEdit>(QStringLiteral("ProxyPortEdit"))->text(), QStringLiteral("3128"));
+        QCOMPARE(find<QLineEdit>(QStringLiteral("ServiceAddressEdit"))->text(), QStringLiteral("http://127.0.0.1:9999"));
+        QCOMPARE(find<QLineEdit>(QStringLiteral("Edit81"))->text(), QStringLiteral("0,60"));
+        QVERIFY(find<QCheckBox>(QStringLiteral("CheckBox32"))->isChecked());
+        QCOMPARE(radioItems(QStringLiteral("RadioGroup2"))->checkedId(), 1);
+        QCOMPARE(find<QDateEdit>(QStringLiteral("DateTimePicker2"))->date(), QDate(2001, 5, 5));
+        QCOMPARE(m_window->size(), QSize(820, 610));
+        closeWindow();
+        QCOMPARE(storeBytes(), stored);
+    }
+
     void aMaximisedCloseKeepsTheLastNormalSize()
     {
         writeStore("\"height\"=dword:00000258\r\n\"width\"=dword:00000320\r\n");
