@@ -4,7 +4,7 @@
 
 #include "base/TextCatalog.h"
 #include "ui/analysis/ChanceComparisonWindow.h"
-#include "ui/wheel/WheelWindow.h"
+#include "ui/wheel/WheelController.h"
 #include "ui/common/FileDialogs.h"
 #include "ui/language/InterfaceLanguage.h"
 #include "ui/history/DrawEntryDialog.h"
@@ -82,8 +82,7 @@ void TForm1::applyLanguage(const Language& language)
         m_statusHints->refresh();
         if (m_comparison)
             m_comparison->retranslate();
-        if (m_wheels)
-            m_wheels->retranslate();
+        m_wheels->retranslate();
         if (m_lastStatistic) {
             QWidget* page = m_pageControl->currentWidget();
             runStatistic(m_lastStatistic);

@@ -22,6 +22,7 @@
 #include "ui/common/StatusHints.h"
 #include "ui/sheet/TipSheetView.h"
 #include "ui/common/WidgetFactory.h"
+#include "ui/wheel/WheelController.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -131,9 +132,15 @@ void TForm1::buildMenu()
     bar->addAction(m_updateAction);
     bar->addAction(m_calculateAction);
     bar->addAction(abgeben);
-    QAction* systeme = action(QStringLiteral("Systeme1"), QStringLiteral("S&ysteme"));
-    connect(systeme, &QAction::triggered, this, &TForm1::showWheels);
-    bar->addAction(systeme);
+    m_wheels = new WheelController(m_state, m_hooks, this);
+    connect(m_wheels, &WheelController::sheetChanged, this, [this] {
+        if (m_state.sheet.sheetReady())
+            evaluateSheet();
+        else
+            showSheet();
+        showSheetTab();
+    });
+    bar->addAction(m_wheels->action());
 
     buildLanguageMenu();
 

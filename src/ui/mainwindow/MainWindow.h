@@ -44,7 +44,7 @@ class TForm5;
 class TForm8;
 class TMailerForm;
 class TCRSForm;
-class WheelWindow;
+class WheelController;
 class InterfaceLanguage;
 class StatusHints;
 
@@ -166,8 +166,6 @@ private:
     bool chooseSuperzahl();
     // Fills the chosen template, saves it in "Tipps" and starts Clickrunner with it.
     Status AutoWebScript(const QString& transferPath);
-    // "Systeme": the wheel window (LottoZahlenWheels.cpp).
-    void showWheels();
     void runBacktest();
     void runRecurrence();
     void finishAnalysis();
@@ -225,7 +223,7 @@ private:
     QString m_pendingPanel0;
     QElapsedTimer m_progressClock;
     ChanceComparisonWindow* m_comparison = nullptr;
-    WheelWindow* m_wheels = nullptr;
+    WheelController* m_wheels = nullptr;
     TMailerForm* m_mailer = nullptr;
     TCRSForm* m_scriptChoice = nullptr;
     InterfaceLanguage* m_language = nullptr;

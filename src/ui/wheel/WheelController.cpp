@@ -1,13 +1,25 @@
 // The main window's side of the window "Systeme": it opens the window, hands it the generator's
-// pool and shows the sheet its rows went onto.
-#include "ui/mainwindow/MainWindow.h"
+// pool and says when its rows went onto the sheet.
+#include "ui/wheel/WheelController.h"
 
 #include "gen/Generator.h"
+#include "session/ProgramState.h"
+#include "ui/common/WindowHooks.h"
 #include "ui/wheel/WheelWindow.h"
+
+#include <QAction>
 
 namespace numora::ui {
 
-void TForm1::showWheels()
+WheelController::WheelController(ProgramState& state, WindowHooks& hooks, QWidget* window)
+    : QObject(window), m_state(state), m_hooks(hooks), m_window(window),
+      m_action(new QAction(QStringLiteral("S&ysteme"), window))
+{
+    m_action->setObjectName(QStringLiteral("Systeme1"));
+    connect(m_action, &QAction::triggered, this, &WheelController::show);
+}
+
+void WheelController::show()
 {
     if (!m_wheels) {
         WheelWindow::Hooks hooks;
@@ -25,17 +37,17 @@ void TForm1::showWheels()
                     numbers |= Numbers::of(n);
             return numbers;
         };
-        hooks.sheetChanged = [this] {
-            if (m_state.sheet.sheetReady())
-                evaluateSheet();
-            else
-                showSheet();
-            showSheetTab();
-        };
-        m_wheels = new WheelWindow(m_state, std::move(hooks), this);
+        hooks.sheetChanged = [this] { Q_EMIT sheetChanged(); };
+        m_wheels = new WheelWindow(m_state, std::move(hooks), m_window);
     }
     m_wheels->show();
     m_wheels->raise();
+}
+
+void WheelController::retranslate()
+{
+    if (m_wheels)
+        m_wheels->retranslate();
 }
 
 } // namespace numora::ui
