@@ -5,7 +5,7 @@
 #include "session/ProgramState.h"
 #include "base/DayDate.h"
 #include "eval/Backtest.h"
-#include "ui/LottoZahlen.h"
+#include "ui/mainwindow/MainWindow.h"
 
 #include <QApplication>
 #include <QDateEdit>

@@ -3,7 +3,7 @@
 // chart drawn again). Run it on a real X server (xvfb-run) to include painting.
 #include "BenchHistory.h"
 #include "app/LanguageFiles.h"
-#include "ui/LottoZahlen.h"
+#include "ui/mainwindow/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>

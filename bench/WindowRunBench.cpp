@@ -4,7 +4,7 @@
 #include "BenchHistory.h"
 #include "session/ProgramState.h"
 #include "gen/Generator.h"
-#include "ui/LottoZahlen.h"
+#include "ui/mainwindow/MainWindow.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -11,7 +11,7 @@
 #include "app/LanguageFiles.h"
 #include "draws/DrawCsv.h"
 #include "draws/DrawFile.h"
-#include "ui/LottoZahlen.h"
+#include "ui/mainwindow/MainWindow.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "app/CommandLine.h"
 #include "base/ProgramFolders.h"
 #include "draws/DrawFile.h"
-#include "ui/LottoZahlen.h"
+#include "ui/mainwindow/MainWindow.h"
 
 #include <QApplication>
 

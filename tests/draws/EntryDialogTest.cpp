@@ -1,7 +1,7 @@
 // The draw entry dialog gives back what it was filled with, the fields the Turkish game does
 // not use included: an edit must not change a stored record behind the user's back.
 
-#include "ui/LoEingab.h"
+#include "ui/history/DrawEntryDialog.h"
 
 #include "base/DayDate.h"
 

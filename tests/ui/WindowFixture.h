@@ -4,7 +4,7 @@
 // "today", and widgets found by their component names.
 #include "base/DayDate.h"
 #include "model/TZiehung.h"
-#include "ui/LottoZahlen.h"
+#include "ui/mainwindow/MainWindow.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
@@ -14,6 +14,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -42,6 +43,17 @@ inline void answerNextMessageBox(QMessageBox::StandardButton button, QString* te
         if (text)
             *text = box->text();
         box->button(button)->click();
+    });
+}
+
+// Answers the next input box with `text`.
+inline void answerInput(const QString& text)
+{
+    QTimer::singleShot(0, [text] {
+        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->setTextValue(text);
+        dialog->accept();
     });
 }
 
@@ -89,6 +101,29 @@ protected:
         }
         find<QLineEdit>(QStringLiteral("Edit79"))->setFocus();
         QApplication::processEvents();
+    }
+
+    // Answers the message boxes to come with `buttons`, one each, and keeps their texts. Polls,
+    // since the next box opens only after the work the previous answer started.
+    std::shared_ptr<QStringList> answerMessageBoxes(QList<QMessageBox::StandardButton> buttons)
+    {
+        auto texts = std::make_shared<QStringList>();
+        auto* timer = new QTimer(m_window.get());
+        timer->setInterval(10);
+        QObject::connect(timer, &QTimer::timeout, timer, [timer, buttons, texts]() mutable {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible() || box->property("answered").toBool())
+                return;
+            box->setProperty("answered", true);
+            texts->append(box->text());
+            QAbstractButton* button = box->button(buttons.takeFirst());
+            if (buttons.isEmpty())
+                timer->deleteLater();
+            if (button)
+                button->click();
+        });
+        timer->start();
+        return texts;
     }
 
     template <typename T>

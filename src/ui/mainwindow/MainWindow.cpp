@@ -1,0 +1,381 @@
+#include "ui/mainwindow/MainWindow.h"
+
+#include "base/DayDate.h"
+#include "app/ManualFile.h"
+#include "base/TextCatalog.h"
+#include "base/WebClient.h"
+#include "model/Links.h"
+#include "session/DrawBrowser.h"
+#include "session/RowCheck.h"
+#include "gen/SheetCommands.h"
+#include "stats/Statistics.h"
+#include "ui/common/AccessibleNames.h"
+#include "ui/options/OptionsPage.h"
+#include "ui/common/ClickableLabel.h"
+#include "ui/history/HistoryPage.h"
+#include "ui/chart/ChartPage.h"
+#include "ui/mainwindow/HelpKey.h"
+#include "ui/internet/InternetPage.h"
+#include "ui/sheet/SheetPage.h"
+#include "ui/chart/MainChart.h"
+#include "ui/print/TicketPage.h"
+#include "ui/common/StatusHints.h"
+#include "ui/sheet/TipSheetView.h"
+#include "ui/common/WidgetFactory.h"
+#include "ui/wheel/WheelController.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QDesktopServices>
+#include <QDir>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace numora::ui {
+
+namespace {
+
+QDate toQDate(double day) { return DayDate::toDate(day).value_or(QDate()); }
+
+} // namespace
+
+QString TForm1::caption() { return QStringLiteral("Veldors Numora Sayisal Loto 6/49"); }
+
+QString TForm1::applicationTitle() { return QStringLiteral("Veldors Numora Turkiye"); }
+
+TForm1::TForm1(const QString& programDir, CommandLine commandLine, QWidget* parent)
+    : TForm1(ProgramFolders::portableAt(programDir), std::move(commandLine), parent)
+{
+}
+
+TForm1::TForm1(const ProgramFolders& folders, CommandLine commandLine, QWidget* parent)
+    : QMainWindow(parent), m_commandLine(std::move(commandLine)), m_folders(folders), m_hooks(this),
+      m_gate(m_state.generation, [this] { close(); }), m_update(m_gate.control(Run::Update)),
+      m_backtest(m_gate.control(Run::Backtest)), m_rebuild(m_gate.control(Run::Rebuild)),
+      m_search(m_gate.control(Run::Search)), m_recurrence(m_gate.control(Run::Recurrence))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(caption());
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPixelSize(13);
+    setFont(arial);
+    m_state.hooks = this;
+    m_paintClock.start();
+    // Dialogs made later are covered too: each window is described when it is shown.
+    AccessibleNames::describeWindowsOnShow(this);
+
+    m_pageControl = new QTabWidget(this);
+    m_pageControl->setObjectName(QStringLiteral("PageControl1"));
+    m_lottotipp = new LottotippPage(m_state.sheet, m_pageControl);
+    m_berechnung = new BerechnungPage(m_pageControl);
+    m_diagramm = new DiagrammPage(m_pageControl);
+    m_datenbank = new DatenbankPage(m_pageControl);
+    m_internet = new InternetPage(m_pageControl);
+    m_pageControl->addTab(m_lottotipp, QStringLiteral("Lottotipp"));
+    m_pageControl->addTab(m_berechnung, QStringLiteral("Berechnung"));
+    m_pageControl->addTab(m_diagramm, QStringLiteral("Diagramm"));
+    m_pageControl->addTab(m_datenbank, QStringLiteral("Datenbank"));
+    m_pageControl->addTab(m_internet, QStringLiteral("Internet-Optionen"));
+    // Pages the program keeps but never shows, each with its "wie oft" / "ausstehend" choice.
+    for (const auto& [name, group] : {std::pair{"Super6", "RadioGroup3"}, std::pair{"Spiel 77", "RadioGroup4"}}) {
+        auto* page = new QWidget(this);
+        page->setObjectName(QString::fromLatin1(name));
+        page->hide();
+        auto* choice = new QGroupBox(page);
+        choice->setObjectName(QString::fromLatin1(group));
+        auto* items = new QButtonGroup(choice);
+        for (const QString& item : {QStringLiteral("wie oft"), QStringLiteral("ausstehend")})
+            items->addButton(new QRadioButton(item, choice), items->buttons().size());
+        items->button(0)->setChecked(true);
+    }
+    setCentralWidget(m_pageControl);
+
+    buildMenu();
+    buildStatusBar();
+    connectWidgets();
+    buildPrintWindows();
+    resize(601, 476);
+    move(400, 193);
+}
+
+TForm1::~TForm1()
+{
+    // Closing the window moves the focus out of a sheet field; the state is gone by then.
+    m_lottotipp->sheetView->disconnect(this);
+}
+
+void TForm1::buildMenu()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    auto action = [this](const QString& name, const QString& text) {
+        auto* a = new QAction(text, this);
+        a->setObjectName(name);
+        return a;
+    };
+    m_updateAction = action(QStringLiteral("Aktualisieren1"), QStringLiteral("&Aktualisieren"));
+    m_calculateAction = action(QStringLiteral("Berechnen1"), QStringLiteral("&Berechnen"));
+    QAction* abgeben = action(QStringLiteral("Abgeben1"), QStringLiteral("Ab&geben"));
+    connect(abgeben, &QAction::triggered, this, &TForm1::submitOnline);
+    abgeben->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    bar->addAction(m_updateAction);
+    bar->addAction(m_calculateAction);
+    bar->addAction(abgeben);
+    m_wheels = new WheelController(m_state, m_hooks, this);
+    connect(m_wheels, &WheelController::sheetChanged, this, [this] {
+        if (m_state.sheet.sheetReady())
+            evaluateSheet();
+        else
+            showSheet();
+        showSheetTab();
+    });
+    bar->addAction(m_wheels->action());
+
+    buildLanguageMenu();
+
+    buildCsvMenu();
+
+    QMenu* hilfe = bar->addMenu(QStringLiteral("Hilfe"));
+    hilfe->setObjectName(QStringLiteral("Hilfe1"));
+    QAction* documentation = action(QStringLiteral("Dokumentationanzeigen1"), QStringLiteral("Dokumentation anzeigen"));
+    connect(documentation, &QAction::triggered, this, &TForm1::openDocumentation);
+    hilfe->addAction(documentation);
+    // F1 opens the same manual from every window of the program; the item only shows the key.
+    documentation->setShortcut(QKeySequence(Qt::Key_F1));
+    documentation->setShortcutContext(Qt::WidgetShortcut);
+    new HelpKey(this, [this] { openDocumentation(); });
+
+    QAction* schliessen = action(QStringLiteral("Schlieen1"), QStringLiteral("S&chließen"));
+    connect(schliessen, &QAction::triggered, this, &QWidget::close);
+    bar->addAction(schliessen);
+}
+
+void TForm1::buildStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    m_panel0 = new QLabel(bar);
+    m_panel0->setObjectName(QStringLiteral("StatusPanel0"));
+    m_panel0->setFixedWidth(150);
+    m_panel1 = new QLabel(bar);
+    m_panel1->setObjectName(QStringLiteral("StatusPanel1"));
+    m_panel1->setMinimumWidth(50);
+    bar->addWidget(m_panel0);
+    bar->addWidget(m_panel1, 1);
+    m_statusHints = new StatusHints(this, m_panel1);
+}
+
+void TForm1::connectWidgets()
+{
+    TipSheetView* sheet = m_lottotipp->sheetView;
+    connect(sheet, &TipSheetView::fieldLeft, this, [this] {
+        if (m_state.sheet.sheetReady())
+            evaluateSheet();
+    });
+    connect(m_lottotipp->clearAll, &QToolButton::clicked, this, [this] {
+        SheetCommands::clearAllTips(m_state);
+        showSheet();
+    });
+    connect(m_lottotipp->tipCount, &QSpinBox::valueChanged, this,
+            [this](int value) { m_state.sheet.setTipCount(value); });
+    connect(m_lottotipp->previousDraw, &QToolButton::clicked, this, [this] { runBrowser(&DrawBrowser::previousDraw); });
+    connect(m_lottotipp->nextDraw, &QToolButton::clicked, this, [this] { runBrowser(&DrawBrowser::nextDraw); });
+    connect(m_datenbank->showChosen, &QToolButton::clicked, this, [this] { runBrowser(&DrawBrowser::showChosenDate); });
+    connect(m_lottotipp->saturdayDraws, &QCheckBox::toggled, this, [this](bool on) { m_state.saturdayDraws = on; });
+    connect(m_lottotipp->wednesdayDraws, &QCheckBox::toggled, this, [this](bool on) { m_state.wednesdayDraws = on; });
+
+    connect(m_datenbank->chosenDate, &QDateEdit::dateChanged, this, [this](const QDate& date) {
+        if (!m_syncing)
+            m_state.chosenDate.setDate(DayDate::fromDate(date));
+    });
+    connect(m_diagramm->startDate, &QDateEdit::dateChanged, this, [this](const QDate& date) {
+        if (!m_syncing)
+            m_state.startDate.setDate(DayDate::fromDate(date));
+    });
+
+    connectStatistics();
+    connectGeneration();
+    connectDatabase();
+    connectTips();
+    connectMail();
+    connectSubmit();
+    connectAnalyses();
+
+    connect(m_internet, &InternetPage::linkClicked, this,
+            [this](const QString& caption) { openAddress(Links::targetOf(caption)); });
+    for (ClickableLabel* panel : {m_lottotipp->productPanel1, m_lottotipp->productPanel2})
+        connect(panel, &ClickableLabel::clicked, this, [this] { openAddress(Links::productPage()); });
+}
+
+void TForm1::connectStatistics()
+{
+    using Operation = Expected<StatisticRun> (*)(ProgramState&);
+    auto bind = [this](QAbstractButton* button, Operation operation, bool chartFirst = false) {
+        connect(button, &QAbstractButton::clicked, this, [this, operation, chartFirst] {
+            if (chartFirst)
+                m_pageControl->setCurrentWidget(m_diagramm);
+            runStatistic(operation);
+        });
+    };
+    const Operation pairs = Statistics::byName(QStringLiteral("pairs"));
+    const Operation triples = Statistics::byName(QStringLiteral("triples"));
+    const Operation quads = Statistics::byName(QStringLiteral("quads"));
+    const Operation primes = Statistics::byName(QStringLiteral("primes"));
+    const Operation odd = Statistics::byName(QStringLiteral("odd"));
+    const Operation even = Statistics::byName(QStringLiteral("even"));
+
+    bind(m_diagramm->distribution, &Statistics::numberDistribution);
+    bind(m_diagramm->digitSum, &Statistics::digitSums);
+    bind(m_diagramm->pairs, pairs);
+    bind(m_diagramm->triples, triples);
+    bind(m_diagramm->quads, quads);
+    bind(m_diagramm->overdue, &Statistics::overdueNumbers);
+    bind(m_diagramm->superOverdue, &Statistics::overdueSuperzahl);
+    bind(m_diagramm->superFrequency, &Statistics::superzahlFrequency, true);
+    bind(m_datenbank->pairs, pairs);
+    bind(m_datenbank->triples, triples);
+    bind(m_datenbank->quads, quads);
+    bind(m_datenbank->overdue, &Statistics::overdueNumbers);
+    bind(m_datenbank->superOverdue, &Statistics::overdueSuperzahl);
+    bind(m_datenbank->primes, primes);
+    bind(m_datenbank->odd, odd);
+    bind(m_datenbank->even, even);
+    bind(m_lottotipp->sheetDistribution, &Statistics::sheetDistribution);
+    bind(m_berechnung->superzahlTab->findChild<QToolButton*>(QStringLiteral("SuperAus")), &Statistics::overdueSuperzahl);
+    bind(m_berechnung->superzahlTab->findChild<QToolButton*>(QStringLiteral("Superselten")), &Statistics::superzahlFrequency, true);
+    // The small buttons beside the generation options; the groupings and digit sums switch first.
+    bind(m_berechnung->distributionButton, &Statistics::numberDistribution);
+    bind(m_berechnung->overdueButton, &Statistics::overdueNumbers);
+    bind(m_berechnung->pairsButton, pairs, true);
+    bind(m_berechnung->triplesButton, triples, true);
+    bind(m_berechnung->quadsButton, quads, true);
+    bind(m_berechnung->digitSumButton, &Statistics::digitSums, true);
+    bind(m_berechnung->primesButton, primes);
+    bind(m_berechnung->evenButton, even);
+    bind(m_berechnung->oddButton, odd);
+    bind(m_berechnung->mathPairsButton, pairs, true);
+    bind(m_berechnung->mathTriplesButton, triples, true);
+    bind(m_berechnung->mathQuadsButton, quads, true);
+    auto bindLabel = [this](QLabel* label, Operation operation) {
+        connect(static_cast<ClickableLabel*>(label), &ClickableLabel::clicked, this, [this, operation] {
+            m_pageControl->setCurrentWidget(m_diagramm);
+            runStatistic(operation);
+        });
+    };
+    bindLabel(m_berechnung->digitSumLabel, &Statistics::digitSums);
+    bindLabel(m_berechnung->pairsLabel, pairs);
+    bindLabel(m_berechnung->triplesLabel, triples);
+    bindLabel(m_berechnung->quadsLabel, quads);
+
+    connect(m_diagramm->chart, &MainChart::barHovered, m_panel1, &QLabel::setText);
+}
+
+bool TForm1::runStatistic(Expected<StatisticRun> (*operation)(ProgramState&))
+{
+    m_lastStatistic = operation;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto run = operation(m_state);
+    QApplication::restoreOverrideCursor();
+    m_diagramm->chart->show(m_state.chart);
+    if (!run) {
+        m_hooks.showError(run.error().message);
+        return false;
+    }
+    if (run->showChartTab)
+        m_pageControl->setCurrentWidget(m_diagramm);
+    return true;
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_started) {
+        m_started = true;
+        startup();
+    }
+}
+
+void TForm1::startup()
+{
+    // Number and date formats are fixed by the program's own formatting, whatever the locale.
+    m_state.resetForStartup(m_folders);
+    // The first start of an installed program brings the shipped history into the user's folder.
+    const Status prepared = m_folders.prepare(QString::fromLatin1(DrawFile::DefaultName));
+    // The folder in use stays in the status bar between hints; a report of unreadable settings
+    // comes first.
+    const bool settingsClean = loadSettings();
+    m_statusHints->setResting(tx(QStringLiteral("Ihre Dateien: %1")).arg(QDir::toNativeSeparators(m_folders.data)),
+                              settingsClean);
+    if (!prepared)
+        m_hooks.showError(prepared.error().message);
+    m_state.sheet.setSheetReady(true);
+    m_state.generatorLoopLimit = m_state.params.loopLimit();
+    if (m_internet->proxyHost->text().isEmpty())
+        m_internet->proxyPort->setText(QStringLiteral("80"));
+    m_state.random->seedFromClock();
+    m_state.chosenDate.setDate(m_state.todayDay());
+    showDraw();
+    if (!runBrowser(&DrawBrowser::showChosenDate))
+        return;
+    if (!runStatistic(&Statistics::numberDistribution))
+        return;
+    if (m_commandLine.printMode)
+        runPrintMode();
+    else if (!m_commandLine.openFile.isEmpty())
+        loadTipFrom(m_commandLine.openFile);
+}
+
+bool TForm1::runBrowser(Status (*operation)(ProgramState&))
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const Status status = operation(m_state);
+    QApplication::restoreOverrideCursor();
+    showDraw();
+    showSheet();
+    if (!status) {
+        m_hooks.showError(status.error().message);
+        return false;
+    }
+    return true;
+}
+
+void TForm1::showDraw()
+{
+    m_syncing = true;
+    m_datenbank->drawLine->setText(DrawBrowser::drawLine(m_state.shownDraw));
+    m_lottotipp->drawLine->setText(DrawBrowser::drawLine(m_state.shownDrawCopy));
+    const QString sum = DrawBrowser::sumLabel(m_state.shownDraw);
+    m_lottotipp->sumLabel->setText(sum.isEmpty() ? QStringLiteral("QS: ") : sum);
+    m_datenbank->chosenDate->setDate(toQDate(m_state.chosenDate.value));
+    m_diagramm->startDate->setDate(toQDate(m_state.startDate.value));
+    m_syncing = false;
+}
+
+void TForm1::showSheet() { m_lottotipp->sheetView->refresh(); }
+
+void TForm1::evaluateSheet()
+{
+    Komplettcheck(m_state);
+    showSheet();
+}
+
+void TForm1::openDocumentation()
+{
+    // The manual of the interface language, German for a language it is not written in.
+    openAddress(QUrl::fromLocalFile(m_state.folders().doc + ManualFile::name(m_state.sprache)).toString());
+}
+
+void TForm1::openAddress(const QString& address) { QDesktopServices::openUrl(QUrl(address)); }
+
+} // namespace numora::ui

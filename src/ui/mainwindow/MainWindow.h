@@ -1,0 +1,251 @@
+#pragma once
+
+#include "app/CommandLine.h"
+#include "app/Einstellungen.h"
+#include "app/LanguageFiles.h"
+#include "base/Expected.h"
+#include "session/ProgramState.h"
+#include "stats/Statistics.h"
+#include "ui/common/RunGate.h"
+#include "ui/common/WindowHooks.h"
+
+#include "gen/NumberSelection.h"
+#include "output/SubmitOptions.h"
+
+#include <QElapsedTimer>
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+#include <vector>
+#include <QMainWindow>
+
+class QAction;
+
+namespace numora {
+class WebClient;
+struct Language;
+struct TicketMark;
+}
+class QLabel;
+class QPushButton;
+class QTabWidget;
+
+namespace numora::ui {
+
+class BerechnungPage;
+class ChanceComparisonWindow;
+class DatenbankPage;
+class DiagrammPage;
+class InternetPage;
+class LottotippPage;
+class TForm4;
+class TForm5;
+class TForm8;
+class TMailerForm;
+class TCRSForm;
+class WheelController;
+class InterfaceLanguage;
+class StatusHints;
+
+// The main window: five tabs over the program's state. Start-up runs when it is first shown;
+// closing it ends the program. It is also what long operations call back while they run.
+class TForm1 final : public QMainWindow, private UiHooks {
+    Q_OBJECT
+public:
+    static QString caption();          // "Veldors Numora Sayisal Loto 6/49"
+    static QString applicationTitle(); // "Veldors Numora Turkiye"
+
+    // Portable: every file in `programDir`.
+    TForm1(const QString& programDir, CommandLine commandLine = {}, QWidget* parent = nullptr);
+    TForm1(const ProgramFolders& folders, CommandLine commandLine = {}, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    ProgramState& state() { return m_state; }
+    // The desktop's languages a first start chooses from (tests replace them before showing).
+    void setDesktopLanguages(std::function<QStringList()> languages) { m_desktopLanguages = std::move(languages); }
+    const CommandLine& commandLine() const { return m_commandLine; }
+    QLabel* statusPanel(int index) const { return index == 0 ? m_panel0 : m_panel1; }
+
+    // The start-up sequence; runs once, when the window is first shown.
+    void startup();
+    // "Tipp laden aus Datei" with the file chosen: fills the sheet from `path` (empty: cancelled)
+    // and shows the chosen date's draw again.
+    void loadTipFrom(const QString& path);
+
+    // "Tipps &berechnen" and "&Berechnen": a run, or the stop request of the run in progress.
+    void calculate();
+    bool generationRunning() const;
+
+    // The ticket print (LottoZahlenPrint.cpp): the print settings, then the preview.
+    int printSettingsRun();
+    // "Ab&geben" and the hidden "Tipp24" button: the print settings dialog in online mode.
+    void submitOnline();
+    TForm5* printSettings() const;
+    TForm8* printPositions() const;
+    TForm4& ticketPage() const;
+    // The hidden "Export": the base file `path` and its template `path`.trans of every window.
+    Status exportTextsTo(const QString& path);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // UiHooks
+    void showMessage(const QString& text) override { m_hooks.showMessage(text); }
+    bool askYesNo(const QString& caption, const QString& text) override { return m_hooks.askYesNo(caption, text); }
+    QString askText(const QString& caption, const QString& prompt, const QString& proposed) override;
+    void playSound(const QString& path) override;
+    void pumpMessages() override;
+    void setStatusText(const QString& text) override;
+    void setStatusPanel0(const QString& text) override;
+    void drawChanged() override;
+    void setBusy(bool busy) override;
+    void showChartTab() override;
+    void showSheetTab() override;
+    void chartChanged() override;
+    void sheetChanged() override;
+    void optionsChanged() override;
+    PoolChoice editPool(NumberSelection& selection) override;
+
+private:
+    void buildMenu();
+    void buildStatusBar();
+    void connectWidgets();
+    void connectStatistics();
+    // Runs a statistic into the main chart; false when it ended with an error.
+    bool runStatistic(Expected<StatisticRun> (*operation)(ProgramState&));
+    // Runs a browser operation and shows its outcome; false when it ended with an error.
+    bool runBrowser(Status (*operation)(ProgramState&));
+    void showDraw();
+    void showSheet();
+    void evaluateSheet();
+    void openDocumentation();
+    void openAddress(const QString& address);
+    void connectGeneration();
+    void bindOption(QWidget* widget, const QString& name);
+    void showOptions();
+    void editRow(int row);
+    void flushStatus();
+    void connectDatabase();
+    void syncInternetFields();
+    void updateDraws();
+    // The update when "CSV-Adresse der Ziehungen:" is set: that file merged into the history.
+    Status mergeCsvAddress();
+    void enterDraw();
+    // The CSV menu (LottoZahlenCsv.cpp).
+    static QString csvImportQuestion(int draws, const QString& fileName);
+    void buildCsvMenu();
+    bool csvAllowed();
+    void importCsv();
+    void mergeCsvFile();
+    void exportCsv();
+    // The settings store (LottoZahlenSettings.cpp).
+    // False when the store had unreadable values, which the status bar then reports.
+    bool loadSettings();
+    void saveSettings();
+    void showStoredValues();
+    void collectStoredValues();
+    // Tip files, the history search and the text report (LottoZahlenTips.cpp).
+    void connectTips();
+    void saveTip();
+    void loadTip();
+    void searchHistory();
+    void writeReport();
+    void connectAnalyses();
+    // The e-mail button (LottoZahlenMail.cpp).
+    void connectMail();
+    void mailTip();
+    // "Tipp &abgeben": the tip-transfer file and the click script (LottoZahlenSubmit.cpp).
+    void connectSubmit();
+    void submitToClickrunner();
+    // The print settings dialog's "&Online": the Tipp24 route, or Clickrunner for the other portal.
+    void submitToTipp24(const SubmitOptions& options);
+    // The Superzahl choice into the print settings dialog's seventh digit; false after an error.
+    bool chooseSuperzahl();
+    // Fills the chosen template, saves it in "Tipps" and starts Clickrunner with it.
+    Status AutoWebScript(const QString& transferPath);
+    void runBacktest();
+    void runRecurrence();
+    void finishAnalysis();
+    void showAnalysisProgress();
+    bool analysisRunning() const { return m_backtest.running() || m_recurrence.running(); }
+    // "Tipps berechnen", or message 16 while a generation runs.
+    QString calculateCaption() const;
+    // The start and stop both analyses share; `run` runs the analysis itself.
+    void runAnalysis(QPushButton* button, RunControl& control, const std::function<void()>& run);
+    void lockForAnalysis(QPushButton* running);
+    void unlockAfterAnalysis();
+    void buildPrintWindows();
+    // The interface languages (LottoZahlenLanguage.cpp).
+    void buildLanguageMenu();
+    void showExportItem(bool visible);
+    void applyLanguage(const Language& language);
+    void applyStoredLanguage();
+    // Every window in the order the program makes them; dialogs made per use are made for the
+    // call and kept in `temporaries`.
+    std::vector<QWidget*> languageWindows(std::vector<std::unique_ptr<QWidget>>& temporaries);
+    void exportTexts();
+    // False when the user goes back to the print settings.
+    bool printTicket();
+    bool printOffPaper(const std::vector<const TicketMark*>& off);
+    void runPrintMode();
+
+    ProgramState m_state;
+    Einstellungen m_settings;
+    CommandLine m_commandLine;
+    ProgramFolders m_folders;
+    std::function<QStringList()> m_desktopLanguages = &LanguageFiles::desktopLanguages;
+    WindowHooks m_hooks;
+    bool m_started = false;
+    bool m_syncing = false;
+    bool m_busy = false;
+    RunGate m_gate;
+    QString m_statusText;
+    bool m_statusPending = false;
+    QElapsedTimer m_paintClock;
+    std::unique_ptr<WebClient> m_web;
+    RunControl& m_update;
+    QString m_calculateIdle; // the calculate button's caption between runs, in the language
+    NumberSelection m_rowSelection; // row mode keeps the dialog as its last use left it
+    RunControl& m_backtest;
+    RunControl& m_rebuild;
+    RunControl& m_search;
+    RunControl& m_recurrence;
+    bool m_tabPickedDuringRun = false;
+    StatusHints* m_statusHints = nullptr;
+    std::vector<QPointer<QWidget>> m_lockedForRun;
+    std::vector<QPointer<QAction>> m_lockedActions;
+    // While an analysis runs, what it asks of the window follows at display rate, not per draw.
+    QWidget* m_pendingTab = nullptr; // the tab the analysis asked for last
+    QString m_pendingSound;          // a fanfare the analysis asked for since the last pump
+    QString m_pendingPanel0;
+    QElapsedTimer m_progressClock;
+    ChanceComparisonWindow* m_comparison = nullptr;
+    WheelController* m_wheels = nullptr;
+    TMailerForm* m_mailer = nullptr;
+    TCRSForm* m_scriptChoice = nullptr;
+    InterfaceLanguage* m_language = nullptr;
+    Expected<StatisticRun> (*m_lastStatistic)(ProgramState&) = nullptr; // the chart on show
+    std::vector<QAction*> m_languageItems;
+    QAction* m_updateAction = nullptr;
+    QAction* m_calculateAction = nullptr;
+    QAction* m_exportSeparator = nullptr;
+    QAction* m_exportItem = nullptr;
+
+    QTabWidget* m_pageControl = nullptr;
+    LottotippPage* m_lottotipp = nullptr;
+    BerechnungPage* m_berechnung = nullptr;
+    DiagrammPage* m_diagramm = nullptr;
+    DatenbankPage* m_datenbank = nullptr;
+    InternetPage* m_internet = nullptr;
+    QLabel* m_panel0 = nullptr;
+    QLabel* m_panel1 = nullptr;
+    TForm5* m_form5 = nullptr;
+    TForm8* m_form8 = nullptr;
+    std::unique_ptr<TForm4> m_form4;
+    QLabel* m_ticketLabel = nullptr;
+};
+
+} // namespace numora::ui
