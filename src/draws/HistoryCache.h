@@ -21,7 +21,8 @@
 
 namespace numora {
 
-// The draw history kept in memory for checks that run once per candidate row. Every use
+// The draw history kept in memory: the statistics, the draw browser and the checks that run once
+// per candidate row read it here, so a back-test reads the file once, not once per pass. Every use
 // revalidates it against the file (identity, size, modification time) and against the
 // program's own writes, so it always answers exactly as a fresh read of the file would.
 class HistoryCache {
