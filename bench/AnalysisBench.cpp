@@ -1,12 +1,14 @@
-// The two historical analyses over the whole shipped history, in the domain (no window).
-// BacktestFullHistory replays from the first draw to the last with the default options: one
+// The historical analyses over the shipped and the German history, in the domain (no window).
+// BacktestFullHistory replays from its start to the last draw with the default options: one
 // generation and one evaluation per draw. RecurrenceFullHistory compares every draw with each
-// earlier one (about 800,000 pairs) and with the next three.
+// earlier one (about 800,000 pairs on Sayisal, 12.7 million on the German history) and with the
+// next three. HistorySearchFullHistory scores a full sheet against every draw.
 #include "BenchHistory.h"
 #include "session/ProgramState.h"
 #include "base/DayDate.h"
 #include "eval/Backtest.h"
 #include "eval/ChanceComparison.h"
+#include "eval/HistorySearch.h"
 #include "eval/Recurrence.h"
 
 #include <benchmark/benchmark.h>
@@ -27,15 +29,25 @@ private:
     QString m_text;
 };
 
+// Arg 0: which history (0 Sayisal, 1 German); arg 1: the year the replay starts in (its first
+// draw from 16.11. on in 1996, else from 1.1.). The German runs from 2014, 2005, 1996, 1987 and 1955
+// show how the time grows with the draws replayed; their pickers and statistics take the whole
+// history from 1955 on.
 void BacktestFullHistory(benchmark::State& s)
 {
-    BenchHistory h;
+    BenchHistory h(int(s.range(0)));
     Answer seed(QStringLiteral("4711"));
     h.state.hooks = &seed;
     h.state.sheet.setSheetReady(true);
+    if (s.range(0) == 1) {
+        h.state.chosenDate.minimum = h.state.startDate.minimum = DayDate::fromYmd(1955, 1, 1);
+        h.state.startDate.value = h.state.chosenDate.minimum;
+    }
+    const int year = int(s.range(1));
+    const double start = year == 1996 ? DayDate::fromYmd(1996, 11, 16) : DayDate::fromYmd(year, 1, 1);
     std::int32_t passes = 0;
     for (auto _ : s) {
-        h.state.chosenDate.setDate(DayDate::fromYmd(1996, 11, 16));
+        h.state.chosenDate.setDate(start);
         const auto result = Backtest::run(h.state, {});
         if (!result || result->end != Backtest::End::Completed)
             s.SkipWithError("the back-test did not complete");
@@ -44,22 +56,48 @@ void BacktestFullHistory(benchmark::State& s)
     }
     s.counters["passes"] = passes;
 }
-BENCHMARK(BacktestFullHistory)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BacktestFullHistory)->Args({0, 1996})->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BacktestFullHistory)
+    ->Args({1, 2014})
+    ->Args({1, 2005})
+    ->Args({1, 1996})
+    ->Args({1, 1987})
+    ->Args({1, 1955})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
+// Arg: which history (0 Sayisal from 16.11.1996, 1 the whole German history).
 void RecurrenceFullHistory(benchmark::State& s)
 {
-    BenchHistory h;
+    BenchHistory h(int(s.range(0)));
     Answer threshold(QStringLiteral("7"));
     h.state.hooks = &threshold;
     h.state.sheet.setSheetReady(true);
+    const double start = s.range(0) == 0 ? DayDate::fromYmd(1996, 11, 16) : DayDate::fromYmd(1955, 1, 1);
+    h.state.chosenDate.minimum = h.state.startDate.minimum = DayDate::fromYmd(1955, 1, 1);
     for (auto _ : s) {
-        h.state.chosenDate.setDate(DayDate::fromYmd(1996, 11, 16));
+        h.state.chosenDate.setDate(start);
         const auto result = Recurrence::run(h.state, {});
         if (!result || result->passes != std::int32_t(h.draws) - 1)
             s.SkipWithError("the analysis did not walk the whole history");
     }
 }
-BENCHMARK(RecurrenceFullHistory)->Unit(benchmark::kMillisecond);
+BENCHMARK(RecurrenceFullHistory)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The history search of a full sheet over the whole history; no row reaches 7, so nothing asks.
+void HistorySearchFullHistory(benchmark::State& s)
+{
+    BenchHistory h(int(s.range(0)));
+    h.fillSheet();
+    h.state.startDate.value = DayDate::fromYmd(1950, 1, 1);
+    h.state.chosenDate.value = DayDate::fromYmd(2030, 12, 31);
+    for (auto _ : s) {
+        const auto outcome = HistorySearch::search(h.state, 7);
+        if (!outcome || !outcome->lastVisited)
+            s.SkipWithError("the search visited no draw");
+    }
+}
+BENCHMARK(HistorySearchFullHistory)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The comparison's Monte Carlo test: the back-test's sheets over the whole history scored
 // against 10,000 random histories.

@@ -1,5 +1,5 @@
-// The draw file is re-read by every operation; these measure what one read, one browser step
-// and one sheet evaluation cost on the real histories.
+// What one read of the draw file, one browser step (over the history kept in memory) and one
+// sheet evaluation cost on the real histories.
 #include "BenchHistory.h"
 #include "session/ProgramState.h"
 #include "session/DrawBrowser.h"

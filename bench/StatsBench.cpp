@@ -1,6 +1,7 @@
-// Every statistic re-reads the whole draw file and rebuilds its chart; these measure one run of
-// each over the real Sayisal Loto history (Arg 0) and the longer German history (Arg 1), with
-// the window open over the whole file and both weekday boxes checked.
+// Every statistic walks the history kept in memory (the file is read again only after it
+// changed) and rebuilds its chart; these measure one run of each over the real Sayisal Loto
+// history (Arg 0) and the longer German history (Arg 1), with the window open over the whole
+// file and both weekday boxes checked.
 #include "BenchHistory.h"
 #include "base/DayDate.h"
 #include "session/ProgramState.h"

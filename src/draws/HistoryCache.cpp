@@ -4,7 +4,10 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <sys/stat.h>
 
@@ -36,6 +39,8 @@ Expected<const std::vector<HistoryCache::Entry>*> HistoryCache::load(const QStri
         stamp.size = info.st_size;
         stamp.modifiedSeconds = info.st_mtim.tv_sec;
         stamp.modifiedNanoseconds = info.st_mtim.tv_nsec;
+        stamp.changedSeconds = info.st_ctim.tv_sec;
+        stamp.changedNanoseconds = info.st_ctim.tv_nsec;
     } else {
         m_valid = false;
     }
@@ -49,11 +54,36 @@ Expected<const std::vector<HistoryCache::Entry>*> HistoryCache::load(const QStri
     }
     m_entries.clear();
     m_entries.reserve(records->size());
-    for (const TZiehung& r : *records)
+    m_ascending = true;
+    for (const TZiehung& r : *records) {
+        if (std::isnan(r.Datum) || (!m_entries.empty() && !(m_entries.back().record.Datum <= r.Datum)))
+            m_ascending = false;
         m_entries.push_back(Entry{r, maskOf(r.Zahlen, 6)});
+    }
+    m_records = std::move(*records);
     m_stamp = stamp;
     m_valid = true;
     return &m_entries;
+}
+
+Expected<std::span<const TZiehung>> HistoryCache::records(const QString& path)
+{
+    if (auto loaded = load(path); !loaded)
+        return loaded.error();
+    return std::span<const TZiehung>(m_records);
+}
+
+std::span<const HistoryCache::Entry> HistoryCache::candidates(double low, double end) const
+{
+    if (!m_valid || std::isnan(low) || std::isnan(end))
+        return {};
+    if (!m_ascending)
+        return m_entries;
+    const auto first = std::upper_bound(m_entries.begin(), m_entries.end(), low,
+                                        [](double date, const Entry& e) { return date < e.record.Datum; });
+    const auto last = std::upper_bound(first, m_entries.end(), end,
+                                       [](double date, const Entry& e) { return date < e.record.Datum; });
+    return {first, last};
 }
 
 } // namespace numora

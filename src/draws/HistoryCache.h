@@ -7,11 +7,22 @@
 #include <QString>
 
 #include <cstdint>
+#include <span>
 #include <vector>
+
+// A loop that counts bits gets a second build for processors with a popcount instruction,
+// chosen once when the program loads; the package runs on processors without it too, so the
+// whole build cannot assume it.
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define NUMORA_POPCOUNT_CLONES __attribute__((target_clones("popcnt", "default")))
+#else
+#define NUMORA_POPCOUNT_CLONES
+#endif
 
 namespace numora {
 
-// The draw history kept in memory for checks that run once per candidate row. Every use
+// The draw history kept in memory: the statistics, the draw browser and the checks that run once
+// per candidate row read it here, so a back-test reads the file once, not once per pass. Every use
 // revalidates it against the file (identity, size, modification time) and against the
 // program's own writes, so it always answers exactly as a fresh read of the file would.
 class HistoryCache {
@@ -21,8 +32,14 @@ public:
         std::uint64_t mask = 0; // bit n set for each of the six numbers n in 1..49
     };
 
-    // The records of `path` in file order.
+    // The records of `path` in file order. What a load returns stays valid until the next load.
     Expected<const std::vector<Entry>*> load(const QString& path);
+    // The same records as a fresh DrawFile::readAll() gives them, without reading the file again
+    // while it is unchanged.
+    Expected<std::span<const TZiehung>> records(const QString& path);
+    // Of the last load, the entries that can lie in low < Datum <= end, in file order: exactly
+    // those while the dates ascend, all of them otherwise. The caller still tests each date.
+    std::span<const Entry> candidates(double low, double end) const;
 
     static std::uint64_t maskOf(const std::uint8_t* numbers, int count);
 
@@ -33,6 +50,9 @@ private:
         std::int64_t size = -1;
         std::int64_t modifiedSeconds = 0;
         std::int64_t modifiedNanoseconds = 0;
+        // A change of permissions makes a fresh read fail, so it counts as a change.
+        std::int64_t changedSeconds = 0;
+        std::int64_t changedNanoseconds = 0;
         std::uint64_t writes = 0;
         bool operator==(const Stamp&) const = default;
     };
@@ -42,6 +62,8 @@ private:
     Stamp m_stamp;
     bool m_valid = false;
     std::vector<Entry> m_entries;
+    std::vector<TZiehung> m_records;
+    bool m_ascending = true; // every date >= the one before it, none NaN
 };
 
 } // namespace numora

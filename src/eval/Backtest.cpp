@@ -84,7 +84,7 @@ bool Replay::execute(double start)
 {
     ProgramState& s = m_state;
     // An empty history has no draw to step to; read literally the replay would never end.
-    const auto records = s.drawFile().readAll();
+    const auto records = s.history.records(s.drawFilePath());
     if (!records)
         return false;
     if (records->empty() || start == s.todayDay()) {

@@ -3,6 +3,7 @@
 #include "base/Formatting.h"
 #include "base/Random.h"
 #include "base/TextCatalog.h"
+#include "draws/HistoryCache.h"
 
 #include <algorithm>
 #include <bit>
@@ -125,6 +126,28 @@ std::uint64_t simulationSeed(std::int32_t seed)
     return (std::uint64_t(std::uint32_t(seed)) << 32) ^ 0x5DEECE66Dull;
 }
 
+// How many simulated histories give the rows at least `observed` wins; `ends` closes each pass's
+// range of `rows`.
+NUMORA_POPCOUNT_CLONES std::int64_t countAtLeast(const std::vector<SimulatedRow>& rows,
+                                                 const std::vector<std::size_t>& ends, std::int64_t observed,
+                                                 std::int32_t seed, std::int32_t simulations)
+{
+    SimulationStream stream(simulationSeed(seed));
+    std::int64_t atLeast = 0;
+    for (std::int32_t s = 0; s < simulations; ++s) {
+        std::int64_t wins = 0;
+        std::size_t begin = 0;
+        for (std::size_t end : ends) {
+            const std::uint64_t drawn = stream.draw();
+            for (std::size_t r = begin; r < end; ++r)
+                wins += rows[r].hits(drawn) >= 3;
+            begin = end;
+        }
+        atLeast += wins >= observed;
+    }
+    return atLeast;
+}
+
 double meanOf(const std::array<double, 7>& counts, double rows)
 {
     if (rows <= 0)
@@ -160,20 +183,7 @@ std::int64_t ChanceComparison::simulatedTotalsAtLeast(std::span<const Backtest::
         if (!pass.sheet.empty())
             ends.push_back(rows.size());
     }
-    SimulationStream stream(simulationSeed(seed));
-    std::int64_t atLeast = 0;
-    for (std::int32_t s = 0; s < simulations; ++s) {
-        std::int64_t wins = 0;
-        std::size_t begin = 0;
-        for (std::size_t end : ends) {
-            const std::uint64_t drawn = stream.draw();
-            for (std::size_t r = begin; r < end; ++r)
-                wins += rows[r].hits(drawn) >= 3;
-            begin = end;
-        }
-        atLeast += wins >= observed;
-    }
-    return atLeast;
+    return countAtLeast(rows, ends, observed, seed, simulations);
 }
 
 ChanceComparison ChanceComparison::compute(const Backtest::Result& result)

@@ -89,7 +89,8 @@ public:
             m_masks.push_back(maskOf(r));
     }
 
-    Status execute(int threshold, double limit);
+    // Every draw against each earlier one: the bit counts are most of the time.
+    NUMORA_POPCOUNT_CLONES Status execute(int threshold, double limit);
 
 private:
     bool stopRequested() const { return m_options.control && m_options.control->stopRequested(); }

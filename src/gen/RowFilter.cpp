@@ -12,7 +12,7 @@ namespace {
 
 // Scans the draws with low < Datum <= end that pass the weekday filter, in file order; the first
 // with `hits` or more hits, or else the last one examined, becomes the current draw.
-Expected<bool> scan(ProgramState& state, const Row& row, int hits, double low, double end)
+NUMORA_POPCOUNT_CLONES Expected<bool> scan(ProgramState& state, const Row& row, int hits, double low, double end)
 {
     // As the statistics do, the check leaves an empty result series behind.
     state.chart.begin();
@@ -21,11 +21,12 @@ Expected<bool> scan(ProgramState& state, const Row& row, int hits, double low, d
         return history.error();
     const std::uint64_t candidate = HistoryCache::maskOf(row.data(), 6);
     const HistoryFilter weekdays = state.historyFilter();
+    const bool everyWeekday = weekdays.saturday && weekdays.wednesday;
     const HistoryCache::Entry* last = nullptr;
     bool clear = true;
-    for (const HistoryCache::Entry& e : **history) {
+    for (const HistoryCache::Entry& e : state.history.candidates(low, end)) {
         const double date = e.record.Datum;
-        if (!(low < date && date <= end) || !weekdays.passesWeekday(date))
+        if (!(low < date && date <= end) || (!everyWeekday && !weekdays.passesWeekday(date)))
             continue;
         last = &e;
         if (std::popcount(e.mask & candidate) >= hits) {

@@ -60,7 +60,7 @@ Status DrawBrowser::showChosenDate(ProgramState& state)
     const double target = static_cast<double>(roundHalfEven(state.chosenDate.value));
     state.startDateField = target;
 
-    auto records = file.readAll();
+    auto records = state.history.records(file.path());
     if (!records)
         return records.error();
     const auto& all = *records;
@@ -101,7 +101,7 @@ Status DrawBrowser::step(ProgramState& state, int delta)
     position = delta < 0 ? std::max<std::int32_t>(position - 1, 0) : position + 1;
     state.startDateField = state.startDate.value;
 
-    auto records = state.drawFile().readAll();
+    auto records = state.history.records(state.drawFilePath());
     if (!records)
         return records.error();
     const auto& all = *records;

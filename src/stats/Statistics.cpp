@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <span>
 
 namespace numora::Statistics {
 
@@ -92,7 +93,7 @@ double superzahlWednesdayStart() { return fixedDate("1.12.1995"); }
 
 Expected<StatisticRun> numberDistribution(ProgramState& state)
 {
-    auto records = state.drawFile().readAll();
+    auto records = state.history.records(state.drawFilePath());
     if (!records)
         return records.error();
     const double start = state.startDate.value;
@@ -124,24 +125,27 @@ Expected<StatisticRun> numberDistribution(ProgramState& state)
     return StatisticRun{false};
 }
 
-// Every counted draw ages each value by one; the values it holds (`mark` sets them) start again
-// at 1. Shared by the overdue numbers and the overdue Superzahl digits.
-template <std::size_t N, typename Mark>
-void age(std::array<std::int32_t, N>& ages, const std::vector<TZiehung>& records, const HistoryFilter& window,
-         Mark mark)
+// Every counted draw ages each value by one; the values it holds (`mark` resets them) start again
+// at 1. Shared by the overdue numbers and the overdue Superzahl digits. A value is kept as its age
+// less the draws counted so far, so a draw costs its own numbers rather than one step per value.
+template <typename Ages, typename Mark>
+void age(Ages& ages, std::span<const TZiehung> records, const HistoryFilter& window, Mark mark)
 {
+    std::int32_t counted = 0;
+    auto reset = [&ages, &counted](std::size_t value) { ages[value] = 1 - counted; };
     for (const TZiehung& r : records) {
         if (!countedAfterStart(r, window))
             continue;
-        for (std::int32_t& c : ages)
-            ++c;
-        mark(r, ages);
+        ++counted;
+        mark(r, reset);
     }
+    for (std::int32_t& a : ages)
+        a += counted;
 }
 
 Expected<StatisticRun> overdueNumbers(ProgramState& state)
 {
-    auto records = state.drawFile().readAll();
+    auto records = state.history.records(state.drawFilePath());
     if (!records)
         return records.error();
     const HistoryFilter window = storeWindow(state, true);
@@ -150,12 +154,12 @@ Expected<StatisticRun> overdueNumbers(ProgramState& state)
     overdue.fill(1);
     ResultSeries& chart = state.chart;
     chart.begin();
-    age(overdue, *records, window, [](const TZiehung& r, std::array<std::int32_t, 50>& ages) {
+    age(overdue, *records, window, [](const TZiehung& r, auto reset) {
         for (std::uint8_t v : r.Zahlen)
             if (v <= 49)
-                ages[v] = 1;
+                reset(v);
         if (r.Zusatzzahl <= 49)
-            ages[r.Zusatzzahl] = 1;
+            reset(r.Zusatzzahl);
     });
     for (int k = 1; k <= 49; ++k)
         chart.points.push_back({k, overdue[std::size_t(k)], ResultSeries::primeColour(k)});
@@ -166,7 +170,7 @@ Expected<StatisticRun> overdueNumbers(ProgramState& state)
 
 Expected<StatisticRun> overdueSuperzahl(ProgramState& state)
 {
-    auto records = state.drawFile().readAll();
+    auto records = state.history.records(state.drawFilePath());
     if (!records)
         return records.error();
     HistoryFilter window = state.historyFilter();
@@ -176,9 +180,9 @@ Expected<StatisticRun> overdueSuperzahl(ProgramState& state)
     std::array<std::int32_t, 10> overdue{};
     ResultSeries& chart = state.chart;
     chart.begin();
-    age(overdue, *records, window, [](const TZiehung& r, std::array<std::int32_t, 10>& ages) {
+    age(overdue, *records, window, [](const TZiehung& r, auto reset) {
         if (r.Superzahl <= 9)
-            ages[r.Superzahl] = 1;
+            reset(r.Superzahl);
     });
     for (int d = 0; d <= 9; ++d)
         chart.points.push_back({d, overdue[std::size_t(d)], PointColour::SeriesDefault});
@@ -189,7 +193,7 @@ Expected<StatisticRun> overdueSuperzahl(ProgramState& state)
 
 Expected<StatisticRun> superzahlFrequency(ProgramState& state)
 {
-    auto records = state.drawFile().readAll();
+    auto records = state.history.records(state.drawFilePath());
     if (!records)
         return records.error();
     const double picked = state.startDate.value;
@@ -220,7 +224,7 @@ Expected<StatisticRun> groupings(ProgramState& state, int size)
 {
     if (size < 2 || size > 4)
         return Error{QStringLiteral("group size %1 is not 2, 3 or 4").arg(size)};
-    auto records = state.drawFile().readAll();
+    auto records = state.history.records(state.drawFilePath());
     if (!records)
         return records.error();
     const HistoryFilter window = storeWindow(state, size > 2);
@@ -274,7 +278,7 @@ Expected<StatisticRun> groupings(ProgramState& state, int size)
 
 Expected<StatisticRun> digitSums(ProgramState& state)
 {
-    auto records = state.drawFile().readAll();
+    auto records = state.history.records(state.drawFilePath());
     if (!records)
         return records.error();
     const HistoryFilter window = storeWindow(state, true);
@@ -310,7 +314,7 @@ Expected<StatisticRun> digitSums(ProgramState& state)
 
 Expected<StatisticRun> perDraw(ProgramState& state, DrawProperty property)
 {
-    auto records = state.drawFile().readAll();
+    auto records = state.history.records(state.drawFilePath());
     if (!records)
         return records.error();
     const HistoryFilter window = storeWindow(state, false);

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <limits>
 #include <sys/stat.h>
 #include <sys/time.h>
 
@@ -17,6 +18,8 @@ namespace numora {
 namespace {
 
 using test::makeDraw;
+
+double day(int y, int m, int d) { return DayDate::fromYmd(y, m, d); }
 
 const std::vector<TZiehung> firstDraws = {
     makeDraw(2020, 1, 4, {3, 8, 19, 27, 33, 45}, 7),
@@ -49,6 +52,11 @@ protected:
                 mask |= std::uint64_t(1) << n;
             EXPECT_EQ(entries[i].mask, mask) << "record " << i;
         }
+        const auto records = cache.records(path);
+        ASSERT_TRUE(records.ok()) << records.error().message;
+        ASSERT_EQ(records->size(), fresh->size());
+        for (std::size_t i = 0; i < records->size(); ++i)
+            EXPECT_EQ((*records)[i].toBytes(), (*fresh)[i].toBytes()) << "record " << i;
     }
 
     // Sets the modification time to `seconds` after the epoch, as a later write would.
@@ -135,6 +143,55 @@ TEST_F(HistoryCacheTest, AnotherPathIsReadAfresh)
     ASSERT_EQ((*other)->size(), 1u);
     EXPECT_EQ((*other)->front().record.Datum, firstDraws[2].Datum);
     expectFresh();
+}
+
+// The draws a date window can hold: a binary search while the dates ascend, every draw where
+// they do not, so a foreign file in any order is still scanned whole.
+TEST_F(HistoryCacheTest, CandidatesOfADateWindow)
+{
+    auto dates = [](std::span<const HistoryCache::Entry> entries) {
+        std::vector<double> out;
+        for (const HistoryCache::Entry& e : entries)
+            out.push_back(e.record.Datum);
+        return out;
+    };
+    auto inWindow = [&dates](const std::vector<HistoryCache::Entry>& all, double low, double end) {
+        std::vector<double> out;
+        for (double d : dates(all))
+            if (low < d && d <= end)
+                out.push_back(d);
+        return out;
+    };
+    const double jan4 = day(2020, 1, 4), jan8 = day(2020, 1, 8), jan11 = day(2020, 1, 11);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+
+    // Ascending, with two draws on one day: exactly the window.
+    std::vector<TZiehung> ascending = firstDraws;
+    ascending.insert(ascending.begin() + 2, makeDraw(2020, 1, 8, {7, 8, 9, 10, 11, 12}));
+    ASSERT_TRUE(test::writeRecords(path, ascending));
+    const auto loaded = cache.load(path);
+    ASSERT_TRUE(loaded.ok());
+    const struct {
+        double low, end;
+    } windows[] = {{jan4 - 1, jan11}, {jan4, jan11}, {jan4, jan8}, {jan8, jan11}, {jan8 - 1, jan8},
+                   {jan11, jan11 + 9}, {jan4 - 9, jan4 - 1}, {jan11, jan4}, {nan, jan11}, {jan4 - 1, nan}};
+    for (const auto& w : windows) {
+        const auto found = dates(cache.candidates(w.low, w.end));
+        EXPECT_EQ(found, inWindow(**loaded, w.low, w.end)) << w.low << ".." << w.end;
+    }
+
+    // Out of order, or with a date that is no number: everything, in file order.
+    const std::vector<TZiehung> unordered = {firstDraws[1], firstDraws[0], firstDraws[2]};
+    TZiehung noDate = firstDraws[1];
+    noDate.Datum = nan;
+    const std::vector<TZiehung> withNaN = {firstDraws[0], noDate, firstDraws[2]};
+    for (const auto& history : {unordered, withNaN}) {
+        ASSERT_TRUE(test::writeRecords(path, history));
+        setModified(modified() + 5);
+        const auto all = cache.load(path);
+        ASSERT_TRUE(all.ok());
+        EXPECT_EQ(cache.candidates(jan8, jan8).size(), history.size());
+    }
 }
 
 } // namespace
