@@ -10,6 +10,7 @@
 #include "session/DrawBrowser.h"
 #include "draws/DrawCsv.h"
 #include "draws/DrawFile.h"
+#include "draws/GameCatalog.h"
 #include "base/WebClient.h"
 #include "cli/CliPrint.h"
 #include "history/DrawMerge.h"
@@ -42,7 +43,7 @@ int importCsv(const DrawFile& file, const QStringList& args, QTextStream& err)
 {
     if (args.size() != 1)
         return fail(err, QStringLiteral("import-csv takes one argument: the CSV file"));
-    const auto records = DrawCsv::readFile(args.first());
+    const auto records = DrawCsv::readFile(args.first(), played().numbers);
     if (!records)
         return fail(err, records.error().message);
     const auto status = file.replaceAll(*records);
@@ -107,6 +108,7 @@ int mergeCsv(const ProgramFolders& folders, const QStringList& args, QTextStream
         return fail(err, QStringLiteral("merge-csv takes one CSV file or http(s) address and [--insert-gaps]"));
     ProgramState state;
     state.useFolders(folders);
+    usePlayedGame(state);
     const auto gaps = insertGaps ? DrawMerge::Gaps::Insert : DrawMerge::Gaps::Leave;
     const QString& source = sources.first();
     if (isAddress(source)) {
@@ -114,7 +116,7 @@ int mergeCsv(const ProgramFolders& folders, const QStringList& args, QTextStream
         client.setMaxBodyBytes(DrawCsv::MaxFileBytes);
         return reportMerge(DrawMerge::mergeAddress(state, client, source, gaps), out, err);
     }
-    const auto lines = DrawCsv::readLinesFile(source);
+    const auto lines = DrawCsv::readLinesFile(source, state.game.numbers);
     if (!lines)
         return fail(err, lines.error().message);
     return reportMerge(DrawMerge::merge(state, *lines, gaps), out, err);
@@ -150,18 +152,20 @@ std::optional<QString> startLikeTheWindow(ProgramState& state, const ProgramFold
     // The window would create an empty history here; a command has nothing to work on.
     if (!state.drawFile().exists())
         return QStringLiteral("%1: no draw file (import one with import-csv)").arg(state.drawFilePath());
-    state.startDate.value = ProgramState::designedStartDate();
+    usePlayedGame(state);
+    state.startDate.value = state.gameStartDate;
     if (options.stored) {
         WindowSize size;
-        const auto report = Einstellungen().load(state, size);
+        const auto report =
+            Einstellungen(RegistryKey::userKey(Einstellungen::keyPathFor(state.game.id))).load(state, size);
         for (const QString& problem : report.problems)
             state.hooks->showMessage(QStringLiteral("%1: %2").arg(report.filePath, problem));
     }
     if (options.start && !state.startDate.setDate(*options.start))
-        return QStringLiteral("--start: the start date cannot lie before 15.11.1996");
+        return QStringLiteral("--start: the start date cannot lie before %1").arg(DayDate::formatShortDate(state.startDate.minimum));
     state.chosenDate.value = state.todayDay();
     if (options.end && !state.chosenDate.setDate(*options.end))
-        return QStringLiteral("--end: the chosen date cannot lie before 15.11.1996");
+        return QStringLiteral("--end: the chosen date cannot lie before %1").arg(DayDate::formatShortDate(state.chosenDate.minimum));
     state.startDateField = state.startDate.value;
     state.endDateField = state.chosenDate.value;
     const Status shown = DrawBrowser::showChosenDate(state);
@@ -301,6 +305,7 @@ int update(const ProgramFolders& folders, QStringList args, QTextStream& out, QT
     ProgramState state;
     state.hooks = &hooks;
     state.useFolders(folders);
+    usePlayedGame(state);
     std::optional<double> until;
     std::optional<QString> csv;
     bool base = false;
@@ -330,14 +335,16 @@ int update(const ProgramFolders& folders, QStringList args, QTextStream& out, QT
     }
     if (base && csv)
         return fail(err, QStringLiteral("update takes either --base or --csv"));
-    // Without an address on the command line, the one the window keeps counts.
+    // Without an address on the command line, the one the window keeps counts, else the game's.
     if (!base && !csv) {
-        RegistryKey key = RegistryKey::userKey(QString::fromLatin1(Einstellungen::KeyPath));
+        RegistryKey key = RegistryKey::userKey(Einstellungen::keyPathFor(state.game.id));
         QString stored;
         if (key.load() && key.readString(QString::fromLatin1(Einstellungen::CsvAddressName), stored)
                 == RegistryKey::Read::Ok
             && !stored.trimmed().isEmpty())
             csv = stored.trimmed();
+        else if (!state.game.resultsAddress.isEmpty())
+            csv = state.game.resultsAddress;
     }
     if (insertGaps && !csv)
         return fail(err, QStringLiteral("--insert-gaps goes with a CSV address"));
@@ -517,7 +524,7 @@ int settings(const QStringList& args, QTextStream& out, QTextStream& err)
 {
     if (!args.isEmpty())
         return fail(err, QStringLiteral("settings takes no arguments"));
-    RegistryKey key = RegistryKey::userKey(QString::fromLatin1(Einstellungen::KeyPath));
+    RegistryKey key = RegistryKey::userKey(Einstellungen::keyPathFor(played().id));
     if (const Status loaded = key.load(); !loaded)
         return fail(err, loaded.error().message);
     for (const QString& problem : key.problems())
@@ -633,18 +640,30 @@ int Cli::run(const QStringList& arguments, const QString& executableDir, QTextSt
         out.flush();
         return Ok;
     }
-    ProgramFolders folders = Cli::folders(executableDir);
-    if (!args.isEmpty() && args.first() == QLatin1String("--dir")) {
-        if (args.size() < 2 || args.at(1).isEmpty())
-            return fail(err, QStringLiteral("--dir needs a directory"));
-        folders = ProgramFolders::portableAt(args.at(1));
-        args = args.mid(2);
+    ProgramFolders root = Cli::folders(executableDir);
+    std::optional<QString> gameId;
+    while (args.size() >= 1 && (args.first() == QLatin1String("--dir") || args.first() == QLatin1String("--game"))) {
+        const QString option = args.takeFirst();
+        if (args.isEmpty() || args.first().isEmpty())
+            return fail(err, option == QLatin1String("--dir") ? QStringLiteral("--dir needs a directory")
+                                                              : QStringLiteral("--game needs a game id"));
+        if (option == QLatin1String("--dir"))
+            root = ProgramFolders::portableAt(args.takeFirst());
+        else
+            gameId = args.takeFirst();
     }
     if (args.isEmpty())
         return fail(err, usage());
     const QString command = args.takeFirst();
-    if (Status prepared = folders.prepare(QString::fromLatin1(DrawFile::DefaultName)); !prepared)
+    if (Status prepared = root.prepare(QString::fromLatin1(DrawFile::DefaultName)); !prepared)
         return fail(err, prepared.error().message);
+    if (command == QLatin1String("games") && !gameId)
+        return games(root, args, out, err);
+    if (auto problem = choosePlayedGame(root, gameId))
+        return fail(err, *problem);
+    const ProgramFolders folders = GameCatalog::foldersFor(root, played());
+    if (command == QLatin1String("games"))
+        return games(root, args, out, err);
     const DrawFile file(folders.data + QString::fromLatin1(DrawFile::DefaultName));
     if (command == QLatin1String("import-csv"))
         return importCsv(file, args, err);
