@@ -554,7 +554,8 @@ int settings(const QStringList& args, QTextStream& out, QTextStream& err)
 
 QString Cli::usage()
 {
-    return QStringLiteral("usage: numora-cli [--dir DIR] import-csv FILE | export-csv | merge-csv FILE|URL [--insert-gaps] | "
+    return QStringLiteral("usage: numora-cli [--dir DIR] [--game ID] games | games add ID --numbers N --name NAME "
+                          "[--days Mo,Mi,Sa] [--extra none|bonus|superzahl|joker] | import-csv FILE | export-csv | merge-csv FILE|URL [--insert-gaps] | "
                           "stats KIND [--start DD.MM.YYYY] [--end DD.MM.YYYY] | "
                           "pool|generate --seed N [--date DD.MM.YYYY] [--start DD.MM.YYYY] [--set NAME=VALUE]... | "
                           "update [--base URL | --csv URL [--insert-gaps]] [--until DD.MM.YYYY] | "
@@ -572,11 +573,17 @@ QString Cli::usage()
 QString Cli::help()
 {
     return QStringLiteral(
-        "Usage: numora-cli [--dir DIR] COMMAND [ARGUMENTS]\n"
-        "The command line of Numora, a program for players of Sayisal Loto (6 of 49): keeps the\n"
+        "Usage: numora-cli [--dir DIR] [--game ID] COMMAND [ARGUMENTS]\n"
+        "The command line of Numora, a program for players of six-number lotteries: keeps the\n"
         "history of the draws, shows its statistics, generates, checks and prints tip sheets.\n"
+        "Games: sayisal (Sayisal Loto 6/49, the default; last drawn 18.04.2020), lotto6aus49\n"
+        "(Lotto 6 aus 49), cilgin (Cilgin Sayisal Loto 6/90 + Joker), lotto649 (Lotto 6/49,\n"
+        "Canada, + bonus) and a player's own 6 of N.\n"
         "\n"
         "Commands:\n"
+        "  games                    the games: ID, 6/N, draws, first and last draw, name\n"
+        "  games add ID --numbers N --name NAME [--days Mo,Mi,Sa] [--extra none|bonus|superzahl|joker]\n"
+        "                           define a player's own game of 6 of N (7..90) numbers\n"
         "  import-csv FILE          replace the history by the draws of a CSV file\n"
         "  export-csv               write the history as CSV to standard output\n"
         "  merge-csv FILE|URL [--insert-gaps]\n"
@@ -610,6 +617,8 @@ QString Cli::help()
         "\n"
         "Options:\n"
         "  --dir DIR      use the files in DIR (a portable folder) instead of the usual ones\n"
+        "  --game ID      play the game ID (default: the one the window played last, else sayisal);\n"
+        "                 each game keeps its files in games/ID/, sayisal where they always were\n"
         "  --stored       start a command from the settings the window stored\n"
         "  --help         show this text\n"
         "  --version      show the version\n"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Expected.h"
+#include "model/NumberMask.h"
 #include "model/TZiehung.h"
 
 #include <QByteArray>
@@ -18,13 +19,13 @@ class HistoryCache {
 public:
     struct Entry {
         TZiehung record;
-        std::uint64_t mask = 0; // bit n set for each of the six numbers n in 1..49
+        NumberMask mask; // the six numbers (any up to 90)
     };
 
     // The records of `path` in file order.
     Expected<const std::vector<Entry>*> load(const QString& path);
 
-    static std::uint64_t maskOf(const std::uint8_t* numbers, int count);
+    static NumberMask maskOf(const std::uint8_t* numbers, int count);
 
 private:
     struct Stamp {

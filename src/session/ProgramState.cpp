@@ -22,6 +22,7 @@ ProgramState::ProgramState() : game(GameCatalog::defaultGame())
 void ProgramState::useGame(const Game& played, std::optional<double> firstDraw)
 {
     game = played;
+    sheet.setMaxNumber(played.numbers);
     double minimum = pickerMinimum();
     gameStartDate = designedStartDate();
     if (played.id != QLatin1String(Game::DefaultId)) {

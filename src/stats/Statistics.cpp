@@ -275,7 +275,7 @@ Expected<StatisticRun> groupings(ProgramState& state, int size)
         std::array<QString, 6> row;
         for (int i = 0; i < 6; ++i)
             row[std::size_t(i)] = i < size ? QString::number(lastStart + i) : QStringLiteral("0");
-        state.checkResult = Zettelcheck(row, state.currentDraw);
+        state.checkResult = Zettelcheck(row, state.currentDraw, numbers);
     }
 
     ResultSeries& chart = state.chart;

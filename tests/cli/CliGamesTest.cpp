@@ -11,6 +11,7 @@
 
 #include <array>
 #include <map>
+#include <set>
 #include <vector>
 
 namespace numora {
@@ -167,6 +168,61 @@ TEST_F(CliGamesTest, TheStatisticsOfEveryShippedGameEqualAPlainCount)
             ++primes[count];
         }
         EXPECT_EQ(chartOf(out), primes);
+    }
+}
+
+TEST_F(CliGamesTest, EveryShippedGameGeneratesRowsOfItsNumbers)
+{
+    ASSERT_EQ(run({QStringLiteral("import-csv"), gamesSource + QStringLiteral("sayisal.csv")}), Cli::Ok) << err.toStdString();
+    for (const Shipped& game : shipped) {
+        SCOPED_TRACE(game.id);
+        const QStringList common{QStringLiteral("--game"), QString::fromLatin1(game.id)};
+        const QStringList options{QStringLiteral("--seed"), QStringLiteral("7"), QStringLiteral("--date"), QStringLiteral("01.01.2030")};
+        // With the default options the pool holds the game's numbers, each one not drawn in the
+        // last three draws among them.
+        ASSERT_EQ(run(common + QStringList{QStringLiteral("pool")} + options), Cli::Ok) << err.toStdString();
+        std::set<int> pooled;
+        for (const QString& v : out.trimmed().split(QLatin1Char(',')))
+            pooled.insert(v.toInt());
+        const auto history = readRows(gamesSource + QString::fromLatin1(game.id) + QStringLiteral(".csv"));
+        std::set<int> recent;
+        for (std::size_t back = 1; back <= 3; ++back) {
+            recent.insert(history[history.size() - back].numbers.begin(), history[history.size() - back].numbers.end());
+            recent.insert(history[history.size() - back].extra);
+        }
+        for (int k = 1; k <= game.numbers; ++k)
+            EXPECT_TRUE(pooled.count(k) || recent.count(k)) << k;
+        EXPECT_GE(*pooled.begin(), 1);
+        EXPECT_LE(*pooled.rbegin(), game.numbers);
+
+        ASSERT_EQ(run(common + QStringList{QStringLiteral("generate")} + options), Cli::Ok) << err.toStdString();
+        const QStringList lines = out.split(QLatin1Char('\n'));
+        int rows = 0;
+        int beyond49 = 0;
+        for (int r = 0; r < 8; ++r) {
+            const QStringList f = lines[r].split(QLatin1Char(','));
+            ASSERT_EQ(f.size(), 6) << lines[r].toStdString();
+            std::set<int> numbers;
+            int sum = 0;
+            for (const QString& v : f) {
+                const int n = v.toInt();
+                EXPECT_TRUE(n >= 1 && n <= game.numbers) << lines[r].toStdString();
+                numbers.insert(n);
+                sum += n;
+                beyond49 += n > 49 ? 1 : 0;
+            }
+            EXPECT_EQ(numbers.size(), 6u) << lines[r].toStdString();
+            // The default digit sums 50..250 of six of 49, spread over the game's sums 21..6N - 15.
+            const double scale = double(6 * game.numbers - 36) / 258.0;
+            EXPECT_GE(sum, 21 + (50 - 21) * scale - 0.5) << lines[r].toStdString();
+            EXPECT_LE(sum, 21 + (250 - 21) * scale + 0.5) << lines[r].toStdString();
+            ++rows;
+        }
+        EXPECT_EQ(lines[8], QStringLiteral(",,,,,"));
+        EXPECT_EQ(rows, 8);
+        // 48 numbers of 1..90 all at most 49 would be a generator that ignores the game.
+        if (game.numbers == 90)
+            EXPECT_GT(beyond49, 0);
     }
 }
 
