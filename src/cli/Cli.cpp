@@ -15,6 +15,7 @@
 #include "cli/CliPrint.h"
 #include "history/DrawMerge.h"
 #include "history/DrawUpdate.h"
+#include "history/GameUpdate.h"
 #include "eval/HistorySearch.h"
 #include "session/RowCheck.h"
 #include "gen/Generator.h"
@@ -335,16 +336,32 @@ int update(const ProgramFolders& folders, QStringList args, QTextStream& out, QT
     }
     if (base && csv)
         return fail(err, QStringLiteral("update takes either --base or --csv"));
-    // Without an address on the command line, the one the window keeps counts, else the game's.
+    const bool defaultGame = state.game.id == QLatin1String(Game::DefaultId);
+    if (base && !defaultGame)
+        return fail(err, QStringLiteral("the update service serves %1 only; %2 is updated from a results CSV (--csv URL)")
+                             .arg(QString::fromLatin1(Game::DefaultId), state.game.id));
+    // Without an address on the command line, the one the window keeps counts.
     if (!base && !csv) {
         RegistryKey key = RegistryKey::userKey(Einstellungen::keyPathFor(state.game.id));
         QString stored;
-        if (key.load() && key.readString(QString::fromLatin1(Einstellungen::CsvAddressName), stored)
-                == RegistryKey::Read::Ok
-            && !stored.trimmed().isEmpty())
-            csv = stored.trimmed();
-        else if (!state.game.resultsAddress.isEmpty())
-            csv = state.game.resultsAddress;
+        if (!(key.load() && key.readString(QString::fromLatin1(Einstellungen::CsvAddressName), stored)
+                  == RegistryKey::Read::Ok))
+            stored.clear();
+        if (defaultGame) {
+            if (!stored.trimmed().isEmpty())
+                csv = stored.trimmed();
+        } else {
+            // Another game: its own address, else the one of its definition; none is no request.
+            const GameUpdate::Plan plan = GameUpdate::plan(state, stored);
+            if (plan.kind == GameUpdate::Plan::Kind::NoLongerDrawn) {
+                out << plan.message << '\n';
+                out.flush();
+                return Cli::Ok;
+            }
+            if (plan.kind == GameUpdate::Plan::Kind::NoAddress)
+                return fail(err, plan.message);
+            csv = plan.address;
+        }
     }
     if (insertGaps && !csv)
         return fail(err, QStringLiteral("--insert-gaps goes with a CSV address"));

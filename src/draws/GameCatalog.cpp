@@ -93,7 +93,7 @@ Listing all(const ProgramFolders& root)
 Expected<Game> find(const ProgramFolders& root, const QString& id)
 {
     if (!Game::validId(id))
-        return Error{tx(QStringLiteral("\"%1\" is not a game id")).arg(id)};
+        return Error{tx(QStringLiteral("\"%1\" is not a game id: a small letter, then up to 31 small letters, digits, \"-\" or \"_\"")).arg(id)};
     // The user's own file first: its damage must not be hidden by a shipped game of the same id.
     for (const QString& folder : {root.data, root.shared}) {
         const QString path = folder + definitionName(id);

@@ -1,5 +1,8 @@
 #include "cli/Cli.h"
 
+#include "app/Einstellungen.h"
+#include "base/RegistryKey.h"
+
 #include "support/CliRunner.h"
 #include "support/TestSupport.h"
 
@@ -76,14 +79,26 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
+        // The settings store of the test: the game played last and each game's address live there.
+        oldConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath(QStringLiteral("config"))));
         ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("games"))));
         for (const QFileInfo& info : QDir(gamesSource).entryInfoList({QStringLiteral("*.csv"), QStringLiteral("*.game")}))
             ASSERT_TRUE(QFile::copy(info.filePath(), dir.filePath(QStringLiteral("games/") + info.fileName())));
     }
 
+    void TearDown() override
+    {
+        if (oldConfig.isNull())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", oldConfig);
+    }
+
     int run(QStringList args) { return runIn(QStringLiteral("/nonexistent"), QStringList{QStringLiteral("--dir"), dir.path()} + args); }
 
     QTemporaryDir dir;
+    QByteArray oldConfig;
 };
 
 TEST_F(CliGamesTest, GamesListsEveryGameWithItsHistory)
@@ -290,6 +305,39 @@ TEST_F(CliGamesTest, APlayersSixOf54GameIsFilledFromACsv)
     ASSERT_TRUE(test::writeBytes(path, "date,n1,n2,n3,n4,n5,n6\n2024-01-12,1,2,3,4,5,50\n"));
     EXPECT_EQ(run({QStringLiteral("import-csv"), path}), Cli::Failure);
     EXPECT_TRUE(err.contains(QStringLiteral("n6 \"50\" is not a number 1..49"))) << err.toStdString();
+}
+
+TEST_F(CliGamesTest, UpdateSaysWhatToSetAndNamesTheLastDrawOfAnEndedGame)
+{
+    // No address anywhere: a sentence saying what to set, never a request nobody answers.
+    EXPECT_EQ(run({QStringLiteral("--game"), QStringLiteral("cilgin"), QStringLiteral("update")}), Cli::Failure);
+    EXPECT_EQ(err, QStringLiteral("numora-cli: Für Çılgın Sayısal Loto ist keine Adresse gesetzt: tragen Sie unter "
+                                  "\"Internet-Optionen\" die \"CSV-Adresse der Ziehungen\" einer Ergebnisseite ein.\n"));
+    EXPECT_EQ(run({QStringLiteral("--game"), QStringLiteral("cilgin"), QStringLiteral("update"), QStringLiteral("--base"),
+                   QStringLiteral("http://127.0.0.1:9")}),
+              Cli::Failure);
+    EXPECT_TRUE(err.contains(QStringLiteral("the update service serves sayisal only"))) << err.toStdString();
+
+    // A game no longer drawn names its last draw and asks nothing.
+    ASSERT_TRUE(test::writeBytes(dir.filePath(QStringLiteral("games/alt.game")),
+                                 "id = alt\nname = Altes Spiel\nnumbers = 45\nlast-draw = 31.12.2019\n"));
+    ASSERT_EQ(run({QStringLiteral("--game"), QStringLiteral("alt"), QStringLiteral("update")}), Cli::Ok) << err.toStdString();
+    EXPECT_EQ(out, QStringLiteral("Altes Spiel wird nicht mehr gezogen; die letzte Ziehung war am 31.12.2019.\n"));
+}
+
+TEST_F(CliGamesTest, WithoutGameACommandPlaysTheGameTheWindowPlayedLast)
+{
+    RegistryKey key = RegistryKey::userKey(QString::fromLatin1(Einstellungen::KeyPath));
+    key.setString(QString::fromLatin1(Einstellungen::GameName), QStringLiteral("cilgin"));
+    ASSERT_TRUE(key.save().ok());
+    ASSERT_EQ(run({QStringLiteral("export-csv")}), Cli::Ok) << err.toStdString();
+    EXPECT_EQ(out.count(QLatin1Char('\n')), 114);
+    EXPECT_TRUE(out.contains(QStringLiteral("\n2022-09-19,"))) << out.left(200).toStdString();
+    // A stored game that is gone leaves the default game.
+    key.setString(QString::fromLatin1(Einstellungen::GameName), QStringLiteral("gone"));
+    ASSERT_TRUE(key.save().ok());
+    EXPECT_EQ(run({QStringLiteral("export-csv")}), Cli::Failure);
+    EXPECT_TRUE(err.contains(QStringLiteral("ZahlenTr.dat"))) << err.toStdString();
 }
 
 TEST_F(CliGamesTest, AddRefusesBadInputAndWritesNothing)

@@ -2,6 +2,8 @@
 
 #include "base/DayDate.h"
 #include "draws/DrawFile.h"
+#include "history/DrawEntry.h"
+#include "session/ProgramState.h"
 
 #include "support/TestSupport.h"
 
@@ -228,6 +230,58 @@ TEST_F(GameFolders, EachGameKeepsItsOwnFolderAndTheDefaultKeepsTodays)
     // The default game's files are where they always were: nothing was made beside them.
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("ZahlenTr.dat"))));
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("games/sayisal"))));
+}
+
+TEST_F(GameFolders, TheDrawEntryTakesTheGamesNumbersAndKeepsItsDraws)
+{
+    const auto cilgin = GameCatalog::find(root(), QStringLiteral("cilgin"));
+    const auto lotto649 = GameCatalog::find(root(), QStringLiteral("lotto649"));
+    ASSERT_TRUE(cilgin && lotto649);
+    const Game sayisal = GameCatalog::defaultGame();
+    struct Case {
+        const Game* game;
+        std::array<int, 6> numbers;
+        int zusatzzahl;
+        const char* error; // nullptr: accepted
+    };
+    const Case cases[] = {
+        {&*cilgin, {1, 2, 3, 4, 5, 90}, 90, nullptr},
+        {&*cilgin, {1, 2, 3, 4, 5, 91}, 0, "91 ist keine Zahl von 1 bis 90"},
+        {&*cilgin, {1, 2, 3, 4, 5, 90}, 5, nullptr}, // a Joker may repeat one of the six
+        {&sayisal, {1, 2, 3, 4, 5, 50}, 0, "50 ist keine Zahl von 1 bis 49"},
+        {&sayisal, {1, 2, 3, 4, 4, 49}, 0, "Die sechs Zahlen sind nicht verschieden"},
+        {&*lotto649, {1, 2, 3, 4, 5, 49}, 5, "Die Zusatzzahl 5 ist schon gezogen"},
+        {&*lotto649, {1, 2, 3, 4, 5, 49}, 50, "50 ist keine Zahl von 1 bis 49"},
+        {&*lotto649, {0, 2, 3, 4, 5, 49}, 7, "0 ist keine Zahl von 1 bis 49"},
+    };
+    for (const Case& c : cases) {
+        const TZiehung draw = test::makeDraw(2024, 1, 3, c.numbers, c.zusatzzahl);
+        const Status valid = DrawEntry::validate(*c.game, draw);
+        if (c.error) {
+            ASSERT_FALSE(valid) << c.game->id.toStdString();
+            EXPECT_EQ(valid.error().message, QString::fromUtf8(c.error));
+        } else {
+            EXPECT_TRUE(valid) << valid.error().message.toStdString();
+        }
+    }
+
+    // Canada drew on Wednesdays from 11.09.1985: a draw entered into its history keeps them,
+    // where the default game's rule drops Wednesdays before 04.06.1986.
+    const std::vector<TZiehung> history{test::makeDraw(1985, 9, 11, {1, 2, 3, 4, 5, 6}, 7),
+                                        test::makeDraw(1985, 9, 14, {8, 9, 10, 11, 12, 13}, 14),
+                                        test::makeDraw(1986, 9, 13, {15, 16, 17, 18, 19, 20}, 21)};
+    for (const Game* game : {&*lotto649, &sayisal}) {
+        ProgramState state;
+        state.useFolders(GameCatalog::foldersFor(root(), *game));
+        state.useGame(*game, history.front().Datum);
+        ASSERT_TRUE(FileSystem::makeFolder(state.programDir));
+        ASSERT_TRUE(test::writeRecords(state.drawFilePath(), history));
+        ASSERT_TRUE(DrawEntry::store(state, test::makeDraw(1986, 1, 4, {30, 31, 32, 33, 34, 35})));
+        const auto stored = state.drawFile().readAll();
+        ASSERT_TRUE(stored);
+        EXPECT_EQ(stored->size(), game == &sayisal ? 3u : 4u) << game->id.toStdString();
+        EXPECT_EQ(stored->front().Datum == DayDate::fromYmd(1985, 9, 11), game != &sayisal);
+    }
 }
 
 } // namespace
