@@ -16,6 +16,10 @@ install(TARGETS numora-services clickrunner RUNTIME DESTINATION "lib/numora")
 # From the sources: a build's program folder may hold files a developer put there.
 install(DIRECTORY "${PROJECT_SOURCE_DIR}/data/land" "${PROJECT_SOURCE_DIR}/data/Script" DESTINATION "${NUMORA_DATA_DEST}"
         FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+# The game definitions and their shipped histories.
+install(DIRECTORY "${PROJECT_SOURCE_DIR}/data/games" DESTINATION "${NUMORA_DATA_DEST}"
+        FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ
+        FILES_MATCHING PATTERN "*.game" PATTERN "*.csv")
 install(FILES ${NUMORA_TICKET_IMAGES} "${NUMORA_PROGRAM_DIR}/yippee.wav" "${NUMORA_INSTALL_FILES}/share/ZahlenTr.dat"
         DESTINATION "${NUMORA_DATA_DEST}")
 

@@ -52,12 +52,12 @@ head -n 2 <<<"$sheet" | sed 's/$/\r/' >"$work/tip.ntp"
 "$cli" report "$work/tip.ntp" --date 02.11.2019 | grep -q '^ *[0-9]' || fail "report printed no row"
 
 # The user's history changes (a new draw merged in); later starts keep it.
-header=$(head -n 1 "$source_dir/data/sayisal_loto.csv")
-printf '%s\n%s\n' "$header" "2019-11-06,1,2,3,4,5,6" >"$work/new.csv"
+header=$(head -n 1 "$source_dir/data/games/sayisal.csv")
+printf '%s\n%s\n' "$header" "2020-04-22,1,2,3,4,5,6" >"$work/new.csv"
 "$cli" merge-csv "$work/new.csv" >/dev/null || fail "merge-csv into the user's history"
 cmp -s "$shipped" "$user/ZahlenTr.dat" && fail "the merge did not change the user's history"
 changed=$(md5sum <"$user/ZahlenTr.dat")
-"$cli" export-csv | tail -n 1 | grep -q "^2019-11-06" || fail "the changed history is not the one read"
+"$cli" export-csv | tail -n 1 | grep -q "^2020-04-22" || fail "the changed history is not the one read"
 [[ $(md5sum <"$user/ZahlenTr.dat") == "$changed" ]] || fail "a later start overwrote the user's history"
 
 # The window: its first start copies the shipped history into XDG_DATA_HOME.

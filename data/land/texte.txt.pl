@@ -17,9 +17,9 @@ header must be "%1" or "%2"	nagłówek musi mieć postać "%1" lub "%2"
 %1 fields, expected %2	pól: %1, oczekiwano %2
 bad date "%1"	nieprawidłowa data "%1"
 date %1 is earlier than the line before	data %1 jest wcześniejsza niż w poprzednim wierszu
-n%1 "%2" is not a number 1..49	n%1 "%2" nie jest liczbą od 1 do 49
+n%1 "%2" is not a number 1..%3	n%1 "%2" nie jest liczbą od 1 do %3
 the six numbers are not distinct	sześć liczb nie jest różnych
-zusatzzahl "%1" is not a number 0..49	zusatzzahl "%1" nie jest liczbą od 0 do 49
+zusatzzahl "%1" is not a number 0..%2	zusatzzahl "%1" nie jest liczbą od 0 do %2
 superzahl "%1" is not a digit	superzahl "%1" nie jest cyfrą
 spiel77 "%1" is not seven digits	spiel77 "%1" nie składa się z siedmiu cyfr
 super6 "%1" is not six digits	super6 "%1" nie składa się z sześciu cyfr
@@ -223,3 +223,24 @@ eine Reihe hat sechs Zahlen, diese %1	zakład ma sześć liczb, ten %1
 keine Reihen	brak zakładów
 vom Schein	z kuponu
 „3 wenn 4“: sind 4 der gezogenen Zahlen unter Ihren, hat eine Reihe mindestens 3 Richtige	„3 przy 4”: gdy 4 wylosowane liczby są wśród Twoich, jeden zakład ma co najmniej 3 trafienia
+%1 draws no Superzahl	%1 nie losuje Superzahl
+%1 ist keine Superzahl von 0 bis 9	%1 nie jest Superzahl od 0 do 9
+%1 ist keine Zahl von 1 bis %2	%1 nie jest liczbą od 1 do %2
+Die Zusatzzahl %1 ist schon gezogen	Liczba dodatkowa %1 jest już wylosowana
+Die sechs Zahlen sind nicht verschieden	Sześć liczb nie jest różnych
+"%1" given twice	"%1" podano dwa razy
+"%1" is not a game id: a small letter, then up to 31 small letters, digits, "-" or "_"	"%1" nie jest identyfikatorem gry: mała litera, potem do 31 małych liter, cyfr, "-" lub "_"
+"%1" is not a weekday Mo..So [from DD.MM.YYYY]	"%1" nie jest dniem tygodnia Mo..So [from DD.MM.RRRR]
+a game "%1" exists already	gra "%1" już istnieje
+a game draws 6 of %1..%2 numbers, not of %3	gra losuje 6 z %1..%2 liczb, nie z %3
+bad value "%1" for "%2"	błędna wartość "%1" dla "%2"
+expected KEY = VALUE	oczekiwano KLUCZ = WARTOŚĆ
+id "%1" differs from the file name	id "%1" różni się od nazwy pliku
+missing "%1"	brak "%1"
+numbers must lie in %1..%2, not "%3"	numbers musi leżeć w %1..%2, nie "%3"
+the game needs a name of one line	gra potrzebuje nazwy w jednej linii
+the grid %1x%2 does not hold %3 numbers	siatka %1x%2 nie mieści %3 liczb
+unknown game "%1"	nieznana gra "%1"
+unknown key "%1"	nieznany klucz "%1"
+%1 wird nicht mehr gezogen; die letzte Ziehung war am %2.	%1 nie jest już losowana; ostatnie losowanie odbyło się %2.
+Für %1 ist keine Adresse gesetzt: tragen Sie unter "Internet-Optionen" die "CSV-Adresse der Ziehungen" einer Ergebnisseite ein.	Dla %1 nie ustawiono adresu: w "Internet-Optionen" wpisz "CSV-Adresse der Ziehungen" strony z wynikami.

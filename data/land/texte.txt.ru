@@ -17,9 +17,9 @@ header must be "%1" or "%2"	заголовок должен быть "%1" или
 %1 fields, expected %2	полей: %1, ожидалось %2
 bad date "%1"	неверная дата "%1"
 date %1 is earlier than the line before	дата %1 раньше, чем в предыдущей строке
-n%1 "%2" is not a number 1..49	n%1 "%2" не является числом от 1 до 49
+n%1 "%2" is not a number 1..%3	n%1 "%2" не является числом от 1 до %3
 the six numbers are not distinct	шесть чисел не все разные
-zusatzzahl "%1" is not a number 0..49	zusatzzahl "%1" не является числом от 0 до 49
+zusatzzahl "%1" is not a number 0..%2	zusatzzahl "%1" не является числом от 0 до %2
 superzahl "%1" is not a digit	superzahl "%1" не является цифрой
 spiel77 "%1" is not seven digits	spiel77 "%1" не состоит из семи цифр
 super6 "%1" is not six digits	super6 "%1" не состоит из шести цифр
@@ -223,3 +223,24 @@ eine Reihe hat sechs Zahlen, diese %1	в ряду шесть чисел, в эт
 keine Reihen	нет рядов
 vom Schein	с бланка
 „3 wenn 4“: sind 4 der gezogenen Zahlen unter Ihren, hat eine Reihe mindestens 3 Richtige	«3 при 4»: если 4 выпавших числа среди ваших, в одном ряду не менее 3 совпадений
+%1 draws no Superzahl	%1 не разыгрывает Superzahl
+%1 ist keine Superzahl von 0 bis 9	%1 не является Superzahl от 0 до 9
+%1 ist keine Zahl von 1 bis %2	%1 не является числом от 1 до %2
+Die Zusatzzahl %1 ist schon gezogen	Дополнительное число %1 уже выпало
+Die sechs Zahlen sind nicht verschieden	Шесть чисел не различны
+"%1" given twice	"%1" указано дважды
+"%1" is not a game id: a small letter, then up to 31 small letters, digits, "-" or "_"	"%1" не идентификатор игры: строчная буква, затем до 31 строчных букв, цифр, "-" или "_"
+"%1" is not a weekday Mo..So [from DD.MM.YYYY]	"%1" не день недели Mo..So [from ДД.ММ.ГГГГ]
+a game "%1" exists already	игра "%1" уже есть
+a game draws 6 of %1..%2 numbers, not of %3	игра разыгрывает 6 из %1..%2 чисел, а не из %3
+bad value "%1" for "%2"	неверное значение "%1" для "%2"
+expected KEY = VALUE	ожидается КЛЮЧ = ЗНАЧЕНИЕ
+id "%1" differs from the file name	id "%1" не совпадает с именем файла
+missing "%1"	отсутствует "%1"
+numbers must lie in %1..%2, not "%3"	numbers должно лежать в %1..%2, а не "%3"
+the game needs a name of one line	игре нужно название в одну строку
+the grid %1x%2 does not hold %3 numbers	сетка %1x%2 не вмещает %3 чисел
+unknown game "%1"	неизвестная игра "%1"
+unknown key "%1"	неизвестный ключ "%1"
+%1 wird nicht mehr gezogen; die letzte Ziehung war am %2.	%1 больше не разыгрывается; последний тираж был %2.
+Für %1 ist keine Adresse gesetzt: tragen Sie unter "Internet-Optionen" die "CSV-Adresse der Ziehungen" einer Ergebnisseite ein.	Для %1 адрес не задан: укажите в "Internet-Optionen" "CSV-Adresse der Ziehungen" сайта с результатами.

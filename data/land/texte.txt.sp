@@ -17,9 +17,9 @@ header must be "%1" or "%2"	el encabezado debe ser «%1» o «%2»
 %1 fields, expected %2	%1 campos, se esperaban %2
 bad date "%1"	fecha no válida «%1»
 date %1 is earlier than the line before	la fecha %1 es anterior a la de la línea anterior
-n%1 "%2" is not a number 1..49	n%1 «%2» no es un número del 1 al 49
+n%1 "%2" is not a number 1..%3	n%1 «%2» no es un número del 1 al %3
 the six numbers are not distinct	los seis números no son todos distintos
-zusatzzahl "%1" is not a number 0..49	zusatzzahl «%1» no es un número del 0 al 49
+zusatzzahl "%1" is not a number 0..%2	zusatzzahl «%1» no es un número del 0 al %2
 superzahl "%1" is not a digit	superzahl «%1» no es un dígito
 spiel77 "%1" is not seven digits	spiel77 «%1» no tiene siete dígitos
 super6 "%1" is not six digits	super6 «%1» no tiene seis dígitos
@@ -223,3 +223,24 @@ eine Reihe hat sechs Zahlen, diese %1	una fila tiene seis números, esta %1
 keine Reihen	ninguna fila
 vom Schein	del boleto
 „3 wenn 4“: sind 4 der gezogenen Zahlen unter Ihren, hat eine Reihe mindestens 3 Richtige	"3 si 4": si 4 de los números sorteados están entre los suyos, una fila tiene al menos 3 aciertos
+%1 draws no Superzahl	%1 no sortea Superzahl
+%1 ist keine Superzahl von 0 bis 9	%1 no es una Superzahl del 0 al 9
+%1 ist keine Zahl von 1 bis %2	%1 no es un número del 1 al %2
+Die Zusatzzahl %1 ist schon gezogen	El número complementario %1 ya ha salido
+Die sechs Zahlen sind nicht verschieden	Los seis números no son distintos
+"%1" given twice	«%1» indicado dos veces
+"%1" is not a game id: a small letter, then up to 31 small letters, digits, "-" or "_"	«%1» no es un identificador de juego: una minúscula y luego hasta 31 minúsculas, cifras, «-» o «_»
+"%1" is not a weekday Mo..So [from DD.MM.YYYY]	«%1» no es un día de la semana Mo..So [from DD.MM.AAAA]
+a game "%1" exists already	ya existe un juego «%1»
+a game draws 6 of %1..%2 numbers, not of %3	un juego sortea 6 de %1..%2 números, no de %3
+bad value "%1" for "%2"	valor «%1» incorrecto para «%2»
+expected KEY = VALUE	se esperaba CLAVE = VALOR
+id "%1" differs from the file name	el identificador «%1» no coincide con el nombre del archivo
+missing "%1"	falta «%1»
+numbers must lie in %1..%2, not "%3"	numbers debe estar en %1..%2, no «%3»
+the game needs a name of one line	el juego necesita un nombre de una línea
+the grid %1x%2 does not hold %3 numbers	la cuadrícula %1x%2 no tiene cabida para %3 números
+unknown game "%1"	juego desconocido «%1»
+unknown key "%1"	clave desconocida «%1»
+%1 wird nicht mehr gezogen; die letzte Ziehung war am %2.	%1 ya no se sortea; el último sorteo fue el %2.
+Für %1 ist keine Adresse gesetzt: tragen Sie unter "Internet-Optionen" die "CSV-Adresse der Ziehungen" einer Ergebnisseite ein.	No hay dirección para %1: introduzca en «Internet-Optionen» la «CSV-Adresse der Ziehungen» de un sitio de resultados.

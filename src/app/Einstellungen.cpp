@@ -1,5 +1,7 @@
 #include "app/Einstellungen.h"
 
+#include "model/Game.h"
+
 #include "session/ProgramState.h"
 #include "base/TextCatalog.h"
 
@@ -90,6 +92,13 @@ private:
 };
 
 } // namespace
+
+QString Einstellungen::keyPathFor(const QString& gameId)
+{
+    if (gameId == QLatin1String(Game::DefaultId))
+        return QString::fromLatin1(KeyPath);
+    return QString::fromLatin1(KeyPath) + QLatin1Char('-') + gameId;
+}
 
 Einstellungen::Einstellungen() : m_key(RegistryKey::userKey(QString::fromLatin1(KeyPath))) {}
 

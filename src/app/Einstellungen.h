@@ -32,6 +32,11 @@ public:
     static constexpr const char* BrokerName = "BrokerAdresse";
     // The results CSV "Datenbank aktualisieren" merges instead of asking the update service.
     static constexpr const char* CsvAddressName = "CsvAdresse";
+    // The game the window played last, kept in the default game's key.
+    static constexpr const char* GameName = "Spiel";
+    // The key of a game's own settings: the default game keeps KeyPath, another its own key
+    // beside it ("...\\Orbix-cilgin").
+    static QString keyPathFor(const QString& gameId);
 
     // Steps of the start-up that run between two groups of values.
     struct LoadSteps {

@@ -7,8 +7,10 @@
 
 #include "base/Version.h"
 #include "draws/DrawFile.h"
+#include "draws/GameCatalog.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace numora {
@@ -18,7 +20,7 @@ namespace {
 using namespace cli;
 
 // --help lists the commands by subject, in this order; within a subject, in table order.
-enum class Subject { History, Statistics, Generation, Tips, Analysis, Settings, Ticket, Print, Wheel };
+enum class Subject { Games, History, Statistics, Generation, Tips, Analysis, Settings, Ticket, Print, Wheel };
 
 // One form of a command as --help shows it: the synopsis, then what it does (lines end in '\n').
 struct HelpEntry {
@@ -39,6 +41,12 @@ struct Command {
 const std::vector<Command>& commands()
 {
     static const std::vector<Command> table{
+        {"games", Subject::Games,
+         "games | games add ID --numbers N --name NAME [--days Mo,Mi,Sa] [--extra none|bonus|superzahl|joker]",
+         {{"games", "the games: ID, 6/N, draws, first and last draw, name\n"},
+          {"games add ID --numbers N --name NAME [--days Mo,Mi,Sa] [--extra none|bonus|superzahl|joker]",
+           "define a player's own game of 6 of N (7..90) numbers\n"}},
+         games},
         {"import-csv", Subject::History, "import-csv FILE",
          {{"import-csv FILE", "replace the history by the draws of a CSV file\n"}}, importCsv},
         {"export-csv", Subject::History, "export-csv",
@@ -122,7 +130,7 @@ QString Cli::usage()
     for (const Command& command : commands())
         if (*command.usage)
             parts << QLatin1String(command.usage);
-    return QStringLiteral("usage: numora-cli [--dir DIR] ") + parts.join(QStringLiteral(" | "))
+    return QStringLiteral("usage: numora-cli [--dir DIR] [--game ID] ") + parts.join(QStringLiteral(" | "))
         + QStringLiteral("; --stored starts a command from the settings the window stored");
 }
 
@@ -138,9 +146,12 @@ QString Cli::help()
         for (const HelpEntry& entry : command->help)
             list += helpEntry(entry);
     return QStringLiteral(
-               "Usage: numora-cli [--dir DIR] COMMAND [ARGUMENTS]\n"
-               "The command line of Numora, a program for players of Sayisal Loto (6 of 49): keeps the\n"
+               "Usage: numora-cli [--dir DIR] [--game ID] COMMAND [ARGUMENTS]\n"
+               "The command line of Numora, a program for players of six-number lotteries: keeps the\n"
                "history of the draws, shows its statistics, generates, checks and prints tip sheets.\n"
+               "Games: sayisal (Sayisal Loto 6/49, the default; last drawn 18.04.2020), lotto6aus49\n"
+               "(Lotto 6 aus 49), cilgin (Cilgin Sayisal Loto 6/90 + Joker), lotto649 (Lotto 6/49,\n"
+               "Canada, + bonus) and a player's own 6 of N.\n"
                "\n"
                "Commands:\n")
         + list
@@ -148,6 +159,8 @@ QString Cli::help()
                "\n"
                "Options:\n"
                "  --dir DIR      use the files in DIR (a portable folder) instead of the usual ones\n"
+               "  --game ID      play the game ID (default: the one the window played last, else sayisal);\n"
+               "                 each game keeps its files in games/ID/, sayisal where they always were\n"
                "  --stored       start a command from the settings the window stored\n"
                "  --help         show this text\n"
                "  --version      show the version\n"
@@ -183,21 +196,35 @@ int Cli::run(const QStringList& arguments, const QString& executableDir, QTextSt
         out.flush();
         return Ok;
     }
-    ProgramFolders folders = Cli::folders(executableDir);
-    if (!args.isEmpty() && args.first() == QLatin1String("--dir")) {
-        if (args.size() < 2 || args.at(1).isEmpty())
-            return fail(err, QStringLiteral("--dir needs a directory"));
-        folders = ProgramFolders::portableAt(args.at(1));
-        args = args.mid(2);
+    ProgramFolders root = Cli::folders(executableDir);
+    std::optional<QString> gameId;
+    while (!args.isEmpty() && (args.first() == QLatin1String("--dir") || args.first() == QLatin1String("--game"))) {
+        const QString option = args.takeFirst();
+        if (args.isEmpty() || args.first().isEmpty())
+            return fail(err, option == QLatin1String("--dir") ? QStringLiteral("--dir needs a directory")
+                                                              : QStringLiteral("--game needs a game id"));
+        if (option == QLatin1String("--dir"))
+            root = ProgramFolders::portableAt(args.takeFirst());
+        else
+            gameId = args.takeFirst();
     }
     if (args.isEmpty())
         return fail(err, usage());
     const QString name = args.takeFirst();
-    if (Status prepared = folders.prepare(QString::fromLatin1(DrawFile::DefaultName)); !prepared)
+    if (Status prepared = root.prepare(QString::fromLatin1(DrawFile::DefaultName)); !prepared)
         return fail(err, prepared.error().message);
-    if (const Command* command = findCommand(name))
-        return command->handler(folders, args, out, err);
-    return fail(err, QStringLiteral("unknown command \"%1\"; %2").arg(name, usage()));
+    const Command* command = findCommand(name);
+    if (!command)
+        return fail(err, QStringLiteral("unknown command \"%1\"; %2").arg(name, usage()));
+    // The list of games needs no game; every other command plays one and works in its folders.
+    const bool listsGames = command->handler == &games;
+    if (listsGames && !gameId)
+        return command->handler(root, args, out, err);
+    if (auto problem = choosePlayedGame(root, gameId))
+        return fail(err, *problem);
+    if (listsGames)
+        return command->handler(root, args, out, err);
+    return command->handler(GameCatalog::foldersFor(root, played()), args, out, err);
 }
 
 } // namespace numora

@@ -8,6 +8,7 @@
 #include "draws/DrawCsv.h"
 #include "history/DrawMerge.h"
 #include "history/DrawUpdate.h"
+#include "history/GameUpdate.h"
 
 namespace numora::cli {
 
@@ -48,7 +49,7 @@ int importCsv(const ProgramFolders& folders, QStringList args, QTextStream&, QTe
 {
     if (args.size() != 1)
         return fail(err, QStringLiteral("import-csv takes one argument: the CSV file"));
-    const auto records = DrawCsv::readFile(args.first());
+    const auto records = DrawCsv::readFile(args.first(), played().numbers);
     if (!records)
         return fail(err, records.error().message);
     const auto status = drawFile(folders).replaceAll(*records);
@@ -84,6 +85,7 @@ int mergeCsv(const ProgramFolders& folders, QStringList args, QTextStream& out, 
         return fail(err, QStringLiteral("merge-csv takes one CSV file or http(s) address and [--insert-gaps]"));
     ProgramState state;
     state.useFolders(folders);
+    usePlayedGame(state);
     const auto gaps = insertGaps ? DrawMerge::Gaps::Insert : DrawMerge::Gaps::Leave;
     const QString& source = sources.first();
     if (isAddress(source)) {
@@ -91,7 +93,7 @@ int mergeCsv(const ProgramFolders& folders, QStringList args, QTextStream& out, 
         client.setMaxBodyBytes(DrawCsv::MaxFileBytes);
         return reportMerge(DrawMerge::mergeAddress(state, client, source, gaps), out, err);
     }
-    const auto lines = DrawCsv::readLinesFile(source);
+    const auto lines = DrawCsv::readLinesFile(source, state.game.numbers);
     if (!lines)
         return fail(err, lines.error().message);
     return reportMerge(DrawMerge::merge(state, *lines, gaps), out, err);
@@ -106,6 +108,7 @@ int update(const ProgramFolders& folders, QStringList args, QTextStream& out, QT
     ProgramState state;
     state.hooks = &hooks;
     state.useFolders(folders);
+    usePlayedGame(state);
     std::optional<double> until;
     std::optional<QString> csv;
     bool base = false;
@@ -135,14 +138,32 @@ int update(const ProgramFolders& folders, QStringList args, QTextStream& out, QT
     }
     if (base && csv)
         return fail(err, QStringLiteral("update takes either --base or --csv"));
+    const bool defaultGame = state.game.id == QLatin1String(Game::DefaultId);
+    if (base && !defaultGame)
+        return fail(err, QStringLiteral("the update service serves %1 only; %2 is updated from a results CSV (--csv URL)")
+                             .arg(QString::fromLatin1(Game::DefaultId), state.game.id));
     // Without an address on the command line, the one the window keeps counts.
     if (!base && !csv) {
-        RegistryKey key = RegistryKey::userKey(QString::fromLatin1(Einstellungen::KeyPath));
+        RegistryKey key = RegistryKey::userKey(Einstellungen::keyPathFor(state.game.id));
         QString stored;
-        if (key.load() && key.readString(QString::fromLatin1(Einstellungen::CsvAddressName), stored)
-                == RegistryKey::Read::Ok
-            && !stored.trimmed().isEmpty())
-            csv = stored.trimmed();
+        if (!(key.load() && key.readString(QString::fromLatin1(Einstellungen::CsvAddressName), stored)
+                  == RegistryKey::Read::Ok))
+            stored.clear();
+        if (defaultGame) {
+            if (!stored.trimmed().isEmpty())
+                csv = stored.trimmed();
+        } else {
+            // Another game: its own address, else the one of its definition; none is no request.
+            const GameUpdate::Plan plan = GameUpdate::plan(state, stored);
+            if (plan.kind == GameUpdate::Plan::Kind::NoLongerDrawn) {
+                out << plan.message << '\n';
+                out.flush();
+                return Ok;
+            }
+            if (plan.kind == GameUpdate::Plan::Kind::NoAddress)
+                return fail(err, plan.message);
+            csv = plan.address;
+        }
     }
     if (insertGaps && !csv)
         return fail(err, QStringLiteral("--insert-gaps goes with a CSV address"));

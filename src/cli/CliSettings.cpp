@@ -11,7 +11,7 @@ int settings(const ProgramFolders&, QStringList args, QTextStream& out, QTextStr
 {
     if (!args.isEmpty())
         return fail(err, QStringLiteral("settings takes no arguments"));
-    RegistryKey key = RegistryKey::userKey(QString::fromLatin1(Einstellungen::KeyPath));
+    RegistryKey key = RegistryKey::userKey(Einstellungen::keyPathFor(played().id));
     if (const Status loaded = key.load(); !loaded)
         return fail(err, loaded.error().message);
     for (const QString& problem : key.problems())

@@ -80,18 +80,20 @@ std::optional<QString> startLikeTheWindow(ProgramState& state, const ProgramFold
     // The window would create an empty history here; a command has nothing to work on.
     if (!state.drawFile().exists())
         return QStringLiteral("%1: no draw file (import one with import-csv)").arg(state.drawFilePath());
-    state.startDate.value = ProgramState::designedStartDate();
+    usePlayedGame(state);
+    state.startDate.value = state.gameStartDate;
     if (options.stored) {
         WindowSize size;
-        const auto report = Einstellungen().load(state, size);
+        const auto report =
+            Einstellungen(RegistryKey::userKey(Einstellungen::keyPathFor(state.game.id))).load(state, size);
         for (const QString& problem : report.problems)
             state.hooks->showMessage(QStringLiteral("%1: %2").arg(report.filePath, problem));
     }
     if (options.start && !state.startDate.setDate(*options.start))
-        return QStringLiteral("--start: the start date cannot lie before 15.11.1996");
+        return QStringLiteral("--start: the start date cannot lie before %1").arg(DayDate::formatShortDate(state.startDate.minimum));
     state.chosenDate.value = state.todayDay();
     if (options.end && !state.chosenDate.setDate(*options.end))
-        return QStringLiteral("--end: the chosen date cannot lie before 15.11.1996");
+        return QStringLiteral("--end: the chosen date cannot lie before %1").arg(DayDate::formatShortDate(state.chosenDate.minimum));
     state.startDateField = state.startDate.value;
     state.endDateField = state.chosenDate.value;
     const Status shown = DrawBrowser::showChosenDate(state);

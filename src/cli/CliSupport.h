@@ -16,6 +16,15 @@
 
 namespace numora::cli {
 
+// The game this run plays (--game, else the one the window played last, else the default).
+const Game& played();
+// Picks the game `id` (none: the stored one) and prepares its folder; an error line otherwise.
+std::optional<QString> choosePlayedGame(const ProgramFolders& root, std::optional<QString> id);
+// The played game set into `state`, whose folders are set already.
+void usePlayedGame(ProgramState& state);
+// numora-cli games [add ID --numbers N --name NAME ...]; `root` is the folder of every game.
+int games(const ProgramFolders& root, QStringList args, QTextStream& out, QTextStream& err);
+
 // One line "numora-cli: MESSAGE" on `err`; returns the failure status.
 int fail(QTextStream& err, const QString& message);
 

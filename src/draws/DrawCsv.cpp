@@ -76,7 +76,7 @@ std::optional<QDate> readDate(const QString& text, Form form)
     return date;
 }
 
-Expected<std::vector<Line>> parseWith(const QByteArray& bytes, Form form)
+Expected<std::vector<Line>> parseWith(const QByteArray& bytes, Form form, int maxNumber)
 {
     QString text = QString::fromUtf8(bytes);
     if (text.startsWith(QChar(0xFEFF)))
@@ -123,9 +123,9 @@ Expected<std::vector<Line>> parseWith(const QByteArray& bytes, Form form)
 
         std::array<int, 6> numbers{};
         for (int n = 0; n < 6; ++n) {
-            const auto value = smallInt(f[1 + n].trimmed(), 1, 49);
+            const auto value = smallInt(f[1 + n].trimmed(), 1, maxNumber);
             if (!value)
-                return lineError(lineNo, tx(QStringLiteral("n%1 \"%2\" is not a number 1..49")).arg(n + 1).arg(f[1 + n]));
+                return lineError(lineNo, tx(QStringLiteral("n%1 \"%2\" is not a number 1..%3")).arg(n + 1).arg(f[1 + n]).arg(maxNumber));
             numbers[std::size_t(n)] = *value;
         }
         std::sort(numbers.begin(), numbers.end());
@@ -138,9 +138,9 @@ Expected<std::vector<Line>> parseWith(const QByteArray& bytes, Form form)
             const QString bonus = f[7].trimmed();
             const QString super = f[8].trimmed();
             if (!bonus.isEmpty()) {
-                const auto value = smallInt(bonus, 0, 49);
+                const auto value = smallInt(bonus, 0, maxNumber);
                 if (!value)
-                    return lineError(lineNo, tx(QStringLiteral("zusatzzahl \"%1\" is not a number 0..49")).arg(bonus));
+                    return lineError(lineNo, tx(QStringLiteral("zusatzzahl \"%1\" is not a number 0..%2")).arg(bonus).arg(maxNumber));
                 record.Zusatzzahl = static_cast<std::uint8_t>(*value);
                 parsed.hasZusatzzahl = true;
             }
@@ -165,9 +165,9 @@ Expected<std::vector<Line>> parseWith(const QByteArray& bytes, Form form)
 
 } // namespace
 
-Expected<std::vector<TZiehung>> parse(const QByteArray& bytes)
+Expected<std::vector<TZiehung>> parse(const QByteArray& bytes, int maxNumber)
 {
-    auto lines = parseWith(bytes, Form::Strict);
+    auto lines = parseWith(bytes, Form::Strict, maxNumber);
     if (!lines)
         return lines.error();
     std::vector<TZiehung> records;
@@ -177,7 +177,10 @@ Expected<std::vector<TZiehung>> parse(const QByteArray& bytes)
     return records;
 }
 
-Expected<std::vector<Line>> parseLines(const QByteArray& bytes) { return parseWith(bytes, Form::Lenient); }
+Expected<std::vector<Line>> parseLines(const QByteArray& bytes, int maxNumber)
+{
+    return parseWith(bytes, Form::Lenient, maxNumber);
+}
 
 QByteArray format(std::span<const TZiehung> records)
 {
@@ -202,21 +205,27 @@ QByteArray format(std::span<const TZiehung> records)
 namespace {
 // The whole file read within the size limit, then parsed; a parse error is prefixed with the path.
 template <typename Result>
-Expected<Result> readWhole(const QString& path, Expected<Result> (*parseBytes)(const QByteArray&))
+Expected<Result> readWhole(const QString& path, Expected<Result> (*parseBytes)(const QByteArray&, int), int maxNumber)
 {
     const auto bytes = FileSystem::readWhole(path, MaxFileBytes);
     if (!bytes)
         return bytes.error();
-    auto parsed = parseBytes(*bytes);
+    auto parsed = parseBytes(*bytes, maxNumber);
     if (!parsed)
         return Error{QStringLiteral("%1: %2").arg(path, parsed.error().message)};
     return parsed;
 }
 } // namespace
 
-Expected<std::vector<TZiehung>> readFile(const QString& path) { return readWhole(path, &parse); }
+Expected<std::vector<TZiehung>> readFile(const QString& path, int maxNumber)
+{
+    return readWhole(path, &parse, maxNumber);
+}
 
-Expected<std::vector<Line>> readLinesFile(const QString& path) { return readWhole(path, &parseLines); }
+Expected<std::vector<Line>> readLinesFile(const QString& path, int maxNumber)
+{
+    return readWhole(path, &parseLines, maxNumber);
+}
 
 Status writeFile(const QString& path, std::span<const TZiehung> records)
 {

@@ -19,7 +19,8 @@ QString shortHeader();
 QString fullHeader();
 
 // Every draw of the text in file order; the first malformed line is named with its number.
-Expected<std::vector<TZiehung>> parse(const QByteArray& text);
+// Numbers (and the Zusatzzahl) lie in 1..maxNumber, the game's N.
+Expected<std::vector<TZiehung>> parse(const QByteArray& text, int maxNumber = 49);
 
 // A draw of a CSV file read for a merge, with what the file gives beyond the six numbers: an
 // empty optional field says nothing about the draw, so the merge does not compare it.
@@ -35,7 +36,7 @@ struct Line {
 // The forms results sites offer as well: the header and fields separated by ";" instead of ",",
 // dates as DD.MM.YYYY as well as YYYY-MM-DD, lines in any order. Numbers and fields are checked
 // as `parse` checks them; the first malformed line is named with its number.
-Expected<std::vector<Line>> parseLines(const QByteArray& text);
+Expected<std::vector<Line>> parseLines(const QByteArray& text, int maxNumber = 49);
 // All eleven columns, "\n" line ends; Spiel 77 as seven digits, Super 6 as six digits.
 QByteArray format(std::span<const TZiehung> records);
 
@@ -43,9 +44,9 @@ QByteArray format(std::span<const TZiehung> records);
 inline constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
 
 // The draws of a CSV file; the error names the file (and the line, for a malformed one).
-Expected<std::vector<TZiehung>> readFile(const QString& path);
+Expected<std::vector<TZiehung>> readFile(const QString& path, int maxNumber = 49);
 // The same for `parseLines`.
-Expected<std::vector<Line>> readLinesFile(const QString& path);
+Expected<std::vector<Line>> readLinesFile(const QString& path, int maxNumber = 49);
 // `format` written to `path` through a temporary file, so a failed write leaves the old file.
 Status writeFile(const QString& path, std::span<const TZiehung> records);
 

@@ -100,7 +100,7 @@ Status DrawFile::writeThroughTemp(const QString& tempPath, std::span<const TZieh
     return m_fileSystem->replaceFile(m_path, tempPath, encode(records));
 }
 
-Status DrawFile::orderedRewrite(const TZiehung& record) const
+Status DrawFile::orderedRewrite(const TZiehung& record, bool keepEarlyWednesdays) const
 {
     auto stored = readAll();
     if (!stored)
@@ -110,7 +110,7 @@ Status DrawFile::orderedRewrite(const TZiehung& record) const
     result.reserve(stored->size() + 1);
     bool written = false;
     for (const TZiehung& r : *stored) {
-        if (r.Datum < ruleEnd && DayDate::dayOfWeek(r.Datum) == DayDate::Wednesday)
+        if (!keepEarlyWednesdays && r.Datum < ruleEnd && DayDate::dayOfWeek(r.Datum) == DayDate::Wednesday)
             continue;
         if (!written && r.Datum >= record.Datum) {
             result.push_back(record);

@@ -41,8 +41,9 @@ public:
     // Writes the records after the last whole record, in the order given.
     Status append(std::span<const TZiehung> records) const;
     // Inserts `record` by date, replacing stored records of its date; drops Wednesday draws
-    // before 04.06.1986 on the way (they were never part of the Saturday history).
-    Status orderedRewrite(const TZiehung& record) const;
+    // before 04.06.1986 on the way (they were never part of the Saturday history) unless
+    // `keepEarlyWednesdays`: a game drawn on Wednesdays before then keeps them.
+    Status orderedRewrite(const TZiehung& record, bool keepEarlyWednesdays = false) const;
     // Removes every record dated `date`; the rest keeps its order.
     Status deleteByDate(double date) const;
     // Replaces the whole history by `records`, in the order given.

@@ -1,6 +1,7 @@
 #include "draws/HistoryCache.h"
 
 #include "draws/DrawFile.h"
+#include "model/Game.h"
 
 #include <QFile>
 
@@ -13,13 +14,11 @@
 
 namespace numora {
 
-std::uint64_t HistoryCache::maskOf(const std::uint8_t* numbers, int count)
+NumberMask HistoryCache::maskOf(const std::uint8_t* numbers, int count)
 {
-    std::uint64_t mask = 0;
-    for (int i = 0; i < count; ++i)
-        if (numbers[i] >= 1 && numbers[i] <= 49)
-            mask |= std::uint64_t(1) << numbers[i];
-    return mask;
+    // Every game's numbers; a row of a 6-of-49 game never holds more than 49, so what a damaged
+    // record holds above that cannot count against it.
+    return NumberMask::of(numbers, count, Game::MaxNumbers);
 }
 
 Expected<const std::vector<HistoryCache::Entry>*> HistoryCache::load(const QString& path)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Expected.h"
+#include "model/NumberMask.h"
 #include "model/TZiehung.h"
 
 #include <QByteArray>
@@ -29,7 +30,7 @@ class HistoryCache {
 public:
     struct Entry {
         TZiehung record;
-        std::uint64_t mask = 0; // bit n set for each of the six numbers n in 1..49
+        NumberMask mask; // the six numbers (any up to 90)
     };
 
     // The records of `path` in file order. What a load returns stays valid until the next load.
@@ -41,7 +42,7 @@ public:
     // those while the dates ascend, all of them otherwise. The caller still tests each date.
     std::span<const Entry> candidates(double low, double end) const;
 
-    static std::uint64_t maskOf(const std::uint8_t* numbers, int count);
+    static NumberMask maskOf(const std::uint8_t* numbers, int count);
 
 private:
     struct Stamp {

@@ -58,7 +58,7 @@ Expected<Outcome> search(ProgramState& state, std::int32_t threshold, const std:
         outcome.lastVisited = record.Datum;
         for (int r = 0; r < TTippSchein::RowCount; ++r) {
             TTippreihe& row = sheet.row(r);
-            state.checkResult = Zettelcheck(row.fields, state.currentDraw);
+            state.checkResult = Zettelcheck(row.fields, state.currentDraw, state.game.numbers);
             const int hits = state.checkResult.hitCount;
             row.hitText = QString::number(hits);
             row.hitRed = hits > 2;

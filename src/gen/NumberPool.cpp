@@ -1,5 +1,7 @@
 #include "gen/NumberPool.h"
 
+#include "model/NumberMask.h"
+
 #include "base/Formatting.h"
 #include "session/ProgramState.h"
 #include "gen/NumberSelection.h"
@@ -86,7 +88,7 @@ void Builder::groupStep(int size, bool top)
     const Extremes e = extremes(chart);
     const Band band = top ? groupTop(e.max, e.min) : groupBottom(e.max, e.min);
     bandText(band, size == 4 && !top);
-    const int lastStart = 50 - size;
+    const int lastStart = m_state.game.numbers + 1 - size;
     for (int k = 1; k <= lastStart; ++k) {
         const std::int32_t v = chart.valueAt(std::size_t(k - 1));
         const bool qualifies = top ? (band.lo < v && v <= band.hi) : (0 < v && v <= band.hi);
@@ -105,7 +107,7 @@ void Builder::numberPasses(int share, bool top, bool narrowFirstMax)
         const double fraction = share / (pass == 0 ? 100.0 : 200.0);
         const Band band = top ? numberTop(e.max, e.min, fraction) : numberBottom(e.max, e.min, fraction);
         bandText(band, narrowFirstMax && pass == 0);
-        for (int n = 1; n <= 49; ++n) {
+        for (int n = 1; n <= m_state.game.numbers; ++n) {
             const std::int32_t v = chart.valueAt(std::size_t(n - 1));
             if (band.lo <= v && v <= band.hi)
                 m_pool.insert(m_pool.end(), pass == 0 ? 2 : 1, std::uint8_t(n));
@@ -124,6 +126,7 @@ void Builder::removeValues(const DrawValues& draw)
 Expected<std::optional<Pool>> Builder::run()
 {
     const Berechnungsparameter& p = params();
+    const int numbers = m_state.game.numbers;
     auto grouping = [](int size) {
         return [size](ProgramState& s) { return Statistics::groupings(s, size); };
     };
@@ -171,15 +174,15 @@ Expected<std::optional<Pool>> Builder::run()
     if (p.preferNeighboursOfLastDraw()) {
         announce(22);
         for (std::uint8_t v : m_recent.draws[0]) {
-            if (v > 1 && v <= 50)
+            if (v > 1 && v <= numbers + 1)
                 m_pool.insert(m_pool.end(), 4, std::uint8_t(v - 1));
-            if (v < 49)
+            if (v < numbers)
                 m_pool.insert(m_pool.end(), 4, std::uint8_t(v + 1));
         }
     }
     // Step 11: every number once, and the 1 a second time.
     if (!p.onlyPreferredNumbers()) {
-        for (int n = 1; n <= 49; ++n)
+        for (int n = 1; n <= numbers; ++n)
             m_pool.push_back(std::uint8_t(n));
         m_pool.push_back(1);
     }
@@ -209,11 +212,11 @@ Expected<std::optional<Pool>> Builder::run()
     // Step 16: the pool in the number selection dialog.
     if (p.showPoolDialog()) {
         m_state.hooks->showSheetTab();
-        NumberSelection selection;
-        std::array<int, 50> weights{};
+        NumberSelection selection(numbers);
+        std::array<int, 256> weights{};
         for (std::uint8_t v : m_pool)
             ++weights[v];
-        for (int n = 1; n <= 49; ++n) {
+        for (int n = 1; n <= numbers; ++n) {
             selection.setTicked(n, weights[std::size_t(n)] > 0);
             selection.box(n).weight = QString::number(weights[std::size_t(n)]);
         }
@@ -223,7 +226,7 @@ Expected<std::optional<Pool>> Builder::run()
             break;
         case PoolChoice::Rechnen:
             m_pool.clear();
-            for (int n = 1; n <= 49; ++n) {
+            for (int n = 1; n <= numbers; ++n) {
                 const NumberSelection::Box& b = selection.box(n);
                 if (!b.ticked)
                     continue;
@@ -264,11 +267,7 @@ Band numberBottom(std::int32_t max, std::int32_t min, double fraction)
 
 int distinctNumbers(const Pool& pool)
 {
-    std::uint64_t seen = 0;
-    for (std::uint8_t v : pool)
-        if (v >= 1 && v <= 49)
-            seen |= std::uint64_t(1) << v;
-    return std::popcount(seen);
+    return NumberMask::of(pool.data(), int(pool.size()), Game::MaxNumbers).count();
 }
 
 Expected<std::optional<Pool>> build(ProgramState& state, const RecentDraws& recent)

@@ -47,7 +47,7 @@ void NumberSelection::setTicked(int n, bool ticked)
 
 void NumberSelection::untickAll()
 {
-    for (int n = 1; n <= 49; ++n) {
+    for (int n = 1; n <= m_numbers; ++n) {
         setTicked(n, false);
         box(n).yellow = false;
     }
@@ -87,7 +87,7 @@ void NumberSelection::timerTick(Random& random)
     for (int i = m_pickIndex; i <= pickCount; ++i) {
         int b = 0;
         do
-            b = int(random.next(49)) + 1;
+            b = int(random.next(std::uint32_t(m_numbers))) + 1;
         while (box(b).ticked);
         m_picked[std::size_t(i - 1)] = b;
         setTicked(b, true);
@@ -105,7 +105,7 @@ void NumberSelection::stopRandom()
 QByteArray NumberSelection::toWeightList()
 {
     QByteArray out;
-    for (int n = 1; n <= 49; ++n) {
+    for (int n = 1; n <= m_numbers; ++n) {
         Box& b = box(n);
         if (b.ticked) {
             if (b.weight.isEmpty())
@@ -120,8 +120,8 @@ QByteArray NumberSelection::toWeightList()
 Status NumberSelection::loadWeightList(const QByteArray& bytes)
 {
     QList<QByteArray> lines = bytes.split('\n');
-    std::array<QString, 49> weights;
-    for (int i = 0; i < 49; ++i) {
+    std::array<QString, 90> weights;
+    for (int i = 0; i < m_numbers; ++i) {
         QByteArray line = i < lines.size() ? lines[i] : QByteArray();
         if (line.endsWith('\r'))
             line.chop(1);
@@ -136,7 +136,7 @@ Status NumberSelection::loadWeightList(const QByteArray& bytes)
         }
         weights[std::size_t(i)] = text;
     }
-    for (int n = 1; n <= 49; ++n) {
+    for (int n = 1; n <= m_numbers; ++n) {
         const QString& w = weights[std::size_t(n - 1)];
         Box& b = box(n);
         b.ticked = !w.isEmpty();

@@ -13,10 +13,13 @@ namespace numora {
 
 class Random;
 
-// The number selection dialog without its widgets: 49 boxes with tick, weight and colour, the
-// click rule, the random pick and the weight list file (".nwl").
+// The number selection dialog without its widgets: a box 1..N (the game's N) with tick, weight
+// and colour, the click rule, the random pick and the weight list file (".nwl").
 class NumberSelection {
 public:
+    explicit NumberSelection(int numbers = 49) : m_numbers(numbers) {}
+    int numbers() const { return m_numbers; }
+
     struct Box {
         bool ticked = true;
         QString weight; // normally the decimal text of an integer >= 0
@@ -55,13 +58,13 @@ public:
     int pickIndex() const { return m_pickIndex; }
     const std::vector<int>& picked() const { return m_picked; }
 
-    // 49 lines with CR LF: the weight of a ticked box (an empty weight saved as "1"), else empty.
+    // N lines with CR LF: the weight of a ticked box (an empty weight saved as "1"), else empty.
     QByteArray toWeightList();
     // Refuses a file whose non-empty line is not an integer 0..MaxWeight, naming the line;
     // applies nothing then. Missing lines read as empty: the box is unticked with weight "1".
     // The bound keeps the pool that "&Rechnen" builds from the weights within memory.
     static constexpr int MaxWeight = 100000;
-    // 49 short lines; a file past this is no weight list and is refused unread.
+    // N short lines; a file past this is no weight list and is refused unread.
     static constexpr qint64 MaxFileBytes = 1024 * 1024;
     Status loadWeightList(const QByteArray& bytes);
     static QString proposedFileName(const QDate& today);
@@ -69,7 +72,8 @@ public:
 private:
     void applyRule(int n, int step);
 
-    std::array<Box, 49> m_boxes;
+    int m_numbers = 49;
+    std::array<Box, 90> m_boxes;
     bool m_timerRunning = false;
     int m_pickIndex = 1;
     std::vector<int> m_picked;

@@ -3,6 +3,7 @@
 #include "session/ProgramState.h"
 #include "draws/HistoryCache.h"
 #include "model/ResultSeries.h"
+#include "base/Formatting.h"
 
 #include <bit>
 
@@ -19,7 +20,7 @@ NUMORA_POPCOUNT_CLONES Expected<bool> scan(ProgramState& state, const Row& row, 
     auto history = state.history.load(state.drawFilePath());
     if (!history)
         return history.error();
-    const std::uint64_t candidate = HistoryCache::maskOf(row.data(), 6);
+    const NumberMask candidate = HistoryCache::maskOf(row.data(), 6);
     const HistoryFilter weekdays = state.historyFilter();
     const bool everyWeekday = weekdays.saturday && weekdays.wednesday;
     const HistoryCache::Entry* last = nullptr;
@@ -29,7 +30,7 @@ NUMORA_POPCOUNT_CLONES Expected<bool> scan(ProgramState& state, const Row& row, 
         if (!(low < date && date <= end) || (!everyWeekday && !weekdays.passesWeekday(date)))
             continue;
         last = &e;
-        if (std::popcount(e.mask & candidate) >= hits) {
+        if (common(e.mask, candidate) >= hits) {
             clear = false;
             break;
         }
@@ -56,6 +57,14 @@ bool hasThreeInARow(const Row& r)
 }
 
 } // namespace
+
+int scaledDigitSum(int bound, int numbers)
+{
+    // The options span the sums 21..279 of six of 49; another game's sums span 21..6N - 15.
+    if (numbers == 49)
+        return bound;
+    return 21 + int(roundHalfEven(double(bound - 21) * double(6 * numbers - 36) / 258.0));
+}
 
 int overlap(const Row& candidate, const std::uint8_t* other, int count)
 {
@@ -120,8 +129,9 @@ Expected<bool> accepts(ProgramState& state, const Row& candidate, int digitSum, 
         return false;
     if (p.noRunsOfThree() && hasThreeInARow(candidate))
         return false;
-    // 4. Digit sum, always.
-    if (digitSum < p.digitSumMin() || digitSum > p.digitSumMax())
+    // 4. Digit sum, always; over the game's range of sums.
+    if (digitSum < scaledDigitSum(p.digitSumMin(), state.game.numbers)
+        || digitSum > scaledDigitSum(p.digitSumMax(), state.game.numbers))
         return false;
     // 5. to 7. Numbers of the last three draws.
     const int compared = p.countBonusNumber() ? 7 : 6;

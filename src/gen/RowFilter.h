@@ -31,6 +31,8 @@ namespace RowFilter {
 Expected<bool> accepts(ProgramState& state, const Row& candidate, int digitSum, const PlacedRows& placed,
                        const RecentDraws& recent);
 
+// A digit-sum bound of the options (made for six of 49) on the sums of six of `numbers`.
+int scaledDigitSum(int bound, int numbers);
 // Overlap count: position pairs holding equal numbers (a repeated number counts each time).
 int overlap(const Row& candidate, const std::uint8_t* other, int count);
 int primeCount(const Row& row);

@@ -32,7 +32,7 @@ void prepareRowEdit(ProgramState& state, NumberSelection& selection, int row)
     selection.untickAll();
     for (int p = 0; p < TTippSchein::FieldsPerRow; ++p) {
         const auto value = parseInteger(state.sheet.field(row, p));
-        if (!value || *value < 1 || *value > 49)
+        if (!value || *value < 1 || *value > selection.numbers())
             break;
         selection.setTicked(*value, true);
         selection.box(*value).yellow = true;
@@ -42,7 +42,7 @@ void prepareRowEdit(ProgramState& state, NumberSelection& selection, int row)
 void applyRowEdit(ProgramState& state, const NumberSelection& selection, int row)
 {
     int p = 0;
-    for (int n = 1; n <= 49 && p < TTippSchein::FieldsPerRow; ++n)
+    for (int n = 1; n <= selection.numbers() && p < TTippSchein::FieldsPerRow; ++n)
         if (selection.box(n).ticked)
             state.sheet.setField(row, p++, QString::number(n));
 }
@@ -51,7 +51,7 @@ void finishRowEdit(ProgramState& state, NumberSelection& selection)
 {
     selection.rechnenVisible = true;
     selection.zufallVisible = false;
-    for (int n = 1; n <= 49; ++n)
+    for (int n = 1; n <= selection.numbers(); ++n)
         selection.box(n).yellow = false;
     selection.caption = state.meldungen[36];
 }

@@ -42,7 +42,29 @@ Status store(ProgramState& state, TZiehung record)
     const bool later = !records->empty() && record.Datum > records->back().Datum;
     if (later)
         return file.append({&record, 1});
-    return file.orderedRewrite(record);
+    // The rule of early Wednesdays is the default game's; another game's draws are all its own.
+    return file.orderedRewrite(record, state.game.id != QLatin1String(Game::DefaultId));
+}
+
+Status validate(const Game& game, const TZiehung& record)
+{
+    std::array<int, 6> numbers{};
+    for (int i = 0; i < 6; ++i) {
+        numbers[std::size_t(i)] = record.Zahlen[i];
+        if (!game.validNumber(record.Zahlen[i]))
+            return Error{tx(QStringLiteral("%1 ist keine Zahl von 1 bis %2")).arg(record.Zahlen[i]).arg(game.numbers)};
+    }
+    std::sort(numbers.begin(), numbers.end());
+    if (std::adjacent_find(numbers.begin(), numbers.end()) != numbers.end())
+        return Error{tx(QStringLiteral("Die sechs Zahlen sind nicht verschieden"))};
+    if (record.Zusatzzahl > game.zusatzzahlMaximum())
+        return Error{tx(QStringLiteral("%1 ist keine Zahl von 1 bis %2")).arg(record.Zusatzzahl).arg(game.numbers)};
+    if (game.extra == Game::Extra::Bonus && record.Zusatzzahl != 0
+        && std::find(numbers.begin(), numbers.end(), int(record.Zusatzzahl)) != numbers.end())
+        return Error{tx(QStringLiteral("Die Zusatzzahl %1 ist schon gezogen")).arg(record.Zusatzzahl)};
+    if (record.Superzahl > 9)
+        return Error{tx(QStringLiteral("%1 ist keine Superzahl von 0 bis 9")).arg(record.Superzahl)};
+    return Done{};
 }
 
 Status finish(ProgramState& state, double referenceDate)

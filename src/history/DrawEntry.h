@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Expected.h"
+#include "model/Game.h"
 #include "model/TZiehung.h"
 
 namespace numora {
@@ -17,6 +18,9 @@ Expected<TZiehung> referenceRecord(ProgramState& state);
 // Stores `record` with its six numbers sorted: appended after the newest draw when it is later,
 // otherwise put in its place by date (replacing a stored draw of that date).
 Status store(ProgramState& state, TZiehung record);
+// A draw of `game` as the entry takes it: six distinct numbers 1..N, a Zusatzzahl (bonus or
+// Joker) 0..N, a bonus never one of the six, a Superzahl 0..9; the error says which is wrong.
+Status validate(const Game& game, const TZiehung& record);
 
 // After the dialog, whatever its result: the browser shows the reference date again.
 Status finish(ProgramState& state, double referenceDate);

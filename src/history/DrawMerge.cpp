@@ -260,7 +260,7 @@ Expected<Outcome> mergeAddress(ProgramState& state, WebClient& client, const QSt
         return Error{tx(QStringLiteral("Die CSV-Adresse %1 antwortet mit %2 %3."))
                          .arg(address, QString::number(answer.status), answer.statusText)};
     }
-    const auto lines = DrawCsv::parseLines(answer.body);
+    const auto lines = DrawCsv::parseLines(answer.body, state.game.numbers);
     if (!lines)
         return Error{QStringLiteral("%1: %2").arg(address, lines.error().message)};
     return merge(state, *lines, gaps);

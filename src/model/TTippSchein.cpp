@@ -37,10 +37,10 @@ QString labelName(int number) { return QStringLiteral("Label%1").arg(number); }
 
 } // namespace
 
-QString TTippSchein::canonicalField(const QString& text)
+QString TTippSchein::canonicalField(const QString& text, int maxNumber)
 {
     const auto value = parseInteger(text);
-    if (!value || *value < 1 || *value > 49)
+    if (!value || *value < 1 || *value > maxNumber)
         return QString();
     return QString::number(*value);
 }
@@ -73,7 +73,7 @@ bool TTippSchein::locateField(int number, int& row, int& position)
 QString TTippSchein::setField(int r, int p, const QString& text)
 {
     QString& field = row(r).fields.at(std::size_t(p));
-    field = canonicalField(text);
+    field = canonicalField(text, m_maxNumber);
     return field;
 }
 

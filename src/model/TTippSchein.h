@@ -34,9 +34,12 @@ public:
     static constexpr int MaxTipCount = 12;
     static constexpr int DefaultTipCount = 8;
 
-    // The field rule: an integer 1..49 becomes its canonical decimal text ("07" -> "7"),
-    // anything else becomes the empty text.
-    static QString canonicalField(const QString& text);
+    // The field rule: an integer 1..N (the game's N) becomes its canonical decimal text
+    // ("07" -> "7"), anything else becomes the empty text.
+    static QString canonicalField(const QString& text, int maxNumber = 49);
+    // The game's N, which the field rule takes.
+    void setMaxNumber(int maxNumber) { m_maxNumber = maxNumber; }
+    int maxNumber() const { return m_maxNumber; }
 
     // Component numbers of the window: field r/p (0-based) is "Edit" + fieldNumber(r, p).
     static int fieldNumber(int row, int position);
@@ -74,6 +77,7 @@ public:
     void setTicketNumber(const QString& text) { m_ticketNumber = text; }
 
 private:
+    int m_maxNumber = 49;
     std::array<TTippreihe, RowCount> m_rows;
     QString m_ticketNumber;
     int m_tipCount = DefaultTipCount;

@@ -1,12 +1,15 @@
 #include "session/ProgramState.h"
 
 #include "model/Links.h"
+#include "draws/GameCatalog.h"
 #include "base/DayDate.h"
 #include "base/Formatting.h"
 
+#include <algorithm>
+
 namespace numora {
 
-ProgramState::ProgramState()
+ProgramState::ProgramState() : game(GameCatalog::defaultGame())
 {
     chosenDate.minimum = pickerMinimum();
     startDate.minimum = pickerMinimum();
@@ -14,6 +17,22 @@ ProgramState::ProgramState()
     startDateField = startDate.value;
     chosenDate.value = todayDay();
     endDateField = chosenDate.value;
+}
+
+void ProgramState::useGame(const Game& played, std::optional<double> firstDraw)
+{
+    game = played;
+    sheet.setMaxNumber(played.numbers);
+    double minimum = pickerMinimum();
+    gameStartDate = designedStartDate();
+    if (played.id != QLatin1String(Game::DefaultId)) {
+        gameStartDate = firstDraw ? *firstDraw - 1 : todayDay();
+        minimum = std::min(gameStartDate, minimum);
+    }
+    chosenDate.minimum = minimum;
+    startDate.minimum = minimum;
+    startDate.value = gameStartDate;
+    startDateField = gameStartDate;
 }
 
 double ProgramState::pickerMinimum() { return DayDate::fromYmd(1996, 11, 15); }

@@ -14,6 +14,7 @@
 #include "model/HistoryFilter.h"
 #include "model/CheckResult.h"
 #include "model/Berechnungsparameter.h"
+#include "model/Game.h"
 #include "model/TTippSchein.h"
 #include "model/ResultSeries.h"
 
@@ -22,6 +23,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 namespace numora {
 
@@ -38,6 +40,10 @@ struct ProgramState {
     QString docDir;
     QString drawFileName = QString::fromLatin1(DrawFile::DefaultName);
     QString soundFileName = QStringLiteral("yippee.wav");
+    // The game played: its N and extra number rule every operation.
+    Game game;
+    // Where the history window of this game starts by design (the start picker's first value).
+    double gameStartDate = designedStartDate();
 
     // "Today"; replaced in tests.
     std::function<QDate()> today = [] { return QDate::currentDate(); };
@@ -99,6 +105,11 @@ struct ProgramState {
     ProgramFolders folders() const;
     void useFolders(const ProgramFolders& folders);
     double todayDay() const;
+
+    // Plays `game`, whose history begins on `firstDraw` (none: empty). The default game keeps
+    // its pickers as designed; another opens them on the day before its first draw, so that
+    // every draw of its history counts.
+    void useGame(const Game& game, std::optional<double> firstDraw);
 
     // Start-up steps that set the program's own state: today as end date,
     // the folders, the file names, the loop limit; the sheet is not ready yet.

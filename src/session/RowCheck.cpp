@@ -8,7 +8,7 @@
 
 namespace numora {
 
-CheckResult Zettelcheck(const std::array<QString, 6>& row, const CurrentDraw& draw)
+CheckResult Zettelcheck(const std::array<QString, 6>& row, const CurrentDraw& draw, int maxNumber)
 {
     CheckResult result;
     for (int j = 0; j < 6; ++j) {
@@ -19,7 +19,7 @@ CheckResult Zettelcheck(const std::array<QString, 6>& row, const CurrentDraw& dr
                 return result;
             // A damaged draw can repeat a number; a position still counts once, which also
             // keeps hitCount within 0..6.
-            if (drawn >= 1 && drawn <= 49 && *value == drawn && !result.hits[std::size_t(k)]) {
+            if (drawn >= 1 && drawn <= maxNumber && *value == drawn && !result.hits[std::size_t(k)]) {
                 result.hits[std::size_t(k)] = true;
                 ++result.hitCount;
             }
@@ -59,7 +59,7 @@ void Komplettcheck(ProgramState& state)
         for (int p = 0; p < 6; ++p)
             sheet.setField(r, p, QString::number(numbers[std::size_t(p)]));
 
-        state.checkResult = Zettelcheck(row.fields, state.currentDraw);
+        state.checkResult = Zettelcheck(row.fields, state.currentDraw, state.game.numbers);
         const CheckResult& check = state.checkResult;
         row.fieldHit = check.hits;
         row.hitText = QString::number(check.hitCount);

@@ -14,7 +14,7 @@ struct ProgramState;
 // Counts the hits of one row (six texts in position order) against the current draw. Only the
 // six numbers count, never the Zusatzzahl or the Superzahl. A drawn number outside 1..49 (a
 // damaged file) never matches; a text that is no integer ends the count where it stands.
-CheckResult Zettelcheck(const std::array<QString, 6>& row, const CurrentDraw& draw);
+CheckResult Zettelcheck(const std::array<QString, 6>& row, const CurrentDraw& draw, int maxNumber = 49);
 
 // Evaluates the whole sheet against the current draw: sorts complete rows, marks hits, writes
 // the hit and sum displays, fills `Trefferbilanz` and plays the sound for three hits or more.

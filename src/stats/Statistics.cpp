@@ -2,6 +2,7 @@
 
 #include "base/DayDate.h"
 #include "base/Formatting.h"
+#include "base/TextCatalog.h"
 #include "session/ProgramState.h"
 #include "session/RowCheck.h"
 
@@ -17,7 +18,8 @@ namespace {
 // The fixed dates are kept as the program writes them and read with its date format.
 double fixedDate(const char* text) { return DayDate::parseShortDate(QString::fromLatin1(text)).value_or(0.0); }
 
-bool validNumber(int n) { return n >= 1 && n <= 49; }
+// Counts per number 1..N, index 0 unused (an unknown Zusatzzahl lands there).
+using NumberCounts = std::array<std::int32_t, Game::MaxNumbers + 1>;
 
 // StartDate < Datum <= EndDate with the standard weekday filter: the form of most statistics.
 bool countedAfterStart(const TZiehung& r, const HistoryFilter& window)
@@ -57,6 +59,14 @@ void loadNumbers(ProgramState& state, const TZiehung& r)
     const double date = state.currentDraw.date;
     state.currentDraw.take(r);
     state.currentDraw.date = date;
+}
+
+// A game without a Superzahl has no Superzahl statistics; the error says why.
+Status superzahlPlayed(const Game& game)
+{
+    if (game.hasSuperzahlStatistics())
+        return Done{};
+    return Error{tx(QStringLiteral("%1 draws no Superzahl")).arg(game.name)};
 }
 
 } // namespace
@@ -101,7 +111,8 @@ Expected<StatisticRun> numberDistribution(ProgramState& state)
     state.startDateField = start;
     state.endDateField = end;
 
-    std::array<std::int32_t, 50> counts{};
+    const Game& game = state.game;
+    NumberCounts counts{};
     double n = 0;
     double qsTotal = 0;
     ResultSeries& chart = state.chart;
@@ -110,14 +121,15 @@ Expected<StatisticRun> numberDistribution(ProgramState& state)
         if (!(start <= r.Datum && r.Datum <= end))
             continue;
         for (std::uint8_t v : r.Zahlen)
-            if (v <= 49)
+            if (v <= game.numbers)
                 ++counts[v];
-        if (r.Zusatzzahl <= 49)
+        // A Joker is drawn from a drum of its own: it is no draw of the numbers.
+        if (r.Zusatzzahl <= game.numbers && game.zusatzzahlIsFromDrum())
             ++counts[r.Zusatzzahl];
         qsTotal += digitSum(r);
         n += 1;
     }
-    for (int k = 1; k <= 49; ++k)
+    for (int k = 1; k <= game.numbers; ++k)
         chart.points.push_back({k, counts[std::size_t(k)], ResultSeries::primeColour(k)});
     chart.rangeOverPoints();
     if (n > 0)
@@ -150,18 +162,19 @@ Expected<StatisticRun> overdueNumbers(ProgramState& state)
         return records.error();
     const HistoryFilter window = storeWindow(state, true);
 
-    std::array<std::int32_t, 50> overdue;
+    const Game& game = state.game;
+    NumberCounts overdue;
     overdue.fill(1);
     ResultSeries& chart = state.chart;
     chart.begin();
-    age(overdue, *records, window, [](const TZiehung& r, auto reset) {
+    age(overdue, *records, window, [&game](const TZiehung& r, auto reset) {
         for (std::uint8_t v : r.Zahlen)
-            if (v <= 49)
+            if (v <= game.numbers)
                 reset(v);
-        if (r.Zusatzzahl <= 49)
+        if (r.Zusatzzahl <= game.numbers && game.zusatzzahlIsFromDrum())
             reset(r.Zusatzzahl);
     });
-    for (int k = 1; k <= 49; ++k)
+    for (int k = 1; k <= game.numbers; ++k)
         chart.points.push_back({k, overdue[std::size_t(k)], ResultSeries::primeColour(k)});
     chart.rangeOverPoints();
     chart.title = state.meldungen[28];
@@ -170,6 +183,8 @@ Expected<StatisticRun> overdueNumbers(ProgramState& state)
 
 Expected<StatisticRun> overdueSuperzahl(ProgramState& state)
 {
+    if (Status played = superzahlPlayed(state.game); !played)
+        return played.error();
     auto records = state.history.records(state.drawFilePath());
     if (!records)
         return records.error();
@@ -193,6 +208,8 @@ Expected<StatisticRun> overdueSuperzahl(ProgramState& state)
 
 Expected<StatisticRun> superzahlFrequency(ProgramState& state)
 {
+    if (Status played = superzahlPlayed(state.game); !played)
+        return played.error();
     auto records = state.history.records(state.drawFilePath());
     if (!records)
         return records.error();
@@ -230,26 +247,31 @@ Expected<StatisticRun> groupings(ProgramState& state, int size)
     const HistoryFilter window = storeWindow(state, size > 2);
 
     // A run counts when the six numbers hold all of k..k+size-1; the bonus number never counts.
-    std::array<std::int32_t, 50> counts{};
+    const int numbers = state.game.numbers;
+    NumberCounts counts{};
     std::int64_t n = 0;
     std::int64_t found = 0;
-    const int lastStart = 50 - size;
+    const int lastStart = numbers + 1 - size;
     const TZiehung* lastCounted = nullptr;
     for (const TZiehung& r : *records) {
         if (!countedAfterStart(r, window))
             continue;
         ++n;
         lastCounted = &r;
-        std::uint64_t drawn = 0;
+        // Up to 90 numbers: wider than one machine word.
+        std::array<bool, Game::MaxNumbers + 2> drawn{};
         for (std::uint8_t v : r.Zahlen)
-            if (validNumber(v))
-                drawn |= std::uint64_t(1) << v;
-        const std::uint64_t run = (std::uint64_t(1) << size) - 1;
-        for (int k = 1; k <= lastStart; ++k)
-            if (((drawn >> k) & run) == run) {
+            if (v >= 1 && v <= numbers)
+                drawn[v] = true;
+        for (int k = 1; k <= lastStart; ++k) {
+            int held = 0;
+            while (held < size && drawn[std::size_t(k + held)])
+                ++held;
+            if (held == size) {
                 ++counts[std::size_t(k)];
                 ++found;
             }
+        }
     }
     if (lastCounted) {
         loadNumbers(state, *lastCounted);
@@ -257,12 +279,12 @@ Expected<StatisticRun> groupings(ProgramState& state, int size)
         std::array<QString, 6> row;
         for (int i = 0; i < 6; ++i)
             row[std::size_t(i)] = i < size ? QString::number(lastStart + i) : QStringLiteral("0");
-        state.checkResult = Zettelcheck(row, state.currentDraw);
+        state.checkResult = Zettelcheck(row, state.currentDraw, numbers);
     }
 
     ResultSeries& chart = state.chart;
     chart.begin();
-    const int shown = size == 4 ? 49 : lastStart;
+    const int shown = size == 4 ? numbers : lastStart;
     for (int k = 1; k <= shown; ++k)
         chart.points.push_back({k, counts[std::size_t(k)], PointColour::SeriesDefault});
     if (size == 4)
@@ -283,7 +305,8 @@ Expected<StatisticRun> digitSums(ProgramState& state)
         return records.error();
     const HistoryFilter window = storeWindow(state, true);
 
-    std::array<std::int32_t, 280> counts{};
+    // The largest sum of six numbers of 1..N is 6N - 15 (279 for 49).
+    std::vector<std::int32_t> counts(std::size_t(6 * state.game.numbers - 14), 0);
     int smallest = 500;
     int largest = 0;
     double n = 0;
@@ -293,7 +316,7 @@ Expected<StatisticRun> digitSums(ProgramState& state)
     for (const TZiehung& r : *records) {
         if (!countedAfterStart(r, window))
             continue;
-        // Foreign bytes above 49 could push the sum past 279; such a sum is not charted.
+        // Foreign bytes above N could push the sum past 6N - 15; such a sum is not charted.
         const int qs = digitSum(r);
         if (qs < int(counts.size())) {
             ++counts[std::size_t(qs)];
@@ -363,19 +386,20 @@ Expected<StatisticRun> perDraw(ProgramState& state, DrawProperty property)
 
 Expected<StatisticRun> sheetDistribution(ProgramState& state)
 {
-    std::array<std::int32_t, 50> counts{};
+    const Game& game = state.game;
+    NumberCounts counts{};
     bool stopped = false;
     for (int r = 0; r < TTippSchein::RowCount && !stopped; ++r)
         for (int p = 0; p < TTippSchein::FieldsPerRow && !stopped; ++p) {
             const auto value = parseInteger(state.sheet.field(r, p));
-            if (!value || !validNumber(*value))
+            if (!value || !game.validNumber(*value))
                 stopped = true;
             else
                 ++counts[std::size_t(*value)];
         }
     ResultSeries& chart = state.chart;
     chart.begin();
-    for (int k = 1; k <= 49; ++k)
+    for (int k = 1; k <= game.numbers; ++k)
         chart.points.push_back({k, counts[std::size_t(k)], ResultSeries::primeColour(k)});
     chart.rangeOverPoints();
     chart.title = state.meldungen[29];

@@ -47,9 +47,9 @@ protected:
         ASSERT_EQ(entries.size(), fresh->size());
         for (std::size_t i = 0; i < entries.size(); ++i) {
             EXPECT_EQ(entries[i].record.toBytes(), (*fresh)[i].toBytes()) << "record " << i;
-            std::uint64_t mask = 0;
+            NumberMask mask;
             for (std::uint8_t n : (*fresh)[i].Zahlen)
-                mask |= std::uint64_t(1) << n;
+                mask.set(n);
             EXPECT_EQ(entries[i].mask, mask) << "record " << i;
         }
         const auto records = cache.records(path);
