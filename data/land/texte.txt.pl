@@ -223,3 +223,10 @@ eine Reihe hat sechs Zahlen, diese %1	zakład ma sześć liczb, ten %1
 keine Reihen	brak zakładów
 vom Schein	z kuponu
 „3 wenn 4“: sind 4 der gezogenen Zahlen unter Ihren, hat eine Reihe mindestens 3 Richtige	„3 przy 4”: gdy 4 wylosowane liczby są wśród Twoich, jeden zakład ma co najmniej 3 trafienia
+the header names no column for %1	nagłówek nie wskazuje kolumny dla %1
+columns ignored: %1	pominięte kolumny: %1
+no column name known: read by position (date, then six numbers)	brak znanych nazw kolumn: odczytano według pozycji (data, potem sześć liczb)
+%1: %2 values outside %3 not read (first "%4")	%1: nie odczytano %2 wartości spoza %3 (pierwsza "%4")
+%1 digits	%1 cyfr
+%1 Ziehungen durch %2 ersetzt; die bisherigen sind in %3	%1 losowań zastąpiono przez %2; poprzednie zachowano w %3
+Der Vergleich schreibt jede Ziehung in Tipp 1 und leert die nicht gesperrten Tipps. Die Tipps des Scheins gehen dabei verloren. Trotzdem vergleichen?	Porównanie wpisuje każde losowanie do zakładu 1 i czyści niezablokowane zakłady. Zakłady z kuponu zostaną utracone. Mimo to porównać?

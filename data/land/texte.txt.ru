@@ -223,3 +223,10 @@ eine Reihe hat sechs Zahlen, diese %1	в ряду шесть чисел, в эт
 keine Reihen	нет рядов
 vom Schein	с бланка
 „3 wenn 4“: sind 4 der gezogenen Zahlen unter Ihren, hat eine Reihe mindestens 3 Richtige	«3 при 4»: если 4 выпавших числа среди ваших, в одном ряду не менее 3 совпадений
+the header names no column for %1	в заголовке нет столбца для %1
+columns ignored: %1	пропущенные столбцы: %1
+no column name known: read by position (date, then six numbers)	имена столбцов неизвестны: прочитано по позиции (дата, затем шесть чисел)
+%1: %2 values outside %3 not read (first "%4")	%1: не прочитано значений вне %3: %2 (первое «%4»)
+%1 digits	%1 цифр
+%1 Ziehungen durch %2 ersetzt; die bisherigen sind in %3	%1 тиражей заменены на %2; прежние сохранены в %3
+Der Vergleich schreibt jede Ziehung in Tipp 1 und leert die nicht gesperrten Tipps. Die Tipps des Scheins gehen dabei verloren. Trotzdem vergleichen?	Сравнение записывает каждый тираж в ставку 1 и очищает незаблокированные ставки. Ставки купона будут потеряны. Всё равно сравнить?

@@ -223,3 +223,10 @@ eine Reihe hat sechs Zahlen, diese %1	una fila tiene seis números, esta %1
 keine Reihen	ninguna fila
 vom Schein	del boleto
 „3 wenn 4“: sind 4 der gezogenen Zahlen unter Ihren, hat eine Reihe mindestens 3 Richtige	"3 si 4": si 4 de los números sorteados están entre los suyos, una fila tiene al menos 3 aciertos
+the header names no column for %1	el encabezado no nombra ninguna columna para %1
+columns ignored: %1	columnas ignoradas: %1
+no column name known: read by position (date, then six numbers)	ningún nombre de columna conocido: leído por posición (fecha, luego seis números)
+%1: %2 values outside %3 not read (first "%4")	%1: %2 valores fuera de %3 no leídos (primero "%4")
+%1 digits	%1 dígitos
+%1 Ziehungen durch %2 ersetzt; die bisherigen sind in %3	%1 sorteos sustituidos por %2; los anteriores se guardan en %3
+Der Vergleich schreibt jede Ziehung in Tipp 1 und leert die nicht gesperrten Tipps. Die Tipps des Scheins gehen dabei verloren. Trotzdem vergleichen?	La comparación escribe cada sorteo en la apuesta 1 y vacía las apuestas no bloqueadas. Las apuestas del boleto se perderán. ¿Comparar de todos modos?

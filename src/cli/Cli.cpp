@@ -6,6 +6,8 @@
 #include "base/Formatting.h"
 #include "base/Version.h"
 #include "app/Einstellungen.h"
+#include "app/LanguageFiles.h"
+#include "base/TextCatalog.h"
 #include "session/ProgramState.h"
 #include "session/DrawBrowser.h"
 #include "draws/DrawCsv.h"
@@ -38,16 +40,21 @@ int fail(QTextStream& err, const QString& message)
     return Cli::Failure;
 }
 
-int importCsv(const DrawFile& file, const QStringList& args, QTextStream& err)
+int importCsv(const DrawFile& file, const QStringList& args, QTextStream& out, QTextStream& err)
 {
     if (args.size() != 1)
         return fail(err, QStringLiteral("import-csv takes one argument: the CSV file"));
     const auto records = DrawCsv::readFile(args.first());
     if (!records)
         return fail(err, records.error().message);
-    const auto status = file.replaceAll(*records);
+    const auto before = file.exists() ? file.readAll() : std::vector<TZiehung>{};
+    if (!before)
+        return fail(err, before.error().message);
+    const auto status = file.replaceAllKeepingBackup(*records);
     if (!status)
         return fail(err, status.error().message);
+    out << DrawCsv::importSummary(before->size(), records->size(), file.backupPath()) << '\n';
+    out.flush();
     return Cli::Ok;
 }
 
@@ -70,6 +77,8 @@ int reportMerge(const Expected<DrawMerge::Outcome>& outcome, QTextStream& out, Q
     if (!outcome)
         return fail(err, outcome.error().message);
     const DrawMerge::Plan& plan = outcome->plan;
+    for (const QString& note : outcome->notes)
+        out << "note\t" << note << '\n';
     if (outcome->inserted == 0) {
         QStringList dates;
         for (const TZiehung& gap : plan.gaps)
@@ -114,10 +123,10 @@ int mergeCsv(const ProgramFolders& folders, const QStringList& args, QTextStream
         client.setMaxBodyBytes(DrawCsv::MaxFileBytes);
         return reportMerge(DrawMerge::mergeAddress(state, client, source, gaps), out, err);
     }
-    const auto lines = DrawCsv::readLinesFile(source);
-    if (!lines)
-        return fail(err, lines.error().message);
-    return reportMerge(DrawMerge::merge(state, *lines, gaps), out, err);
+    const auto table = DrawCsv::readTableFile(source);
+    if (!table)
+        return fail(err, table.error().message);
+    return reportMerge(DrawMerge::merge(state, *table, gaps), out, err);
 }
 
 std::optional<QString> takeWindowOptions(QStringList& args, WindowOptions& options, const QString& endName)
@@ -645,9 +654,20 @@ int Cli::run(const QStringList& arguments, const QString& executableDir, QTextSt
     const QString command = args.takeFirst();
     if (Status prepared = folders.prepare(QString::fromLatin1(DrawFile::DefaultName)); !prepared)
         return fail(err, prepared.error().message);
+    // The command line speaks English whatever the desktop's language: the texts the operations
+    // compose (merge, import, print) come from the English catalogue, as its own texts are English.
+    // A folder given with --dir may hold data only: the program's own shipped catalogue then.
+    const QString catalogue = LanguageFiles::textFile(QStringLiteral("en"));
+    auto english = LanguageFiles::readLines(folders.find(catalogue));
+    if (!english)
+        english = LanguageFiles::readLines(Cli::folders(executableDir).find(catalogue));
+    if (english)
+        TextCatalog::load(*english);
+    else
+        TextCatalog::clear();
     const DrawFile file(folders.data + QString::fromLatin1(DrawFile::DefaultName));
     if (command == QLatin1String("import-csv"))
-        return importCsv(file, args, err);
+        return importCsv(file, args, out, err);
     if (command == QLatin1String("export-csv"))
         return exportCsv(file, args, out, err);
     if (command == QLatin1String("merge-csv"))

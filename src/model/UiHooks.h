@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace numora {
 
 class NumberSelection;
@@ -28,6 +30,12 @@ public:
         (void)caption;
         (void)prompt;
         return proposed;
+    }
+    // The same input box where Cancel means "do not start": nullopt then. Without a window there is
+    // no Cancel, so the answer is askText's.
+    virtual std::optional<QString> askTextOrCancel(const QString& caption, const QString& prompt, const QString& proposed)
+    {
+        return askText(caption, prompt, proposed);
     }
     // Starts playing a sound file without waiting; a new start cuts the previous one.
     virtual void playSound(const QString& path) { (void)path; }

@@ -62,7 +62,8 @@ QStringList offPaperPlaces(const std::vector<const TicketMark*>& marks)
     for (const TicketMark* mark : marks) {
         // Number marks are named "row.field".
         const qsizetype dot = mark->name.indexOf(QLatin1Char('.'));
-        const QString place = dot > 0 ? tx(QStringLiteral("%1. Tipp")).arg(mark->name.left(dot)) : mark->name;
+        const QString place = dot > 0 ? tx(QStringLiteral("%1. Tipp")).arg(mark->name.left(dot))
+                                      : TicketLayout::optionLabel(mark->name);
         if (!places.contains(place))
             places << place;
     }

@@ -40,7 +40,7 @@ QColor printColour(std::int32_t platformColour);
 // The printed marks whose "x" does not lie wholly on the paper (it would be clipped or lost),
 // in the order they are painted: number marks, then option marks.
 std::vector<const TicketMark*> marksOffPaper(const TicketPage& page);
-// The rows ("Tipp 9") and option marks ("Spiel77Ja") of `marks`, each once, for a message.
+// The rows ("9. Tipp") and option marks ("Spiel 77 Ja") of `marks`, each once, for a message.
 QStringList offPaperPlaces(const std::vector<const TicketMark*>& marks);
 
 // Paints the band; `scale` is device units per report unit.

@@ -95,6 +95,7 @@ protected:
     void showMessage(const QString& text) override { m_hooks.showMessage(text); }
     bool askYesNo(const QString& caption, const QString& text) override { return m_hooks.askYesNo(caption, text); }
     QString askText(const QString& caption, const QString& prompt, const QString& proposed) override;
+    std::optional<QString> askTextOrCancel(const QString& caption, const QString& prompt, const QString& proposed) override;
     void playSound(const QString& path) override;
     void pumpMessages() override;
     void setStatusText(const QString& text) override;

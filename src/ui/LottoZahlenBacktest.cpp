@@ -89,6 +89,11 @@ void TForm1::runBacktest()
 
 void TForm1::runRecurrence()
 {
+    // The walk rewrites the sheet: the player's rows go only when he says so.
+    const bool starting = !m_recurrence.running() && !generationRunning() && !m_update.running();
+    if (starting && Recurrence::replacesTips(m_state)
+        && !m_hooks.askYesNo(m_datenbank->drawTest->text(), Recurrence::sheetQuestion()))
+        return;
     Recurrence::Options options;
     options.reportPath = m_state.programDir + QStringLiteral("Test.rtf");
     options.control = &m_recurrence;

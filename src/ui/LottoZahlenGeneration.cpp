@@ -168,6 +168,15 @@ QString TForm1::askText(const QString& caption, const QString& prompt, const QSt
     return ok ? answer : proposed;
 }
 
+std::optional<QString> TForm1::askTextOrCancel(const QString& caption, const QString& prompt, const QString& proposed)
+{
+    bool ok = false;
+    const QString answer = QInputDialog::getText(this, caption, prompt, QLineEdit::Normal, proposed, &ok);
+    if (!ok)
+        return std::nullopt;
+    return answer;
+}
+
 void TForm1::pumpMessages()
 {
     if (m_paintClock.elapsed() < paintIntervalMs)

@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QInputDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabBar>
@@ -53,6 +54,16 @@ private:
             QVERIFY(dialog);
             dialog->setTextValue(text);
             dialog->accept();
+        });
+    }
+
+    // Cancels the next input box.
+    static void cancelInput()
+    {
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->reject();
         });
     }
 
@@ -263,6 +274,70 @@ private Q_SLOTS:
         QCOMPARE(find<QLineEdit>(QStringLiteral("Edit1"))->text(), QStringLiteral("1"));
         QCOMPARE(find<QLineEdit>(QStringLiteral("Edit3"))->text(), QStringLiteral("20"));
         QCOMPARE(find<QTabWidget>(QStringLiteral("PageControl1"))->currentIndex(), 0);
+    }
+
+    // Cancel in the first question of either analysis starts nothing and writes nothing.
+    void cancelInTheQuestionRunsNothing()
+    {
+        const std::vector<TZiehung> draws{makeDraw(2020, 1, 4, {1, 2, 3, 4, 5, 6}),
+                                          makeDraw(2020, 1, 8, {1, 2, 3, 10, 11, 12})};
+        QVERIFY(DrawFile(drawPath()).replaceAll(draws).ok());
+        startWindow(QDate(2026, 12, 10));
+        chooseDate(QDate(2020, 1, 4));
+        const QString rtf = m_dir.filePath(QStringLiteral("Test.rtf"));
+        const QString txt = QDir::current().filePath(QStringLiteral("Test.txt"));
+        for (const char* name : {"BitBtn9", "BitBtn19"}) {
+            auto* button = find<QPushButton>(QString::fromLatin1(name));
+            const QString caption = button->text();
+            cancelInput();
+            QTest::mouseClick(button, Qt::LeftButton);
+            QVERIFY(!QFile::exists(txt));
+            QVERIFY(!QFile::exists(rtf));
+            QVERIFY(m_desktop.opened.isEmpty());
+            QVERIFY(!comparison());
+            QCOMPARE(button->text(), caption);
+            QVERIFY(button->isEnabled());
+        }
+        QVERIFY(m_window->state().sheet.field(0, 0).isEmpty());
+    }
+
+    // The recurrence rewrites row 1 and empties the unlocked rows: it asks first when they hold
+    // numbers, and No keeps the sheet as it was.
+    void recurrenceAsksBeforeReplacingTheSheet()
+    {
+        const std::vector<TZiehung> draws{makeDraw(2020, 1, 4, {1, 2, 3, 4, 5, 6}),
+                                          makeDraw(2020, 1, 8, {1, 2, 3, 10, 11, 12})};
+        QVERIFY(DrawFile(drawPath()).replaceAll(draws).ok());
+        startWindow(QDate(2026, 12, 10));
+        chooseDate(QDate(2020, 1, 4));
+        TTippSchein& sheet = m_window->state().sheet;
+        const int tip[6] = {7, 17, 27, 37, 41, 47};
+        for (int p = 0; p < 6; ++p)
+            sheet.setField(3, p, QString::number(tip[p]));
+        const QString rtf = m_dir.filePath(QStringLiteral("Test.rtf"));
+        auto* button = find<QPushButton>(QStringLiteral("BitBtn19"));
+
+        QString question;
+        numora::test::answerNextMessageBox(QMessageBox::No, &question);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(question.contains(QStringLiteral("Tipp 1")));
+        QVERIFY(!QFile::exists(rtf));
+        QCOMPARE(sheet.field(3, 0), QStringLiteral("7"));
+
+        numora::test::answerNextMessageBox(QMessageBox::Yes);
+        // The threshold question comes once the box is gone.
+        auto* poll = new QTimer(m_window.get());
+        connect(poll, &QTimer::timeout, poll, [poll] {
+            if (auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
+                poll->stop();
+                dialog->setTextValue(QStringLiteral("7"));
+                dialog->accept();
+            }
+        });
+        poll->start(10);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(QFile::exists(rtf));
+        QVERIFY(sheet.field(3, 0).isEmpty());
     }
 };
 
