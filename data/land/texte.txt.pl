@@ -230,3 +230,4 @@ no column name known: read by position (date, then six numbers)	brak znanych naz
 %1 digits	%1 cyfr
 %1 Ziehungen durch %2 ersetzt; die bisherigen sind in %3	%1 losowań zastąpiono przez %2; poprzednie zachowano w %3
 Der Vergleich schreibt jede Ziehung in Tipp 1 und leert die nicht gesperrten Tipps. Die Tipps des Scheins gehen dabei verloren. Trotzdem vergleichen?	Porównanie wpisuje każde losowanie do zakładu 1 i czyści niezablokowane zakłady. Zakłady z kuponu zostaną utracone. Mimo to porównać?
+Selbst definierte Positionierung	Własne położenie

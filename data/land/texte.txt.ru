@@ -230,3 +230,4 @@ no column name known: read by position (date, then six numbers)	имена ст�
 %1 digits	%1 цифр
 %1 Ziehungen durch %2 ersetzt; die bisherigen sind in %3	%1 тиражей заменены на %2; прежние сохранены в %3
 Der Vergleich schreibt jede Ziehung in Tipp 1 und leert die nicht gesperrten Tipps. Die Tipps des Scheins gehen dabei verloren. Trotzdem vergleichen?	Сравнение записывает каждый тираж в ставку 1 и очищает незаблокированные ставки. Ставки купона будут потеряны. Всё равно сравнить?
+Selbst definierte Positionierung	Собственные позиции

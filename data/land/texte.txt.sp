@@ -230,3 +230,4 @@ no column name known: read by position (date, then six numbers)	ningún nombre d
 %1 digits	%1 dígitos
 %1 Ziehungen durch %2 ersetzt; die bisherigen sind in %3	%1 sorteos sustituidos por %2; los anteriores se guardan en %3
 Der Vergleich schreibt jede Ziehung in Tipp 1 und leert die nicht gesperrten Tipps. Die Tipps des Scheins gehen dabei verloren. Trotzdem vergleichen?	La comparación escribe cada sorteo en la apuesta 1 y vacía las apuestas no bloqueadas. Las apuestas del boleto se perderán. ¿Comparar de todos modos?
+Selbst definierte Positionierung	Posiciones propias

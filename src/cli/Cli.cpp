@@ -661,10 +661,13 @@ int Cli::run(const QStringList& arguments, const QString& executableDir, QTextSt
     auto english = LanguageFiles::readLines(folders.find(catalogue));
     if (!english)
         english = LanguageFiles::readLines(Cli::folders(executableDir).find(catalogue));
-    if (english)
+    if (english) {
         TextCatalog::load(*english);
-    else
+        setTextLocale(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    } else {
         TextCatalog::clear();
+        setTextLocale(QLocale(QLocale::German, QLocale::Germany));
+    }
     const DrawFile file(folders.data + QString::fromLatin1(DrawFile::DefaultName));
     if (command == QLatin1String("import-csv"))
         return importCsv(file, args, out, err);

@@ -133,6 +133,7 @@ bool Replay::execute(double start)
         passStart = shown;
 
         s.hooks->setStatusPanel0(DayDate::formatShortDate(shown));
+        s.hooks->sheetChecked();
         s.hooks->pumpMessages();
         if (stopRequested()) {
             m_result.end = Backtest::End::Stopped;

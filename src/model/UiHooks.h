@@ -55,6 +55,9 @@ public:
     virtual void chartChanged() {}
     // A sheet row was written; the window repaints it.
     virtual void sheetChanged() {}
+    // The sheet was just checked against the current draw inside a longer operation: the two
+    // belong together on screen.
+    virtual void sheetChecked() {}
     // The operation changed options behind their widgets.
     virtual void optionsChanged() {}
     // The pool in the number selection dialog, shown modally.

@@ -11,6 +11,7 @@
 #include <vector>
 
 class QPainter;
+class QPageLayout;
 
 namespace numora::print {
 
@@ -42,6 +43,9 @@ QColor printColour(std::int32_t platformColour);
 std::vector<const TicketMark*> marksOffPaper(const TicketPage& page);
 // The rows ("9. Tipp") and option marks ("Spiel 77 Ja") of `marks`, each once, for a message.
 QStringList offPaperPlaces(const std::vector<const TicketMark*>& marks);
+
+// The chosen paper, without margins, in the orientation of the paper choice.
+QPageLayout pageLayout(const TicketPage& page);
 
 // Paints the band; `scale` is device units per report unit.
 void paintTicket(QPainter& painter, const TicketPage& page, double scale);

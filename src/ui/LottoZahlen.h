@@ -16,6 +16,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 #include <QMainWindow>
 
@@ -106,6 +107,7 @@ protected:
     void showSheetTab() override;
     void chartChanged() override;
     void sheetChanged() override;
+    void sheetChecked() override;
     void optionsChanged() override;
     PoolChoice editPool(NumberSelection& selection) override;
 
@@ -216,6 +218,9 @@ private:
     RunControl m_search;
     RunControl m_recurrence;
     bool m_tabPickedDuringRun = false;
+    // The last statistic a run computed: its row checks empty the series afterwards, and the
+    // Diagramm page shows the statistic, not the emptied series.
+    std::optional<ResultSeries> m_runStatistic;
     StatusHints* m_statusHints = nullptr;
     std::vector<QPointer<QWidget>> m_lockedForRun;
     std::vector<QPointer<QAction>> m_lockedActions;

@@ -56,6 +56,7 @@ void TForm1::runAnalysis(QPushButton* button, RunControl& control, const std::fu
     const QString caption = button->text();
     {
         const RunControl::Scope running(control);
+        m_runStatistic.reset();
         button->setText(m_state.meldungen[16]);
         lockForAnalysis(button);
         run();
@@ -190,7 +191,7 @@ void TForm1::finishAnalysis()
     showOptions();
     showDraw();
     showSheet();
-    m_diagramm->chart->show(m_state.chart);
+    m_diagramm->chart->show(m_runStatistic.value_or(m_state.chart));
 }
 
 } // namespace numora::ui

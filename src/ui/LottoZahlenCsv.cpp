@@ -94,10 +94,8 @@ void TForm1::importCsv()
         return;
     }
     const QString summary = DrawCsv::importSummary(before->size(), records->size(), file.backupPath());
-    if (runBrowser(&DrawBrowser::showChosenDate)) {
+    if (runBrowser(&DrawBrowser::showChosenDate))
         statusPanel(1)->setText(summary);
-        m_hooks.showMessage(summary);
-    }
 }
 
 void TForm1::mergeCsvFile()

@@ -94,6 +94,7 @@ private Q_SLOTS:
         m_window.reset();
         m_desktop.opened.clear();
         QFile::remove(QDir::current().filePath(QStringLiteral("Test.txt")));
+        QFile::remove(m_dir.filePath(QStringLiteral("Test.rtf")));
     }
 
     void backtestWritesTheReportAndComparesWithChance()
@@ -274,6 +275,52 @@ private Q_SLOTS:
         QCOMPARE(find<QLineEdit>(QStringLiteral("Edit1"))->text(), QStringLiteral("1"));
         QCOMPARE(find<QLineEdit>(QStringLiteral("Edit3"))->text(), QStringLiteral("20"));
         QCOMPARE(find<QTabWidget>(QStringLiteral("PageControl1"))->currentIndex(), 0);
+    }
+
+    // Whenever the window shows a back-test's progress, every lime field of the sheet holds a
+    // number of the draw shown beside it.
+    void backtestHitMarksGoWithTheDrawShown()
+    {
+        std::vector<TZiehung> draws;
+        QDate day(2020, 1, 4);
+        for (int k = 0; k < 80; ++k, day = day.addDays(day.dayOfWeek() == 6 ? 4 : 3)) {
+            std::array<int, 6> numbers{};
+            for (int j = 0; j < 6; ++j)
+                numbers[std::size_t(j)] = j * 8 + (k * 3) % 8 + 1;
+            draws.push_back(makeDraw(day.year(), day.month(), day.day(), numbers));
+        }
+        QVERIFY(DrawFile(drawPath()).replaceAll(draws).ok());
+        startWindow(QDate(2026, 12, 10));
+        TTippSchein& sheet = m_window->state().sheet;
+        for (int r = 0; r < 3; ++r) {
+            for (int p = 0; p < 6; ++p)
+                sheet.setField(r, p, QString::number(r * 16 + p * 2 + 1));
+            sheet.toggleLock(r);
+        }
+        find<QSpinBox>(QStringLiteral("UpDown8"))->setValue(3);
+        chooseDate(QDate(2020, 1, 4));
+
+        int looked = 0;
+        QStringList mismatches;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            if (QApplication::activeModalWidget())
+                return;
+            const QStringList drawn = find<QLabel>(QStringLiteral("Label35"))->text().split(QLatin1Char(' '), Qt::SkipEmptyParts).mid(2);
+            ++looked;
+            for (int r = 0; r < TTippSchein::RowCount; ++r)
+                for (int p = 0; p < 6; ++p) {
+                    auto* field = find<QLineEdit>(TTippSchein::fieldName(r, p));
+                    if (field->palette().color(QPalette::Base) == QColor(0, 255, 0) && !drawn.contains(field->text()))
+                        mismatches << QStringLiteral("%1 beside %2").arg(field->text(), drawn.join(QLatin1Char(' ')));
+                }
+        });
+        poll.start(0);
+        answerInput(QStringLiteral("4711"));
+        QTest::mouseClick(find<QPushButton>(QStringLiteral("BitBtn9")), Qt::LeftButton);
+        poll.stop();
+        QVERIFY(looked > 0);
+        QVERIFY2(mismatches.isEmpty(), qPrintable(mismatches.mid(0, 5).join(QStringLiteral("; "))));
     }
 
     // Cancel in the first question of either analysis starts nothing and writes nothing.
