@@ -244,3 +244,11 @@ unknown game "%1"	nieznana gra "%1"
 unknown key "%1"	nieznany klucz "%1"
 %1 wird nicht mehr gezogen; die letzte Ziehung war am %2.	%1 nie jest już losowana; ostatnie losowanie odbyło się %2.
 Für %1 ist keine Adresse gesetzt: tragen Sie unter "Internet-Optionen" die "CSV-Adresse der Ziehungen" einer Ergebnisseite ein.	Dla %1 nie ustawiono adresu: w "Internet-Optionen" wpisz "CSV-Adresse der Ziehungen" strony z wynikami.
+the header names no column for %1	nagłówek nie wskazuje kolumny dla %1
+columns ignored: %1	pominięte kolumny: %1
+no column name known: read by position (date, then six numbers)	brak znanych nazw kolumn: odczytano według pozycji (data, potem sześć liczb)
+%1: %2 values outside %3 not read (first "%4")	%1: nie odczytano %2 wartości spoza %3 (pierwsza "%4")
+%1 digits	%1 cyfr
+%1 Ziehungen durch %2 ersetzt; die bisherigen sind in %3	%1 losowań zastąpiono przez %2; poprzednie zachowano w %3
+Der Vergleich schreibt jede Ziehung in Tipp 1 und leert die nicht gesperrten Tipps. Die Tipps des Scheins gehen dabei verloren. Trotzdem vergleichen?	Porównanie wpisuje każde losowanie do zakładu 1 i czyści niezablokowane zakłady. Zakłady z kuponu zostaną utracone. Mimo to porównać?
+Selbst definierte Positionierung	Własne położenie

@@ -244,3 +244,11 @@ unknown game "%1"	неизвестная игра "%1"
 unknown key "%1"	неизвестный ключ "%1"
 %1 wird nicht mehr gezogen; die letzte Ziehung war am %2.	%1 больше не разыгрывается; последний тираж был %2.
 Für %1 ist keine Adresse gesetzt: tragen Sie unter "Internet-Optionen" die "CSV-Adresse der Ziehungen" einer Ergebnisseite ein.	Для %1 адрес не задан: укажите в "Internet-Optionen" "CSV-Adresse der Ziehungen" сайта с результатами.
+the header names no column for %1	в заголовке нет столбца для %1
+columns ignored: %1	пропущенные столбцы: %1
+no column name known: read by position (date, then six numbers)	имена столбцов неизвестны: прочитано по позиции (дата, затем шесть чисел)
+%1: %2 values outside %3 not read (first "%4")	%1: не прочитано значений вне %3: %2 (первое «%4»)
+%1 digits	%1 цифр
+%1 Ziehungen durch %2 ersetzt; die bisherigen sind in %3	%1 тиражей заменены на %2; прежние сохранены в %3
+Der Vergleich schreibt jede Ziehung in Tipp 1 und leert die nicht gesperrten Tipps. Die Tipps des Scheins gehen dabei verloren. Trotzdem vergleichen?	Сравнение записывает каждый тираж в ставку 1 и очищает незаблокированные ставки. Ставки купона будут потеряны. Всё равно сравнить?
+Selbst definierte Positionierung	Собственные позиции

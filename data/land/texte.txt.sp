@@ -244,3 +244,11 @@ unknown game "%1"	juego desconocido «%1»
 unknown key "%1"	clave desconocida «%1»
 %1 wird nicht mehr gezogen; die letzte Ziehung war am %2.	%1 ya no se sortea; el último sorteo fue el %2.
 Für %1 ist keine Adresse gesetzt: tragen Sie unter "Internet-Optionen" die "CSV-Adresse der Ziehungen" einer Ergebnisseite ein.	No hay dirección para %1: introduzca en «Internet-Optionen» la «CSV-Adresse der Ziehungen» de un sitio de resultados.
+the header names no column for %1	el encabezado no nombra ninguna columna para %1
+columns ignored: %1	columnas ignoradas: %1
+no column name known: read by position (date, then six numbers)	ningún nombre de columna conocido: leído por posición (fecha, luego seis números)
+%1: %2 values outside %3 not read (first "%4")	%1: %2 valores fuera de %3 no leídos (primero "%4")
+%1 digits	%1 dígitos
+%1 Ziehungen durch %2 ersetzt; die bisherigen sind in %3	%1 sorteos sustituidos por %2; los anteriores se guardan en %3
+Der Vergleich schreibt jede Ziehung in Tipp 1 und leert die nicht gesperrten Tipps. Die Tipps des Scheins gehen dabei verloren. Trotzdem vergleichen?	La comparación escribe cada sorteo en la apuesta 1 y vacía las apuestas no bloqueadas. Las apuestas del boleto se perderán. ¿Comparar de todos modos?
+Selbst definierte Positionierung	Posiciones propias

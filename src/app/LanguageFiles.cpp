@@ -67,6 +67,18 @@ const Language* LanguageFiles::languageOf(int sprache)
     return nullptr;
 }
 
+QLocale LanguageFiles::localeOf(const Language& language)
+{
+    const QString code = QString::fromLatin1(language.code);
+    if (code == QLatin1String("cz"))
+        return QLocale(QLocale::Czech);
+    if (code == QLatin1String("sp"))
+        return QLocale(QLocale::Spanish, QLocale::Spain);
+    if (code == QLatin1String("en"))
+        return QLocale(QLocale::English, QLocale::UnitedKingdom);
+    return QLocale(code);
+}
+
 int LanguageFiles::forLocale(const QStringList& uiLanguages)
 {
     // ISO 639 codes of the languages whose file code is not the same.

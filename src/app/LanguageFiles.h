@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -60,6 +61,8 @@ public:
     // The language of the first of the desktop's languages ("tr-TR", "en_GB", "es") the program
     // speaks; German when none.
     static int forLocale(const QStringList& uiLanguages);
+    // How the language writes numbers ("cz" is Czech, "sp" Spanish).
+    static QLocale localeOf(const Language& language);
     // The desktop's languages in the order the system's message catalogues look at them:
     // LANGUAGE, LC_ALL, LC_MESSAGES, LANG ("tr_TR.UTF-8").
     static QStringList desktopLanguages();

@@ -87,4 +87,24 @@ std::optional<double> parseDecimal(const QString& text)
     return value;
 }
 
+namespace {
+QLocale& currentTextLocale()
+{
+    static QLocale locale(QLocale::German, QLocale::Germany);
+    return locale;
+}
+} // namespace
+
+void setTextLocale(const QLocale& locale) { currentTextLocale() = locale; }
+
+const QLocale& textLocale() { return currentTextLocale(); }
+
+QString formatTextDecimal(double value, int decimals)
+{
+    const QLocale& locale = currentTextLocale();
+    if (locale.language() == QLocale::German)
+        return formatDecimal(value, decimals);
+    return locale.toString(value, 'f', decimals);
+}
+
 } // namespace numora

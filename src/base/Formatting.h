@@ -2,6 +2,7 @@
 
 #include "base/Expected.h"
 
+#include <QLocale>
 #include <QString>
 
 #include <cstdint>
@@ -23,5 +24,12 @@ Error notAnInteger(const QString& text);
 // decimal separator ",", thousands separator ".".
 QString formatDecimal(double value, int decimals);
 std::optional<double> parseDecimal(const QString& text);
+
+// Numbers inside the texts of the interface language (tx), written as that language writes them:
+// the language's locale, set by the front end with its language; German, as formatDecimal, until
+// one is set.
+void setTextLocale(const QLocale& locale);
+const QLocale& textLocale();
+QString formatTextDecimal(double value, int decimals);
 
 } // namespace numora

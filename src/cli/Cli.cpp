@@ -5,6 +5,9 @@
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
 
+#include "app/LanguageFiles.h"
+#include "base/Formatting.h"
+#include "base/TextCatalog.h"
 #include "base/Version.h"
 #include "draws/DrawFile.h"
 #include "draws/GameCatalog.h"
@@ -213,6 +216,20 @@ int Cli::run(const QStringList& arguments, const QString& executableDir, QTextSt
     const QString name = args.takeFirst();
     if (Status prepared = root.prepare(QString::fromLatin1(DrawFile::DefaultName)); !prepared)
         return fail(err, prepared.error().message);
+    // The command line speaks English whatever the desktop's language: the texts the operations
+    // compose (merge, import, print) come from the English catalogue, as its own texts are English.
+    // A folder given with --dir may hold data only: the program's own shipped catalogue then.
+    const QString catalogue = LanguageFiles::textFile(QStringLiteral("en"));
+    auto english = LanguageFiles::readLines(root.find(catalogue));
+    if (!english)
+        english = LanguageFiles::readLines(Cli::folders(executableDir).find(catalogue));
+    if (english) {
+        TextCatalog::load(*english);
+        setTextLocale(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    } else {
+        TextCatalog::clear();
+        setTextLocale(QLocale(QLocale::German, QLocale::Germany));
+    }
     const Command* command = findCommand(name);
     if (!command)
         return fail(err, QStringLiteral("unknown command \"%1\"; %2").arg(name, usage()));

@@ -21,6 +21,8 @@ int reportMerge(const Expected<DrawMerge::Outcome>& outcome, QTextStream& out, Q
     if (!outcome)
         return fail(err, outcome.error().message);
     const DrawMerge::Plan& plan = outcome->plan;
+    for (const QString& note : outcome->notes)
+        out << "note\t" << note << '\n';
     if (outcome->inserted == 0) {
         QStringList dates;
         for (const TZiehung& gap : plan.gaps)
@@ -45,16 +47,22 @@ bool isAddress(const QString& source)
 
 } // namespace
 
-int importCsv(const ProgramFolders& folders, QStringList args, QTextStream&, QTextStream& err)
+int importCsv(const ProgramFolders& folders, QStringList args, QTextStream& out, QTextStream& err)
 {
     if (args.size() != 1)
         return fail(err, QStringLiteral("import-csv takes one argument: the CSV file"));
     const auto records = DrawCsv::readFile(args.first(), played().numbers);
     if (!records)
         return fail(err, records.error().message);
-    const auto status = drawFile(folders).replaceAll(*records);
+    const DrawFile file = drawFile(folders);
+    const auto before = file.exists() ? file.readAll() : std::vector<TZiehung>{};
+    if (!before)
+        return fail(err, before.error().message);
+    const auto status = file.replaceAllKeepingBackup(*records);
     if (!status)
         return fail(err, status.error().message);
+    out << DrawCsv::importSummary(before->size(), records->size(), file.backupPath()) << '\n';
+    out.flush();
     return Ok;
 }
 
@@ -93,10 +101,10 @@ int mergeCsv(const ProgramFolders& folders, QStringList args, QTextStream& out, 
         client.setMaxBodyBytes(DrawCsv::MaxFileBytes);
         return reportMerge(DrawMerge::mergeAddress(state, client, source, gaps), out, err);
     }
-    const auto lines = DrawCsv::readLinesFile(source, state.game.numbers);
-    if (!lines)
-        return fail(err, lines.error().message);
-    return reportMerge(DrawMerge::merge(state, *lines, gaps), out, err);
+    const auto table = DrawCsv::readTableFile(source, state.game.numbers);
+    if (!table)
+        return fail(err, table.error().message);
+    return reportMerge(DrawMerge::merge(state, *table, gaps), out, err);
 }
 
 // update [--base URL] [--until D]: the window's draw update, one line per day that added draws.

@@ -144,7 +144,7 @@ int print(const ProgramFolders& folders, QStringList args, QTextStream& out, QTe
         printMarks(out, *layout, paper);
     // A cross off the paper would be missing on the posted ticket: say so, print all the same.
     if (const auto off = fonts ? print::marksOffPaper(page) : std::vector<const TicketMark*>{}; !off.empty())
-        err << QStringLiteral("Papier %1: %2 crosses lie outside the paper (%3)")
+        err << QStringLiteral("Paper %1: %2 crosses lie outside the paper (%3)")
                    .arg(Paper::names().value(options.paper), QString::number(off.size()),
                         print::offPaperPlaces(off).join(QStringLiteral(", ")))
             << '\n';

@@ -52,6 +52,18 @@ bool digits(const QString& text, int count, std::uint8_t* out)
 
 } // namespace
 
+// One table for every column name: a game's extra number goes here.
+constexpr ColumnNames ColumnTable[] = {
+    {ColumnNames::Date, Extra::Count, {"date", "datum", "tarih", "ziehungsdatum", "drawdate", "cekilistarihi"}},
+    {ColumnNames::Numbers, Extra::Count, {"n", "z", "zahl", "sayi", "number", "ball", "lottozahl", "gewinnzahl"}},
+    {ColumnNames::ExtraField, Extra::Zusatzzahl, {"zusatzzahl", "zz", "bonus", "bonuszahl", "bonusball"}},
+    {ColumnNames::ExtraField, Extra::Superzahl, {"superzahl", "sz", "joker"}},
+    {ColumnNames::ExtraField, Extra::Spiel77, {"spiel77"}},
+    {ColumnNames::ExtraField, Extra::Super6, {"super6"}},
+};
+
+std::span<const ColumnNames> columnNames() { return ColumnTable; }
+
 QString shortHeader() { return QStringLiteral("date,n1,n2,n3,n4,n5,n6"); }
 
 QString fullHeader() { return shortHeader() + QStringLiteral(",zusatzzahl,superzahl,spiel77,super6"); }
@@ -70,26 +82,220 @@ std::optional<QDate> readDate(const QString& text, Form form)
             return std::nullopt;
         return DayDate::toDate(*day);
     }
+    if (form == Form::Lenient && text.contains(QLatin1Char('/'))) {
+        const QDate date = QDate::fromString(text, QStringLiteral("d/M/yyyy"));
+        return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
+    }
     const QDate date = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
     if (!date.isValid())
         return std::nullopt;
     return date;
 }
 
-Expected<std::vector<Line>> parseWith(const QByteArray& bytes, Form form, int maxNumber)
+// Where each field of a draw sits in the lines; -1 when the file has no such column.
+struct Columns {
+    int date = 0;
+    std::array<int, 6> numbers{1, 2, 3, 4, 5, 6};
+    std::array<int, int(Extra::Count)> extras{-1, -1, -1, -1};
+    std::array<QString, int(Extra::Count)> extraNames; // as the header spells them
+    int count = 7; // fields a line has
+};
+
+// A header name folded for comparison: "Sayı 1", "SAYI_1" and "sayi1" are one name.
+QString folded(const QString& name)
 {
-    QString text = QString::fromUtf8(bytes);
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    if (lines.isEmpty())
-        return lineError(1, tx(QStringLiteral("missing header")));
-    QString header = QString(lines.first()).remove(QLatin1Char('\r')).trimmed();
-    QChar separator = QLatin1Char(',');
-    if (form == Form::Lenient && header.contains(QLatin1Char(';')) && !header.contains(QLatin1Char(','))) {
-        separator = QLatin1Char(';');
-        header.replace(QLatin1Char(';'), QLatin1Char(','));
+    QString out;
+    for (QChar c : name.trimmed().toLower()) {
+        if (c == QChar(0x0131))
+            c = QLatin1Char('i'); // dotless ı
+        else if (c == QChar(0x015F))
+            c = QLatin1Char('s');
+        else if (c == QChar(0x00E7))
+            c = QLatin1Char('c');
+        else if (c == QChar(0x011F))
+            c = QLatin1Char('g');
+        else if (c == QChar(0x00FC))
+            c = QLatin1Char('u');
+        else if (c == QChar(0x00F6))
+            c = QLatin1Char('o');
+        if (c.isLetterOrNumber())
+            out += c;
     }
+    return out;
+}
+
+QString unquoted(QString field)
+{
+    field = field.trimmed();
+    if (field.size() >= 2 && field.startsWith(QLatin1Char('"')) && field.endsWith(QLatin1Char('"')))
+        field = field.mid(1, field.size() - 2).trimmed();
+    return field;
+}
+
+// What a header name stands for: the date, number 1..6, or an extra field.
+struct Meaning {
+    enum Kind { Unknown, Date, Number, ExtraField } kind = Unknown;
+    int index = 0; // number 0..5, or the Extra
+};
+
+Meaning meaningOf(const QString& name)
+{
+    const QString f = folded(name);
+    if (f.isEmpty())
+        return {};
+    for (const ColumnNames& column : columnNames()) {
+        for (const char* alias : column.aliases) {
+            if (!alias)
+                break;
+            const QLatin1StringView a(alias);
+            if (column.kind == ColumnNames::Numbers) {
+                if (f.size() == a.size() + 1 && f.startsWith(a) && f.back() >= QLatin1Char('1')
+                    && f.back() <= QLatin1Char('6'))
+                    return {Meaning::Number, f.back().unicode() - '1'};
+            } else if (f == a) {
+                return column.kind == ColumnNames::Date ? Meaning{Meaning::Date, 0}
+                                                        : Meaning{Meaning::ExtraField, int(column.extra)};
+            }
+        }
+    }
+    return {};
+}
+
+// Reads the first line as a header. nullopt when it names nothing known: the columns are then
+// taken by position.
+Expected<std::optional<Columns>> readHeader(const QStringList& names, QStringList& ignored)
+{
+    Columns columns;
+    columns.date = -1;
+    columns.numbers.fill(-1);
+    bool known = false;
+    for (int i = 0; i < names.size(); ++i) {
+        const QString name = unquoted(names[i]);
+        const Meaning m = meaningOf(name);
+        int* slot = nullptr;
+        if (m.kind == Meaning::Date)
+            slot = &columns.date;
+        else if (m.kind == Meaning::Number)
+            slot = &columns.numbers[std::size_t(m.index)];
+        else if (m.kind == Meaning::ExtraField)
+            slot = &columns.extras[std::size_t(m.index)];
+        if (m.kind != Meaning::Unknown)
+            known = true;
+        if (slot && *slot < 0) {
+            *slot = i;
+            if (m.kind == Meaning::ExtraField)
+                columns.extraNames[std::size_t(m.index)] = name;
+        } else if (!name.isEmpty()) {
+            ignored << name; // unknown, or a second column of one field
+        }
+    }
+    if (!known)
+        return std::optional<Columns>();
+    QStringList missing;
+    if (columns.date < 0)
+        missing << QStringLiteral("date");
+    for (int n = 0; n < 6; ++n)
+        if (columns.numbers[std::size_t(n)] < 0)
+            missing << QStringLiteral("n%1").arg(n + 1);
+    if (!missing.isEmpty())
+        return lineError(1, tx(QStringLiteral("the header names no column for %1")).arg(missing.join(QStringLiteral(", "))));
+    columns.count = int(names.size());
+    return std::optional<Columns>(columns);
+}
+
+struct ExtraRange {
+    int low;
+    int high;
+    int digitCount; // a field of that many digits, 0 for a number
+};
+
+constexpr ExtraRange extraRange(Extra extra, int maxNumber)
+{
+    switch (extra) {
+    case Extra::Zusatzzahl: return {1, maxNumber, 0};
+    case Extra::Superzahl: return {0, 9, 0};
+    case Extra::Spiel77: return {0, 9, 7};
+    case Extra::Super6: return {0, 9, 6};
+    default: return {0, 0, 0};
+    }
+}
+
+// An extra field read into the record where it fits; false when it does not.
+bool readExtra(Extra extra, const QString& text, Line& line, int maxNumber)
+{
+    TZiehung& record = line.draw;
+    switch (extra) {
+    case Extra::Zusatzzahl: {
+        // Our own export writes 0 for "none given".
+        const auto value = smallInt(text, 0, maxNumber);
+        if (!value)
+            return false;
+        record.Zusatzzahl = static_cast<std::uint8_t>(*value);
+        line.hasZusatzzahl = *value > 0;
+        return true;
+    }
+    case Extra::Superzahl: {
+        const auto value = smallInt(text, 0, 9);
+        if (!value)
+            return false;
+        record.Superzahl = static_cast<std::uint8_t>(*value);
+        line.hasSuperzahl = true;
+        return true;
+    }
+    case Extra::Spiel77:
+    case Extra::Super6: {
+        // Into a copy: a bad digit must not leave half a number in the record.
+        const bool spiel77 = extra == Extra::Spiel77;
+        std::uint8_t read[7]{};
+        if (!digits(text, spiel77 ? 7 : 6, read))
+            return false;
+        if (spiel77)
+            std::copy(read, read + 7, record.Spiel77);
+        else
+            std::copy(read, read + 6, record.Super6);
+        (spiel77 ? line.hasSpiel77 : line.hasSuper6) = true;
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+QString rangeText(Extra extra, int maxNumber)
+{
+    const ExtraRange r = extraRange(extra, maxNumber);
+    if (r.digitCount > 0)
+        return tx(QStringLiteral("%1 digits")).arg(r.digitCount);
+    return QStringLiteral("%1..%2").arg(r.low).arg(r.high);
+}
+
+// The six numbers and the date of fields `f` as `columns` places them; an error names what is wrong.
+std::optional<QString> readDraw(const QStringList& f, const Columns& columns, Form form, Line& parsed, int maxNumber)
+{
+    const QString dateText = unquoted(f[columns.date]);
+    const auto date = readDate(dateText, form);
+    if (!date)
+        return tx(QStringLiteral("bad date \"%1\"")).arg(f[columns.date]);
+    parsed.draw.Datum = DayDate::fromDate(*date);
+    std::array<int, 6> numbers{};
+    for (int n = 0; n < 6; ++n) {
+        const QString& field = f[columns.numbers[std::size_t(n)]];
+        const auto value = smallInt(unquoted(field), 1, maxNumber);
+        if (!value)
+            return tx(QStringLiteral("n%1 \"%2\" is not a number 1..%3")).arg(n + 1).arg(field).arg(maxNumber);
+        numbers[std::size_t(n)] = *value;
+    }
+    std::sort(numbers.begin(), numbers.end());
+    if (std::adjacent_find(numbers.begin(), numbers.end()) != numbers.end())
+        return tx(QStringLiteral("the six numbers are not distinct"));
+    for (int n = 0; n < 6; ++n)
+        parsed.draw.Zahlen[n] = static_cast<std::uint8_t>(numbers[std::size_t(n)]);
+    return std::nullopt;
+}
+
+Expected<Table> parseStrict(const QStringList& lines, int maxNumber)
+{
+    const QString header = QString(lines.first()).remove(QLatin1Char('\r')).trimmed();
     int columns = 0;
     if (header == shortHeader())
         columns = 7;
@@ -98,8 +304,8 @@ Expected<std::vector<Line>> parseWith(const QByteArray& bytes, Form form, int ma
     else
         return lineError(1, tx(QStringLiteral("header must be \"%1\" or \"%2\"")).arg(shortHeader(), fullHeader()));
 
-    std::vector<Line> records;
-    records.reserve(std::size_t(lines.size()));
+    Table table;
+    table.lines.reserve(std::size_t(lines.size()));
     for (int i = 1; i < lines.size(); ++i) {
         const int lineNo = i + 1;
         QString line = lines[i];
@@ -107,32 +313,16 @@ Expected<std::vector<Line>> parseWith(const QByteArray& bytes, Form form, int ma
             line.chop(1);
         if (line.trimmed().isEmpty())
             continue;
-        const QStringList f = line.split(separator);
+        const QStringList f = line.split(QLatin1Char(','));
         if (f.size() != columns)
             return lineError(lineNo, tx(QStringLiteral("%1 fields, expected %2")).arg(f.size()).arg(columns));
-
-        const auto date = readDate(f[0].trimmed(), form);
-        if (!date)
-            return lineError(lineNo, tx(QStringLiteral("bad date \"%1\"")).arg(f[0]));
         Line parsed;
         parsed.number = lineNo;
+        if (const auto bad = readDraw(f, Columns{}, Form::Strict, parsed))
+            return lineError(lineNo, *bad);
         TZiehung& record = parsed.draw;
-        record.Datum = DayDate::fromDate(*date);
-        if (form == Form::Strict && !records.empty() && record.Datum < records.back().draw.Datum)
+        if (!table.lines.empty() && record.Datum < table.lines.back().draw.Datum)
             return lineError(lineNo, tx(QStringLiteral("date %1 is earlier than the line before")).arg(f[0]));
-
-        std::array<int, 6> numbers{};
-        for (int n = 0; n < 6; ++n) {
-            const auto value = smallInt(f[1 + n].trimmed(), 1, maxNumber);
-            if (!value)
-                return lineError(lineNo, tx(QStringLiteral("n%1 \"%2\" is not a number 1..%3")).arg(n + 1).arg(f[1 + n]).arg(maxNumber));
-            numbers[std::size_t(n)] = *value;
-        }
-        std::sort(numbers.begin(), numbers.end());
-        if (std::adjacent_find(numbers.begin(), numbers.end()) != numbers.end())
-            return lineError(lineNo, tx(QStringLiteral("the six numbers are not distinct")));
-        for (int n = 0; n < 6; ++n)
-            record.Zahlen[n] = static_cast<std::uint8_t>(numbers[std::size_t(n)]);
 
         if (columns == 11) {
             const QString bonus = f[7].trimmed();
@@ -158,28 +348,116 @@ Expected<std::vector<Line>> parseWith(const QByteArray& bytes, Form form, int ma
             parsed.hasSpiel77 = !f[9].trimmed().isEmpty();
             parsed.hasSuper6 = !f[10].trimmed().isEmpty();
         }
-        records.push_back(parsed);
+        table.lines.push_back(parsed);
     }
-    return records;
+    return table;
+}
+
+Expected<Table> parseLenient(const QStringList& lines, int maxNumber)
+{
+    const QString header = QString(lines.first()).remove(QLatin1Char('\r')).trimmed();
+    if (header.isEmpty())
+        return lineError(1, tx(QStringLiteral("missing header")));
+    QChar separator = QLatin1Char(',');
+    if (!header.contains(QLatin1Char(','))) {
+        if (header.contains(QLatin1Char(';')))
+            separator = QLatin1Char(';');
+        else if (header.contains(QLatin1Char('\t')))
+            separator = QLatin1Char('\t');
+    }
+
+    Table table;
+    QStringList ignored;
+    const QStringList names = header.split(separator);
+    auto mapped = readHeader(names, ignored);
+    if (!mapped)
+        return mapped.error();
+    Columns columns;
+    int first = 1; // the first data line
+    if (*mapped) {
+        columns = **mapped;
+    } else {
+        table.byPosition = true;
+        Line probe;
+        if (names.size() >= columns.count && !readDraw(names, columns, Form::Lenient, probe, maxNumber))
+            first = 0; // no header at all: the first line is a draw
+        ignored.clear();
+    }
+    if (!ignored.isEmpty())
+        table.notes << tx(QStringLiteral("columns ignored: %1")).arg(ignored.join(QStringLiteral(", ")));
+    if (table.byPosition)
+        table.notes << tx(QStringLiteral("no column name known: read by position (date, then six numbers)"));
+
+    std::array<int, int(Extra::Count)> unread{};
+    std::array<QString, int(Extra::Count)> firstUnread;
+    table.lines.reserve(std::size_t(lines.size()));
+    for (int i = first; i < lines.size(); ++i) {
+        const int lineNo = i + 1;
+        QString line = lines[i];
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (line.trimmed().isEmpty())
+            continue;
+        const QStringList f = line.split(separator);
+        if (f.size() < columns.count)
+            return lineError(lineNo, tx(QStringLiteral("%1 fields, expected %2")).arg(f.size()).arg(columns.count));
+        Line parsed;
+        parsed.number = lineNo;
+        if (const auto bad = readDraw(f, columns, Form::Lenient, parsed, maxNumber))
+            return lineError(lineNo, *bad);
+        for (int e = 0; e < int(Extra::Count); ++e) {
+            const int at = columns.extras[std::size_t(e)];
+            if (at < 0)
+                continue;
+            const QString value = unquoted(f[at]);
+            if (!value.isEmpty() && !readExtra(Extra(e), value, parsed, maxNumber) && unread[std::size_t(e)]++ == 0)
+                firstUnread[std::size_t(e)] = value;
+        }
+        table.lines.push_back(parsed);
+    }
+    for (int e = 0; e < int(Extra::Count); ++e)
+        if (unread[std::size_t(e)] > 0)
+            table.notes << tx(QStringLiteral("%1: %2 values outside %3 not read (first \"%4\")"))
+                               .arg(columns.extraNames[std::size_t(e)])
+                               .arg(unread[std::size_t(e)])
+                               .arg(rangeText(Extra(e), maxNumber), firstUnread[std::size_t(e)]);
+    return table;
+}
+
+Expected<Table> parseWith(const QByteArray& bytes, Form form, int maxNumber)
+{
+    QString text = QString::fromUtf8(bytes);
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    return form == Form::Strict ? parseStrict(lines, maxNumber) : parseLenient(lines, maxNumber);
 }
 
 } // namespace
 
 Expected<std::vector<TZiehung>> parse(const QByteArray& bytes, int maxNumber)
 {
-    auto lines = parseWith(bytes, Form::Strict, maxNumber);
-    if (!lines)
-        return lines.error();
+    auto table = parseWith(bytes, Form::Strict, maxNumber);
+    if (!table)
+        return table.error();
     std::vector<TZiehung> records;
-    records.reserve(lines->size());
-    for (const Line& line : *lines)
+    records.reserve(table->lines.size());
+    for (const Line& line : table->lines)
         records.push_back(line.draw);
     return records;
 }
 
-Expected<std::vector<Line>> parseLines(const QByteArray& bytes, int maxNumber)
+Expected<Table> parseTable(const QByteArray& bytes, int maxNumber)
 {
     return parseWith(bytes, Form::Lenient, maxNumber);
+}
+
+Expected<std::vector<Line>> parseLines(const QByteArray& bytes, int maxNumber)
+{
+    auto table = parseTable(bytes, maxNumber);
+    if (!table)
+        return table.error();
+    return std::move(table->lines);
 }
 
 QByteArray format(std::span<const TZiehung> records)
@@ -222,9 +500,19 @@ Expected<std::vector<TZiehung>> readFile(const QString& path, int maxNumber)
     return readWhole(path, &parse, maxNumber);
 }
 
-Expected<std::vector<Line>> readLinesFile(const QString& path, int maxNumber)
+Expected<Table> readTableFile(const QString& path, int maxNumber)
 {
-    return readWhole(path, &parseLines, maxNumber);
+    return readWhole(path, &parseTable, maxNumber);
+}
+
+QString importSummary(std::size_t replaced, std::size_t imported, const QString& backupPath)
+{
+    if (replaced == 0)
+        return tx(QStringLiteral("%1 Ziehungen importiert")).arg(imported);
+    return tx(QStringLiteral("%1 Ziehungen durch %2 ersetzt; die bisherigen sind in %3"))
+        .arg(replaced)
+        .arg(imported)
+        .arg(backupPath);
 }
 
 Status writeFile(const QString& path, std::span<const TZiehung> records)

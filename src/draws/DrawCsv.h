@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <span>
 #include <vector>
@@ -33,9 +34,36 @@ struct Line {
     bool hasSuper6 = false;
 };
 
-// The forms results sites offer as well: the header and fields separated by ";" instead of ",",
-// dates as DD.MM.YYYY as well as YYYY-MM-DD, lines in any order. Numbers and fields are checked
+// The fields beyond the six numbers a results site's file may give.
+enum class Extra { Zusatzzahl, Superzahl, Spiel77, Super6, Count };
+
+// The header names the merge's reader knows, compared in lower case without spaces, dots,
+// underscores and dashes, Turkish letters folded ("Sayı 1" is "sayi1"). A number column is
+// an alias followed by 1..6. An extra column's value is read into the record where it fits
+// (Zusatzzahl 1..49, 0 meaning none; Superzahl 0..9; Spiel 77 seven digits, Super 6 six) and
+// is counted in the notes otherwise.
+struct ColumnNames {
+    enum Kind { Date, Numbers, ExtraField } kind;
+    Extra extra; // for ExtraField
+    const char* aliases[8]; // ends at the first nullptr
+};
+std::span<const ColumnNames> columnNames();
+
+// A file read by the merge's reader: its draws, and what the reader did beside them (columns
+// ignored, columns taken by position, extra values that did not fit), one sentence each.
+struct Table {
+    std::vector<Line> lines;
+    QStringList notes;
+    bool byPosition = false;
+};
+
+// The forms results sites offer: columns found by their header names in any order (extra columns
+// ignored and named in the notes), or by position (date, then six numbers) when the header names
+// none the reader knows or the file has no header; fields separated by ",", ";" or a tab; dates as
+// YYYY-MM-DD, DD.MM.YYYY or DD/MM/YYYY; lines in any order. The date and the numbers are checked
 // as `parse` checks them; the first malformed line is named with its number.
+Expected<Table> parseTable(const QByteArray& text, int maxNumber = 49);
+// The draws of `parseTable`.
 Expected<std::vector<Line>> parseLines(const QByteArray& text, int maxNumber = 49);
 // All eleven columns, "\n" line ends; Spiel 77 as seven digits, Super 6 as six digits.
 QByteArray format(std::span<const TZiehung> records);
@@ -45,8 +73,12 @@ inline constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
 
 // The draws of a CSV file; the error names the file (and the line, for a malformed one).
 Expected<std::vector<TZiehung>> readFile(const QString& path, int maxNumber = 49);
-// The same for `parseLines`.
-Expected<std::vector<Line>> readLinesFile(const QString& path, int maxNumber = 49);
+// The same for `parseTable`.
+Expected<Table> readTableFile(const QString& path, int maxNumber = 49);
+// What an import did: "1267 draws replaced by 2", and where the replaced history was kept; with
+// no draws before, how many it imported.
+QString importSummary(std::size_t replaced, std::size_t imported, const QString& backupPath);
+
 // `format` written to `path` through a temporary file, so a failed write leaves the old file.
 Status writeFile(const QString& path, std::span<const TZiehung> records);
 

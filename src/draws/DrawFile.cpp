@@ -142,6 +142,18 @@ Status DrawFile::replaceAll(std::span<const TZiehung> records) const
     return writeThroughTemp(rewriteTempPath(), records);
 }
 
+Status DrawFile::replaceAllKeepingBackup(std::span<const TZiehung> records) const
+{
+    if (exists()) {
+        const auto bytes = FileSystem::readWhole(m_path, MaxFileBytes);
+        if (!bytes)
+            return bytes.error();
+        if (auto s = m_fileSystem->replaceFile(backupPath(), backupPath() + QLatin1Char('~'), *bytes); !s)
+            return s;
+    }
+    return replaceAll(records);
+}
+
 Expected<std::vector<TZiehung>> DrawFile::readAllCreating() const
 {
     if (!exists())

@@ -48,6 +48,11 @@ public:
     Status deleteByDate(double date) const;
     // Replaces the whole history by `records`, in the order given.
     Status replaceAll(std::span<const TZiehung> records) const;
+    // The history before an import, one generation: the draw file's name with ".bak".
+    QString backupPath() const { return m_path + QStringLiteral(".bak"); }
+    // `replaceAll` after the present file's bytes went to `backupPath()` (which a missing file
+    // leaves alone); nothing is replaced when the copy fails.
+    Status replaceAllKeepingBackup(std::span<const TZiehung> records) const;
 
     // The records of the file's bytes; a fragment after the last whole record is ignored.
     static std::vector<TZiehung> decode(const QByteArray& bytes);

@@ -133,6 +133,7 @@ bool Replay::execute(double start)
         passStart = shown;
 
         s.hooks->setStatusPanel0(DayDate::formatShortDate(shown));
+        s.hooks->sheetChecked();
         s.hooks->pumpMessages();
         if (stopRequested()) {
             m_result.end = Backtest::End::Stopped;
@@ -158,8 +159,13 @@ Expected<Backtest::Result> Backtest::run(ProgramState& state, const Options& opt
 
     Result result;
     const QString proposed = QString::number(state.random->next(99999));
-    const QString answer = state.hooks->askText(state.meldungen[30] + QStringLiteral(" (1-99999999)?"),
-                                                state.meldungen[31], proposed);
+    const auto asked = state.hooks->askTextOrCancel(state.meldungen[30] + QStringLiteral(" (1-99999999)?"),
+                                                    state.meldungen[31], proposed);
+    if (!asked) {
+        result.end = End::Cancelled;
+        return result;
+    }
+    const QString& answer = *asked;
     auto failed = [&] {
         state.hooks->showMessage(state.meldungen[34]);
         result.end = End::Failed;

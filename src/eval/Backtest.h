@@ -41,7 +41,7 @@ public:
         RunControl* control = nullptr;
     };
 
-    enum class End { Completed, Stopped, Failed };
+    enum class End { Completed, Stopped, Failed, Cancelled };
 
     struct Result {
         End end = End::Failed;

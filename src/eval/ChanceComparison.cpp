@@ -253,12 +253,12 @@ QString ChanceComparison::sentence() const
         finding = tx(QStringLiteral("Die Reihen der Optionen hatten nicht öfter 3 oder mehr Richtige, als vom Zufall "
                                     "zu erwarten war."));
     const QString facts = tx(QStringLiteral("%1 von %2 Reihen hatten 3 oder mehr Richtige, zu erwarten waren %3."))
-                              .arg(formatDecimal(double(replayWins), 0), formatDecimal(double(rows), 0),
-                                   formatDecimal(expectedWins, 1));
+                              .arg(formatTextDecimal(double(replayWins), 0), formatTextDecimal(double(rows), 0),
+                                   formatTextDecimal(expectedWins, 1));
     const QString test = tx(QStringLiteral("Monte-Carlo-Test: dieselben Scheine gegen %1 Folgen zufälliger Ziehungen "
                                            "gewertet, in %2 davon mindestens so viele; einseitig, p = %3."))
-                             .arg(formatDecimal(double(simulations), 0), formatDecimal(double(simulatedAtLeast), 0),
-                                  formatDecimal(pValue, 4));
+                             .arg(formatTextDecimal(double(simulations), 0), formatTextDecimal(double(simulatedAtLeast), 0),
+                                  formatTextDecimal(pValue, 4));
     return finding + QLatin1Char(' ') + facts + QLatin1Char(' ') + test;
 }
 

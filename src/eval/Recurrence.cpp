@@ -3,6 +3,7 @@
 #include "session/ProgramState.h"
 #include "base/DayDate.h"
 #include "base/Formatting.h"
+#include "base/TextCatalog.h"
 #include "session/DrawBrowser.h"
 #include "eval/RtfText.h"
 #include "gen/SheetCommands.h"
@@ -204,7 +205,13 @@ Expected<Recurrence::Result> Recurrence::run(ProgramState& state, const Options&
     state.hooks->drawChanged();
     state.hooks->showSheetTab();
     const double limit = state.chosenDate.value + 10.0;
-    const QString answer = state.hooks->askText(state.meldungen[4], state.meldungen[39], QStringLiteral("6"));
+    const auto asked = state.hooks->askTextOrCancel(state.meldungen[4], state.meldungen[39], QStringLiteral("6"));
+    if (!asked) {
+        Result cancelled;
+        cancelled.end = End::Cancelled;
+        return cancelled;
+    }
+    const QString& answer = *asked;
     const auto threshold = parseInteger(answer);
     if (!threshold)
         return notAnInteger(answer);
@@ -233,6 +240,24 @@ Expected<Recurrence::Result> Recurrence::run(ProgramState& state, const Options&
         if (auto written = RtfText::write(options.reportPath, result.report); !written)
             return written.error();
     return result;
+}
+
+bool Recurrence::replacesTips(const ProgramState& state)
+{
+    for (int r = 0; r < TTippSchein::RowCount; ++r) {
+        if (r > 0 && state.sheet.row(r).locked)
+            continue;
+        for (int p = 0; p < TTippSchein::FieldsPerRow; ++p)
+            if (!state.sheet.field(r, p).trimmed().isEmpty())
+                return true;
+    }
+    return false;
+}
+
+QString Recurrence::sheetQuestion()
+{
+    return tx(QStringLiteral("Der Vergleich schreibt jede Ziehung in Tipp 1 und leert die nicht gesperrten Tipps. "
+                             "Die Tipps des Scheins gehen dabei verloren. Trotzdem vergleichen?"));
 }
 
 QStringList Recurrence::reportLines(const ProgramState& state, const Result& result)

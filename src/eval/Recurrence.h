@@ -29,7 +29,7 @@ public:
         RunControl* control = nullptr;
     };
 
-    enum class End { Completed, Declined, Stopped };
+    enum class End { Completed, Declined, Stopped, Cancelled };
 
     struct Result {
         End end = End::Completed;
@@ -41,8 +41,14 @@ public:
         QStringList report; // the lines of "Test.rtf"
     };
 
-    // A threshold that is no integer and draw file errors come back as the error.
+    // A threshold that is no integer and draw file errors come back as the error; Cancel in the
+    // threshold question ends it before anything runs.
     static Expected<Result> run(ProgramState& state, const Options& options);
+
+    // The walk writes each draw into row 1 and empties the unlocked rows: whether the sheet holds
+    // numbers it would lose, and the question the window asks before it starts.
+    static bool replacesTips(const ProgramState& state);
+    static QString sheetQuestion();
 
     static QStringList reportLines(const ProgramState& state, const Result& result);
 };

@@ -227,6 +227,14 @@ Expected<Outcome> merge(ProgramState& state, std::span<const DrawCsv::Line> line
     return outcome;
 }
 
+Expected<Outcome> merge(ProgramState& state, const DrawCsv::Table& table, Gaps gaps)
+{
+    auto outcome = merge(state, table.lines, gaps);
+    if (outcome)
+        outcome->notes = table.notes;
+    return outcome;
+}
+
 Expected<Outcome> mergeAddress(ProgramState& state, WebClient& client, const QString& address, Gaps gaps,
                                RunControl* control)
 {
@@ -260,10 +268,10 @@ Expected<Outcome> mergeAddress(ProgramState& state, WebClient& client, const QSt
         return Error{tx(QStringLiteral("Die CSV-Adresse %1 antwortet mit %2 %3."))
                          .arg(address, QString::number(answer.status), answer.statusText)};
     }
-    const auto lines = DrawCsv::parseLines(answer.body, state.game.numbers);
-    if (!lines)
-        return Error{QStringLiteral("%1: %2").arg(address, lines.error().message)};
-    return merge(state, *lines, gaps);
+    const auto table = DrawCsv::parseTable(answer.body, state.game.numbers);
+    if (!table)
+        return Error{QStringLiteral("%1: %2").arg(address, table.error().message)};
+    return merge(state, *table, gaps);
 }
 
 QString conflictMessage(const Plan& plan, const QString& separator)

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -53,6 +54,7 @@ struct Outcome {
     int appended = 0;
     int inserted = 0;
     bool stopped = false; // the fetch of an address was stopped; nothing was read or written
+    QStringList notes; // what the reader did beside the draws (DrawCsv::Table::notes)
     bool written() const { return appended + inserted > 0; }
 };
 
@@ -61,6 +63,8 @@ struct Outcome {
 // inserted (`Gaps::Insert`, or Yes to the question) the whole history rewritten in date order
 // through a temporary file. After a write the browser shows the newest draw, as after an update.
 Expected<Outcome> merge(ProgramState& state, std::span<const DrawCsv::Line> lines, Gaps gaps);
+// The same for a file read by the merge's reader; its notes go into the outcome.
+Expected<Outcome> merge(ProgramState& state, const DrawCsv::Table& table, Gaps gaps);
 
 // The CSV at `address`, fetched with `client` (its proxy, time-outs, redirects and size limit as
 // set), then merged. Progress goes to status panel 0; `control` runs while it goes on and is asked

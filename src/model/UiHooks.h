@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace numora {
 
 class NumberSelection;
@@ -29,6 +31,12 @@ public:
         (void)prompt;
         return proposed;
     }
+    // The same input box where Cancel means "do not start": nullopt then. Without a window there is
+    // no Cancel, so the answer is askText's.
+    virtual std::optional<QString> askTextOrCancel(const QString& caption, const QString& prompt, const QString& proposed)
+    {
+        return askText(caption, prompt, proposed);
+    }
     // Starts playing a sound file without waiting; a new start cuts the previous one.
     virtual void playSound(const QString& path) { (void)path; }
 
@@ -47,6 +55,9 @@ public:
     virtual void chartChanged() {}
     // A sheet row was written; the window repaints it.
     virtual void sheetChanged() {}
+    // The sheet was just checked against the current draw inside a longer operation: the two
+    // belong together on screen.
+    virtual void sheetChecked() {}
     // The operation changed options behind their widgets.
     virtual void optionsChanged() {}
     // The pool in the number selection dialog, shown modally.

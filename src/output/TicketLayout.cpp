@@ -167,14 +167,41 @@ void applyPreset(const TicketPreset& preset, const TicketRequest& request, Ticke
 
 } // namespace
 
+QString TicketLayout::optionName(int option)
+{
+    static const char* const names[] = {"Samstag", "Mittwoch", "Spiel77Ja", "Spiel77Nein",
+                                        "Super6",  "Super6nein", "Glueck",  "GlueckNein"};
+    return option >= 0 && option < OptionCount ? QString::fromLatin1(names[option]) : QString();
+}
+
+QString TicketLayout::optionLabel(const QString& name)
+{
+    int option = 0;
+    while (option < OptionCount && optionName(option) != name)
+        ++option;
+    QString label;
+    switch (option) {
+    case Samstag: label = tx(QStringLiteral("Samstag:")); break;
+    case Mittwoch: label = tx(QStringLiteral("Mittwoch:")); break;
+    case Spiel77Ja: label = tx(QStringLiteral("Spiel 77  Ja:")); break;
+    case Spiel77Nein: label = tx(QStringLiteral("Spiel 77  Nein:")); break;
+    case Super6: label = tx(QStringLiteral("Super 6 Ja:")); break;
+    case Super6nein: label = tx(QStringLiteral("Super 6  Nein:")); break;
+    case Glueck: label = tx(QStringLiteral("Glücksspirale Ja:")); break;
+    case GlueckNein: label = tx(QStringLiteral("Glücksspirale Nein:")); break;
+    default: return name;
+    }
+    if (label.endsWith(QLatin1Char(':')))
+        label.chop(1);
+    return label.simplified();
+}
+
 Expected<TicketLayout> layoutTicket(const TTippSchein& sheet, const TicketRequest& request)
 {
     TicketLayout layout;
     layout.positions = request.positions;
-    static const char* const names[] = {"Samstag", "Mittwoch", "Spiel77Ja", "Spiel77Nein",
-                                        "Super6",  "Super6nein", "Glueck",  "GlueckNein"};
     for (int o = 0; o < TicketLayout::OptionCount; ++o)
-        layout.options.at(std::size_t(o)).name = QString::fromLatin1(names[o]);
+        layout.options.at(std::size_t(o)).name = TicketLayout::optionName(o);
     auto& options = layout.options;
     options[Option::Samstag].printed = request.saturday;
     options[Option::Mittwoch].printed = request.wednesday;

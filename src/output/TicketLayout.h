@@ -78,6 +78,10 @@ struct TicketLayout {
 
     std::array<TicketMark, 72> numbers; // row r, field k (1-based) at (r - 1) * 6 + k - 1
     std::array<TicketMark, OptionCount> options;
+    // An option mark's name ("Spiel77Ja"), and its label as the print windows show it, in the
+    // language in use ("Spiel 77 Ja"); a name no option has keeps itself.
+    static QString optionName(int option);
+    static QString optionLabel(const QString& name);
     FieldGrid grid;
     std::array<QString, 24> positions;
     QString imageName; // the scanned ticket of the preset

@@ -1,5 +1,7 @@
 #include "output/TicketPresets.h"
 
+#include "base/TextCatalog.h"
+
 #include <algorithm>
 
 namespace numora::TicketPresets {
@@ -61,7 +63,7 @@ QStringList names()
     QStringList items;
     for (const TicketPreset& p : table())
         items << p.name;
-    items << QStringLiteral("Selbst definierte Positionierung");
+    items << tx(QStringLiteral("Selbst definierte Positionierung"));
     return items;
 }
 

@@ -62,7 +62,8 @@ QStringList offPaperPlaces(const std::vector<const TicketMark*>& marks)
     for (const TicketMark* mark : marks) {
         // Number marks are named "row.field".
         const qsizetype dot = mark->name.indexOf(QLatin1Char('.'));
-        const QString place = dot > 0 ? tx(QStringLiteral("%1. Tipp")).arg(mark->name.left(dot)) : mark->name;
+        const QString place = dot > 0 ? tx(QStringLiteral("%1. Tipp")).arg(mark->name.left(dot))
+                                      : TicketLayout::optionLabel(mark->name);
         if (!places.contains(place))
             places << place;
     }
@@ -92,6 +93,12 @@ void paintTicket(QPainter& painter, const TicketPage& page, double scale)
     painter.restore();
 }
 
+QPageLayout pageLayout(const TicketPage& page)
+{
+    return QPageLayout(QPageSize(QSizeF(page.paper.shortMm, page.paper.longMm), QPageSize::Millimeter),
+                       page.paper.landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
+}
+
 Status writePdf(const QString& path, const TicketPage& page)
 {
     QBuffer buffer;
@@ -101,9 +108,7 @@ Status writePdf(const QString& path, const TicketPage& page)
         writer.setTitle(page.title);
         writer.setCreator(QStringLiteral("Numora"));
         writer.setResolution(96);
-        writer.setPageLayout(QPageLayout(QPageSize(QSizeF(page.paper.shortMm, page.paper.longMm), QPageSize::Millimeter),
-                                         page.paper.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                                         QMarginsF(0, 0, 0, 0)));
+        writer.setPageLayout(pageLayout(page));
         QPainter painter;
         if (!painter.begin(&writer))
             return FileSystem::fileError(path, tx(QStringLiteral("the PDF page could not be started")));

@@ -11,6 +11,7 @@
 #include <vector>
 
 class QPainter;
+class QPageLayout;
 
 namespace numora::print {
 
@@ -40,8 +41,11 @@ QColor printColour(std::int32_t platformColour);
 // The printed marks whose "x" does not lie wholly on the paper (it would be clipped or lost),
 // in the order they are painted: number marks, then option marks.
 std::vector<const TicketMark*> marksOffPaper(const TicketPage& page);
-// The rows ("Tipp 9") and option marks ("Spiel77Ja") of `marks`, each once, for a message.
+// The rows ("9. Tipp") and option marks ("Spiel 77 Ja") of `marks`, each once, for a message.
 QStringList offPaperPlaces(const std::vector<const TicketMark*>& marks);
+
+// The chosen paper, without margins, in the orientation of the paper choice.
+QPageLayout pageLayout(const TicketPage& page);
 
 // Paints the band; `scale` is device units per report unit.
 void paintTicket(QPainter& painter, const TicketPage& page, double scale);

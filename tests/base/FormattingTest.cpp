@@ -73,5 +73,27 @@ TEST(DecimalFormat, FixedSeparatorsWhateverTheLocale)
     EXPECT_FALSE(parseDecimal(QStringLiteral("abc")));
 }
 
+// Numbers inside a language's texts as that language writes them; German, the program's own
+// format, until a language is chosen.
+TEST(DecimalFormat, TextNumbersFollowTheLanguage)
+{
+    struct {
+        QLocale locale;
+        const char* thousands;
+        const char* fraction;
+    } cases[] = {
+        {QLocale(QLocale::German, QLocale::Germany), "10.000", "0,4653"},
+        {QLocale(QLocale::English, QLocale::UnitedKingdom), "10,000", "0.4653"},
+        {QLocale(QLocale::Turkish), "10.000", "0,4653"},
+    };
+    EXPECT_EQ(formatTextDecimal(10000, 0), formatDecimal(10000, 0));
+    for (const auto& c : cases) {
+        setTextLocale(c.locale);
+        EXPECT_EQ(formatTextDecimal(10000, 0), QString::fromLatin1(c.thousands));
+        EXPECT_EQ(formatTextDecimal(0.46531, 4), QString::fromLatin1(c.fraction));
+    }
+    setTextLocale(QLocale(QLocale::German, QLocale::Germany));
+}
+
 } // namespace
 } // namespace numora

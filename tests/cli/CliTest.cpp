@@ -70,6 +70,33 @@ TEST_F(CliTest, ImportAndExportTheRealHistory)
     EXPECT_TRUE(lines[1268].isEmpty());
 }
 
+// An import says what it replaced, in the command line's one language, and keeps the replaced
+// history beside the draw file; the next import keeps only its own predecessor.
+TEST_F(CliTest, ImportSaysWhatItReplacedAndKeepsThePreviousHistory)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("land")));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(NUMORA_SOURCE_DIR "/data/land/texte.txt.en"),
+                            dir.filePath(QStringLiteral("land/texte.txt.en"))));
+    const QString backup = drawPath() + QStringLiteral(".bak");
+    ASSERT_EQ(run({QStringLiteral("import-csv"), realHistory}), Cli::Ok) << err.toStdString();
+    EXPECT_EQ(out, QStringLiteral("1267 draws imported\n"));
+    EXPECT_FALSE(QFileInfo::exists(backup));
+    const QByteArray real = test::readBytes(drawPath());
+
+    const QString two = writeCsv(QStringLiteral("two.csv"), "date,n1,n2,n3,n4,n5,n6\n2019-01-05,1,2,3,4,5,6\n"
+                                                            "2019-01-09,7,8,9,10,11,12\n");
+    ASSERT_EQ(run({QStringLiteral("import-csv"), two}), Cli::Ok) << err.toStdString();
+    EXPECT_EQ(out, QStringLiteral("1267 draws replaced by 2; the previous ones are kept in %1\n").arg(backup));
+    EXPECT_TRUE(err.isEmpty());
+    EXPECT_EQ(test::readBytes(backup), real);
+    EXPECT_EQ(QFileInfo(drawPath()).size(), 2 * 32);
+
+    // The merge's texts speak the same language.
+    const QString conflict = writeCsv(QStringLiteral("conflict.csv"), "date,n1,n2,n3,n4,n5,n6\n2019-01-05,1,2,3,4,5,7\n");
+    ASSERT_EQ(run({QStringLiteral("merge-csv"), conflict}), Cli::Failure);
+    EXPECT_TRUE(err.contains(QStringLiteral("Conflicts with the stored draws: 1. Nothing was written."))) << err.toStdString();
+}
+
 TEST_F(CliTest, ExportKeepsEveryColumnOfTheImport)
 {
     const QByteArray full = "date,n1,n2,n3,n4,n5,n6,zusatzzahl,superzahl,spiel77,super6\n"

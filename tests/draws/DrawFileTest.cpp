@@ -201,6 +201,26 @@ TEST_F(DrawFileTest, CreateTruncates)
     EXPECT_EQ(QFileInfo(drawPath()).size(), 0);
 }
 
+// An import keeps the history it replaces beside the file, one generation; with no history
+// before there is nothing to keep.
+TEST_F(DrawFileTest, ReplacingKeepsThePreviousHistoryOneGeneration)
+{
+    const DrawFile file(drawPath());
+    const TZiehung first = makeDraw(1996, 12, 7, {19, 20, 21, 22, 23, 24});
+    const TZiehung second = makeDraw(1996, 12, 14, {1, 2, 3, 4, 5, 6});
+    const TZiehung third = makeDraw(1996, 12, 21, {7, 8, 9, 10, 11, 12});
+    ASSERT_TRUE(file.replaceAllKeepingBackup({&first, 1}).ok());
+    EXPECT_FALSE(QFileInfo::exists(file.backupPath()));
+    const QByteArray before = readBytes(drawPath()) + QByteArray(5, '\x7f'); // a fragment is kept as it was
+    ASSERT_TRUE(writeBytes(drawPath(), before));
+    ASSERT_TRUE(file.replaceAllKeepingBackup({&second, 1}).ok());
+    EXPECT_EQ(readBytes(file.backupPath()), before);
+    ASSERT_TRUE(file.replaceAllKeepingBackup({&third, 1}).ok());
+    EXPECT_EQ(readBytes(file.backupPath()), DrawFile::encode({&second, 1}));
+    EXPECT_EQ(readBytes(drawPath()), DrawFile::encode({&third, 1}));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+}
+
 // Every rewrite of the history, so each failure case runs against all of them.
 struct Rewrite {
     const char* name;

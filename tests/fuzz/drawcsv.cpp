@@ -1,6 +1,8 @@
 // CSV import and merge: any text either reads or names its first bad line; what reads, written as
 // CSV and read again, gives the same draws. The merge's reader takes everything the import takes,
-// with the same draws, and its other forms (";", DD.MM.YYYY, any order) keep the same checks.
+// with the same draws, and its other forms (site headers in any language and order, ";", dates
+// DD.MM.YYYY or DD/MM/YYYY, by position, any order) keep the same checks; a file read by
+// position says so.
 #include "FuzzCheck.h"
 
 #include "draws/DrawCsv.h"
@@ -30,17 +32,20 @@ void checkRecord(const TZiehung& r)
 
 void checkMergeReader(const QByteArray& text, const Expected<std::vector<TZiehung>>& strict)
 {
-    const auto lines = DrawCsv::parseLines(text);
-    if (!lines) {
+    const auto table = DrawCsv::parseTable(text);
+    if (!table) {
         FUZZ_CHECK(!strict.ok());
-        FUZZ_CHECK(lines.error().message.startsWith(QStringLiteral("line ")));
+        FUZZ_CHECK(table.error().message.startsWith(QStringLiteral("line ")));
         return;
     }
+    FUZZ_CHECK(!table->byPosition || !table->notes.isEmpty());
     std::vector<TZiehung> draws;
-    int previousLine = 1;
-    for (const DrawCsv::Line& line : *lines) {
+    int previousLine = 0;
+    for (const DrawCsv::Line& line : table->lines) {
         checkRecord(line.draw);
         FUZZ_CHECK(line.number > previousLine);
+        FUZZ_CHECK(line.number > 1 || table->byPosition);
+        FUZZ_CHECK(line.draw.Zusatzzahl == 0 || line.hasZusatzzahl);
         previousLine = line.number;
         draws.push_back(line.draw);
     }

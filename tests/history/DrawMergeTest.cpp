@@ -266,8 +266,10 @@ TEST(DrawCsvLines, ReadsWhatTheImportReadsAndTheOtherFormsAndNamesBadLines)
         {"date,n1,n2,n3,n4,n5,n6\n\n31.02.2024,3,8,19,27,33,45\n", "line 3: bad date \"31.02.2024\""},
         {"date,n1,n2,n3,n4,n5,n6\n2024/01/06,3,8,19,27,33,45\n", "line 2: bad date \"2024/01/06\""},
         {"date;n1;n2;n3;n4;n5;n6\n06.01.2024,3,8,19,27,33,45\n", "line 2: 1 fields, expected 7"},
-        {"", "line 1: header must be \"date,n1,n2,n3,n4,n5,n6\" or "
-             "\"date,n1,n2,n3,n4,n5,n6,zusatzzahl,superzahl,spiel77,super6\""},
+        {"", "line 1: missing header"},
+        {"Datum;Z1;Z2;Z3;Z5;Z6\n06.01.2024;3;8;19;27;33\n", "line 1: the header names no column for n4"},
+        {"Tarih,Sayı 1\n", "line 1: the header names no column for n2, n3, n4, n5, n6"},
+        {"Spalte A,Spalte B\n06.01.2024,3,8,19,27,33\n", "line 2: 6 fields, expected 7"},
     };
     for (const auto& c : bad) {
         SCOPED_TRACE(c.text.toStdString());
@@ -275,6 +277,69 @@ TEST(DrawCsvLines, ReadsWhatTheImportReadsAndTheOtherFormsAndNamesBadLines)
         ASSERT_FALSE(lines.ok());
         EXPECT_EQ(lines.error().message, QString::fromUtf8(c.error));
     }
+}
+
+// Files as results sites give them: columns found by name in any order and language, extra columns
+// ignored and named, extra numbers read where they fit and reported where not; a header of unknown
+// names (or none) read by position.
+TEST(DrawCsvTable, ReadsTheFormsResultsSitesGive)
+{
+    struct Case {
+        const char* name;
+        QByteArray text;
+        int zusatzzahl; // of the draw of 06.01.2024; -1: not given
+        int superzahl;
+        QStringList notes;
+    };
+    const Case cases[] = {
+        {"GermanSiteSemicolons", "Datum;Z1;Z2;Z3;Z4;Z5;Z6;ZZ;SZ;Spieleinsatz\n"
+                                 "06.01.2024;3;8;19;27;33;45;12;5;39.000.000\n",
+         12, 5, {QStringLiteral("columns ignored: Spieleinsatz")}},
+        {"TurkishNamesAnyOrder", "Sayı 6,Sayı 5,Sayı 4,Sayı 3,Sayı 2,Sayı 1,Tarih,Joker\n"
+                                 "45,33,27,19,8,3,06/01/2024,57\n",
+         -1, -1, {QStringLiteral("Joker: 1 values outside 0..9 not read (first \"57\")")}},
+        {"EnglishWithBonusQuoted", "\"Draw Date\",\"Number 1\",\"Number 2\",\"Number 3\",\"Number 4\",\"Number 5\","
+                                   "\"Number 6\",\"Bonus\"\n\"2024-01-06\",\"3\",\"8\",\"19\",\"27\",\"33\",\"45\",\"12\"\n",
+         12, -1, {}},
+        {"ZahlColumnsAndZiehungsdatum", "Ziehungsdatum,Zahl 1,Zahl 2,Zahl 3,Zahl 4,Zahl 5,Zahl 6,Superzahl\n"
+                                        "06.01.2024,3,8,19,27,33,45,\n",
+         -1, -1, {}},
+        {"ThePublicArchiveForm", "date,n1,n2,n3,n4,n5,n6,superzahl\n2024-01-06,3,8,19,27,33,45,5\n", -1, 5, {}},
+        // A bonus outside 1..49 is not a Zusatzzahl; 0 is our own export's "none".
+        {"BonusOutOfRange", "date,n1,n2,n3,n4,n5,n6,bonus\n2024-01-06,3,8,19,27,33,45,77\n", -1, -1,
+         {QStringLiteral("bonus: 1 values outside 1..49 not read (first \"77\")")}},
+        {"UnknownHeaderByPosition", "Tag,A,B,C,D,E,F,G\n06.01.2024,3,8,19,27,33,45,x\n", -1, -1,
+         {QStringLiteral("no column name known: read by position (date, then six numbers)")}},
+        {"NoHeaderAtAll", "06.01.2024;3;8;19;27;33;45\n", -1, -1,
+         {QStringLiteral("no column name known: read by position (date, then six numbers)")}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto table = DrawCsv::parseTable(c.text);
+        ASSERT_TRUE(table.ok()) << table.error().message;
+        ASSERT_EQ(table->lines.size(), 1u);
+        const DrawCsv::Line& line = table->lines.front();
+        EXPECT_EQ(line.draw.Datum, Jan6.Datum);
+        EXPECT_TRUE(std::equal(line.draw.Zahlen, line.draw.Zahlen + 6, Jan6.Zahlen));
+        EXPECT_EQ(line.hasZusatzzahl, c.zusatzzahl >= 0);
+        EXPECT_EQ(line.draw.Zusatzzahl, std::max(c.zusatzzahl, 0));
+        EXPECT_EQ(line.hasSuperzahl, c.superzahl >= 0);
+        EXPECT_EQ(line.draw.Superzahl, std::max(c.superzahl, 0));
+        EXPECT_FALSE(line.hasSpiel77 || line.hasSuper6);
+        EXPECT_EQ(table->notes, c.notes);
+    }
+}
+
+// The merge reports what the reader did beside the draws.
+TEST_F(DrawMergeTest, TheReadersNotesComeWithTheOutcome)
+{
+    ASSERT_TRUE(writeRecords(state.drawFilePath(), std::vector<TZiehung>{Jan3}));
+    const auto table = DrawCsv::parseTable("Datum;Z1;Z2;Z3;Z4;Z5;Z6;Quote\n06.01.2024;3;8;19;27;33;45;1:10\n");
+    ASSERT_TRUE(table.ok());
+    const auto outcome = DrawMerge::merge(state, *table, DrawMerge::Gaps::Leave);
+    ASSERT_TRUE(outcome.ok());
+    EXPECT_EQ(outcome->appended, 1);
+    EXPECT_EQ(outcome->notes, QStringList{QStringLiteral("columns ignored: Quote")});
 }
 
 } // namespace

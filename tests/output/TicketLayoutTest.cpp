@@ -2,6 +2,7 @@
 
 #include "model/StoredChoices.h"
 #include "model/TTippSchein.h"
+#include "base/TextCatalog.h"
 
 #include "support/TestSupport.h"
 
@@ -239,6 +240,29 @@ TEST(TicketLayout, PaperTable)
     EXPECT_EQ(Paper::size(3), (PaperSize{180, 106, true}));
     EXPECT_FALSE(Paper::size(-1));
     EXPECT_EQ(Paper::names().size(), 4);
+}
+
+// A message names an option mark as the print windows label it, in the language in use, never by
+// its internal name.
+TEST(TicketLayout, OptionMarksAreNamedByTheirLabels)
+{
+    const std::pair<int, const char*> german[] = {
+        {Option::Samstag, "Samstag"},         {Option::Mittwoch, "Mittwoch"},
+        {Option::Spiel77Ja, "Spiel 77 Ja"},   {Option::Spiel77Nein, "Spiel 77 Nein"},
+        {Option::Super6, "Super 6 Ja"},       {Option::Super6nein, "Super 6 Nein"},
+        {Option::Glueck, "Glücksspirale Ja"}, {Option::GlueckNein, "Glücksspirale Nein"},
+    };
+    TTippSchein sheet;
+    fillRow(sheet, 1, {1, 2, 3, 4, 5, 6});
+    const auto layout = layoutTicket(sheet, requestFor(0));
+    ASSERT_TRUE(layout.ok());
+    for (const auto& [option, label] : german)
+        EXPECT_EQ(TicketLayout::optionLabel(layout->options.at(std::size_t(option)).name), QString::fromUtf8(label));
+    EXPECT_EQ(TicketLayout::optionLabel(QStringLiteral("3.4")), QStringLiteral("3.4"));
+
+    TextCatalog::load({QStringLiteral("Spiel 77  Ja:\tSpiel 77  yes:")});
+    EXPECT_EQ(TicketLayout::optionLabel(QStringLiteral("Spiel77Ja")), QStringLiteral("Spiel 77 yes"));
+    TextCatalog::clear();
 }
 
 } // namespace

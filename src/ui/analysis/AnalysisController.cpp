@@ -55,6 +55,7 @@ void TForm1::runAnalysis(QPushButton* button, RunControl& control, const std::fu
     const QString caption = button->text();
     {
         const RunControl::Scope running(control);
+        m_runStatistic.reset();
         button->setText(m_state.meldungen[16]);
         lockForAnalysis(button);
         run();
@@ -91,6 +92,11 @@ void TForm1::runBacktest()
 
 void TForm1::runRecurrence()
 {
+    // The walk rewrites the sheet: the player's rows go only when he says so.
+    const bool starting = !m_recurrence.running() && !m_gate.blocked(Run::Recurrence);
+    if (starting && Recurrence::replacesTips(m_state)
+        && !m_hooks.askYesNo(m_datenbank->drawTest->text(), Recurrence::sheetQuestion()))
+        return;
     std::optional<RunGate::Pass> pass;
     if (!m_recurrence.running() && !pass.emplace(m_gate, Run::Recurrence))
         return;
@@ -188,7 +194,7 @@ void TForm1::finishAnalysis()
     showOptions();
     showDraw();
     showSheet();
-    m_diagramm->chart->show(m_state.chart);
+    m_diagramm->chart->show(m_runStatistic.value_or(m_state.chart));
 }
 
 } // namespace numora::ui

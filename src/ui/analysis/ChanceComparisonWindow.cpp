@@ -126,6 +126,16 @@ void ChanceComparisonWindow::retranslate()
         panel->categories->setTitleText(tx(QStringLiteral("Richtige")));
     }
     m_table->setHorizontalHeaderLabels({setNames[0], setNames[1], setNames[2]});
+    for (Panel* panel : {&m_all, &m_wins}) {
+        // The axes' numbers as the texts write them, and the legend whole in every language.
+        panel->view->chart()->setLocale(textLocale());
+        panel->view->chart()->setLocalizeNumbers(true);
+        const QFontMetrics metrics(panel->view->chart()->legend()->font());
+        int legend = 0;
+        for (const QString& name : setNames)
+            legend += metrics.horizontalAdvance(name) + 2 * metrics.height() + 12;
+        panel->view->setMinimumWidth(std::max(300, legend + 24));
+    }
     QStringList rows;
     for (int k = 0; k <= 6; ++k)
         rows << tx(QStringLiteral("%1 Richtige")).arg(k);
@@ -134,9 +144,24 @@ void ChanceComparisonWindow::retranslate()
     if (m_shown) {
         const ChanceComparison& c = m_comparison;
         m_rows->setText(tx(QStringLiteral("Gewertet wurden %1 Reihen in %2 Ziehungen, darunter %3 verschiedene."))
-                            .arg(formatDecimal(double(c.rows), 0), formatDecimal(double(c.passes), 0),
-                                 formatDecimal(double(c.distinctRows), 0)));
+                            .arg(formatTextDecimal(double(c.rows), 0), formatTextDecimal(double(c.passes), 0),
+                                 formatTextDecimal(double(c.distinctRows), 0)));
         m_sentence->setText(c.sentence());
+        // One number format throughout, the language's own.
+        auto put = [this](int row, int column, double value, int decimals) {
+            auto* item = new QTableWidgetItem(formatTextDecimal(value, decimals));
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            m_table->setItem(row, column, item);
+        };
+        for (int k = 0; k <= 6; ++k) {
+            const std::size_t i = std::size_t(k);
+            put(k, 0, double(c.replay[i]), 0);
+            put(k, 1, double(c.control[i]), 0);
+            put(k, 2, c.expected[i], 2);
+        }
+        put(7, 0, c.meanReplay, 3);
+        put(7, 1, c.meanControl, 3);
+        put(7, 2, c.meanExpected, 3);
     }
 }
 
@@ -165,21 +190,6 @@ void ChanceComparisonWindow::showComparison(const ChanceComparison& c)
     retranslate();
     fillPanel(m_all);
     fillPanel(m_wins);
-    // One number format throughout: thousands grouped, decimal comma.
-    auto put = [this](int row, int column, double value, int decimals) {
-        auto* item = new QTableWidgetItem(formatDecimal(value, decimals));
-        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        m_table->setItem(row, column, item);
-    };
-    for (int k = 0; k <= 6; ++k) {
-        const std::size_t i = std::size_t(k);
-        put(k, 0, double(c.replay[i]), 0);
-        put(k, 1, double(c.control[i]), 0);
-        put(k, 2, c.expected[i], 2);
-    }
-    put(7, 0, c.meanReplay, 3);
-    put(7, 1, c.meanControl, 3);
-    put(7, 2, c.meanExpected, 3);
     QWidget::show();
     raise();
 }

@@ -7,7 +7,11 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
+#include <QHelpEvent>
 #include <QLineEdit>
+#include <QRegularExpression>
+#include <QToolTip>
+#include <QVariant>
 
 namespace numora::ui {
 
@@ -20,8 +24,11 @@ QString StatusHints::hintOf(const QObject* source)
 {
     if (const auto* action = qobject_cast<const QAction*>(source))
         return action->statusTip().isEmpty() ? action->toolTip() : action->statusTip();
-    if (const auto* widget = qobject_cast<const QWidget*>(source))
+    if (const auto* widget = qobject_cast<const QWidget*>(source)) {
+        if (const QVariant row = widget->property(HintRow); row.isValid())
+            return forRow(widget->toolTip(), row.toInt());
         return widget->toolTip();
+    }
     return QString();
 }
 
@@ -44,6 +51,25 @@ void StatusHints::setResting(const QString& text, bool showNow)
     m_panel->setText(text);
 }
 
+QString StatusHints::forRow(QString hint, int row)
+{
+    // A hint that names no row stays as it is.
+    static const QRegularExpression first(QStringLiteral("(?<!\\d)1(?!\\d)"));
+    const auto match = first.match(hint);
+    if (match.hasMatch())
+        hint.replace(match.capturedStart(), 1, QString::number(row + 1));
+    return hint;
+}
+
+void StatusHints::replaceResting(const QString& text)
+{
+    // Shown now (no status text written since): the new one is shown at once.
+    const bool shown = m_panel->text() == m_resting;
+    m_resting = text;
+    if (shown)
+        setResting(text);
+}
+
 void StatusHints::refresh()
 {
     // Only while the panel still shows the hint: a status text written since stays.
@@ -53,6 +79,13 @@ void StatusHints::refresh()
 
 bool StatusHints::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::ToolTip) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (const QVariant row = widget ? widget->property(HintRow) : QVariant(); row.isValid()) {
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), forRow(widget->toolTip(), row.toInt()), widget);
+            return true;
+        }
+    }
     if (event->type() == QEvent::Enter) {
         auto* widget = qobject_cast<QWidget*>(watched);
         const bool control = qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLabel*>(widget)

@@ -22,6 +22,13 @@ public:
     // After a language switch: the hint on show is read again from its control, so it speaks
     // the new language without waiting for the mouse to move.
     void refresh();
+    // The resting text in another language; shown at once where the old one still stands.
+    void replaceResting(const QString& text);
+
+    // A control whose hint names the first row ("Tipp 1", "line 1") carries its own row
+    // (0-based) in this property; its hint and tool tip then name that row.
+    static constexpr const char* HintRow = "hintRow";
+    static QString forRow(QString hint, int row);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -5,6 +5,7 @@
 #include "base/TextCatalog.h"
 #include "session/DrawBrowser.h"
 #include "draws/DrawCsv.h"
+#include "draws/DrawFile.h"
 #include "history/DrawMerge.h"
 #include "ui/common/FileDialogs.h"
 #include "ui/common/StatusHints.h"
@@ -88,12 +89,16 @@ void TForm1::importCsv()
     if (!m_hooks.askYesNo(tx(QStringLiteral("CSV importieren")),
                           csvImportQuestion(int(records->size()), QFileInfo(path).fileName())))
         return;
-    if (const Status replaced = m_state.drawFile().replaceAll(*records); !replaced) {
+    const DrawFile file = m_state.drawFile();
+    const auto before = file.exists() ? file.readAll() : std::vector<TZiehung>{};
+    const Status replaced = before ? file.replaceAllKeepingBackup(*records) : Status(before.error());
+    if (!replaced) {
         m_hooks.showError(replaced.error().message);
         return;
     }
+    const QString summary = DrawCsv::importSummary(before->size(), records->size(), file.backupPath());
     if (runBrowser(&DrawBrowser::showChosenDate))
-        statusPanel(1)->setText(tx(QStringLiteral("%1 Ziehungen importiert")).arg(records->size()));
+        statusPanel(1)->setText(summary);
 }
 
 void TForm1::mergeCsvFile()
@@ -104,12 +109,12 @@ void TForm1::mergeCsvFile()
     const QString path = FileDialogs::open(this, tx(QStringLiteral("CSV hinzufügen")), QString(), csvFilter());
     if (path.isEmpty())
         return;
-    const auto lines = DrawCsv::readLinesFile(path);
-    if (!lines) {
-        m_hooks.showError(lines.error().message);
+    const auto table = DrawCsv::readTableFile(path);
+    if (!table) {
+        m_hooks.showError(table.error().message);
         return;
     }
-    const auto outcome = DrawMerge::merge(m_state, *lines, DrawMerge::Gaps::Ask);
+    const auto outcome = DrawMerge::merge(m_state, *table, DrawMerge::Gaps::Ask);
     showDraw();
     showSheet();
     if (!outcome) {
@@ -122,8 +127,11 @@ void TForm1::mergeCsvFile()
     }
     const QString summary = DrawMerge::summary(*outcome);
     statusPanel(1)->setText(summary);
-    const QString gaps = outcome->inserted == 0 ? DrawMerge::gapList(outcome->plan) : QString();
-    m_hooks.showMessage(gaps.isEmpty() ? summary : summary + QLatin1Char('\n') + gaps);
+    QStringList message{summary};
+    message << outcome->notes;
+    if (const QString gaps = outcome->inserted == 0 ? DrawMerge::gapList(outcome->plan) : QString(); !gaps.isEmpty())
+        message << gaps;
+    m_hooks.showMessage(message.join(QLatin1Char('\n')));
 }
 
 void TForm1::exportCsv()

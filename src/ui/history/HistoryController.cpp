@@ -146,7 +146,7 @@ Status TForm1::mergeCsvAddress()
         return Error{DrawMerge::conflictMessage(outcome->plan, QStringLiteral("\n"))};
     // Panel 0 is narrow: the whole summary goes to panel 1 as well.
     setStatusPanel0(DrawMerge::summary(*outcome));
-    setStatusText(DrawMerge::summary(*outcome));
+    setStatusText((QStringList{DrawMerge::summary(*outcome)} + outcome->notes).join(QStringLiteral("; ")));
     return Done{};
 }
 

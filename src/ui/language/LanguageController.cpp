@@ -2,6 +2,7 @@
 // hidden export of the current texts.
 #include "ui/mainwindow/MainWindow.h"
 
+#include "base/Formatting.h"
 #include "base/TextCatalog.h"
 #include "ui/analysis/ChanceComparisonWindow.h"
 #include "ui/wheel/WheelController.h"
@@ -17,6 +18,7 @@
 #include "ui/print/TicketPositionDialog.h"
 
 #include <QAction>
+#include <QDir>
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
@@ -73,12 +75,14 @@ void TForm1::applyLanguage(const Language& language)
         return;
     std::vector<std::unique_ptr<QWidget>> temporaries;
     m_language->apply(language, m_folders, languageWindows(temporaries), m_state.meldungen);
+    setTextLocale(LanguageFiles::localeOf(language));
     m_calculateIdle = m_lottotipp->calculate->text();
     if (m_started) {
         // Labels that show the current draw and sheet carry their designed texts in the files;
         // the chart on show is drawn again under titles in the new language.
         showDraw();
         showSheet();
+        m_statusHints->replaceResting(tx(QStringLiteral("Ihre Dateien: %1")).arg(QDir::toNativeSeparators(m_folders.data)));
         m_statusHints->refresh();
         if (m_comparison)
             m_comparison->retranslate();

@@ -119,6 +119,8 @@ void TForm1::buildMenu()
 {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
+    // Eight items in the longest language at the designed width: no item may go behind "»".
+    bar->setStyleSheet(QStringLiteral("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 3px; }"));
     auto action = [this](const QString& name, const QString& text) {
         auto* a = new QAction(text, this);
         a->setObjectName(name);

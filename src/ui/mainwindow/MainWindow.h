@@ -17,6 +17,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 #include <QMainWindow>
 
@@ -96,6 +97,7 @@ protected:
     void showMessage(const QString& text) override { m_hooks.showMessage(text); }
     bool askYesNo(const QString& caption, const QString& text) override { return m_hooks.askYesNo(caption, text); }
     QString askText(const QString& caption, const QString& prompt, const QString& proposed) override;
+    std::optional<QString> askTextOrCancel(const QString& caption, const QString& prompt, const QString& proposed) override;
     void playSound(const QString& path) override;
     void pumpMessages() override;
     void setStatusText(const QString& text) override;
@@ -106,6 +108,7 @@ protected:
     void showSheetTab() override;
     void chartChanged() override;
     void sheetChanged() override;
+    void sheetChecked() override;
     void optionsChanged() override;
     PoolChoice editPool(NumberSelection& selection) override;
 
@@ -214,6 +217,9 @@ private:
     RunControl& m_search;
     RunControl& m_recurrence;
     bool m_tabPickedDuringRun = false;
+    // The last statistic a run computed: its row checks empty the series afterwards, and the
+    // Diagramm page shows the statistic, not the emptied series.
+    std::optional<ResultSeries> m_runStatistic;
     StatusHints* m_statusHints = nullptr;
     std::vector<QPointer<QWidget>> m_lockedForRun;
     std::vector<QPointer<QAction>> m_lockedActions;

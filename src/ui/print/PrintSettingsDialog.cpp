@@ -140,6 +140,8 @@ TForm5::TForm5(ProgramState& state, TForm8& positions, QWidget* parent)
     m_paper = new QComboBox(placement);
     m_paper->setObjectName(QStringLiteral("ComboBox1"));
     m_paper->addItems(Paper::names());
+    // The longest paper name whole in every language ("A4 landscape").
+    m_paper->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     AccessibleNames::composedName(m_paper, [] { return tx(QStringLiteral("Papier")); });
     placementLayout->addWidget(m_paper, 1, 2);
     left->addWidget(placement);
@@ -221,6 +223,9 @@ void TForm5::showStoredValues()
     const QStringList papers = Paper::names();
     for (int i = 0; i < papers.size() && i < m_paper->count(); ++i)
         m_paper->setItemText(i, papers[i]);
+    // and so does the item of one's own positions; the lotteries keep their names.
+    if (QAbstractButton* custom = m_presets->button(TicketPresets::Custom))
+        custom->setText(TicketPresets::names().value(TicketPresets::Custom));
     m_paper->setCurrentIndex(print.paper >= 0 && print.paper < m_paper->count() ? print.paper : -1);
     // Online mode has just chosen the portal and made a new ticket number.
     if (m_online)

@@ -28,6 +28,16 @@ void TForm4::loadTicketImage(const QString& path)
         m_ticketImage = image;
 }
 
+void TForm4::printOn(QPrinter& printer, const print::TicketPage& page)
+{
+    // The preview's print dialog puts its own default paper on the printer (US Letter for a PDF):
+    // the paper chosen in the print settings wins.
+    printer.setFullPage(true);
+    printer.setPageLayout(print::pageLayout(page));
+    QPainter painter(&printer);
+    paintTicket(painter, page, printer.resolution() / 96.0);
+}
+
 void TForm4::preview(QWidget* parent)
 {
     if (auto answer = std::exchange(nextAnswer(), nullptr)) {
@@ -38,16 +48,12 @@ void TForm4::preview(QWidget* parent)
     printer.setDocName(m_page.title);
     printer.setFullPage(true);
     // The band comes out in the orientation of the paper choice.
-    printer.setPageLayout(QPageLayout(QPageSize(QSizeF(m_page.paper.shortMm, m_page.paper.longMm), QPageSize::Millimeter),
-                                      m_page.paper.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                                      QMarginsF(0, 0, 0, 0)));
+    printer.setPageLayout(print::pageLayout(m_page));
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setObjectName(QStringLiteral("PrintPreview"));
     dialog.setWindowTitle(m_page.title);
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [this](QPrinter* target) {
-        QPainter painter(target);
-        paintTicket(painter, m_page, target->resolution() / 96.0);
-    });
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [this](QPrinter* target) { printOn(*target, m_page); });
     dialog.resize(900, 700);
     dialog.exec();
 }

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class QPrinter;
 class QWidget;
 
 namespace numora::ui {
@@ -20,6 +21,8 @@ public:
 
     // The print preview of the page, from which the user prints or saves it.
     void preview(QWidget* parent);
+    // The page on `printer`, on the chosen paper whatever the printer was set to.
+    static void printOn(QPrinter& printer, const print::TicketPage& page);
 
     // A test takes the next preview instead of the user: `look` gets the page.
     static void answerNextPreview(std::function<void(const print::TicketPage&)> look);

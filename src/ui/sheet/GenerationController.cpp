@@ -2,6 +2,7 @@
 // selection dialog and what a run asks of the window while it goes on.
 #include "ui/mainwindow/MainWindow.h"
 
+#include "base/TextCatalog.h"
 #include "gen/Generator.h"
 #include "gen/LuckyNumber.h"
 #include "gen/SheetCommands.h"
@@ -124,8 +125,10 @@ void TForm1::calculate()
     // A click while a run goes on reaches the generator as its stop request, and returns to
     // the run still going on further up.
     std::optional<RunGate::Pass> pass;
-    if (!generationRunning())
+    if (!generationRunning()) {
+        m_runStatistic.reset();
         pass.emplace(m_gate, Run::Generation);
+    }
     const auto result = Generator::generate(m_state);
     m_lottotipp->calculate->setText(calculateCaption());
     if (generationRunning())
@@ -134,7 +137,7 @@ void TForm1::calculate()
     showOptions();
     showDraw();
     showSheet();
-    m_diagramm->chart->show(m_state.chart);
+    m_diagramm->chart->show(m_runStatistic.value_or(m_state.chart));
     if (!result)
         m_hooks.showError(result.error().message);
 }
@@ -154,7 +157,8 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 void TForm1::editRow(int row)
 {
-    m_rowSelection.caption = QStringLiteral("%1. ").arg(row + 1) + m_state.meldungen[24];
+    // The row as its label on the sheet names it ("2. Tipp", "Line 2").
+    m_rowSelection.caption = tx(QStringLiteral("%1. Tipp")).arg(row + 1);
     SheetCommands::prepareRowEdit(m_state, m_rowSelection, row);
     TForm6 dialog(m_rowSelection, *m_state.random, this);
     dialog.today = m_state.today;
@@ -169,6 +173,15 @@ QString TForm1::askText(const QString& caption, const QString& prompt, const QSt
     bool ok = false;
     const QString answer = QInputDialog::getText(this, caption, prompt, QLineEdit::Normal, proposed, &ok);
     return ok ? answer : proposed;
+}
+
+std::optional<QString> TForm1::askTextOrCancel(const QString& caption, const QString& prompt, const QString& proposed)
+{
+    bool ok = false;
+    const QString answer = QInputDialog::getText(this, caption, prompt, QLineEdit::Normal, proposed, &ok);
+    if (!ok)
+        return std::nullopt;
+    return answer;
 }
 
 void TForm1::pumpMessages()
@@ -244,6 +257,7 @@ void TForm1::showSheetTab()
 
 void TForm1::chartChanged()
 {
+    m_runStatistic = m_state.chart;
     if (!analysisRunning())
         m_diagramm->chart->show(m_state.chart);
 }
@@ -254,6 +268,16 @@ void TForm1::sheetChanged()
     // options and the chart when it ends, and meanwhile its progress in the draw and status bar.
     if (!analysisRunning())
         showSheet();
+}
+
+void TForm1::sheetChecked()
+{
+    // The hit marks of a back-test's pass go with its draw: both shown at once, or the sheet would
+    // keep the marks of another draw.
+    if (analysisRunning()) {
+        showDraw();
+        showSheet();
+    }
 }
 
 void TForm1::optionsChanged()

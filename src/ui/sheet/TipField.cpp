@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QMenuBar>
 
 namespace numora::ui {
 
@@ -14,7 +15,8 @@ void TipField::focusOutEvent(QFocusEvent* event)
     // to another control of the window evaluates the sheet (and may sound the fanfare).
     if (event->reason() == Qt::PopupFocusReason)
         return;
-    if (event->reason() == Qt::ActiveWindowFocusReason) {
+    // The menu bar takes the focus for Alt or after Escape in a menu, and gives it back.
+    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::MenuBarFocusReason) {
         awaitReturn();
         return;
     }
@@ -34,8 +36,8 @@ void TipField::awaitReturn()
 
 void TipField::onFocusChanged(QWidget* now)
 {
-    if (!now || now->window() != window())
-        return; // still away, or in another window of the program
+    if (!now || now->window() != window() || qobject_cast<QMenuBar*>(now))
+        return; // still away, in another window of the program, or in the menu
     disconnect(m_awaiting);
     if (now != this)
         Q_EMIT left();

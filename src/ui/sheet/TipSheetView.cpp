@@ -4,6 +4,7 @@
 #include "model/TTippSchein.h"
 #include "ui/common/AccessibleNames.h"
 #include "ui/common/ClickableLabel.h"
+#include "ui/common/StatusHints.h"
 #include "ui/sheet/TipField.h"
 #include "ui/common/WidgetFactory.h"
 
@@ -58,7 +59,8 @@ TipSheetView::TipSheetView(TTippSchein& sheet, QWidget* parent) : QWidget(parent
 
         auto* edit = makeSpeedButton(this, TTippSchein::editButtonName(r), QStringLiteral("…"), editButtonHint());
         edit->setFixedWidth(22);
-        // The hint names the first row whatever the row; the name says which row it edits.
+        // Every row's hint in the files names the first row; it is shown for its own.
+        edit->setProperty(StatusHints::HintRow, r);
         AccessibleNames::composedName(edit, [r] { return tx(QStringLiteral("Tipp %1 ändern")).arg(r + 1); });
         connect(edit, &QToolButton::clicked, this, [this, r] { Q_EMIT editRowRequested(r); });
         m_editButtons[std::size_t(r)] = edit;

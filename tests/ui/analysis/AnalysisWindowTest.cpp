@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QInputDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabBar>
@@ -46,6 +47,16 @@ private:
     QTemporaryDir m_cwd;
     QString m_savedCwd;
 
+    // Cancels the next input box.
+    static void cancelInput()
+    {
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->reject();
+        });
+    }
+
     void chooseDate(const QDate& date) { find<QDateEdit>(QStringLiteral("DateTimePicker1"))->setDate(date); }
 
     ui::ChanceComparisonWindow* comparison() const
@@ -73,6 +84,7 @@ private Q_SLOTS:
         m_window.reset();
         m_desktop.opened.clear();
         QFile::remove(QDir::current().filePath(QStringLiteral("Test.txt")));
+        QFile::remove(m_dir.filePath(QStringLiteral("Test.rtf")));
     }
 
     void backtestWritesTheReportAndComparesWithChance()
@@ -253,6 +265,116 @@ private Q_SLOTS:
         QCOMPARE(find<QLineEdit>(QStringLiteral("Edit1"))->text(), QStringLiteral("1"));
         QCOMPARE(find<QLineEdit>(QStringLiteral("Edit3"))->text(), QStringLiteral("20"));
         QCOMPARE(find<QTabWidget>(QStringLiteral("PageControl1"))->currentIndex(), 0);
+    }
+
+    // Whenever the window shows a back-test's progress, every lime field of the sheet holds a
+    // number of the draw shown beside it.
+    void backtestHitMarksGoWithTheDrawShown()
+    {
+        std::vector<TZiehung> draws;
+        QDate day(2020, 1, 4);
+        for (int k = 0; k < 80; ++k, day = day.addDays(day.dayOfWeek() == 6 ? 4 : 3)) {
+            std::array<int, 6> numbers{};
+            for (int j = 0; j < 6; ++j)
+                numbers[std::size_t(j)] = j * 8 + (k * 3) % 8 + 1;
+            draws.push_back(makeDraw(day.year(), day.month(), day.day(), numbers));
+        }
+        QVERIFY(DrawFile(drawPath()).replaceAll(draws).ok());
+        startWindow(QDate(2026, 12, 10));
+        TTippSchein& sheet = m_window->state().sheet;
+        for (int r = 0; r < 3; ++r) {
+            for (int p = 0; p < 6; ++p)
+                sheet.setField(r, p, QString::number(r * 16 + p * 2 + 1));
+            sheet.toggleLock(r);
+        }
+        find<QSpinBox>(QStringLiteral("UpDown8"))->setValue(3);
+        chooseDate(QDate(2020, 1, 4));
+
+        int looked = 0;
+        QStringList mismatches;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            if (QApplication::activeModalWidget())
+                return;
+            const QStringList drawn = find<QLabel>(QStringLiteral("Label35"))->text().split(QLatin1Char(' '), Qt::SkipEmptyParts).mid(2);
+            ++looked;
+            for (int r = 0; r < TTippSchein::RowCount; ++r)
+                for (int p = 0; p < 6; ++p) {
+                    auto* field = find<QLineEdit>(TTippSchein::fieldName(r, p));
+                    if (field->palette().color(QPalette::Base) == QColor(0, 255, 0) && !drawn.contains(field->text()))
+                        mismatches << QStringLiteral("%1 beside %2").arg(field->text(), drawn.join(QLatin1Char(' ')));
+                }
+        });
+        poll.start(0);
+        answerInput(QStringLiteral("4711"));
+        QTest::mouseClick(find<QPushButton>(QStringLiteral("BitBtn9")), Qt::LeftButton);
+        poll.stop();
+        QVERIFY(looked > 0);
+        QVERIFY2(mismatches.isEmpty(), qPrintable(mismatches.mid(0, 5).join(QStringLiteral("; "))));
+    }
+
+    // Cancel in the first question of either analysis starts nothing and writes nothing.
+    void cancelInTheQuestionRunsNothing()
+    {
+        const std::vector<TZiehung> draws{makeDraw(2020, 1, 4, {1, 2, 3, 4, 5, 6}),
+                                          makeDraw(2020, 1, 8, {1, 2, 3, 10, 11, 12})};
+        QVERIFY(DrawFile(drawPath()).replaceAll(draws).ok());
+        startWindow(QDate(2026, 12, 10));
+        chooseDate(QDate(2020, 1, 4));
+        const QString rtf = m_dir.filePath(QStringLiteral("Test.rtf"));
+        const QString txt = QDir::current().filePath(QStringLiteral("Test.txt"));
+        for (const char* name : {"BitBtn9", "BitBtn19"}) {
+            auto* button = find<QPushButton>(QString::fromLatin1(name));
+            const QString caption = button->text();
+            cancelInput();
+            QTest::mouseClick(button, Qt::LeftButton);
+            QVERIFY(!QFile::exists(txt));
+            QVERIFY(!QFile::exists(rtf));
+            QVERIFY(m_desktop.opened.isEmpty());
+            QVERIFY(!comparison());
+            QCOMPARE(button->text(), caption);
+            QVERIFY(button->isEnabled());
+        }
+        QVERIFY(m_window->state().sheet.field(0, 0).isEmpty());
+    }
+
+    // The recurrence rewrites row 1 and empties the unlocked rows: it asks first when they hold
+    // numbers, and No keeps the sheet as it was.
+    void recurrenceAsksBeforeReplacingTheSheet()
+    {
+        const std::vector<TZiehung> draws{makeDraw(2020, 1, 4, {1, 2, 3, 4, 5, 6}),
+                                          makeDraw(2020, 1, 8, {1, 2, 3, 10, 11, 12})};
+        QVERIFY(DrawFile(drawPath()).replaceAll(draws).ok());
+        startWindow(QDate(2026, 12, 10));
+        chooseDate(QDate(2020, 1, 4));
+        TTippSchein& sheet = m_window->state().sheet;
+        const int tip[6] = {7, 17, 27, 37, 41, 47};
+        for (int p = 0; p < 6; ++p)
+            sheet.setField(3, p, QString::number(tip[p]));
+        const QString rtf = m_dir.filePath(QStringLiteral("Test.rtf"));
+        auto* button = find<QPushButton>(QStringLiteral("BitBtn19"));
+
+        QString question;
+        numora::test::answerNextMessageBox(QMessageBox::No, &question);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(question.contains(QStringLiteral("Tipp 1")));
+        QVERIFY(!QFile::exists(rtf));
+        QCOMPARE(sheet.field(3, 0), QStringLiteral("7"));
+
+        numora::test::answerNextMessageBox(QMessageBox::Yes);
+        // The threshold question comes once the box is gone.
+        auto* poll = new QTimer(m_window.get());
+        connect(poll, &QTimer::timeout, poll, [poll] {
+            if (auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
+                poll->stop();
+                dialog->setTextValue(QStringLiteral("7"));
+                dialog->accept();
+            }
+        });
+        poll->start(10);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(QFile::exists(rtf));
+        QVERIFY(sheet.field(3, 0).isEmpty());
     }
 };
 

@@ -134,6 +134,11 @@ private Q_SLOTS:
         QCOMPARE(stored->size(), std::size_t(2));
         QCOMPARE(DrawCsv::format(*stored), DrawCsv::format(DrawCsv::parse(ShortCsv).value()));
         QCOMPARE(find<QLabel>(QStringLiteral("Label29"))->text(), QStringLiteral("Mi 03.01.24     5  11  23  30  41  49"));
+        // It says what it did, and the replaced history is kept beside the draw file.
+        const QString backup = drawPath() + QStringLiteral(".bak");
+        QCOMPARE(m_window->statusPanel(1)->text(),
+                 QStringLiteral("%1 Ziehungen durch 2 ersetzt; die bisherigen sind in %2").arg(before.size() / 32).arg(backup));
+        QVERIFY(numora::test::readBytes(backup) == before);
     }
 
     void malformedLineIsNamedAndNothingIsWritten()

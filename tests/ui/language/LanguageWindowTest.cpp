@@ -3,6 +3,7 @@
 #include "WindowFixture.h"
 #include "app/LanguageFiles.h"
 #include "model/Meldungen.h"
+#include "model/TTippSchein.h"
 #include "base/TextCatalog.h"
 #include "draws/DrawFile.h"
 #include "ui/analysis/ChanceComparisonWindow.h"
@@ -22,6 +23,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -214,6 +216,31 @@ private Q_SLOTS:
         choose(window, "Deutsch1");
     }
 
+    // At the designed width every item of the menu bar is on it, in every language: none behind
+    // the overflow button.
+    void theMenuBarFitsInEveryLanguage()
+    {
+        shipLanguageFiles();
+        writeHistory();
+        ui::TForm1 window(m_dir.path());
+        window.show();
+        for (const Language& language : LanguageFiles::languages()) {
+            choose(window, language.menuItem);
+            window.resize(601, 476);
+            QMenuBar* bar = window.menuBar();
+            QApplication::processEvents();
+            for (QAction* item : bar->actions())
+                if (item->isVisible())
+                    QVERIFY2(bar->actionGeometry(item).right() < bar->width()
+                                 && !bar->actionGeometry(item).isEmpty(),
+                             qPrintable(QStringLiteral("%1: %2 at %3 of %4").arg(QString::fromLatin1(language.code), item->text())
+                                            .arg(bar->actionGeometry(item).right()).arg(bar->width())));
+            auto* overflow = bar->findChild<QWidget*>(QStringLiteral("qt_menubar_ext_button"));
+            QVERIFY2(!overflow || !overflow->isVisible(), language.code);
+        }
+        choose(window, "Deutsch1");
+    }
+
     // Turkish with only a base file and a message file: captions, hints and character sets
     // come from the base file, the messages from the file, the radio groups keep their items.
     void baseFileAndMessagesOnly()
@@ -307,6 +334,11 @@ private Q_SLOTS:
         writeHistory();
         ui::TForm1 window(m_dir.path());
         window.show();
+        // The folder in use, resting in the status bar, follows the switch.
+        const QString folder = window.statusPanel(1)->text().section(QStringLiteral(": "), 1);
+        QVERIFY(window.statusPanel(1)->text().startsWith(QStringLiteral("Ihre Dateien: ")));
+        choose(window, "Englisch1");
+        QCOMPARE(window.statusPanel(1)->text(), QStringLiteral("Your files: ") + folder);
         choose(window, "Russisch1");
         auto* clearAll = window.findChild<QWidget*>(QStringLiteral("SpeedButton11"));
         QEvent enter(QEvent::Enter);
@@ -330,11 +362,21 @@ private Q_SLOTS:
             dialog->findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
         });
         window.findChild<QAbstractButton*>(QStringLiteral("Tipp2Edit"))->click();
-        QCOMPARE(title, QStringLiteral("2. ") + window.state().meldungen[24]);
+        // The row named as its label on the sheet names it.
+        QCOMPARE(title, QStringLiteral("Line 2"));
+        QCOMPARE(window.findChild<QLabel*>(TTippSchein::rowLabelName(1))->text(), title);
+        // The hint of each row's edit button names its own row.
+        auto* second = window.findChild<QAbstractButton*>(QStringLiteral("Tipp2Edit"));
+        QEvent enterSecond(QEvent::Enter);
+        QApplication::sendEvent(second, &enterSecond);
+        QVERIFY2(window.statusPanel(1)->text().contains(QStringLiteral("line 2")), qPrintable(window.statusPanel(1)->text()));
         QCOMPARE(shown, QStringLiteral("1 Stop")); // English, like the rest of the window
         QCOMPARE(spoken, shown);
 
         choose(window, "Deutsch1");
+        QEvent enterLast(QEvent::Enter);
+        QApplication::sendEvent(window.findChild<QAbstractButton*>(QStringLiteral("Tipp12Edit")), &enterLast);
+        QVERIFY2(window.statusPanel(1)->text().contains(QStringLiteral("Tipp 12 ")), qPrintable(window.statusPanel(1)->text()));
         QCOMPARE(tx(QStringLiteral("%1 fields, expected %2")), QStringLiteral("%1 Felder, erwartet %2"));
         QCOMPARE(tx(QStringLiteral("Connecting to %1.")), QStringLiteral("Verbinde mit %1."));
     }

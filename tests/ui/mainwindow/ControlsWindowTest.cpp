@@ -13,6 +13,7 @@
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -78,6 +79,34 @@ private Q_SLOTS:
         // A move to another control evaluates the sheet: the row is sorted.
         QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
         QApplication::sendEvent(last, &out);
+        QCOMPARE(rowTexts(1), (QStringList{"3", "8", "19", "27", "33", "45"}));
+    }
+
+    // The menu bar is no control of the sheet: Alt+D and Escape, or the bar taking the focus and
+    // giving it back, leave the row as typed; the next move to another field checks it.
+    void theMenuDoesNotLeaveTheField()
+    {
+        const QStringList typed{"45", "3", "27", "8", "33", "19"};
+        for (int i = 0; i < 6; ++i) {
+            auto* field = find<QLineEdit>(TTippSchein::fieldName(0, i));
+            field->setFocus();
+            QTest::keyClicks(field, typed[i]);
+        }
+        auto* last = find<QLineEdit>(TTippSchein::fieldName(0, 5));
+        QApplication::setActiveWindow(m_window.get());
+        QTest::keyClick(last, Qt::Key_D, Qt::AltModifier);
+        if (QWidget* popup = QApplication::activePopupWidget())
+            QTest::keyClick(popup, Qt::Key_Escape);
+        QCOMPARE(rowTexts(1), typed);
+        if (QApplication::focusWidget() != last)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCOMPARE(rowTexts(1), typed);
+
+        m_window->menuBar()->setFocus(Qt::MenuBarFocusReason);
+        QCOMPARE(rowTexts(1), typed);
+        last->setFocus(Qt::MenuBarFocusReason);
+        QCOMPARE(rowTexts(1), typed);
+        find<QLineEdit>(TTippSchein::fieldName(1, 0))->setFocus(Qt::TabFocusReason);
         QCOMPARE(rowTexts(1), (QStringList{"3", "8", "19", "27", "33", "45"}));
     }
 

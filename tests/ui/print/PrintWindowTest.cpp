@@ -17,7 +17,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPageSize>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -280,6 +284,36 @@ private Q_SLOTS:
         QCOMPARE(settingsShown, 1);
         QCOMPARE(printed.paper, (PaperSize{297, 210, false}));
         QVERIFY(print::marksOffPaper(printed).empty());
+    }
+
+    // The preview's print dialog leaves its own default paper on the printer (US Letter for a
+    // PDF); the page still comes out on the paper of the print settings.
+    void thePrinterGetsTheChosenPaperWhateverItWasSetTo()
+    {
+        print::TicketPage page;
+        page.paper = *Paper::size(3); // 18x10,6
+        TTippSchein sheet;
+        for (int k = 0; k < 6; ++k)
+            sheet.setField(0, k, QString::number(k + 1));
+        TicketRequest request;
+        request.positions = PrintValues::designedPositions();
+        const auto layout = layoutTicket(sheet, request);
+        QVERIFY(layout.ok());
+        page.layout = *layout;
+        const QString pdf = m_dir.filePath(QStringLiteral("schein.pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setPageSize(QPageSize(QPageSize::Letter));
+        TForm4::printOn(printer, page);
+        QProcess pdfinfo;
+        pdfinfo.start(QStringLiteral("pdfinfo"), {pdf});
+        QVERIFY(pdfinfo.waitForFinished(60000));
+        const QString info = QString::fromUtf8(pdfinfo.readAllStandardOutput());
+        const auto size = QRegularExpression(QStringLiteral(R"re(Page size:\s+([\d.]+) x ([\d.]+) pts)re")).match(info);
+        QVERIFY2(size.hasMatch(), qPrintable(info));
+        QCOMPARE(qRound(size.captured(1).toDouble()), 510);
+        QCOMPARE(qRound(size.captured(2).toDouble()), 300);
     }
 
     void theExclusionWithTooFewDrawsIsDropped()

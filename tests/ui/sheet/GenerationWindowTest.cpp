@@ -4,6 +4,7 @@
 #include "draws/DrawFile.h"
 #include "gen/Generator.h"
 #include "ui/mainwindow/MainWindow.h"
+#include "ui/chart/MainChart.h"
 #include "WindowFixture.h"
 #include "ui/sheet/NumberSelectionDialog.h"
 
@@ -16,6 +17,9 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QAbstractBarSeries>
+#include <QBarSet>
+#include <QChart>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -77,6 +81,22 @@ private Q_SLOTS:
         QCOMPARE(state.sheet.field(0, 0), first.first().section(QLatin1Char(','), 0, 0));
         QCOMPARE(QStringList({state.sheet.field(7, 0), state.sheet.field(7, 5)}),
                  QStringList({first.last().section(QLatin1Char(','), 0, 0), first.last().section(QLatin1Char(','), 5, 5)}));
+    }
+
+    // The row checks of a run empty the statistic's series behind it; the Diagramm page still
+    // shows the run's last statistic with its bars.
+    void theDiagrammShowsTheRunsStatisticWithItsBars()
+    {
+        QTest::mouseClick(find<QPushButton>(QStringLiteral("BitBtn4")), Qt::LeftButton);
+        auto* chart = find<ui::MainChart>(QStringLiteral("Chart1"));
+        QVERIFY(!chart->title().isEmpty());
+        qreal total = 0;
+        for (QAbstractSeries* series : chart->chart()->series())
+            if (auto* bars = qobject_cast<QAbstractBarSeries*>(series); bars && bars->isVisible())
+                for (QBarSet* set : bars->barSets())
+                    for (int i = 0; i < set->count(); ++i)
+                        total += set->at(i);
+        QVERIFY(total > 0);
     }
 
     void aSecondClickStopsALongRun()
