@@ -1,5 +1,6 @@
 #include "cli/Cli.h"
 
+#include "cli/CliMailPassword.h"
 #include "cli/CliSupport.h"
 
 #include "base/DayDate.h"
@@ -558,7 +559,7 @@ QString Cli::usage()
                           "ticket check NUMBER | ticket generate --seed N [--level L] [--last-digit D] | "
                           "print TIPFILE [--marks] [--pdf FILE] [--set NAME=VALUE]... | "
                           "wheel build --numbers LIST --guarantee T:P [--seed N] [--seconds S] [--rows MAX] | "
-                          "wheel check FILE --numbers LIST --guarantee T:P; "
+                          "wheel check FILE --numbers LIST --guarantee T:P | mail-password --set|--clear; "
                           "--stored starts a command from the settings the window stored");
 }
 
@@ -600,6 +601,9 @@ QString Cli::help()
         "  wheel check FILE --numbers LIST --guarantee T:P\n"
         "                           prove a wheel's guarantee and count what it wins against\n"
         "                           all 13,983,816 draws\n"
+        "  mail-password --set | --clear\n"
+        "                           keep the mail window's SMTP password in the desktop's\n"
+        "                           keyring (--set reads it from standard input) or remove it\n"
         "\n"
         "Options:\n"
         "  --dir DIR      use the files in DIR (a portable folder) instead of the usual ones\n"
@@ -676,6 +680,8 @@ int Cli::run(const QStringList& arguments, const QString& executableDir, QTextSt
         return CliPrint::print(folders, args, out, err);
     if (command == QLatin1String("wheel"))
         return wheel(args, out, err);
+    if (command == QLatin1String("mail-password"))
+        return mailPassword(args, out, err);
     return fail(err, QStringLiteral("unknown command \"%1\"; %2").arg(command, usage()));
 }
 
