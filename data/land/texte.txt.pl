@@ -139,7 +139,6 @@ Keine Verbindung zum Mailserver %1:	Brak połączenia z serwerem poczty %1:
 Der Schlüsselbund des Desktops ist nicht erreichbar: %1	Pęk kluczy pulpitu jest niedostępny: %1
 Das Passwort kann nicht gespeichert werden (%1). Es wird beim Senden erfragt, nur für diese Sitzung.	Nie można zachować hasła (%1). Zostanie ono zapytane przy wysyłaniu, tylko na tę sesję.
 Das Passwort steht noch in der Datei %1: der Schlüsselbund nahm es nicht an (%2).	Hasło wciąż jest w pliku %1: pęk kluczy go nie przyjął (%2).
-Passwort in Datei speichern (unsicher)	Zapisz hasło w pliku (niebezpieczne)
 Passwort für %1 (nur für diese Sitzung):	Hasło dla %1 (tylko na tę sesję):
 Kreuze außerhalb des Papiers, die nicht gedruckt würden: %1 (%2).\n\nWählen Sie ein größeres Papier oder andere Positionen.	Krzyżyki poza papierem, które nie zostałyby wydrukowane: %1 (%2).\n\nWybierz większy papier lub inne pozycje.
 Zurück zu den Einstellungen	Wróć do ustawień

@@ -72,7 +72,7 @@ TMailerForm::TMailerForm(QString settingsPath, QWidget* parent)
     StatusMemo->setMaximumHeight(90);
     sendButton = new QPushButton(QStringLiteral("Send Mail"), this);
     sendButton->setObjectName(QStringLiteral("SendButton"));
-    PassInFile = new QCheckBox(this);
+    PassInFile = new QCheckBox(QStringLiteral("Passwort in Datei speichern (unsicher)"), this);
     PassInFile->setObjectName(QStringLiteral("PassInFile"));
     PassInFile->setVisible(false);
     keyringNotice = new QLabel(this);
@@ -152,7 +152,6 @@ void TMailerForm::showPasswordPlace()
 {
     keyringNotice->setText(m_login.notice);
     keyringNotice->setVisible(!m_login.notice.isEmpty());
-    PassInFile->setText(tx(QStringLiteral("Passwort in Datei speichern (unsicher)")));
     PassInFile->setVisible(m_login.place == PasswordPlace::File || m_login.place == PasswordPlace::OldFile
                            || m_login.place == PasswordPlace::Session);
 }

@@ -98,6 +98,7 @@ TEST_F(CliMailPasswordTest, RefusalsNameTheReasonButNeverThePassword)
         const CliRun run = cli(unlocked, QStringList { QStringLiteral("mail-password") } + c.args, c.input);
         EXPECT_EQ(run.status, 2) << c.name;
         EXPECT_TRUE(run.err.contains(c.reason)) << c.name << ": " << run.err.toStdString();
+        EXPECT_FALSE((run.out + run.err).contains("geheim")) << c.name;
     }
     EXPECT_EQ(unlocked.search(), QByteArray());
 
