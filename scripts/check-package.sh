@@ -36,6 +36,7 @@ for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6char
   grep -Fxq "$library" <<<"$names" || fail "Depends lacks $library: $depends"
 done
 grep -q 'qt6-qpa-plugins' <<<"$depends" || fail "Depends lacks the platform plugins: $depends"
+grep -q 'libsecret-1-0' <<<"$depends" || fail "Depends lacks libsecret, which the keyring needs: $depends"
 
 desktop-file-validate "$work/root/usr/share/applications/numora.desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net "$work/root/usr/share/metainfo/org.numora.numora.metainfo.xml" >"$work/as.log" 2>&1 \

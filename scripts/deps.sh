@@ -8,6 +8,7 @@ packages=(
   libqt6opengl6-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libcurl4-openssl-dev libcpp-httplib-dev
+  qtkeychain-qt6-dev libsecret-1-0 gnome-keyring libsecret-tools dbus-daemon
   fonts-dejavu-core fonts-liberation
   xvfb xauth
   unrtf

@@ -550,6 +550,8 @@ Potwierdzenie odbioru
 
 Wyślij
 
+Zapisz hasło w pliku (niebezpieczne)
+
 Temat
 
 Serwer (SMTP)

@@ -550,6 +550,8 @@ Acuse de recibo
 
 Enviar
 
+Guardar la contraseña en un archivo (inseguro)
+
 Asunto
 
 Servidor (SMTP)

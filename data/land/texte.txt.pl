@@ -136,6 +136,10 @@ Reihen mit 3 bis 6 Richtigen	Zakłady z 3 do 6 trafieniami
 Gewertet wurden %1 Reihen in %2 Ziehungen, darunter %3 verschiedene.	Oceniono %1 zakładów w %2 losowaniach, w tym %3 różnych.
 Die Nachricht konnte nicht gesendet werden:	Nie udało się wysłać wiadomości:
 Keine Verbindung zum Mailserver %1:	Brak połączenia z serwerem poczty %1:
+Der Schlüsselbund des Desktops ist nicht erreichbar: %1	Pęk kluczy pulpitu jest niedostępny: %1
+Das Passwort kann nicht gespeichert werden (%1). Es wird beim Senden erfragt, nur für diese Sitzung.	Nie można zachować hasła (%1). Zostanie ono zapytane przy wysyłaniu, tylko na tę sesję.
+Das Passwort steht noch in der Datei %1: der Schlüsselbund nahm es nicht an (%2).	Hasło wciąż jest w pliku %1: pęk kluczy go nie przyjął (%2).
+Passwort für %1 (nur für diese Sitzung):	Hasło dla %1 (tylko na tę sesję):
 Kreuze außerhalb des Papiers, die nicht gedruckt würden: %1 (%2).\n\nWählen Sie ein größeres Papier oder andere Positionen.	Krzyżyki poza papierem, które nie zostałyby wydrukowane: %1 (%2).\n\nWybierz większy papier lub inne pozycje.
 Zurück zu den Einstellungen	Wróć do ustawień
 Trotzdem drucken	Drukuj mimo to

@@ -136,6 +136,10 @@ Reihen mit 3 bis 6 Richtigen	Ставки с 3–6 совпадениями
 Gewertet wurden %1 Reihen in %2 Ziehungen, darunter %3 verschiedene.	Оценено %1 ставок в %2 тиражах, из них %3 различных.
 Die Nachricht konnte nicht gesendet werden:	Сообщение не удалось отправить:
 Keine Verbindung zum Mailserver %1:	Нет соединения с почтовым сервером %1:
+Der Schlüsselbund des Desktops ist nicht erreichbar: %1	Связка ключей рабочего стола недоступна: %1
+Das Passwort kann nicht gespeichert werden (%1). Es wird beim Senden erfragt, nur für diese Sitzung.	Пароль не может быть сохранён (%1). Он будет запрошен при отправке, только для этого сеанса.
+Das Passwort steht noch in der Datei %1: der Schlüsselbund nahm es nicht an (%2).	Пароль всё ещё в файле %1: связка ключей не приняла его (%2).
+Passwort für %1 (nur für diese Sitzung):	Пароль для %1 (только для этого сеанса):
 Kreuze außerhalb des Papiers, die nicht gedruckt würden: %1 (%2).\n\nWählen Sie ein größeres Papier oder andere Positionen.	Крестики за краем бумаги, которые не будут напечатаны: %1 (%2).\n\nВыберите бумагу большего размера или другие позиции.
 Zurück zu den Einstellungen	Вернуться к настройкам
 Trotzdem drucken	Всё равно печатать

@@ -136,6 +136,10 @@ Reihen mit 3 bis 6 Richtigen	Apuestas con 3 a 6 aciertos
 Gewertet wurden %1 Reihen in %2 Ziehungen, darunter %3 verschiedene.	Se evaluaron %1 apuestas en %2 sorteos, %3 de ellas distintas.
 Die Nachricht konnte nicht gesendet werden:	No se pudo enviar el mensaje:
 Keine Verbindung zum Mailserver %1:	No hay conexión con el servidor de correo %1:
+Der Schlüsselbund des Desktops ist nicht erreichbar: %1	No se puede acceder al llavero del escritorio: %1
+Das Passwort kann nicht gespeichert werden (%1). Es wird beim Senden erfragt, nur für diese Sitzung.	La contraseña no se puede guardar (%1). Se pedirá al enviar, solo para esta sesión.
+Das Passwort steht noch in der Datei %1: der Schlüsselbund nahm es nicht an (%2).	La contraseña sigue en el archivo %1: el llavero no la aceptó (%2).
+Passwort für %1 (nur für diese Sitzung):	Contraseña para %1 (solo para esta sesión):
 Kreuze außerhalb des Papiers, die nicht gedruckt würden: %1 (%2).\n\nWählen Sie ein größeres Papier oder andere Positionen.	Cruces fuera del papel que no se imprimirían: %1 (%2).\n\nElija un papel más grande u otras posiciones.
 Zurück zu den Einstellungen	Volver a la configuración
 Trotzdem drucken	Imprimir de todos modos

@@ -3,6 +3,7 @@
 #include "cli/Cli.h"
 
 #include "cli/CliCommands.h"
+#include "cli/CliMailPassword.h"
 #include "cli/CliSupport.h"
 
 #include "app/LanguageFiles.h"
@@ -23,7 +24,7 @@ namespace {
 using namespace cli;
 
 // --help lists the commands by subject, in this order; within a subject, in table order.
-enum class Subject { Games, History, Statistics, Generation, Tips, Analysis, Settings, Ticket, Print, Wheel };
+enum class Subject { Games, History, Statistics, Generation, Tips, Analysis, Settings, Ticket, Print, Wheel, Mail };
 
 // One form of a command as --help shows it: the synopsis, then what it does (lines end in '\n').
 struct HelpEntry {
@@ -98,6 +99,11 @@ const std::vector<Command>& commands()
            "prove a wheel's guarantee and count what it wins against\n"
            "all 13,983,816 draws\n"}},
          wheel},
+        {"mail-password", Subject::Mail, "mail-password --set|--clear",
+         {{"mail-password --set | --clear",
+           "keep the mail window's SMTP password in the desktop's\n"
+           "keyring (--set reads it from standard input) or remove it\n"}},
+         mailPassword},
     };
     return table;
 }

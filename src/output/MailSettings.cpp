@@ -51,6 +51,8 @@ MailSettings MailSettings::parse(const QByteArray& text)
                 settings.user = value;
             else if (key == QLatin1String("PASS"))
                 settings.pass = value;
+            else if (key == QLatin1String("PASSINFILE"))
+                settings.passInFile = value.trimmed() == QLatin1String("1");
         } else if (section == QLatin1String("MAIL")) {
             if (key == QLatin1String("FROM"))
                 settings.from = value;
@@ -76,6 +78,8 @@ QByteArray MailSettings::serialize() const
         QStringLiteral("To=") + oneLine(to),
         QStringLiteral("CC=") + oneLine(cc),
     };
+    if (passInFile)
+        lines.insert(4, QStringLiteral("PassInFile=1"));
     return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
 }
 

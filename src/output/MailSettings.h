@@ -12,7 +12,10 @@ namespace numora {
 //   Host=...          From=...
 //   User=...          To=...
 //   Pass=...          CC=...
-// It holds the SMTP password, so only its owner may read it.
+//   PassInFile=1
+// The password belongs in the desktop's keyring (output/MailPassword); the file holds it only
+// when the player chose so (PassInFile=1), or when an older version left it there. Only its
+// owner may read the file.
 struct MailSettings {
     QString host;
     QString user;
@@ -20,6 +23,7 @@ struct MailSettings {
     QString from;
     QString to;
     QString cc;
+    bool passInFile = false;
 
     static QString defaultPath(); // RegistryKey::storeFolder() + "/numora.ini"
 

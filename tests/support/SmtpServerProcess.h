@@ -26,7 +26,8 @@ class SmtpServerProcess {
 public:
     static QString python() { return QStringLiteral("/usr/bin/python3"); }
 
-    explicit SmtpServerProcess(const QStringList& refused = {})
+    // With `login` ("user:password") the server takes a mail only after AUTH with it.
+    explicit SmtpServerProcess(const QStringList& refused = {}, const QString& login = {})
     {
         // aiosmtpd cannot report a port it chose; a free one is taken, and taken again if another
         // program grabbed it in between.
@@ -36,13 +37,16 @@ public:
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
             env.insert(QStringLiteral("PYTHONPATH"), QStringLiteral(NUMORA_SOURCE_DIR "/tests/support"));
             env.insert(QStringLiteral("PYTHONDONTWRITEBYTECODE"), QStringLiteral("1"));
+            if (!login.isEmpty())
+                env.insert(QStringLiteral("SMTP_RECORDER_LOGIN"), login);
             m_process->setProcessEnvironment(env);
             m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-            m_process->start(python(),
-                QStringList { QStringLiteral("-m"), QStringLiteral("aiosmtpd"), QStringLiteral("-n"), QStringLiteral("-l"),
-                    QStringLiteral("127.0.0.1:%1").arg(port), QStringLiteral("-c"), QStringLiteral("smtp_recorder.Recorder"),
-                    m_dir.path() }
-                    + refused);
+            const QString listen = QStringLiteral("127.0.0.1:%1").arg(port);
+            const QStringList arguments = login.isEmpty()
+                ? QStringList { QStringLiteral("-m"), QStringLiteral("aiosmtpd"), QStringLiteral("-n"), QStringLiteral("-l"), listen,
+                      QStringLiteral("-c"), QStringLiteral("smtp_recorder.Recorder"), m_dir.path() }
+                : QStringList { QStringLiteral("-m"), QStringLiteral("smtp_recorder"), listen, m_dir.path() };
+            m_process->start(python(), arguments + refused);
             if (!m_process->waitForStarted(30'000))
                 continue;
             for (int wait = 0; wait < 300 && m_process->state() == QProcess::Running; ++wait) {

@@ -4,12 +4,19 @@ parser and written as JSON, so the tests check what a real mail program would se
     /usr/bin/python3 -m aiosmtpd -n -l 127.0.0.1:PORT -c smtp_recorder.Recorder OUTDIR [REFUSED...]
 
 REFUSED addresses are answered with 550 at RCPT TO.
+
+    SMTP_RECORDER_LOGIN=USER:PASSWORD /usr/bin/python3 -m smtp_recorder 127.0.0.1:PORT OUTDIR [REFUSED...]
+
+is the same server that takes a mail only after AUTH with that user and password (given in the
+environment, not on a command line); each mail records the login that sent it.
 """
 import base64
 import email
 import email.policy
 import json
 import os
+import signal
+import sys
 
 
 class Recorder:
@@ -50,6 +57,7 @@ class Recorder:
             'multipart': msg.is_multipart(),
             'body': body.get_content() if body is not None else None,
             'attachments': attachments,
+            'auth_login': session.auth_data.login.decode() if session.authenticated else None,
         }
         self.count += 1
         path = os.path.join(self.outdir, 'mail%d.json' % self.count)
@@ -57,3 +65,27 @@ class Recorder:
             json.dump(record, out, ensure_ascii=False)
         os.replace(path + '.tmp', path)
         return '250 Message accepted for delivery'
+
+
+def main():
+    from aiosmtpd.controller import Controller
+    from aiosmtpd.smtp import AuthResult, LoginPassword
+
+    host, port = sys.argv[1].rsplit(':', 1)
+    user, password = os.environ['SMTP_RECORDER_LOGIN'].split(':', 1)
+
+    def authenticator(server, session, envelope, mechanism, auth_data):
+        ok = (isinstance(auth_data, LoginPassword) and auth_data.login == user.encode()
+              and auth_data.password == password.encode())
+        return AuthResult(success=ok, auth_data=auth_data)
+
+    controller = Controller(Recorder(sys.argv[2], sys.argv[3:]), hostname=host, port=int(port),
+                            authenticator=authenticator, auth_required=True, auth_require_tls=False)
+    controller.start()
+    signal.sigwait({signal.SIGTERM, signal.SIGINT})
+    controller.stop()
+
+
+if __name__ == '__main__':
+    signal.pthread_sigmask(signal.SIG_BLOCK, {signal.SIGTERM, signal.SIGINT})
+    main()

@@ -12,6 +12,7 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -35,7 +36,8 @@ QLineEdit* lineEdit(QWidget* parent, const char* name, const QString& text = QSt
 
 QString TMailerForm::caption() { return QStringLiteral("Veldors Numora Email-Client"); }
 
-TMailerForm::TMailerForm(QString settingsPath, QWidget* parent) : QDialog(parent), m_settingsPath(std::move(settingsPath))
+TMailerForm::TMailerForm(QString settingsPath, QWidget* parent)
+    : QDialog(parent), m_settingsPath(std::move(settingsPath)), m_secrets(std::make_unique<KeychainStore>())
 {
     setObjectName(QStringLiteral("MailerForm"));
     setWindowTitle(caption());
@@ -70,11 +72,20 @@ TMailerForm::TMailerForm(QString settingsPath, QWidget* parent) : QDialog(parent
     StatusMemo->setMaximumHeight(90);
     sendButton = new QPushButton(QStringLiteral("Send Mail"), this);
     sendButton->setObjectName(QStringLiteral("SendButton"));
+    PassInFile = new QCheckBox(QStringLiteral("Passwort in Datei speichern (unsicher)"), this);
+    PassInFile->setObjectName(QStringLiteral("PassInFile"));
+    PassInFile->setVisible(false);
+    keyringNotice = new QLabel(this);
+    keyringNotice->setObjectName(QStringLiteral("KeyringNotice"));
+    keyringNotice->setWordWrap(true);
+    keyringNotice->setTextFormat(Qt::PlainText);
+    keyringNotice->setVisible(false);
 
     auto* server = new QFormLayout;
     server->addRow(QStringLiteral("Host (SMTP server)"), ledHost);
     server->addRow(QStringLiteral("Username"), LedUser);
     server->addRow(QStringLiteral("Password"), LEdPass);
+    server->addRow(QString(), PassInFile);
     auto* addresses = new QFormLayout;
     addresses->addRow(QStringLiteral("From-Name"), FromName);
     addresses->addRow(QStringLiteral("From-Email"), ledFrom);
@@ -100,6 +111,7 @@ TMailerForm::TMailerForm(QString settingsPath, QWidget* parent) : QDialog(parent
 
     auto* root = new QVBoxLayout(this);
     root->addLayout(top);
+    root->addWidget(keyringNotice);
     root->addLayout(subjectRow);
     root->addWidget(Body, 1);
     auto* attachmentLabel = new QLabel(QStringLiteral("Datei welche als Anhang gesendet wird ..."), this);
@@ -122,6 +134,26 @@ void TMailerForm::prepare(const QString& subject, const QString& body)
 {
     ledSubject->setText(subject);
     Body->setPlainText(body);
+    fetchPassword();
+}
+
+void TMailerForm::fetchPassword()
+{
+    if (m_login.place == PasswordPlace::Unread) {
+        MailPassword::fetch(m_login, *m_secrets);
+        // What the player typed meanwhile wins.
+        if (LEdPass->text().isEmpty())
+            LEdPass->setText(m_login.settings.pass);
+    }
+    showPasswordPlace();
+}
+
+void TMailerForm::showPasswordPlace()
+{
+    keyringNotice->setText(m_login.notice);
+    keyringNotice->setVisible(!m_login.notice.isEmpty());
+    PassInFile->setVisible(m_login.place == PasswordPlace::File || m_login.place == PasswordPlace::OldFile
+                           || m_login.place == PasswordPlace::Session);
 }
 
 void TMailerForm::addStatus(const QString& line)
@@ -135,6 +167,19 @@ void TMailerForm::sendMail()
 {
     m_status.clear();
     StatusMemo->clear();
+
+    fetchPassword();
+    // Nothing keeps it: asked now, kept in the window until the program ends.
+    if (LEdPass->text().isEmpty() && !LedUser->text().trimmed().isEmpty() && m_login.place == PasswordPlace::Session
+        && !PassInFile->isChecked()) {
+        bool given = false;
+        const QString password = QInputDialog::getText(this, caption(),
+            tx(QStringLiteral("Passwort für %1 (nur für diese Sitzung):")).arg(MailPassword::key(ledHost->text(), LedUser->text())),
+            QLineEdit::Password, QString(), &given);
+        if (!given)
+            return;
+        LEdPass->setText(password);
+    }
 
     SmtpAccount account { ledHost->text(), LedUser->text(), LEdPass->text() };
     MailMessage message;
@@ -179,20 +224,26 @@ void TMailerForm::chooseAttachment()
 
 void TMailerForm::loadSettings()
 {
-    const MailSettings settings = MailSettings::load(m_settingsPath);
+    // At start: a password an older version left in the file moves into the keyring now.
+    m_login = MailPassword::open(m_settingsPath, *m_secrets);
+    const MailSettings& settings = m_login.settings;
     ledHost->setText(settings.host);
     LedUser->setText(settings.user);
     LEdPass->setText(settings.pass);
     ledFrom->setText(settings.from);
     ledTo->setText(settings.to);
     ledCC->setText(settings.cc);
+    PassInFile->setChecked(m_login.place == PasswordPlace::File);
+    showPasswordPlace();
 }
 
 void TMailerForm::saveSettings()
 {
     const MailSettings settings { ledHost->text(), LedUser->text(), LEdPass->text(),
-        ledFrom->text(), ledTo->text(), ledCC->text() };
-    if (const Status saved = settings.save(m_settingsPath); !saved)
+        ledFrom->text(), ledTo->text(), ledCC->text(), PassInFile->isChecked() };
+    const Status saved = MailPassword::keep(m_settingsPath, *m_secrets, m_login, settings);
+    showPasswordPlace();
+    if (!saved)
         QMessageBox::critical(this, caption(), saved.error().message);
 }
 

@@ -1,16 +1,20 @@
-// The e-mail button and the mail window, sending to a real SMTP server.
+// The e-mail button and the mail window, sending to a real SMTP server; the password lives in a
+// real secret service on a D-Bus session of this test's own.
 #include "output/MailSettings.h"
+#include "support/SecretServiceSession.h"
 #include "support/SmtpServerProcess.h"
 #include "support/TestSupport.h"
 #include "ui/common/FileDialogs.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/mail/MailWindow.h"
+#include "MailWindowDriver.h"
 #include "WindowFixture.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QJsonArray>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -30,28 +34,15 @@ class MailWindowTest : public QObject, private numora::test::WindowFixture {
 private:
     QStringList m_boxes; // texts of the message boxes answered so far
     QTimer m_boxAnswerer;
+    std::unique_ptr<test::SecretServiceSession> m_keyring;
 
     QString settingsPath() const { return configHome() + QStringLiteral("/Veldor/numora.ini"); }
 
-    // Presses the e-mail button; `inWindow` runs while the mail window is shown (it may close it).
-    // Returns whether the window was still open after `inWindow`.
     bool withMailWindow(const std::function<void(TMailerForm&)>& inWindow)
     {
-        bool stillOpen = false;
-        QTimer::singleShot(0, [&] {
-            auto* form = qobject_cast<TMailerForm*>(QApplication::activeModalWidget());
-            if (!form) {
-                qWarning("no mail window");
-                return;
-            }
-            inWindow(*form);
-            stillOpen = form->isVisible();
-            if (stillOpen)
-                form->reject();
-        });
-        find<QToolButton>(QStringLiteral("SpeedButton36"))->click();
-        return stillOpen;
+        return test::withMailWindow(find<QToolButton>(QStringLiteral("SpeedButton36")), inWindow);
     }
+    QStringList filesHolding(const QByteArray& secret) const { return test::filesHolding(m_dir.path(), secret); }
 
     static void fill(TMailerForm& form, const QString& host)
     {
@@ -67,6 +58,9 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
+        m_keyring = std::make_unique<test::SecretServiceSession>();
+        QVERIFY(m_keyring->isRunning());
+        m_keyring->enterThisProcess();
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         // Every message box is answered with its default button and its text kept.
         m_boxAnswerer.setInterval(20);
@@ -180,6 +174,42 @@ private Q_SLOTS:
         QCOMPARE(server.mailCount(), 0);
     }
 
+    void aPasswordTypedInTheWindowLivesInTheKeyringAndLogsIn()
+    {
+        const QByteArray password = "S3cr3t Wort;=";
+        test::SmtpServerProcess server({}, QStringLiteral("anna:") + QString::fromUtf8(password));
+        QVERIFY(server.isRunning());
+        // The server takes a mail only after AUTH with this user and password.
+        const bool open = withMailWindow([&](TMailerForm& form) {
+            fill(form, server.hostText());
+            form.LedUser->setText(QStringLiteral("anna"));
+            QVERIFY(form.LEdPass->text().isEmpty());
+            QVERIFY(!form.keyringNotice->isVisible());
+            QVERIFY(!form.PassInFile->isVisible());
+            form.LEdPass->setText(QString::fromUtf8(password));
+            form.sendButton->click();
+        });
+        QVERIFY(!open);
+        QVERIFY2(m_boxes.isEmpty(), qPrintable(m_boxes.join(QLatin1Char('|'))));
+        QCOMPARE(server.mail()[QStringLiteral("auth_login")].toString(), QStringLiteral("anna"));
+
+        const QString key = QStringLiteral("anna@") + server.hostText();
+        QCOMPARE(m_keyring->lookup(key), password);
+        QVERIFY(m_keyring->search().contains("attribute.user = " + key.toUtf8()));
+        QCOMPARE(filesHolding(password), QStringList());
+        QCOMPARE(MailSettings::load(settingsPath()).user, QStringLiteral("anna"));
+
+        // The next run logs in with it from the keyring.
+        startWindow(QDate(2024, 3, 5), true);
+        withMailWindow([&](TMailerForm& form) {
+            QCOMPARE(form.LEdPass->text(), QString::fromUtf8(password));
+            form.sendButton->click();
+        });
+        QCOMPARE(server.mailCount(), 2);
+        QCOMPARE(server.mail(2)[QStringLiteral("auth_login")].toString(), QStringLiteral("anna"));
+
+    }
+
     void storedSettingsFillTheFieldsOfTheNextRun()
     {
         MailSettings stored { QStringLiteral("relay.example:587"), QStringLiteral("anna"), QStringLiteral("geheim"),
@@ -196,6 +226,10 @@ private Q_SLOTS:
             QCOMPARE(form.ledCC->text(), stored.cc);
             QCOMPARE(form.StatusMemo->toPlainText(), QStringLiteral("Status..."));
         });
+        // The password an older version left in the file moved into the keyring at the start.
+        QCOMPARE(m_keyring->lookup(QStringLiteral("anna@relay.example:587")), QByteArray("geheim"));
+        QCOMPARE(filesHolding("geheim"), QStringList());
+        QCOMPARE(MailSettings::load(settingsPath()).cc, stored.cc);
     }
 };
 
