@@ -12,11 +12,13 @@
 #include "draws/DrawCsv.h"
 #include "draws/DrawFile.h"
 #include "ui/mainwindow/MainWindow.h"
+#include "ui/wheel/WheelWindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDesktopServices>
 #include <QDialog>
@@ -269,6 +271,23 @@ bool shootLanguage(const Language& language, const QString& csv, const QString& 
     wait(200);
     shooter.save(comparison, QStringLiteral("vergleich"));
     comparison->close();
+
+    // The window "Systeme": 13 numbers, one a key, "3 wenn 4", built and proved.
+    child<QAction>(&window, "Systeme1")->trigger();
+    auto* wheels = window.findChild<ui::WheelWindow*>();
+    if (!wheels) {
+        std::fprintf(stderr, "make_screenshots: no window Systeme\n");
+        return false;
+    }
+    wheels->setChosenNumbers(Numbers::range(3, 15));
+    wheels->setKeyNumbers(Numbers::of(7));
+    child<QComboBox>(wheels, "WheelGuarantee")->setCurrentIndex(1);
+    child<QAbstractButton>(wheels, "WheelCalculate")->click();
+    while (wheels->building())
+        wait(50);
+    wait(200);
+    shooter.save(wheels, QStringLiteral("systeme"));
+    wheels->close();
     window.close();
     return shooter.ok();
 }

@@ -227,6 +227,17 @@ eine Reihe hat sechs Zahlen, diese %1	zakład ma sześć liczb, ten %1
 keine Reihen	brak zakładów
 vom Schein	z kuponu
 „3 wenn 4“: sind 4 der gezogenen Zahlen unter Ihren, hat eine Reihe mindestens 3 Richtige	„3 przy 4”: gdy 4 wylosowane liczby są wśród Twoich, jeden zakład ma co najmniej 3 trafienia
+Die Bankzahlen %1 sind nicht unter den Zahlen.	Liczby bankowe %1 nie należą do liczb.
+Höchstens %1 Bankzahlen bei der Garantie %2 wenn %3.	Najwyżej %1 liczb bankowych przy gwarancji %2 z %3.
+Für so viele Zahlen gibt es kein System ohne Suche, und die Suche reicht bis %1 Zahlen.	Dla tylu liczb nie ma systemu bez szukania, a szukanie sięga do %1 liczb.
+Für %1 Zahlen und die Garantie %2 wenn %3 ist kein System bekannt, und die Suche reicht dafür nicht.	Dla %1 liczb i gwarancji %2 z %3 nie jest znany żaden system, a szukanie na to nie wystarcza.
+Klick: Zahl wählen; zweiter Klick: Bankzahl, steht in jeder Reihe; dritter Klick: abwählen	Klik: wybrać liczbę; drugi klik: liczba bankowa, stoi w każdym zakładzie; trzeci klik: odznaczyć
+, davon %1 Bankzahlen	, w tym liczb bankowych: %1
+Aus dem Katalog: %1 Reihen, geprüft.	Z katalogu: zakładów %1, sprawdzono.
+In %1 Reihen gibt es keine Garantie %2 wenn %3. Die besten %1 Reihen treffen bei %4 von %5 %6 (%7 %) mit %2 Richtigen; so wahrscheinlich hält die Garantie bei einer Ziehung mit %3 Treffern unter Ihren Zahlen.	W %1 zakładach nie ma gwarancji %2 z %3. Najlepsze %1 zakładów trafia %2 w %4 z %5 %6 (%7 %); z takim prawdopodobieństwem gwarancja obowiązuje dla losowania z %3 trafieniami wśród Twoich liczb.
+Sie garantieren keine der angebotenen Garantien.	Nie dają żadnej z oferowanych gwarancji.
+Sie garantieren: %1.	Gwarantują: %1.
+Geprüft sind die Ziehungen mit den Bankzahlen %1.	Sprawdzone są losowania z liczbami bankowymi %1.
 %1 draws no Superzahl	%1 nie losuje Superzahl
 %1 ist keine Superzahl von 0 bis 9	%1 nie jest Superzahl od 0 do 9
 %1 ist keine Zahl von 1 bis %2	%1 nie jest liczbą od 1 do %2

@@ -227,6 +227,17 @@ eine Reihe hat sechs Zahlen, diese %1	в ряду шесть чисел, в эт
 keine Reihen	нет рядов
 vom Schein	с бланка
 „3 wenn 4“: sind 4 der gezogenen Zahlen unter Ihren, hat eine Reihe mindestens 3 Richtige	«3 при 4»: если 4 выпавших числа среди ваших, в одном ряду не менее 3 совпадений
+Die Bankzahlen %1 sind nicht unter den Zahlen.	Банковые числа %1 не входят в числа.
+Höchstens %1 Bankzahlen bei der Garantie %2 wenn %3.	Не более %1 банковых чисел при гарантии %2 из %3.
+Für so viele Zahlen gibt es kein System ohne Suche, und die Suche reicht bis %1 Zahlen.	Для стольких чисел нет системы без поиска, а поиск доходит до %1 чисел.
+Für %1 Zahlen und die Garantie %2 wenn %3 ist kein System bekannt, und die Suche reicht dafür nicht.	Для %1 чисел и гарантии %2 из %3 система не известна, а поиска для этого не хватает.
+Klick: Zahl wählen; zweiter Klick: Bankzahl, steht in jeder Reihe; dritter Klick: abwählen	Щелчок: выбрать число; второй щелчок: банковое число, стоит в каждом ряду; третий щелчок: снять
+, davon %1 Bankzahlen	, из них банковых чисел: %1
+Aus dem Katalog: %1 Reihen, geprüft.	Из каталога: рядов %1, проверено.
+In %1 Reihen gibt es keine Garantie %2 wenn %3. Die besten %1 Reihen treffen bei %4 von %5 %6 (%7 %) mit %2 Richtigen; so wahrscheinlich hält die Garantie bei einer Ziehung mit %3 Treffern unter Ihren Zahlen.	В %1 рядах нет гарантии %2 из %3. Лучшие %1 рядов дают %2 совпадения в %4 из %5 %6 (%7 %); с такой вероятностью гарантия выполняется для тиража с %3 совпадениями среди ваших чисел.
+Sie garantieren keine der angebotenen Garantien.	Они не дают ни одной из предлагаемых гарантий.
+Sie garantieren: %1.	Они гарантируют: %1.
+Geprüft sind die Ziehungen mit den Bankzahlen %1.	Проверены тиражи с банковыми числами %1.
 %1 draws no Superzahl	%1 не разыгрывает Superzahl
 %1 ist keine Superzahl von 0 bis 9	%1 не является Superzahl от 0 до 9
 %1 ist keine Zahl von 1 bis %2	%1 не является числом от 1 до %2

@@ -227,6 +227,17 @@ eine Reihe hat sechs Zahlen, diese %1	una fila tiene seis números, esta %1
 keine Reihen	ninguna fila
 vom Schein	del boleto
 „3 wenn 4“: sind 4 der gezogenen Zahlen unter Ihren, hat eine Reihe mindestens 3 Richtige	"3 si 4": si 4 de los números sorteados están entre los suyos, una fila tiene al menos 3 aciertos
+Die Bankzahlen %1 sind nicht unter den Zahlen.	Los números fijos %1 no están entre los números.
+Höchstens %1 Bankzahlen bei der Garantie %2 wenn %3.	Como máximo %1 números fijos con la garantía %2 si %3.
+Für so viele Zahlen gibt es kein System ohne Suche, und die Suche reicht bis %1 Zahlen.	Para tantos números no hay sistema sin búsqueda, y la búsqueda llega hasta %1 números.
+Für %1 Zahlen und die Garantie %2 wenn %3 ist kein System bekannt, und die Suche reicht dafür nicht.	Para %1 números y la garantía %2 si %3 no se conoce ningún sistema, y la búsqueda no alcanza.
+Klick: Zahl wählen; zweiter Klick: Bankzahl, steht in jeder Reihe; dritter Klick: abwählen	Clic: elegir el número; segundo clic: número fijo, está en cada fila; tercer clic: quitar
+, davon %1 Bankzahlen	, de ellos %1 números fijos
+Aus dem Katalog: %1 Reihen, geprüft.	Del catálogo: %1 filas, comprobado.
+In %1 Reihen gibt es keine Garantie %2 wenn %3. Die besten %1 Reihen treffen bei %4 von %5 %6 (%7 %) mit %2 Richtigen; so wahrscheinlich hält die Garantie bei einer Ziehung mit %3 Treffern unter Ihren Zahlen.	En %1 filas no hay garantía %2 si %3. Las %1 mejores filas aciertan %2 en %4 de %5 %6 (%7 %); así de probable es que la garantía se cumpla en un sorteo con %3 aciertos entre sus números.
+Sie garantieren keine der angebotenen Garantien.	No dan ninguna de las garantías ofrecidas.
+Sie garantieren: %1.	Garantizan: %1.
+Geprüft sind die Ziehungen mit den Bankzahlen %1.	Los sorteos comprobados son los que tienen los números fijos %1.
 %1 draws no Superzahl	%1 no sortea Superzahl
 %1 ist keine Superzahl von 0 bis 9	%1 no es una Superzahl del 0 al 9
 %1 ist keine Zahl von 1 bis %2	%1 no es un número del 1 al %2

@@ -90,14 +90,17 @@ const std::vector<Command>& commands()
          {{"print TIPFILE [--marks] [--pdf FILE] [--set NAME=VALUE]...", "print a tip file onto the paper ticket\n"}},
          print},
         {"wheel", Subject::Wheel,
-         "wheel build --numbers LIST --guarantee T:P [--seed N] [--seconds S] [--rows MAX] | "
-         "wheel check FILE --numbers LIST --guarantee T:P",
-         {{"wheel build --numbers LIST --guarantee T:P [--seed N] [--seconds S] [--rows MAX]",
+         "wheel build --numbers LIST --guarantee T:P [--keys LIST] [--seed N] [--seconds S] [--rows MAX] | "
+         "wheel check FILE --numbers LIST --guarantee T:P [--keys LIST] | wheel list",
+         {{"wheel build --numbers LIST --guarantee T:P [--keys LIST] [--seed N] [--seconds S] [--rows MAX]",
            "a wheel of six-number rows over LIST (\"1-12,17\") whose\n"
-           "guarantee (T hits when P of the drawn are in LIST) is proved\n"},
-          {"wheel check FILE --numbers LIST --guarantee T:P",
+           "guarantee (T hits when P of the drawn are in LIST) is proved;\n"
+           "from the shipped catalogue where it has one; the --keys stand\n"
+           "in every row; below the guarantee's size, the best MAX rows\n"},
+          {"wheel check FILE --numbers LIST --guarantee T:P [--keys LIST]",
            "prove a wheel's guarantee and count what it wins against\n"
-           "all 13,983,816 draws\n"}},
+           "all 13,983,816 draws\n"},
+          {"wheel list", "the catalogue's wheels: V, T:P, rows, the published size\n"}},
          wheel},
         {"mail-password", Subject::Mail, "mail-password --set|--clear",
          {{"mail-password --set | --clear",

@@ -29,8 +29,8 @@ void forEachSubset(std::uint64_t set, int k, F&& f, std::uint64_t chosen = 0)
 
 } // namespace
 
-CoverAnnealer::CoverAnnealer(int v, int t, int p, std::uint64_t seed)
-    : m_v(v), m_t(t), m_p(p), m_all(v >= 64 ? ~0ull : (1ull << v) - 1),
+CoverAnnealer::CoverAnnealer(int v, int t, int p, std::uint64_t seed, int rowSize)
+    : m_v(v), m_t(t), m_p(p), m_k(rowSize), m_all(v >= 64 ? ~0ull : (1ull << v) - 1),
       m_state(seed * 0x9E3779B97F4A7C15ull + 0x632BE59BD9B4E019ull), m_temperature(StartTemperature)
 {
     m_binomial.assign(std::size_t(v + 1), std::vector<std::uint32_t>(std::size_t(p + 2), 0));
@@ -62,7 +62,7 @@ std::uint64_t CoverAnnealer::random()
 std::uint64_t CoverAnnealer::randomRow()
 {
     std::uint64_t row = 0;
-    while (std::popcount(row) < 6)
+    while (std::popcount(row) < m_k)
         row |= 1ull << randomBelow(std::size_t(m_v));
     return row;
 }
@@ -93,12 +93,12 @@ std::uint64_t CoverAnnealer::unrank(std::uint32_t r) const
 std::uint64_t CoverAnnealer::coveredByOneRow() const
 {
     std::uint64_t count = 0;
-    for (int s = m_t; s <= std::min(6, m_p); ++s) {
+    for (int s = m_t; s <= std::min(m_k, m_p); ++s) {
         std::uint64_t in = 1, out = 1;
         for (int i = 0; i < s; ++i)
-            in = in * std::uint64_t(6 - i) / std::uint64_t(i + 1);
+            in = in * std::uint64_t(m_k - i) / std::uint64_t(i + 1);
         for (int i = 0; i < m_p - s; ++i)
-            out = out * std::uint64_t(m_v - 6 - i) / std::uint64_t(i + 1);
+            out = out * std::uint64_t(m_v - m_k - i) / std::uint64_t(i + 1);
         count += in * out;
     }
     return count;
@@ -108,7 +108,7 @@ template <typename F>
 void CoverAnnealer::forEachCovered(std::uint64_t row, F f) const
 {
     const std::uint64_t outside = m_all & ~row;
-    for (int s = m_t; s <= std::min(6, m_p); ++s)
+    for (int s = m_t; s <= std::min(m_k, m_p); ++s)
         forEachSubset(row, s, [&](std::uint64_t in) {
             forEachSubset(outside, m_p - s, [&](std::uint64_t out) { f(rank(in | out)); });
         });

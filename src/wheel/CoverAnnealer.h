@@ -6,15 +6,16 @@
 
 namespace numora {
 
-// Simulated annealing over a fixed number of six-number rows on the points 0..v-1 (in the manner
+// Simulated annealing over a fixed number of k-point rows (six, fewer beside key numbers) on the
+// points 0..v-1, v <= 64 (in the manner
 // of Nurmela and Östergård's covering-design annealing): the cost is the number of p-sets that no
 // row meets in t points; a move swaps one point of a row so that it meets a random uncovered
 // p-set in one more point, and its cost change is counted over the only p-sets it can change.
 class CoverAnnealer {
 public:
-    CoverAnnealer(int v, int t, int p, std::uint64_t seed);
+    CoverAnnealer(int v, int t, int p, std::uint64_t seed, int rowSize = 6);
 
-    // Starts over from `rows` (bit masks of six points each).
+    // Starts over from `rows` (bit masks of k points each).
     void setRows(const std::vector<std::uint64_t>& rows);
     // Adds `count` random rows.
     void addRandomRows(int count);
@@ -43,7 +44,7 @@ private:
     void uncover(std::uint32_t set);
     void addRow(std::uint64_t row);
 
-    int m_v, m_t, m_p;
+    int m_v, m_t, m_p, m_k;
     std::uint64_t m_all;
     std::uint64_t m_state;
     double m_temperature;

@@ -39,7 +39,7 @@ const std::array<Guarantee, 9>& Guarantee::offered()
 bool Wheel::rowsWithinNumbers() const
 {
     for (NumberSet row : rows)
-        if (Numbers::count(row) != Numbers::RowSize || (row & ~numbers) != 0)
+        if (Numbers::count(row) != Numbers::RowSize || (row & ~numbers) != 0 || (row & keys) != keys)
             return false;
     return true;
 }
@@ -74,7 +74,7 @@ Expected<std::vector<NumberSet>> Wheel::parseRows(const QByteArray& text, Number
         for (const QString& field : fields) {
             bool ok = false;
             const int n = field.toInt(&ok);
-            if (!ok || n < 1 || n > Numbers::Highest || !Numbers::contains(numbers, n))
+            if (!ok || n < 1 || n > Numbers::Widest || !Numbers::contains(numbers, n))
                 return bad(tx(QStringLiteral("\"%1\" ist keine der gewählten Zahlen")).arg(field));
             if (Numbers::contains(row, n))
                 return bad(tx(QStringLiteral("%1 steht zweimal in der Reihe")).arg(n));
@@ -104,13 +104,15 @@ namespace {
 
 const QString numbersTag = QStringLiteral("# numbers:");
 const QString guaranteeTag = QStringLiteral("# guarantee:");
+const QString keysTag = QStringLiteral("# keys:");
 
 } // namespace
 
 QByteArray Wheel::fileText() const
 {
     return (numbersTag + QLatin1Char(' ') + Numbers::format(numbers) + QLatin1Char('\n') + guaranteeTag
-            + QStringLiteral(" %1:%2\n").arg(guarantee.hits).arg(guarantee.of))
+            + QStringLiteral(" %1:%2\n").arg(guarantee.hits).arg(guarantee.of)
+            + (keys ? keysTag + QLatin1Char(' ') + Numbers::format(keys) + QLatin1Char('\n') : QString()))
                .toLatin1()
         + format();
 }
@@ -127,13 +129,19 @@ Expected<Wheel> Wheel::load(const QString& path, NumberSet numbers, Guarantee gu
         return bytes.error();
     const auto bad = [&path](const QString& why) { return Error{QStringLiteral("%1: %2").arg(path, why)}; };
     std::optional<NumberSet> stated;
+    NumberSet keys = 0;
     for (const QByteArray& raw : bytes->split('\n')) {
         const QString line = QString::fromUtf8(raw).trimmed();
         if (line.startsWith(numbersTag)) {
-            const auto parsed = Numbers::parseList(line.mid(numbersTag.size()).trimmed());
+            const auto parsed = Numbers::parseList(line.mid(numbersTag.size()).trimmed(), Numbers::Widest);
             if (!parsed)
                 return bad(parsed.error().message);
             stated = *parsed;
+        } else if (line.startsWith(keysTag)) {
+            const auto parsed = Numbers::parseList(line.mid(keysTag.size()).trimmed(), Numbers::Widest);
+            if (!parsed)
+                return bad(parsed.error().message);
+            keys = *parsed;
         } else if (line.startsWith(guaranteeTag)) {
             const auto parsed = Guarantee::parse(line.mid(guaranteeTag.size()).trimmed());
             if (!parsed)
@@ -141,7 +149,7 @@ Expected<Wheel> Wheel::load(const QString& path, NumberSet numbers, Guarantee gu
             guarantee = *parsed;
         }
     }
-    Wheel wheel{stated.value_or(numbers), guarantee, {}};
+    Wheel wheel{stated.value_or(numbers), guarantee, {}, keys};
     if (!stated && Numbers::count(numbers) < MinNumbers) {
         const auto anyRows = parseRows(*bytes, ~NumberSet(0));
         if (!anyRows)
@@ -154,6 +162,8 @@ Expected<Wheel> Wheel::load(const QString& path, NumberSet numbers, Guarantee gu
     if (!rows)
         return bad(rows.error().message);
     wheel.rows = *rows;
+    if ((keys & ~wheel.numbers) != 0)
+        return bad(tx(QStringLiteral("Die Bankzahlen %1 sind nicht unter den Zahlen.")).arg(Numbers::format(keys & ~wheel.numbers)));
     if (Numbers::count(wheel.numbers) < MinNumbers || !guarantee.validFor(Numbers::count(wheel.numbers)))
         return bad(tx(QStringLiteral("Die Garantie %1 wenn %2 passt nicht zu %3 Zahlen."))
                        .arg(guarantee.hits)

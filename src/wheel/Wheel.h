@@ -27,16 +27,19 @@ struct Guarantee {
     static const std::array<Guarantee, 9>& offered();
 };
 
-// A wheel: six-number rows over the player's numbers (7..49 of them) and the guarantee they are
-// meant to give.
+// A wheel: six-number rows over the player's numbers (7..90 of them) and the guarantee they are
+// meant to give. Key numbers stand in every row; the guarantee then speaks of the draws that hold
+// every key: whenever p of the drawn numbers are among the player's, the keys with them, some row
+// has t or more hits, the keys counted.
 struct Wheel {
     NumberSet numbers = 0;
     Guarantee guarantee;
     std::vector<NumberSet> rows;
+    NumberSet keys = 0;
 
     static constexpr int MinNumbers = 7;
 
-    // Every row holds six of the numbers.
+    // Every row holds six of the numbers and every key.
     bool rowsWithinNumbers() const;
 
     // One line a row: the six numbers ascending, joined by ",".
@@ -49,8 +52,9 @@ struct Wheel {
     static Expected<std::vector<NumberSet>> parseRows(const QByteArray& text, NumberSet numbers);
     static Expected<std::vector<NumberSet>> readRows(const QString& path, NumberSet numbers);
 
-    // The wheel file the window saves: the comment lines "# numbers: LIST" and
-    // "# guarantee: T:P", then the rows; `wheel check` reads it as it stands.
+    // The wheel file the window saves: the comment lines "# numbers: LIST",
+    // "# guarantee: T:P" and, with key numbers, "# keys: LIST", then the rows; `wheel check`
+    // reads it as it stands.
     QByteArray fileText() const;
     // Through a temporary file beside `path`: a failed save keeps the old file.
     Status save(const QString& path) const;

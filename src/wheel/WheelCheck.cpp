@@ -19,13 +19,23 @@ namespace {
 
 using Word = std::uint64_t;
 
+inline int bitCount(std::uint64_t set) { return std::popcount(set); }
+inline int bitCount(NumberSet set) { return Numbers::count(set); }
+inline int lowestBit(std::uint64_t set) { return std::countr_zero(set); }
+inline int lowestBit(NumberSet set) { return Numbers::lowest(set); }
+
 // The depth-first walk over the subsets of the numbers in ascending order. At depth d (d numbers
-// chosen), reach[d][c] is the bit set of the rows that hold at least c of them.
+// chosen), reach[d][c] is the bit set of the rows that hold at least c of them. Local is a bit
+// mask wide enough for the player's numbers by their place: a word up to 64 of them.
+template <typename Local>
 class SubsetWalk {
 public:
     SubsetWalk(const Wheel& wheel, WheelOdds& odds) : m_odds(odds), m_guarantee(wheel.guarantee)
     {
         m_numbers = Numbers::list(wheel.numbers);
+        for (std::size_t i = 0; i < m_numbers.size(); ++i)
+            if (Numbers::contains(wheel.keys, m_numbers[i]))
+                m_keys |= Local(1) << i;
         const std::size_t rowCount = wheel.rows.size();
         m_words = (rowCount + 63) / 64;
         m_rowsOf.assign(m_numbers.size() * m_words, 0);
@@ -37,7 +47,7 @@ public:
         for (std::size_t r = 0; r < rowCount; ++r)
             for (std::size_t i = 0; i < m_numbers.size(); ++i)
                 if (Numbers::contains(wheel.rows[r], m_numbers[i]))
-                    m_localRows[r] |= std::uint64_t(1) << i;
+                    m_localRows[r] |= Local(1) << i;
         m_reach.assign(7 * 7 * m_words, 0);
         for (std::size_t r = 0; r < rowCount; ++r)
             reach(0, 0)[r / 64] |= Word(1) << (r % 64);
@@ -90,8 +100,12 @@ private:
             m_best[depth + 1] = nextBest;
             m_chosen[depth] = x;
             ++m_count[std::size_t(depth + 1)][std::size_t(nextBest)];
-            if (depth + 1 == m_guarantee.of)
-                checkGuarantee(depth + 1, x, nextBest);
+            m_chosenLocal[std::size_t(depth + 1)] = m_chosenLocal[std::size_t(depth)] | (Local(1) << x);
+            if (depth + 1 == m_guarantee.of && nextBest < m_guarantee.hits
+                && (m_chosenLocal[std::size_t(depth + 1)] & m_keys) == m_keys) {
+                ++m_odds.failingSets;
+                checkGuarantee(depth + 1, x);
+            }
             descend(depth + 1, x + 1);
         }
     }
@@ -107,7 +121,7 @@ private:
         std::size_t topRows = 0;
         for (std::size_t w = 0; w < m_words; ++w)
             topRows += std::size_t(std::popcount(top[w]));
-        std::uint64_t raising = 0; // local numbers that some row at the best holds
+        Local raising = 0; // local numbers that some row at the best holds
         if (topRows <= n - from) {
             for (std::size_t w = 0; w < m_words; ++w)
                 for (Word bits = top[w]; bits; bits &= bits - 1)
@@ -115,22 +129,30 @@ private:
         } else {
             for (std::size_t x = from; x < n; ++x)
                 if (meets(top, rowsOf(x)))
-                    raising |= std::uint64_t(1) << x;
+                    raising |= Local(1) << x;
         }
-        const std::uint64_t range = (n == 64 ? ~std::uint64_t(0) : (std::uint64_t(1) << n) - 1) & ~((std::uint64_t(1) << from) - 1);
-        const std::uint64_t up = std::uint64_t(std::popcount(raising & range));
+        const Local range = (n == sizeof(Local) * 8 ? ~Local(0) : (Local(1) << n) - 1) & ~((Local(1) << from) - 1);
+        const std::uint64_t up = std::uint64_t(bitCount(raising & range));
         m_count[6][std::size_t(best + 1)] += up;
         m_count[6][std::size_t(best)] += (n - from) - up;
-        if (m_guarantee.of == 6 && !m_odds.counterexample && best < m_guarantee.hits) {
-            const std::uint64_t failing = best + 1 < m_guarantee.hits ? range : range & ~raising;
+        if (m_guarantee.of == 6 && best < m_guarantee.hits) {
+            Local failing = best + 1 < m_guarantee.hits ? range : range & ~raising;
+            // Only sixes that hold every key number count: the sixth number must be the one key
+            // the five lack, if they lack one.
+            const Local missing = m_keys & ~m_chosenLocal[5];
+            if (bitCount(missing) > 1)
+                failing = 0;
+            else if (missing)
+                failing &= missing;
+            m_odds.failingSets += std::uint64_t(bitCount(failing));
             if (failing)
-                checkGuarantee(6, std::size_t(std::countr_zero(failing)), best);
+                checkGuarantee(6, std::size_t(lowestBit(failing)));
         }
     }
 
-    void checkGuarantee(int depth, std::size_t last, int hits)
+    void checkGuarantee(int depth, std::size_t last)
     {
-        if (hits >= m_guarantee.hits || m_odds.counterexample)
+        if (m_odds.counterexample)
             return;
         NumberSet set = Numbers::of(m_numbers[last]);
         for (int i = 0; i + 1 < depth; ++i)
@@ -143,7 +165,9 @@ private:
     std::vector<int> m_numbers;
     std::size_t m_words = 0;
     std::vector<Word> m_rowsOf;
-    std::vector<std::uint64_t> m_localRows; // each row's numbers by their place in m_numbers
+    std::vector<Local> m_localRows; // each row's numbers by their place in m_numbers
+    Local m_keys = 0;
+    std::array<Local, 7> m_chosenLocal{}; // the numbers chosen at each depth, by their place
     std::vector<Word> m_reach;
     std::array<int, 7> m_best{};
     std::array<std::size_t, 6> m_chosen{};
@@ -151,22 +175,34 @@ private:
 
 } // namespace
 
-WheelOdds run(const Wheel& wheel)
+namespace {
+
+template <typename Local>
+std::array<std::array<std::uint64_t, 7>, 7> walk(const Wheel& wheel, WheelOdds& odds)
+{
+    SubsetWalk<Local> walk(wheel, odds);
+    walk.walk();
+    return walk.m_count;
+}
+
+} // namespace
+
+WheelOdds run(const Wheel& wheel, int highest)
 {
     WheelOdds odds;
     const int v = Numbers::count(wheel.numbers);
-    SubsetWalk walk(wheel, odds);
-    walk.walk();
-    odds.guaranteeSets = binomial(v, wheel.guarantee.of);
+    const int keys = Numbers::count(wheel.keys & wheel.numbers);
+    const auto count = v <= 64 ? walk<std::uint64_t>(wheel, odds) : walk<NumberSet>(wheel, odds);
+    odds.guaranteeSets = binomial(v - keys, wheel.guarantee.of - keys);
     odds.holds = !odds.counterexample && v >= wheel.guarantee.of;
-    odds.bestWithin = walk.m_count[6];
+    odds.bestWithin = count[6];
+    odds.allDraws = binomial(highest, 6);
     for (int j = 0; j <= 6; ++j)
         for (int k = 0; k <= 6; ++k)
-            odds.bestAll[std::size_t(k)] += walk.m_count[std::size_t(j)][std::size_t(k)] * binomial(Numbers::Highest - v, 6 - j);
+            odds.bestAll[std::size_t(k)] += count[std::size_t(j)][std::size_t(k)] * binomial(highest - v, 6 - j);
     const double rows = double(wheel.rows.size());
     for (int k = 0; k <= 6; ++k)
-        odds.expectedRows[std::size_t(k)] = rows * double(binomial(6, k) * binomial(Numbers::Highest - 6, 6 - k))
-            / double(WheelOdds::AllDraws);
+        odds.expectedRows[std::size_t(k)] = rows * double(binomial(6, k) * binomial(highest - 6, 6 - k)) / double(odds.allDraws);
     return odds;
 }
 

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QProcess>
 #include <QTemporaryDir>
 
 namespace numora {
@@ -61,7 +62,8 @@ TEST_F(CliWheelTest, BuildPrintsAProvedWheelThatCheckConfirms)
                                 QStringLiteral("3-7,20,31-33,45"), QStringLiteral("--guarantee"), QStringLiteral("4:4")};
     ASSERT_EQ(run(checkArgs), Cli::Ok) << err.toStdString();
     QStringList report = lines();
-    ASSERT_EQ(report.size(), 1 + 7 + 4);
+    ASSERT_EQ(report.size(), 1 + 7 + 4 + 1);
+    EXPECT_EQ(report.last(), QStringLiteral("covered\t210\t210"));
     EXPECT_EQ(report[0], QStringLiteral("holds\tyes"));
     std::uint64_t draws = 0;
     for (int k = 0; k <= 6; ++k) {
@@ -167,13 +169,100 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"build unknown option", "x", {QStringLiteral("build"), QStringLiteral("--numbers"), QStringLiteral("1-10"), QStringLiteral("--guarantee"), QStringLiteral("3:3"), QStringLiteral("--fast"), QStringLiteral("1")}, "--fast"},
         BadInput{"no subcommand", "x", {QStringLiteral("prove")}, "build or check"}));
 
-TEST_F(CliWheelTest, BuildWithABudgetOutOfReachExitsWithOne)
+// Fewer rows than the guarantee needs: the best rows in the budget with the share of the
+// five-sets they cover, which check confirms, and exit status 1.
+TEST_F(CliWheelTest, BuildWithABudgetOutOfReachPrintsTheBestRowsAndExitsWithOne)
 {
     EXPECT_EQ(run({QStringLiteral("wheel"), QStringLiteral("build"), QStringLiteral("--numbers"), QStringLiteral("1-12"),
                    QStringLiteral("--guarantee"), QStringLiteral("5:5"), QStringLiteral("--rows"), QStringLiteral("100"),
-                   QStringLiteral("--seconds"), QStringLiteral("0.2")}),
+                   QStringLiteral("--seconds"), QStringLiteral("0.5")}),
               1);
-    EXPECT_TRUE(out.isEmpty());
+    EXPECT_TRUE(err.contains(QStringLiteral("no wheel with 5:5 in 100 rows"))) << err.toStdString();
+    QStringList printed = lines();
+    ASSERT_GE(printed.size(), 3);
+    ASSERT_TRUE(printed.last().startsWith(QStringLiteral("# holds\t")));
+    const QStringList covered = printed[printed.size() - 2].split(QLatin1Char('\t'));
+    ASSERT_EQ(covered.size(), 3);
+    EXPECT_EQ(covered[0], QStringLiteral("# covered"));
+    EXPECT_EQ(covered[2], QStringLiteral("792"));
+    EXPECT_LT(covered[1].toInt(), 792);
+    EXPECT_GT(covered[1].toInt(), 0);
+    EXPECT_EQ(printed[printed.size() - 3], QStringLiteral("rows\t100"));
+
+    const QString file = write("budget.txt", out.toLatin1());
+    EXPECT_EQ(run({QStringLiteral("wheel"), QStringLiteral("check"), file, QStringLiteral("--numbers"), QStringLiteral("1-12"),
+                   QStringLiteral("--guarantee"), QStringLiteral("5:5")}),
+              1);
+    EXPECT_EQ(lines().last(), QStringLiteral("covered\t") + covered[1] + QStringLiteral("\t792"));
+}
+
+TEST_F(CliWheelTest, KeyNumbersStandInEveryRowAndCheckCountsTheDrawsWithThem)
+{
+    ASSERT_EQ(run({QStringLiteral("wheel"), QStringLiteral("build"), QStringLiteral("--numbers"), QStringLiteral("1-14"),
+                   QStringLiteral("--guarantee"), QStringLiteral("4:5"), QStringLiteral("--keys"), QStringLiteral("3,11"),
+                   QStringLiteral("--seconds"), QStringLiteral("2")}),
+              Cli::Ok)
+        << err.toStdString();
+    QStringList rows = lines();
+    rows.removeLast();
+    for (const QString& row : rows) {
+        const QStringList numbers = row.split(QLatin1Char(','));
+        EXPECT_TRUE(numbers.contains(QStringLiteral("3")) && numbers.contains(QStringLiteral("11"))) << row.toStdString();
+    }
+    const QString file = write("keys.txt", out.toLatin1());
+    const QStringList check{QStringLiteral("wheel"), QStringLiteral("check"), file, QStringLiteral("--numbers"), QStringLiteral("1-14"),
+                            QStringLiteral("--guarantee"), QStringLiteral("4:5"), QStringLiteral("--keys"), QStringLiteral("3,11")};
+    ASSERT_EQ(run(check), Cli::Ok) << out.toStdString();
+    // The five-sets with both keys: C(12,3).
+    EXPECT_EQ(lines().last(), QStringLiteral("covered\t220\t220"));
+    EXPECT_EQ(run(with(check, 8, QStringLiteral("3,15"))), Cli::Failure);
+    EXPECT_TRUE(err.contains(QStringLiteral("--keys"))) << err.toStdString();
+}
+
+TEST_F(CliWheelTest, ListShowsTheCatalogueBesideThePublishedSizes)
+{
+    ASSERT_EQ(run({QStringLiteral("wheel"), QStringLiteral("list")}), Cli::Ok) << err.toStdString();
+    const QStringList printed = lines();
+    // v = 7..30 with every guarantee that fits, and 49 numbers "3 wenn 6".
+    EXPECT_EQ(printed.size(), 24 * 9 + 1);
+    bool sawTwelve = false;
+    for (const QString& line : printed) {
+        const QStringList f = line.split(QLatin1Char('\t'));
+        ASSERT_EQ(f.size(), 4) << line.toStdString();
+        if (f[0] == QLatin1String("12") && f[1] == QLatin1String("4:4")) {
+            sawTwelve = true;
+            EXPECT_EQ(f[3], QStringLiteral("41"));
+            EXPECT_GE(f[2].toInt(), 40);
+        }
+        if (!f[2].isEmpty() && !f[3].isEmpty() && f[0].toInt() <= 12)
+            EXPECT_LE(f[2].toInt(), f[3].toInt() * 5 / 4) << line.toStdString();
+    }
+    EXPECT_TRUE(sawTwelve);
+    EXPECT_TRUE(printed.last().startsWith(QStringLiteral("49\t3:6\t"))) << printed.last().toStdString();
+}
+
+// The 49-number "3 wenn 6" wheel, proved again by a program that shares no code with this one.
+TEST_F(CliWheelTest, TheFortyNineNumberWheelIsProvedByASecondChecker)
+{
+    ASSERT_EQ(run({QStringLiteral("wheel"), QStringLiteral("build"), QStringLiteral("--numbers"), QStringLiteral("1-49"),
+                   QStringLiteral("--guarantee"), QStringLiteral("3:6")}),
+              Cli::Ok)
+        << err.toStdString();
+    const QString file = write("49.txt", out.toLatin1());
+    const QString count = lines().last().section(QLatin1Char('\t'), 1);
+    QProcess checker;
+    checker.start(QStringLiteral(NUMORA_INDEPENDENT_CHECK_EXE), {file, QStringLiteral("49"), QStringLiteral("3"), QStringLiteral("6")});
+    ASSERT_TRUE(checker.waitForFinished(120000));
+    EXPECT_EQ(checker.exitCode(), 0);
+    EXPECT_EQ(QString::fromLatin1(checker.readAllStandardOutput()).trimmed(), QStringLiteral("ok ") + count);
+    // And it does find a set a row short of the wheel misses.
+    QStringList rows = lines();
+    rows.removeLast();
+    rows.removeFirst();
+    const QString shorter = write("48.txt", rows.join(QLatin1Char('\n')).toLatin1());
+    checker.start(QStringLiteral(NUMORA_INDEPENDENT_CHECK_EXE), {shorter, QStringLiteral("49"), QStringLiteral("3"), QStringLiteral("6")});
+    ASSERT_TRUE(checker.waitForFinished(120000));
+    EXPECT_EQ(checker.exitCode(), 1);
 }
 
 } // namespace

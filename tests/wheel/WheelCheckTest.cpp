@@ -23,7 +23,7 @@ int bestHits(const std::vector<NumberSet>& rows, NumberSet draw)
 {
     int best = 0;
     for (NumberSet row : rows)
-        best = std::max(best, std::popcount(row & draw));
+        best = std::max(best, Numbers::count(row & draw));
     return best;
 }
 
@@ -41,29 +41,36 @@ void forEachSubset(const std::vector<int>& numbers, int k, F&& f, std::size_t fr
 
 struct PlainCount {
     std::optional<NumberSet> counterexample;
+    std::uint64_t failing = 0;
     std::array<std::uint64_t, 7> bestWithin{};
 };
 
-PlainCount countPlainly(const Wheel& wheel)
+// With `draws`, also the best row of every draw among the numbers.
+PlainCount countPlainly(const Wheel& wheel, bool draws = true)
 {
     PlainCount plain;
     const auto numbers = Numbers::list(wheel.numbers);
     forEachSubset(numbers, wheel.guarantee.of, [&](NumberSet set) {
-        if (!plain.counterexample && bestHits(wheel.rows, set) < wheel.guarantee.hits)
+        if ((set & wheel.keys) != wheel.keys || bestHits(wheel.rows, set) >= wheel.guarantee.hits)
+            return;
+        ++plain.failing;
+        if (!plain.counterexample)
             plain.counterexample = set;
     });
-    forEachSubset(numbers, 6, [&](NumberSet draw) { ++plain.bestWithin[std::size_t(bestHits(wheel.rows, draw))]; });
+    if (draws)
+        forEachSubset(numbers, 6, [&](NumberSet draw) { ++plain.bestWithin[std::size_t(bestHits(wheel.rows, draw))]; });
     return plain;
 }
 
-Wheel randomWheel(int v, Guarantee g, int rows, unsigned seed)
+// Rows of six of first..first+v-1, each holding the keys.
+Wheel randomWheel(int v, Guarantee g, int rows, unsigned seed, NumberSet keys = 0, int first = 1)
 {
     std::mt19937 random(seed);
-    Wheel wheel{Numbers::range(1, v), g, {}};
+    Wheel wheel{Numbers::range(first, first + v - 1), g, {}, keys};
     for (int r = 0; r < rows; ++r) {
-        NumberSet row = 0;
+        NumberSet row = keys;
         while (Numbers::count(row) < 6)
-            row |= Numbers::of(1 + int(random() % unsigned(v)));
+            row |= Numbers::of(first + int(random() % unsigned(v)));
         wheel.rows.push_back(row);
     }
     return wheel;
@@ -87,7 +94,79 @@ TEST_P(CheckAgainstPlainCount, GuaranteeCounterexampleAndBestRowAgree)
     EXPECT_EQ(odds.holds, !plain.counterexample.has_value());
     EXPECT_EQ(odds.counterexample, plain.counterexample);
     EXPECT_EQ(odds.bestWithin, plain.bestWithin);
+    EXPECT_EQ(odds.failingSets, plain.failing);
     EXPECT_EQ(odds.guaranteeSets, WheelCheck::binomial(c.v, c.guarantee.of));
+}
+
+struct KeyedCase {
+    int v;
+    Guarantee guarantee;
+    int rows;
+    NumberSet keys;
+    int first; // the lowest number: past 64 the sets take a second word
+};
+
+class KeyedAgainstPlainCount : public ::testing::TestWithParam<KeyedCase> {};
+
+// Key numbers: only the p-sets that hold every key count, for the first failing one and for
+// the failing count, which the check finds for the sixth number all at once.
+TEST_P(KeyedAgainstPlainCount, TheSetsWithTheKeysAgree)
+{
+    const KeyedCase c = GetParam();
+    for (unsigned seed = 1; seed <= 4; ++seed) {
+        const Wheel wheel = randomWheel(c.v, c.guarantee, c.rows, seed, c.keys, c.first);
+        const WheelOdds odds = WheelCheck::run(wheel, Numbers::Widest);
+        const PlainCount plain = countPlainly(wheel);
+        EXPECT_EQ(odds.counterexample, plain.counterexample) << seed;
+        EXPECT_EQ(odds.failingSets, plain.failing) << seed;
+        EXPECT_EQ(odds.holds, plain.failing == 0) << seed;
+        EXPECT_EQ(odds.bestWithin, plain.bestWithin) << seed;
+        const int k = Numbers::count(c.keys);
+        EXPECT_EQ(odds.guaranteeSets, WheelCheck::binomial(c.v - k, c.guarantee.of - k));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, KeyedAgainstPlainCount,
+                         ::testing::Values(KeyedCase{10, {4, 6}, 4, Numbers::of(3), 1}, KeyedCase{11, {4, 5}, 5, Numbers::of(2) | Numbers::of(9), 1},
+                                           KeyedCase{12, {3, 4}, 3, Numbers::of(12), 1}, KeyedCase{12, {5, 6}, 12, Numbers::of(70), 70},
+                                           KeyedCase{13, {4, 6}, 6, Numbers::of(80) | Numbers::of(88), 78},
+                                           KeyedCase{14, {3, 3}, 10, 0, 77}));
+
+// 6 of 90: the draws with numbers outside the wheel counted by combination against all
+// C(90,6) = 622,614,630, the rows per draw against the hypergeometric counts.
+TEST(WheelCheck, NinetyNumbersCountAllTheirDraws)
+{
+    const Wheel wheel = randomWheel(20, {3, 6}, 40, 5, 0, 71);
+    const WheelOdds odds = WheelCheck::run(wheel, 90);
+    EXPECT_EQ(odds.allDraws, 622614630u);
+    std::uint64_t total = 0;
+    for (std::uint64_t n : odds.bestAll)
+        total += n;
+    EXPECT_EQ(total, 622614630u);
+    EXPECT_EQ(odds.bestWithin, countPlainly(wheel).bestWithin);
+    // No hit at all: the draws among the 70 numbers outside, plus those inside that miss every row.
+    std::uint64_t none = 0;
+    for (int j = 0; j <= 6; ++j) {
+        std::uint64_t missing = 0; // j-subsets of the wheel's numbers no row meets
+        forEachSubset(Numbers::list(wheel.numbers), j, [&](NumberSet set) { missing += bestHits(wheel.rows, set) == 0; });
+        none += missing * WheelCheck::binomial(70, 6 - j);
+    }
+    EXPECT_EQ(odds.bestAll[0], none);
+    EXPECT_NEAR(odds.expectedRows[3] * 622614630.0, 40.0 * double(WheelCheck::binomial(6, 3) * WheelCheck::binomial(84, 3)), 1e-3);
+}
+
+// More than 64 of the player's numbers: the walk's masks take two words.
+TEST(WheelCheck, SixtyFiveNumbersOfNinety)
+{
+    const Wheel wheel = randomWheel(65, {3, 3}, 60, 8, 0, 20);
+    const WheelOdds odds = WheelCheck::run(wheel, 90);
+    const PlainCount plain = countPlainly(wheel, false);
+    EXPECT_EQ(odds.counterexample, plain.counterexample);
+    EXPECT_EQ(odds.failingSets, plain.failing);
+    std::uint64_t within = 0;
+    for (std::uint64_t n : odds.bestWithin)
+        within += n;
+    EXPECT_EQ(within, WheelCheck::binomial(65, 6));
 }
 
 // Sizes around the point where random rows start to give the guarantee, so that both outcomes
@@ -120,7 +199,7 @@ TEST(WheelCheck, AllDrawsAgreeWithEveryDrawAgainstEveryRow)
                             const NumberSet draw = five | Numbers::of(f);
                             int top = 0;
                             for (NumberSet row : wheel.rows) {
-                                const int hits = std::popcount(row & draw);
+                                const int hits = Numbers::count(row & draw);
                                 ++rowsWithHits[std::size_t(hits)];
                                 top = std::max(top, hits);
                             }
@@ -176,7 +255,7 @@ TEST(WheelCheck, AWheelWithoutOneRowFailsOnTheFirstSetThatRowAloneCovered)
         less.rows.erase(less.rows.begin() + std::ptrdiff_t(removed));
         const WheelOdds odds = WheelCheck::run(less);
         EXPECT_FALSE(odds.holds);
-        const NumberSet highest = Numbers::of(63 - std::countl_zero(row));
+        const NumberSet highest = Numbers::of(Numbers::list(row).back());
         EXPECT_EQ(odds.counterexample, row & ~highest) << Numbers::format(row).toStdString();
     }
 }

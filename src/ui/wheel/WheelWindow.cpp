@@ -44,6 +44,31 @@ QString tipleName(int p)
     }
 }
 
+// A number of the grid: a first click chooses it, a second makes it a key number (shown half
+// ticked), a third takes it away.
+class NumberBox final : public QCheckBox {
+public:
+    NumberBox(const QString& text, QWidget* parent) : QCheckBox(text, parent) { setTristate(true); }
+
+protected:
+    void nextCheckState() override
+    {
+        switch (checkState()) {
+        case Qt::Unchecked: setCheckState(Qt::Checked); break;
+        case Qt::Checked: setCheckState(Qt::PartiallyChecked); break;
+        default: setCheckState(Qt::Unchecked); break;
+        }
+    }
+};
+
+QString guaranteeList(const std::vector<Guarantee>& list)
+{
+    QStringList parts;
+    for (const Guarantee& g : list)
+        parts << tx(QStringLiteral("%1 wenn %2")).arg(g.hits).arg(g.of);
+    return parts.join(QStringLiteral(", "));
+}
+
 QLabel* plainLabel(QWidget* parent, const QString& name)
 {
     auto* label = new QLabel(parent);
@@ -65,10 +90,10 @@ WheelWindow::WheelWindow(ProgramState& state, Hooks hooks, QWidget* parent)
     auto* grid = new QGridLayout;
     grid->setSpacing(2);
     for (int n = 1; n <= 49; ++n) {
-        auto* box = new QCheckBox(QString::number(n), this);
+        auto* box = new NumberBox(QString::number(n), this);
         box->setObjectName(QStringLiteral("WheelNumber%1").arg(n));
         grid->addWidget(box, (n - 1) / 7, (n - 1) % 7);
-        connect(box, &QCheckBox::toggled, this, &WheelWindow::updateChosenCount);
+        connect(box, &QCheckBox::stateChanged, this, &WheelWindow::updateChosenCount);
         m_numbers[std::size_t(n - 1)] = box;
     }
     left->addLayout(grid);
@@ -211,6 +236,8 @@ void WheelWindow::retranslate()
     m_load->setText(tx(QStringLiteral("Laden…")));
     m_load->setToolTip(tx(QStringLiteral("Ein gespeichertes System laden und prüfen")));
     m_close->setText(tx(QStringLiteral("Schließen")));
+    for (QCheckBox* box : m_numbers)
+        box->setToolTip(tx(QStringLiteral("Klick: Zahl wählen; zweiter Klick: Bankzahl, steht in jeder Reihe; dritter Klick: abwählen")));
     m_rows->setAccessibleName(tx(QStringLiteral("Reihen des Systems")));
     m_odds->setAccessibleName(tx(QStringLiteral("Gewinnchancen des Systems")));
     m_chart->setAccessibleName(tx(QStringLiteral("Beste Reihe je Ziehung")));
@@ -234,7 +261,7 @@ NumberSet WheelWindow::chosenNumbers() const
 {
     NumberSet set = 0;
     for (int n = 1; n <= 49; ++n)
-        if (m_numbers[std::size_t(n - 1)]->isChecked())
+        if (m_numbers[std::size_t(n - 1)]->checkState() != Qt::Unchecked)
             set |= Numbers::of(n);
     return set;
 }
@@ -242,12 +269,34 @@ NumberSet WheelWindow::chosenNumbers() const
 void WheelWindow::setChosenNumbers(NumberSet numbers)
 {
     for (int n = 1; n <= 49; ++n)
-        m_numbers[std::size_t(n - 1)]->setChecked(Numbers::contains(numbers, n));
+        m_numbers[std::size_t(n - 1)]->setCheckState(Numbers::contains(numbers, n) ? Qt::Checked : Qt::Unchecked);
+}
+
+NumberSet WheelWindow::keyNumbers() const
+{
+    NumberSet set = 0;
+    for (int n = 1; n <= 49; ++n)
+        if (m_numbers[std::size_t(n - 1)]->checkState() == Qt::PartiallyChecked)
+            set |= Numbers::of(n);
+    return set;
+}
+
+void WheelWindow::setKeyNumbers(NumberSet keys)
+{
+    for (int n = 1; n <= 49; ++n) {
+        QCheckBox* box = m_numbers[std::size_t(n - 1)];
+        if (Numbers::contains(keys, n))
+            box->setCheckState(Qt::PartiallyChecked);
+        else if (box->checkState() == Qt::PartiallyChecked)
+            box->setCheckState(Qt::Checked);
+    }
 }
 
 void WheelWindow::updateChosenCount()
 {
-    m_chosenCount->setText(tx(QStringLiteral("%1 Zahlen gewählt")).arg(Numbers::count(chosenNumbers())));
+    const int keys = Numbers::count(keyNumbers());
+    const QString chosen = tx(QStringLiteral("%1 Zahlen gewählt")).arg(Numbers::count(chosenNumbers()));
+    m_chosenCount->setText(keys ? chosen + tx(QStringLiteral(", davon %1 Bankzahlen")).arg(keys) : chosen);
 }
 
 Guarantee WheelWindow::chosenGuarantee() const
@@ -299,6 +348,7 @@ void WheelWindow::calculate()
         return;
     }
     const NumberSet numbers = chosenNumbers();
+    const NumberSet keys = keyNumbers();
     const Guarantee g = chosenGuarantee();
     const int v = Numbers::count(numbers);
     if (v < Wheel::MinNumbers || !g.validFor(v)) {
@@ -308,7 +358,12 @@ void WheelWindow::calculate()
                                  .arg(g.of));
         return;
     }
-    WheelRequest request{numbers, g, 1, double(m_seconds->value()), m_budget->value()};
+    if (Numbers::count(keys) >= Numbers::RowSize || Numbers::count(keys) > g.of) {
+        QMessageBox::warning(this, windowTitle(),
+                             tx(QStringLiteral("Höchstens %1 Bankzahlen bei der Garantie %2 wenn %3.")).arg(std::min(5, g.of)).arg(g.hits).arg(g.of));
+        return;
+    }
+    WheelRequest request{numbers, g, 1, double(m_seconds->value()), m_budget->value(), keys};
     m_stop.flag = false;
     m_bestRows = 0;
     m_progress->setText(tx(QStringLiteral("Suche läuft …")));
@@ -374,8 +429,15 @@ void WheelWindow::finish()
         m_wheelOdds = m_result->odds;
         m_nextRow = 0;
         showWheel(*m_wheel, m_wheelOdds);
-        m_progress->setText(m_result->stopped ? tx(QStringLiteral("Gestoppt: das kleinste gefundene System hat %1 Reihen.")).arg(m_wheel->rows.size())
-                                              : tx(QStringLiteral("Fertig: %1 Reihen.")).arg(m_wheel->rows.size()));
+        m_progress->setText(m_result->fromCatalogue ? tx(QStringLiteral("Aus dem Katalog: %1 Reihen, geprüft.")).arg(m_wheel->rows.size())
+                                : m_result->stopped ? tx(QStringLiteral("Gestoppt: das kleinste gefundene System hat %1 Reihen.")).arg(m_wheel->rows.size())
+                                                    : tx(QStringLiteral("Fertig: %1 Reihen.")).arg(m_wheel->rows.size()));
+    } else if (m_result->budget) {
+        m_wheel = m_result->budget->wheel;
+        m_wheelOdds = m_result->budget->odds;
+        m_nextRow = 0;
+        showWheel(*m_wheel, m_wheelOdds);
+        showBudget(*m_result->budget);
     } else {
         m_progress->setText(tx(QStringLiteral("Kein System innerhalb der Grenzen gefunden.")));
     }
@@ -395,7 +457,9 @@ void WheelWindow::showWheel(const Wheel& wheel, const WheelOdds& odds)
                              .arg(formatDecimal(double(odds.guaranteeSets), 0), tipleName(g.of))
                              .arg(Numbers::count(wheel.numbers))
                              .arg(g.hits)
-                             .arg(wheel.rows.size()));
+                             .arg(wheel.rows.size())
+                         + (wheel.keys ? QLatin1Char(' ') + tx(QStringLiteral("Geprüft sind die Ziehungen mit den Bankzahlen %1.")).arg(Numbers::format(wheel.keys))
+                                       : QString()));
     else
         m_proof->setText(tx(QStringLiteral("Garantie %1 wenn %2 verletzt: %3 hat keine Reihe mit %1 Richtigen."))
                              .arg(g.hits)
@@ -406,6 +470,23 @@ void WheelWindow::showWheel(const Wheel& wheel, const WheelOdds& odds)
     m_cost->setText(tx(QStringLiteral("Kosten je Ziehung: %1 Reihen zu %2 = %3"))
                         .arg(wheel.rows.size())
                         .arg(PrintSettings::formatCost(fee), PrintSettings::formatCost(fee * double(wheel.rows.size()))));
+}
+
+void WheelWindow::showBudget(const BudgetWheel& budget)
+{
+    const WheelOdds& o = budget.odds;
+    const Guarantee g = budget.wheel.guarantee;
+    const std::uint64_t covered = o.guaranteeSets - o.failingSets;
+    const QString share = formatDecimal(100.0 * double(covered) / double(o.guaranteeSets), 2);
+    m_proof->setText(tx(QStringLiteral("In %1 Reihen gibt es keine Garantie %2 wenn %3. Die besten %1 Reihen treffen bei %4 von %5 %6 "
+                                       "(%7 %) mit %2 Richtigen; so wahrscheinlich hält die Garantie bei einer Ziehung mit %3 Treffern unter Ihren Zahlen."))
+                         .arg(budget.wheel.rows.size())
+                         .arg(g.hits)
+                         .arg(g.of)
+                         .arg(formatDecimal(double(covered), 0), formatDecimal(double(o.guaranteeSets), 0), tipleName(g.of), share));
+    m_progress->setText(budget.holds.empty()
+                            ? tx(QStringLiteral("Sie garantieren keine der angebotenen Garantien."))
+                            : tx(QStringLiteral("Sie garantieren: %1.")).arg(guaranteeList(budget.holds)));
 }
 
 void WheelWindow::fillOdds()
@@ -427,7 +508,7 @@ void WheelWindow::fillOdds()
         put(k, 1, formatDecimal(double(o.bestAll[i]), 0));
         put(k, 2, k >= 3 ? formatDecimal(o.expectedRows[i], 6) : QString());
         m_withinSet->append(within ? 100.0 * double(o.bestWithin[i]) / double(within) : 0.0);
-        m_allSet->append(100.0 * double(o.bestAll[i]) / double(WheelOdds::AllDraws));
+        m_allSet->append(100.0 * double(o.bestAll[i]) / double(o.allDraws));
     }
 }
 
@@ -474,6 +555,7 @@ void WheelWindow::load()
     m_wheelOdds = WheelCheck::run(*m_wheel);
     m_nextRow = 0;
     setChosenNumbers(m_wheel->numbers);
+    setKeyNumbers(m_wheel->keys);
     for (std::size_t i = 0; i < Guarantee::offered().size(); ++i)
         if (Guarantee::offered()[i] == m_wheel->guarantee)
             m_guarantee->setCurrentIndex(int(i));

@@ -44,8 +44,13 @@ public:
     WheelWindow(ProgramState& state, Hooks hooks, QWidget* parent);
     ~WheelWindow() override;
 
+    // Every ticked number, keys included.
     NumberSet chosenNumbers() const;
+    // Ticks the numbers, none of them a key.
     void setChosenNumbers(NumberSet numbers);
+    // The numbers ticked twice: key numbers, in every row.
+    NumberSet keyNumbers() const;
+    void setKeyNumbers(NumberSet keys);
     bool building() const { return m_thread != nullptr; }
     const std::optional<Wheel>& wheel() const { return m_wheel; }
     // Texts in the current language.
@@ -71,6 +76,7 @@ private:
     void finish();
     void showProgress(const WheelProgress& progress);
     void showWheel(const Wheel& wheel, const WheelOdds& odds);
+    void showBudget(const BudgetWheel& budget);
     void fillOdds();
     void putOnSheet();
     void save();

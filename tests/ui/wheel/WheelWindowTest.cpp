@@ -9,6 +9,7 @@
 #include "WindowFixture.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -187,7 +188,9 @@ private Q_SLOTS:
     void stopKeepsTheSmallestWheelFound()
     {
         WheelWindow* wheels = openWheels();
-        wheels->setChosenNumbers(Numbers::range(20, 32));
+        // With a key number the catalogue has no answer: a search.
+        wheels->setChosenNumbers(Numbers::range(20, 33));
+        wheels->setKeyNumbers(Numbers::of(20));
         in<QComboBox>(wheels, "WheelGuarantee")->setCurrentIndex(7); // 5 wenn 5
         in<QSpinBox>(wheels, "WheelSeconds")->setValue(600);
         QSignalSpy finished(wheels, &WheelWindow::buildFinished);
@@ -198,6 +201,65 @@ private Q_SLOTS:
         QVERIFY(wheels->wheel().has_value());
         QVERIFY(WheelCheck::run(*wheels->wheel()).holds);
         QVERIFY(in<QLabel>(wheels, "WheelProgress")->text().startsWith(QStringLiteral("Gestoppt")));
+        QVERIFY(in<QPushButton>(wheels, "WheelToSheet")->isEnabled());
+    }
+
+    // A second click makes a number a key, in every row; the catalogue answers at once; fewer
+    // rows than the guarantee needs give the best rows with the exact share they cover.
+    void keyNumbersCatalogueAndABudget()
+    {
+        WheelWindow* wheels = openWheels();
+        for (int n = 1; n <= 10; ++n)
+            QTest::mouseClick(in<QCheckBox>(wheels, qPrintable(QStringLiteral("WheelNumber%1").arg(n))), Qt::LeftButton);
+        auto* three = in<QCheckBox>(wheels, "WheelNumber3");
+        QTest::mouseClick(three, Qt::LeftButton);
+        QCOMPARE(three->checkState(), Qt::PartiallyChecked);
+        QCOMPARE(wheels->chosenNumbers(), Numbers::range(1, 10));
+        QCOMPARE(wheels->keyNumbers(), Numbers::of(3));
+        QVERIFY(in<QLabel>(wheels, "WheelChosen")->text().contains(QStringLiteral("davon 1 Bankzahlen")));
+
+        in<QComboBox>(wheels, "WheelGuarantee")->setCurrentIndex(5); // 4 wenn 5
+        QSignalSpy finished(wheels, &WheelWindow::buildFinished);
+        click(wheels, "WheelCalculate");
+        QVERIFY(finished.wait(120000));
+        QVERIFY(wheels->wheel().has_value());
+        const Wheel keyed = *wheels->wheel();
+        QCOMPARE(keyed.keys, Numbers::of(3));
+        for (NumberSet row : keyed.rows)
+            QVERIFY(Numbers::contains(row, 3));
+        QVERIFY(WheelCheck::run(keyed).holds);
+        // The five-sets with the key: C(9,4).
+        const QString keyedProof = in<QLabel>(wheels, "WheelProof")->text();
+        QVERIFY2(keyedProof.startsWith(QStringLiteral("Garantie geprüft: alle 126 Fünfer")) && keyedProof.contains(QStringLiteral("Bankzahlen 3")),
+                 qPrintable(keyedProof));
+
+        // A third click takes the number away, a fourth chooses it again, not as a key.
+        QTest::mouseClick(three, Qt::LeftButton);
+        QTest::mouseClick(three, Qt::LeftButton);
+        QCOMPARE(wheels->keyNumbers(), NumberSet(0));
+        in<QComboBox>(wheels, "WheelGuarantee")->setCurrentIndex(0); // 3 wenn 3
+        click(wheels, "WheelCalculate");
+        QVERIFY(finished.wait(120000));
+        QVERIFY(wheels->wheel().has_value());
+        QVERIFY2(in<QLabel>(wheels, "WheelProgress")->text().startsWith(QStringLiteral("Aus dem Katalog")),
+                 qPrintable(in<QLabel>(wheels, "WheelProgress")->text()));
+
+        // Every five-set of ten needs a row of its own among at least 50: 40 rows cannot do.
+        in<QComboBox>(wheels, "WheelGuarantee")->setCurrentIndex(7); // 5 wenn 5
+        in<QSpinBox>(wheels, "WheelBudget")->setValue(40);
+        in<QSpinBox>(wheels, "WheelSeconds")->setValue(1);
+        click(wheels, "WheelCalculate");
+        QVERIFY(finished.wait(120000));
+        QVERIFY(wheels->wheel().has_value());
+        const Wheel budget = *wheels->wheel();
+        QCOMPARE(budget.rows.size(), std::size_t(40));
+        const WheelOdds odds = WheelCheck::run(budget);
+        QVERIFY(!odds.holds);
+        const QString proof = in<QLabel>(wheels, "WheelProof")->text();
+        const QString expected = QStringLiteral("In 40 Reihen gibt es keine Garantie 5 wenn 5. Die besten 40 Reihen treffen bei %1 von 252 Fünfer")
+                                     .arg(odds.guaranteeSets - odds.failingSets);
+        QVERIFY2(proof.startsWith(expected), qPrintable(proof));
+        QVERIFY(in<QLabel>(wheels, "WheelProgress")->text().startsWith(QStringLiteral("Sie garantieren")));
         QVERIFY(in<QPushButton>(wheels, "WheelToSheet")->isEnabled());
     }
 

@@ -1,0 +1,118 @@
+// Makes data/wheels/catalogue.txt: the best wheel the search finds for every v = 7..30 and every
+// guarantee offered, each search stopped at the published size or after the given seconds, and
+// proved before it is kept. An existing catalogue is read first and a wheel in it is replaced
+// only by a smaller one, so runs add up. With "V T:P" only that case is searched.
+//   make_wheel_catalogue CATALOGUE SECONDS [SEED] [V T:P]
+#include "wheel/WheelBuilder.h"
+#include "wheel/WheelCatalogue.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <chrono>
+#include <optional>
+#include <cstdio>
+
+using namespace numora;
+
+namespace {
+
+std::vector<std::uint64_t> onPoints(const std::vector<NumberSet>& rows)
+{
+    std::vector<std::uint64_t> points;
+    for (NumberSet row : rows)
+        points.push_back(std::uint64_t(row >> 1));
+    return points;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 3 && args.size() != 4 && args.size() != 6) {
+        std::fprintf(stderr, "usage: make_wheel_catalogue CATALOGUE SECONDS [SEED] [V T:P]\n");
+        return 2;
+    }
+    const QString path = args[1];
+    const double seconds = args[2].toDouble();
+    const std::uint64_t seed = args.size() >= 4 ? args[3].toULongLong() : 1;
+    int onlyV = 0;
+    Guarantee onlyG;
+    if (args.size() == 6) {
+        onlyV = args[4].toInt();
+        onlyG = *Guarantee::parse(args[5]);
+    }
+    std::vector<CatalogueWheel> wheels;
+    if (QFile file(path); file.open(QIODevice::ReadOnly)) {
+        auto parsed = WheelCatalogue::parse(file.readAll());
+        if (!parsed) {
+            std::fprintf(stderr, "%s\n", qPrintable(parsed.error().message));
+            return 1;
+        }
+        wheels = *parsed;
+    }
+    for (int v = 7; v <= 30; ++v)
+        for (const Guarantee& g : Guarantee::offered()) {
+            if (!g.validFor(v) || (onlyV && (v != onlyV || !(g == onlyG))))
+                continue;
+            const CatalogueWheel* old = WheelCatalogue::find(wheels, v, g);
+            const auto record = WheelCatalogue::record(v, g);
+            if (old && record && int(old->rows.size()) <= *record)
+                continue;
+            RunControl control;
+            WheelRequest request{Numbers::range(1, v), g, seed, seconds, 0};
+            request.useCatalogue = false;
+            request.stopAt = record.value_or(0);
+            const auto started = std::chrono::steady_clock::now();
+            auto result = WheelBuilder::build(request, control);
+            const double took = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+            const int found = result && result->wheel ? int(result->wheel->rows.size()) : 0;
+            std::fprintf(stderr, "%2d %d:%d  %5d rows  record %5s  old %5s  %.1f s\n", v, g.hits, g.of, found,
+                         record ? qPrintable(QString::number(*record)) : "-",
+                         old ? qPrintable(QString::number(old->rows.size())) : "-", took);
+            if (!found || !result->odds.holds || (old && int(old->rows.size()) <= found))
+                continue;
+            CatalogueWheel wheel{v, g, onPoints(result->wheel->rows)};
+            if (old)
+                *const_cast<CatalogueWheel*>(old) = wheel;
+            else
+                wheels.push_back(wheel);
+        }
+    // A wheel for t':p' gives t:p for any t <= t' and p >= p': where that is smaller than what the
+    // search found (or the search found nothing), it stands in.
+    for (int v = 7; v <= 30; ++v)
+        for (const Guarantee& g : Guarantee::offered()) {
+            const CatalogueWheel* best = WheelCatalogue::find(wheels, v, g);
+            std::optional<CatalogueWheel> stronger;
+            for (const CatalogueWheel& w : wheels)
+                if (w.v == v && w.guarantee.hits >= g.hits && w.guarantee.of <= g.of && !(w.guarantee == g)
+                    && (!best || w.rows.size() < best->rows.size()) && (!stronger || w.rows.size() < stronger->rows.size()))
+                    stronger = w;
+            if (!stronger)
+                continue;
+            stronger->guarantee = g;
+            Wheel check{Numbers::range(1, v), g, {}};
+            for (std::uint64_t row : stronger->rows)
+                check.rows.push_back(NumberSet(row) << 1);
+            if (!WheelCheck::run(check).holds)
+                continue;
+            std::fprintf(stderr, "%2d %d:%d  %5zu rows from a stronger guarantee\n", v, g.hits, g.of, stronger->rows.size());
+            if (best)
+                *const_cast<CatalogueWheel*>(best) = *stronger;
+            else
+                wheels.push_back(*stronger);
+        }
+    std::sort(wheels.begin(), wheels.end(), [](const CatalogueWheel& a, const CatalogueWheel& b) {
+        return std::tie(a.v, a.guarantee.hits, a.guarantee.of) < std::tie(b.v, b.guarantee.hits, b.guarantee.of);
+    });
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(WheelCatalogue::format(wheels)) < 0 || !out.commit()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return 1;
+    }
+    return 0;
+}
