@@ -5,6 +5,7 @@
 #include "base/DayDate.h"
 #include "draws/DrawFile.h"
 #include "draws/HistoryCache.h"
+#include "model/Game.h"
 
 #include <cstring>
 
@@ -28,8 +29,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(DrawFile::encode(again) == written);
 
     for (const TZiehung& r : records) {
-        const std::uint64_t mask = HistoryCache::maskOf(r.Zahlen, 6);
-        FUZZ_CHECK((mask & ~((std::uint64_t(1) << 50) - 2)) == 0); // bits 1..49 only
+        const NumberMask mask = HistoryCache::maskOf(r.Zahlen, 6);
+        // bits 1..90 only, whatever the record holds
+        FUZZ_CHECK((mask.low & 1) == 0 && (mask.high >> (Game::MaxNumbers - 63)) == 0);
         const int weekday = DayDate::dayOfWeek(r.Datum);
         FUZZ_CHECK(weekday >= 0 && weekday <= 7);
         (void)DayDate::toDate(r.Datum);
