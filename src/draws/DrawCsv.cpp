@@ -318,7 +318,7 @@ Expected<Table> parseStrict(const QStringList& lines, int maxNumber)
             return lineError(lineNo, tx(QStringLiteral("%1 fields, expected %2")).arg(f.size()).arg(columns));
         Line parsed;
         parsed.number = lineNo;
-        if (const auto bad = readDraw(f, Columns{}, Form::Strict, parsed))
+        if (const auto bad = readDraw(f, Columns{}, Form::Strict, parsed, maxNumber))
             return lineError(lineNo, *bad);
         TZiehung& record = parsed.draw;
         if (!table.lines.empty() && record.Datum < table.lines.back().draw.Datum)
