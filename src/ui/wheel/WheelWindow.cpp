@@ -143,7 +143,11 @@ WheelWindow::WheelWindow(ProgramState& state, Hooks hooks, QWidget* parent)
     m_rows = new QPlainTextEdit(this);
     m_rows->setObjectName(QStringLiteral("WheelRows"));
     m_rows->setReadOnly(true);
-    m_rows->setMinimumWidth(180);
+    // A row on one line, whole, for the widest row there can be.
+    m_rows->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_rows->setMinimumWidth(m_rows->fontMetrics().horizontalAdvance(QStringLiteral("9999.  44  45  46  47  48  49"))
+                            + 2 * int(m_rows->document()->documentMargin()) + 2 * m_rows->frameWidth()
+                            + m_rows->verticalScrollBar()->sizeHint().width());
     auto* top = new QHBoxLayout;
     top->addWidget(m_rows, 1);
     auto* results = new QVBoxLayout;

@@ -20,6 +20,9 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QTest>
 
 using namespace numora;
@@ -225,6 +228,13 @@ private Q_SLOTS:
         QVERIFY(wheels->wheel().has_value());
         QVERIFY(WheelCheck::run(*wheels->wheel()).holds);
         QVERIFY(in<QLabel>(wheels, "WheelProgress")->text().startsWith(QStringLiteral("Gestoppt")));
+        // Rows of two-digit numbers, each on one line and whole.
+        auto* rows = in<QPlainTextEdit>(wheels, "WheelRows");
+        QApplication::processEvents();
+        const QTextLayout* first = rows->document()->firstBlock().layout();
+        QCOMPARE(first->lineCount(), 1);
+        QVERIFY2(first->lineAt(0).naturalTextWidth() <= rows->viewport()->width() - 2 * rows->document()->documentMargin(),
+                 qPrintable(QStringLiteral("%1 of %2 pixels").arg(first->lineAt(0).naturalTextWidth()).arg(rows->viewport()->width())));
         QVERIFY(in<QPushButton>(wheels, "WheelToSheet")->isEnabled());
     }
 
