@@ -48,7 +48,8 @@ ChanceComparisonWindow::Panel ChanceComparisonWindow::makePanel(const QString& n
     for (int k = first; k <= last; ++k)
         panel.categories->append(QString::number(k));
     panel.value = new QValueAxis(chart);
-    panel.value->setLabelFormat(QStringLiteral("%d"));
+    // Counts, written by the chart's locale: "%d" draws no numbers at all once numbers are localised.
+    panel.value->setLabelFormat(QStringLiteral("%.0f"));
     chart->addAxis(panel.categories, Qt::AlignBottom);
     chart->addAxis(panel.value, Qt::AlignLeft);
     series->attachAxis(panel.categories);

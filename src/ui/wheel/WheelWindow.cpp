@@ -22,6 +22,7 @@
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QThread>
@@ -142,7 +143,11 @@ WheelWindow::WheelWindow(ProgramState& state, Hooks hooks, QWidget* parent)
     m_rows = new QPlainTextEdit(this);
     m_rows->setObjectName(QStringLiteral("WheelRows"));
     m_rows->setReadOnly(true);
-    m_rows->setMinimumWidth(180);
+    // A row on one line, whole, for the widest row there can be.
+    m_rows->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_rows->setMinimumWidth(m_rows->fontMetrics().horizontalAdvance(QStringLiteral("9999.  44  45  46  47  48  49"))
+                            + 2 * int(m_rows->document()->documentMargin()) + 2 * m_rows->frameWidth()
+                            + m_rows->verticalScrollBar()->sizeHint().width());
     auto* top = new QHBoxLayout;
     top->addWidget(m_rows, 1);
     auto* results = new QVBoxLayout;
@@ -151,7 +156,9 @@ WheelWindow::WheelWindow(ProgramState& state, Hooks hooks, QWidget* parent)
     m_odds = new QTableWidget(7, 3, this);
     m_odds->setObjectName(QStringLiteral("WheelOdds"));
     m_odds->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_odds->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Each column as wide as its title, the last one taking what is left.
+    m_odds->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_odds->horizontalHeader()->setStretchLastSection(true);
     results->addWidget(m_odds, 1);
     m_cost = plainLabel(this, QStringLiteral("WheelCost"));
     results->addWidget(m_cost);
@@ -247,6 +254,7 @@ void WheelWindow::retranslate()
     for (int k = 0; k <= 6; ++k)
         rows << tx(QStringLiteral("beste Reihe %1 Richtige")).arg(k);
     m_odds->setVerticalHeaderLabels(rows);
+    fitOddsTitles();
     m_chart->chart()->setTitle(tx(QStringLiteral("Beste Reihe je Ziehung")));
     m_hitsAxis->setTitleText(tx(QStringLiteral("Richtige")));
     m_withinSet->setLabel(tx(QStringLiteral("Ziehungen unter Ihren Zahlen")));
@@ -255,6 +263,38 @@ void WheelWindow::retranslate()
     updateChosenCount();
     if (m_wheel)
         showWheel(*m_wheel, m_wheelOdds);
+    if (m_wheel && m_budgetWheel)
+        showBudget(*m_budgetWheel);
+    m_progress->setText(m_progressText ? m_progressText() : QString());
+}
+
+void WheelWindow::fitOddsTitles()
+{
+    QHeaderView* header = m_odds->horizontalHeader();
+    int width = 2 * m_odds->frameWidth() + m_odds->verticalHeader()->sizeHint().width() + m_odds->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < m_odds->columnCount(); ++c)
+        width += header->sectionSizeHint(c);
+    m_odds->setMinimumWidth(width);
+}
+
+void WheelWindow::setProgress(std::function<QString()> text)
+{
+    m_progressText = std::move(text);
+    m_progress->setText(m_progressText ? m_progressText() : QString());
+}
+
+void WheelWindow::clearWheel()
+{
+    m_wheel.reset();
+    m_budgetWheel.reset();
+    m_wheelOdds = WheelOdds{};
+    m_nextRow = 0;
+    m_rows->clear();
+    m_proof->clear();
+    m_cost->clear();
+    m_odds->clearContents();
+    m_withinSet->remove(0, m_withinSet->count());
+    m_allSet->remove(0, m_allSet->count());
 }
 
 NumberSet WheelWindow::chosenNumbers() const
@@ -366,7 +406,7 @@ void WheelWindow::calculate()
     WheelRequest request{numbers, g, 1, double(m_seconds->value()), m_budget->value(), keys};
     m_stop.flag = false;
     m_bestRows = 0;
-    m_progress->setText(tx(QStringLiteral("Suche läuft …")));
+    setProgress([] { return tx(QStringLiteral("Suche läuft …")); });
     m_thread = QThread::create([this, request] {
         auto last = std::chrono::steady_clock::now();
         int lastBest = 0;
@@ -406,8 +446,10 @@ void WheelWindow::showProgress(const WheelProgress& p)
     if (!m_thread)
         return;
     m_bestRows = p.bestRows;
-    m_progress->setText(p.bestRows ? tx(QStringLiteral("Kleinstes System bisher: %1 Reihen; Suche mit %2 Reihen")).arg(p.bestRows).arg(p.rows)
-                                   : tx(QStringLiteral("Suche mit %1 Reihen …")).arg(p.rows));
+    setProgress([p] {
+        return p.bestRows ? tx(QStringLiteral("Kleinstes System bisher: %1 Reihen; Suche mit %2 Reihen")).arg(p.bestRows).arg(p.rows)
+                          : tx(QStringLiteral("Suche mit %1 Reihen …")).arg(p.rows);
+    });
 }
 
 void WheelWindow::finish()
@@ -418,7 +460,7 @@ void WheelWindow::finish()
     m_thread->deleteLater();
     m_thread = nullptr;
     if (!m_result) {
-        m_progress->clear();
+        setProgress({});
         setBusy(false);
         QMessageBox::warning(this, windowTitle(), m_result.error().message);
         Q_EMIT buildFinished();
@@ -427,19 +469,29 @@ void WheelWindow::finish()
     if (m_result->wheel) {
         m_wheel = m_result->wheel;
         m_wheelOdds = m_result->odds;
+        m_budgetWheel.reset();
         m_nextRow = 0;
         showWheel(*m_wheel, m_wheelOdds);
-        m_progress->setText(m_result->fromCatalogue ? tx(QStringLiteral("Aus dem Katalog: %1 Reihen, geprüft.")).arg(m_wheel->rows.size())
-                                : m_result->stopped ? tx(QStringLiteral("Gestoppt: das kleinste gefundene System hat %1 Reihen.")).arg(m_wheel->rows.size())
-                                                    : tx(QStringLiteral("Fertig: %1 Reihen.")).arg(m_wheel->rows.size()));
+        setProgress([rows = m_wheel->rows.size(), catalogue = m_result->fromCatalogue, stopped = m_result->stopped] {
+            return catalogue ? tx(QStringLiteral("Aus dem Katalog: %1 Reihen, geprüft.")).arg(rows)
+                 : stopped   ? tx(QStringLiteral("Gestoppt: das kleinste gefundene System hat %1 Reihen.")).arg(rows)
+                             : tx(QStringLiteral("Fertig: %1 Reihen.")).arg(rows);
+        });
     } else if (m_result->budget) {
-        m_wheel = m_result->budget->wheel;
-        m_wheelOdds = m_result->budget->odds;
+        m_budgetWheel = m_result->budget;
+        m_wheel = m_budgetWheel->wheel;
+        m_wheelOdds = m_budgetWheel->odds;
         m_nextRow = 0;
         showWheel(*m_wheel, m_wheelOdds);
-        showBudget(*m_result->budget);
+        showBudget(*m_budgetWheel);
+        setProgress([holds = m_budgetWheel->holds] {
+            return holds.empty() ? tx(QStringLiteral("Sie garantieren keine der angebotenen Garantien."))
+                                 : tx(QStringLiteral("Sie garantieren: %1.")).arg(guaranteeList(holds));
+        });
     } else {
-        m_progress->setText(tx(QStringLiteral("Kein System innerhalb der Grenzen gefunden.")));
+        // Nothing of an earlier wheel may stand beside this answer.
+        clearWheel();
+        setProgress([] { return tx(QStringLiteral("Kein System innerhalb der Grenzen gefunden.")); });
     }
     setBusy(false);
     Q_EMIT buildFinished();
@@ -484,9 +536,6 @@ void WheelWindow::showBudget(const BudgetWheel& budget)
                          .arg(g.hits)
                          .arg(g.of)
                          .arg(formatDecimal(double(covered), 0), formatDecimal(double(o.guaranteeSets), 0), tipleName(g.of), share));
-    m_progress->setText(budget.holds.empty()
-                            ? tx(QStringLiteral("Sie garantieren keine der angebotenen Garantien."))
-                            : tx(QStringLiteral("Sie garantieren: %1.")).arg(guaranteeList(budget.holds)));
 }
 
 void WheelWindow::fillOdds()
@@ -519,7 +568,9 @@ void WheelWindow::putOnSheet()
     const std::size_t first = m_nextRow;
     m_nextRow = WheelTips::putOnSheet(*m_wheel, m_nextRow, m_state.sheet);
     const std::size_t last = m_nextRow == 0 ? m_wheel->rows.size() : m_nextRow;
-    m_progress->setText(tx(QStringLiteral("Reihen %1 bis %2 von %3 auf dem Schein")).arg(first + 1).arg(last).arg(m_wheel->rows.size()));
+    setProgress([first, last, rows = m_wheel->rows.size()] {
+        return tx(QStringLiteral("Reihen %1 bis %2 von %3 auf dem Schein")).arg(first + 1).arg(last).arg(rows);
+    });
     if (m_hooks.sheetChanged)
         m_hooks.sheetChanged();
 }
@@ -537,7 +588,7 @@ void WheelWindow::save()
         QMessageBox::critical(this, windowTitle(), written.error().message);
         return;
     }
-    m_progress->setText(tx(QStringLiteral("Gespeichert: %1 und %2 Tippdateien")).arg(path).arg(written->size()));
+    setProgress([path, files = written->size()] { return tx(QStringLiteral("Gespeichert: %1 und %2 Tippdateien")).arg(path).arg(files); });
 }
 
 void WheelWindow::load()
@@ -553,6 +604,7 @@ void WheelWindow::load()
     }
     m_wheel = *loaded;
     m_wheelOdds = WheelCheck::run(*m_wheel);
+    m_budgetWheel.reset();
     m_nextRow = 0;
     setChosenNumbers(m_wheel->numbers);
     setKeyNumbers(m_wheel->keys);
@@ -560,7 +612,7 @@ void WheelWindow::load()
         if (Guarantee::offered()[i] == m_wheel->guarantee)
             m_guarantee->setCurrentIndex(int(i));
     showWheel(*m_wheel, m_wheelOdds);
-    m_progress->setText(tx(QStringLiteral("Geladen: %1")).arg(path));
+    setProgress([path] { return tx(QStringLiteral("Geladen: %1")).arg(path); });
     setBusy(false);
 }
 

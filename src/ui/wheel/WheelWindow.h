@@ -86,6 +86,12 @@ private:
     void updateChosenCount();
     Guarantee chosenGuarantee() const;
     void setBusy(bool busy);
+    // The odds table no narrower than its titles in the current language.
+    void fitOddsTitles();
+    // The line under "Berechnen", kept as how to write it so a language switch rewrites it.
+    void setProgress(std::function<QString()> text);
+    // No wheel: its rows, proof, odds, chart and cost go.
+    void clearWheel();
 
     ProgramState& m_state;
     Hooks m_hooks;
@@ -101,6 +107,7 @@ private:
     QPushButton* m_fromPool = nullptr;
     QPushButton* m_calculate = nullptr;
     QLabel* m_progress = nullptr;
+    std::function<QString()> m_progressText;
     QPlainTextEdit* m_rows = nullptr;
     QLabel* m_proof = nullptr;
     QTableWidget* m_odds = nullptr;
@@ -120,6 +127,8 @@ private:
     Expected<WheelBuild> m_result{WheelBuild{}};
     std::optional<Wheel> m_wheel;
     WheelOdds m_wheelOdds;
+    // The wheel shown is the best rows of a budget: what they cover.
+    std::optional<BudgetWheel> m_budgetWheel;
     std::size_t m_nextRow = 0;
     int m_bestRows = 0;
 };

@@ -10,7 +10,11 @@
 #include "WindowFixture.h"
 
 #include <QApplication>
+#include <QChart>
+#include <QChartView>
 #include <QCheckBox>
+#include <QGraphicsTextItem>
+#include <QValueAxis>
 #include <QDateEdit>
 #include <QDesktopServices>
 #include <QDir>
@@ -135,6 +139,18 @@ private Q_SLOTS:
         QCOMPARE(table->item(6, 0)->text(), QStringLiteral("1"));
         QCOMPARE(table->item(7, 2)->text(), QStringLiteral("0,735"));
         QVERIFY(window->findChild<QLabel*>(QStringLiteral("ComparisonSentence"))->text().contains(QStringLiteral("3 von 12 Reihen")));
+
+        // The value axes write their numbers, as the language writes them.
+        for (auto* view : window->findChildren<QChartView*>()) {
+            auto* axis = qobject_cast<QValueAxis*>(view->chart()->axes(Qt::Vertical).value(0));
+            QVERIFY(axis);
+            QStringList texts;
+            for (QGraphicsItem* item : view->scene()->items())
+                if (auto* text = dynamic_cast<QGraphicsTextItem*>(item))
+                    texts << text->toPlainText();
+            const QString top = view->chart()->locale().toString(qint64(axis->max()));
+            QVERIFY2(texts.contains(top), qPrintable(top + QStringLiteral(" not among: ") + texts.join(QLatin1Char('|'))));
+        }
 
         for (const char* name : {"Vergleich.png", "Vergleich.svg"}) {
             const QString path = m_cwd.filePath(QString::fromLatin1(name));

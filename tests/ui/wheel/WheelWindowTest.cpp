@@ -1,5 +1,6 @@
 // The window "Systeme": numbers from the sheet, a proved wheel built in the background, its rows
 // on the sheet twelve at a time, saved as a wheel file and tip files, loaded back and checked.
+#include "base/TextCatalog.h"
 #include "draws/DrawFile.h"
 #include "support/TestSupport.h"
 #include "output/TipFile.h"
@@ -11,12 +12,17 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QTest>
 
 using namespace numora;
@@ -66,6 +72,28 @@ class WheelWindowTest : public QObject, private numora::test::WindowFixture {
         return rows;
     }
 
+    // The shipped language files in the program folder, then the language chosen from the menu.
+    void chooseLanguage(const char* menuItem)
+    {
+        const QString shipped = QStringLiteral(NUMORA_SOURCE_DIR "/data/land/");
+        const QString land = m_dir.filePath(QStringLiteral("land/"));
+        QDir().mkpath(land);
+        for (const QString& name : QDir(shipped).entryList(QDir::Files))
+            if (!QFile::exists(land + name))
+                QVERIFY(QFile::copy(shipped + name, land + name));
+        m_window->findChild<QAction*>(QString::fromLatin1(menuItem))->trigger();
+    }
+
+    // A search that the catalogue cannot answer and that runs until stopped: a key number.
+    static void startLongSearch(WheelWindow* wheels)
+    {
+        wheels->setChosenNumbers(Numbers::range(20, 33));
+        wheels->setKeyNumbers(Numbers::of(20));
+        in<QComboBox>(wheels, "WheelGuarantee")->setCurrentIndex(7); // 5 wenn 5
+        in<QSpinBox>(wheels, "WheelSeconds")->setValue(600);
+        click(wheels, "WheelCalculate");
+    }
+
     QStringList shownRows()
     {
         QStringList rows;
@@ -89,7 +117,11 @@ private Q_SLOTS:
     }
 
     void init() { startWindow(QDate(2026, 12, 10)); }
-    void cleanup() { m_window.reset(); }
+    void cleanup()
+    {
+        m_window.reset();
+        TextCatalog::clear();
+    }
 
     // Twelve numbers, "4 wenn 4", at most 41 rows: built, proved, onto the sheet, saved, loaded.
     void buildPutOnSheetSaveAndLoad()
@@ -188,19 +220,21 @@ private Q_SLOTS:
     void stopKeepsTheSmallestWheelFound()
     {
         WheelWindow* wheels = openWheels();
-        // With a key number the catalogue has no answer: a search.
-        wheels->setChosenNumbers(Numbers::range(20, 33));
-        wheels->setKeyNumbers(Numbers::of(20));
-        in<QComboBox>(wheels, "WheelGuarantee")->setCurrentIndex(7); // 5 wenn 5
-        in<QSpinBox>(wheels, "WheelSeconds")->setValue(600);
         QSignalSpy finished(wheels, &WheelWindow::buildFinished);
-        click(wheels, "WheelCalculate");
+        startLongSearch(wheels);
         QTRY_VERIFY_WITH_TIMEOUT(in<QLabel>(wheels, "WheelProgress")->text().startsWith(QStringLiteral("Kleinstes System bisher")), 60000);
         click(wheels, "WheelCalculate");
         QVERIFY(finished.wait(30000));
         QVERIFY(wheels->wheel().has_value());
         QVERIFY(WheelCheck::run(*wheels->wheel()).holds);
         QVERIFY(in<QLabel>(wheels, "WheelProgress")->text().startsWith(QStringLiteral("Gestoppt")));
+        // Rows of two-digit numbers, each on one line and whole.
+        auto* rows = in<QPlainTextEdit>(wheels, "WheelRows");
+        QApplication::processEvents();
+        const QTextLayout* first = rows->document()->firstBlock().layout();
+        QCOMPARE(first->lineCount(), 1);
+        QVERIFY2(first->lineAt(0).naturalTextWidth() <= rows->viewport()->width() - 2 * rows->document()->documentMargin(),
+                 qPrintable(QStringLiteral("%1 of %2 pixels").arg(first->lineAt(0).naturalTextWidth()).arg(rows->viewport()->width())));
         QVERIFY(in<QPushButton>(wheels, "WheelToSheet")->isEnabled());
     }
 
@@ -261,6 +295,82 @@ private Q_SLOTS:
         QVERIFY2(proof.startsWith(expected), qPrintable(proof));
         QVERIFY(in<QLabel>(wheels, "WheelProgress")->text().startsWith(QStringLiteral("Sie garantieren")));
         QVERIFY(in<QPushButton>(wheels, "WheelToSheet")->isEnabled());
+    }
+
+    // At the size the window opens with, every title of the odds table shows whole, and the
+    // table shows all its columns, in the languages with the longest titles too.
+    void oddsTitlesFitInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("German") << QStringLiteral("Deutsch1");
+        QTest::newRow("English") << QStringLiteral("Englisch1");
+        QTest::newRow("Turkish") << QStringLiteral("Trkisch1");
+    }
+
+    void oddsTitlesFitInEveryLanguage()
+    {
+        QFETCH(QString, language);
+        WheelWindow* wheels = openWheels();
+        QVERIFY(QTest::qWaitForWindowExposed(wheels));
+        chooseLanguage(qPrintable(language));
+        QApplication::processEvents();
+        auto* odds = in<QTableWidget>(wheels, "WheelOdds");
+        QHeaderView* header = odds->horizontalHeader();
+        for (int c = 0; c < odds->columnCount(); ++c)
+            QVERIFY2(header->sectionSize(c) >= header->sectionSizeHint(c),
+                     qPrintable(QStringLiteral("\"%1\": %2 of %3 pixels")
+                                    .arg(odds->horizontalHeaderItem(c)->text())
+                                    .arg(header->sectionSize(c))
+                                    .arg(header->sectionSizeHint(c))));
+        QVERIFY2(header->length() <= header->viewport()->width(),
+                 qPrintable(QStringLiteral("%1 of %2 pixels").arg(header->length()).arg(header->viewport()->width())));
+    }
+
+    // The line under "Berechnen" speaks the language chosen, during a search and after it.
+    void progressFollowsTheLanguage()
+    {
+        WheelWindow* wheels = openWheels();
+        QSignalSpy finished(wheels, &WheelWindow::buildFinished);
+        startLongSearch(wheels);
+        auto* progress = in<QLabel>(wheels, "WheelProgress");
+        QTRY_VERIFY_WITH_TIMEOUT(progress->text().startsWith(QStringLiteral("Kleinstes System bisher")), 60000);
+        chooseLanguage("Trkisch1");
+        QVERIFY2(progress->text().contains(QStringLiteral("kolonla aranıyor")), qPrintable(progress->text()));
+        click(wheels, "WheelCalculate");
+        QVERIFY(finished.wait(30000));
+        QVERIFY2(progress->text().startsWith(QStringLiteral("Durduruldu: ")), qPrintable(progress->text()));
+        chooseLanguage("Englisch1");
+        QCOMPARE(progress->text(), QStringLiteral("Stopped: the smallest wheel found has %1 rows.").arg(wheels->wheel()->rows.size()));
+    }
+
+    // A build that finds no wheel leaves nothing of the one before: rows, proof, odds, chart
+    // and cost go, and there is nothing to put on the sheet or save.
+    void noWheelLeavesNothingOfTheLastOne()
+    {
+        WheelWindow* wheels = openWheels();
+        QSignalSpy finished(wheels, &WheelWindow::buildFinished);
+        wheels->setChosenNumbers(Numbers::range(1, 10));
+        in<QComboBox>(wheels, "WheelGuarantee")->setCurrentIndex(0); // 3 wenn 3, from the catalogue
+        click(wheels, "WheelCalculate");
+        QVERIFY(finished.wait(120000));
+        QVERIFY(wheels->wheel().has_value());
+        QVERIFY(!in<QPlainTextEdit>(wheels, "WheelRows")->toPlainText().isEmpty());
+
+        // Stopped before its first cover: no S(4,5,13) exists, so the first rows cannot cover.
+        startLongSearch(wheels);
+        click(wheels, "WheelCalculate");
+        QVERIFY(finished.wait(30000));
+        QCOMPARE(in<QLabel>(wheels, "WheelProgress")->text(), QStringLiteral("Kein System innerhalb der Grenzen gefunden."));
+        QVERIFY(!wheels->wheel().has_value());
+        QCOMPARE(in<QPlainTextEdit>(wheels, "WheelRows")->toPlainText(), QString());
+        QCOMPARE(in<QLabel>(wheels, "WheelProof")->text(), QString());
+        QCOMPARE(in<QLabel>(wheels, "WheelCost")->text(), QString());
+        auto* odds = in<QTableWidget>(wheels, "WheelOdds");
+        for (int r = 0; r < odds->rowCount(); ++r)
+            for (int c = 0; c < odds->columnCount(); ++c)
+                QVERIFY(!odds->item(r, c) || odds->item(r, c)->text().isEmpty());
+        QVERIFY(!in<QPushButton>(wheels, "WheelToSheet")->isEnabled());
+        QVERIFY(!in<QPushButton>(wheels, "WheelSave")->isEnabled());
     }
 
     // Too few numbers for the guarantee: a message, no build.
