@@ -1,8 +1,11 @@
 // Makes data/wheels/catalogue.txt: the best wheel the search finds for every v = 7..30 and every
 // guarantee offered, each search stopped at the published size or after the given seconds, and
 // proved before it is kept. An existing catalogue is read first and a wheel in it is replaced
-// only by a smaller one, so runs add up. With "V T:P" only that case is searched.
-//   make_wheel_catalogue CATALOGUE SECONDS [SEED] [V T:P]
+// only by a smaller one, so runs add up. With "V T:P" only that case is searched. With "orbits"
+// the search starts from a cyclic design (OrbitSearch) and then drops rows with the annealer.
+//   make_wheel_catalogue CATALOGUE SECONDS [SEED] [V T:P] [orbits]
+#include "wheel/CoverAnnealer.h"
+#include "wheel/OrbitSearch.h"
 #include "wheel/WheelBuilder.h"
 #include "wheel/WheelCatalogue.h"
 
@@ -27,14 +30,52 @@ std::vector<std::uint64_t> onPoints(const std::vector<NumberSet>& rows)
     return points;
 }
 
+using Clock = std::chrono::steady_clock;
+
+double since(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// Cyclic designs with about as many rows as the target (both with every point moving and with
+// one point fixed), the smallest of them, then the annealer drops rows from it while the time
+// lasts. Every result is a cover; the caller proves it again.
+std::vector<std::uint64_t> fromOrbits(int v, Guarantee g, int target, std::uint64_t seed, double seconds)
+{
+    const auto started = Clock::now();
+    std::vector<std::uint64_t> best;
+    for (int fixed = 0; fixed <= 1; ++fixed) {
+        const int m = v - fixed;
+        const int base = std::max(1, target / m);
+        for (int b = base; b <= base + 1; ++b) {
+            auto rows = OrbitSearch::build(v, g.hits, g.of, b, fixed, seed, seconds / 8);
+            if (best.empty() || rows.size() < best.size())
+                best = std::move(rows);
+        }
+    }
+    CoverAnnealer annealer(v, g.hits, g.of, seed);
+    annealer.setRows(best);
+    while (since(started) < seconds && int(best.size()) > target) {
+        annealer.removeWeakestRow();
+        while (since(started) < seconds && !annealer.anneal(20000)) {
+        }
+        if (annealer.uncovered() == 0)
+            best = annealer.rows();
+    }
+    return best;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    const bool orbits = args.size() > 3 && args.back() == QLatin1String("orbits");
+    if (orbits)
+        args.removeLast();
     if (args.size() != 3 && args.size() != 4 && args.size() != 6) {
-        std::fprintf(stderr, "usage: make_wheel_catalogue CATALOGUE SECONDS [SEED] [V T:P]\n");
+        std::fprintf(stderr, "usage: make_wheel_catalogue CATALOGUE SECONDS [SEED] [V T:P] [orbits]\n");
         return 2;
     }
     const QString path = args[1];
@@ -63,20 +104,31 @@ int main(int argc, char** argv)
             const auto record = WheelCatalogue::record(v, g);
             if (old && record && int(old->rows.size()) <= *record)
                 continue;
-            RunControl control;
-            WheelRequest request{Numbers::range(1, v), g, seed, seconds, 0};
-            request.useCatalogue = false;
-            request.stopAt = record.value_or(0);
-            const auto started = std::chrono::steady_clock::now();
-            auto result = WheelBuilder::build(request, control);
-            const double took = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-            const int found = result && result->wheel ? int(result->wheel->rows.size()) : 0;
+            const auto started = Clock::now();
+            std::vector<std::uint64_t> rows;
+            if (orbits) {
+                const int target = record.value_or(old ? int(old->rows.size()) - 1 : 0);
+                if (target > 0)
+                    rows = fromOrbits(v, g, target, seed, seconds);
+            } else {
+                RunControl control;
+                WheelRequest request{Numbers::range(1, v), g, seed, seconds, 0};
+                request.useCatalogue = false;
+                request.stopAt = record.value_or(0);
+                auto result = WheelBuilder::build(request, control);
+                if (result && result->wheel)
+                    rows = onPoints(result->wheel->rows);
+            }
+            Wheel proof{Numbers::range(1, v), g, {}};
+            for (std::uint64_t row : rows)
+                proof.rows.push_back(NumberSet(row) << 1);
+            const int found = !rows.empty() && WheelCheck::run(proof).holds ? int(rows.size()) : 0;
             std::fprintf(stderr, "%2d %d:%d  %5d rows  record %5s  old %5s  %.1f s\n", v, g.hits, g.of, found,
                          record ? qPrintable(QString::number(*record)) : "-",
-                         old ? qPrintable(QString::number(old->rows.size())) : "-", took);
-            if (!found || !result->odds.holds || (old && int(old->rows.size()) <= found))
+                         old ? qPrintable(QString::number(old->rows.size())) : "-", since(started));
+            if (!found || (old && int(old->rows.size()) <= found))
                 continue;
-            CatalogueWheel wheel{v, g, onPoints(result->wheel->rows)};
+            CatalogueWheel wheel{v, g, rows};
             if (old)
                 *const_cast<CatalogueWheel*>(old) = wheel;
             else
