@@ -44,11 +44,14 @@ std::vector<std::uint64_t> fromOrbits(int v, Guarantee g, int target, std::uint6
 {
     const auto started = Clock::now();
     std::vector<std::uint64_t> best;
-    for (int fixed = 0; fixed <= 1; ++fixed) {
-        const int m = v - fixed;
+    using OrbitSearch::Symmetry;
+    for (const Symmetry symmetry : {Symmetry::Cyclic, Symmetry::CyclicFixingOne, Symmetry::Translations3x3x3}) {
+        if (symmetry == Symmetry::Translations3x3x3 && v != 27)
+            continue;
+        const int m = symmetry == Symmetry::CyclicFixingOne ? v - 1 : symmetry == Symmetry::Cyclic ? v : 27;
         const int base = std::max(1, target / m);
         for (int b = base; b <= base + 1; ++b) {
-            auto rows = OrbitSearch::build(v, g.hits, g.of, b, fixed, seed, seconds / 8);
+            auto rows = OrbitSearch::build(v, g.hits, g.of, b, symmetry, seed, seconds / 8);
             if (best.empty() || rows.size() < best.size())
                 best = std::move(rows);
         }

@@ -32,9 +32,28 @@ void forEachSubset(std::uint64_t set, int k, F&& f, std::uint64_t chosen = 0)
 
 class Space {
 public:
-    Space(int v, int t, int p, int fixedPoints, std::uint64_t seed)
-        : v(v), t(t), p(p), m(v - fixedPoints), all(v >= 64 ? ~0ull : (1ull << v) - 1), state(seed * 0x9E3779B97F4A7C15ull + 1)
+    Space(int v, int t, int p, Symmetry symmetry, std::uint64_t seed)
+        : v(v), t(t), p(p), all(v >= 64 ? ~0ull : (1ull << v) - 1), state(seed * 0x9E3779B97F4A7C15ull + 1)
     {
+        if (symmetry == Symmetry::Translations3x3x3 && v == 27) {
+            // Point i is the vector of its three base-3 digits.
+            for (int g = 0; g < 27; ++g) {
+                std::vector<int>& image = group.emplace_back(27);
+                for (int i = 0; i < 27; ++i) {
+                    int to = 0;
+                    for (int digit = 0, power = 1; digit < 3; ++digit, power *= 3)
+                        to += (i / power % 3 + g / power % 3) % 3 * power;
+                    image[std::size_t(i)] = to;
+                }
+            }
+        } else {
+            const int m = symmetry == Symmetry::CyclicFixingOne ? v - 1 : v;
+            for (int g = 0; g < m; ++g) {
+                std::vector<int>& image = group.emplace_back(std::size_t(v));
+                for (int i = 0; i < v; ++i)
+                    image[std::size_t(i)] = i < m ? (i + g) % m : i;
+            }
+        }
         binomial.assign(std::size_t(v + 1), std::vector<std::uint32_t>(std::size_t(p + 1), 0));
         for (int n = 0; n <= v; ++n) {
             binomial[std::size_t(n)][0] = 1;
@@ -47,9 +66,8 @@ public:
         forEachSubset(all, p, [&](std::uint64_t set) {
             if (orbitOf[rank(set)] != ~0u)
                 return;
-            std::uint64_t image = set;
-            for (int g = 0; g < m; ++g, image = shift(image))
-                orbitOf[rank(image)] = orbits;
+            for (const auto& image : group)
+                orbitOf[rank(apply(image, set))] = orbits;
             ++orbits;
         });
     }
@@ -73,23 +91,20 @@ public:
         return r;
     }
 
-    // i -> i+1 mod m on the first m points.
-    std::uint64_t shift(std::uint64_t set) const
+    static std::uint64_t apply(const std::vector<int>& image, std::uint64_t set)
     {
-        const std::uint64_t cycle = m >= 64 ? ~0ull : (1ull << m) - 1;
-        const std::uint64_t moving = set & cycle;
-        return (set & ~cycle) | (((moving << 1) | (moving >> (m - 1))) & cycle);
+        std::uint64_t to = 0;
+        for (; set; set &= set - 1)
+            to |= 1ull << image[std::size_t(std::countr_zero(set))];
+        return to;
     }
 
     Rows orbit(std::uint64_t row) const
     {
         Rows rows;
-        std::uint64_t image = row;
-        for (int g = 0; g < m; ++g, image = shift(image)) {
-            if (image == row && g > 0)
-                break;
-            rows.push_back(image);
-        }
+        for (const auto& image : group)
+            if (const std::uint64_t to = apply(image, row); std::find(rows.begin(), rows.end(), to) == rows.end())
+                rows.push_back(to);
         return rows;
     }
 
@@ -116,8 +131,9 @@ public:
         return set & -set;
     }
 
-    int v, t, p, m;
+    int v, t, p;
     std::uint64_t all, state;
+    std::vector<std::vector<int>> group;
     std::vector<std::vector<std::uint32_t>> binomial;
     std::vector<std::uint32_t> orbitOf;
     std::uint32_t orbits = 0;
@@ -179,12 +195,12 @@ Rows annealBase(Space& space, int baseRows, const std::function<bool()>& over)
 
 } // namespace
 
-Rows build(int v, int t, int p, int baseRows, int fixedPoints, std::uint64_t seed, double seconds, const std::function<bool()>& stop)
+Rows build(int v, int t, int p, int baseRows, Symmetry symmetry, std::uint64_t seed, double seconds, const std::function<bool()>& stop)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
                                                                   std::chrono::duration<double>(seconds));
     auto over = [&] { return (stop && stop()) || std::chrono::steady_clock::now() >= deadline; };
-    Space space(v, t, p, fixedPoints, seed);
+    Space space(v, t, p, symmetry, seed);
 
     Rows rows;
     for (std::uint64_t base : annealBase(space, baseRows, over))
