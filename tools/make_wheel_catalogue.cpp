@@ -3,7 +3,9 @@
 // proved before it is kept. An existing catalogue is read first and a wheel in it is replaced
 // only by a smaller one, so runs add up. With "V T:P" only that case is searched. With "orbits"
 // the search starts from a cyclic design (OrbitSearch) and then drops rows with the annealer.
+// "import" takes a wheel from a file (rows of numbers 1..V) instead, proved before it is kept.
 //   make_wheel_catalogue CATALOGUE SECONDS [SEED] [V T:P] [orbits]
+//   make_wheel_catalogue CATALOGUE import FILE V T:P
 #include "wheel/CoverAnnealer.h"
 #include "wheel/OrbitSearch.h"
 #include "wheel/WheelBuilder.h"
@@ -14,6 +16,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <bit>
 #include <chrono>
 #include <optional>
 #include <cstdio>
@@ -28,6 +31,29 @@ std::vector<std::uint64_t> onPoints(const std::vector<NumberSet>& rows)
     for (NumberSet row : rows)
         points.push_back(std::uint64_t(row >> 1));
     return points;
+}
+
+// Rows of six numbers 1..v, one a line ("#" lines skipped) as points 0..v-1; empty on any fault.
+std::vector<std::uint64_t> readRows(const QByteArray& text, int v)
+{
+    std::vector<std::uint64_t> rows;
+    for (const QByteArray& line : text.split('\n')) {
+        const QByteArray trimmed = line.trimmed();
+        if (trimmed.isEmpty() || trimmed.startsWith('#'))
+            continue;
+        std::uint64_t row = 0;
+        for (const QByteArray& field : trimmed.simplified().replace(',', ' ').split(' ')) {
+            bool ok = false;
+            const int number = field.toInt(&ok);
+            if (!ok || number < 1 || number > v || (row >> (number - 1) & 1))
+                return {};
+            row |= std::uint64_t(1) << (number - 1);
+        }
+        if (std::popcount(row) != 6)
+            return {};
+        rows.push_back(row);
+    }
+    return rows;
 }
 
 using Clock = std::chrono::steady_clock;
@@ -82,13 +108,23 @@ int main(int argc, char** argv)
         return 2;
     }
     const QString path = args[1];
-    const double seconds = args[2].toDouble();
-    const std::uint64_t seed = args.size() >= 4 ? args[3].toULongLong() : 1;
+    const bool importing = args[2] == QLatin1String("import");
+    const double seconds = importing ? 0 : args[2].toDouble();
+    const std::uint64_t seed = args.size() >= 4 && !importing ? args[3].toULongLong() : 1;
     int onlyV = 0;
     Guarantee onlyG;
     if (args.size() == 6) {
         onlyV = args[4].toInt();
-        onlyG = *Guarantee::parse(args[5]);
+        const auto parsed = Guarantee::parse(args[5]);
+        if (onlyV < 7 || onlyV > 30 || !parsed || !parsed->validFor(onlyV)) {
+            std::fprintf(stderr, "no catalogue case: %s %s\n", qPrintable(args[4]), qPrintable(args[5]));
+            return 2;
+        }
+        onlyG = *parsed;
+    }
+    if (importing && !onlyV) {
+        std::fprintf(stderr, "usage: make_wheel_catalogue CATALOGUE import FILE V T:P\n");
+        return 2;
     }
     std::vector<CatalogueWheel> wheels;
     if (QFile file(path); file.open(QIODevice::ReadOnly)) {
@@ -105,11 +141,18 @@ int main(int argc, char** argv)
                 continue;
             const CatalogueWheel* old = WheelCatalogue::find(wheels, v, g);
             const auto record = WheelCatalogue::record(v, g);
-            if (old && record && int(old->rows.size()) <= *record)
+            if (old && record && int(old->rows.size()) <= *record && !importing)
                 continue;
             const auto started = Clock::now();
             std::vector<std::uint64_t> rows;
-            if (orbits) {
+            if (importing) {
+                QFile file(args[3]);
+                if (!file.open(QIODevice::ReadOnly)) {
+                    std::fprintf(stderr, "cannot read %s\n", qPrintable(args[3]));
+                    return 1;
+                }
+                rows = readRows(file.readAll(), v);
+            } else if (orbits) {
                 const int target = record.value_or(old ? int(old->rows.size()) - 1 : 0);
                 if (target > 0)
                     rows = fromOrbits(v, g, target, seed, seconds);
