@@ -63,10 +63,9 @@ double since(Clock::time_point start)
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-// Cyclic designs with about as many rows as the target (both with every point moving and with
-// one point fixed), the smallest of them, then the annealer drops rows from it while the time
-// lasts. Every result is a cover; the caller proves it again.
-std::vector<std::uint64_t> fromOrbits(int v, Guarantee g, int target, std::uint64_t seed, double seconds)
+// Designs with a symmetry and about as many rows as the target, the smallest of them, then the
+// annealer drops rows from it while the time lasts or until `stopAt` rows. Every result is a cover; the caller proves it again.
+std::vector<std::uint64_t> fromOrbits(int v, Guarantee g, int target, int stopAt, std::uint64_t seed, double seconds)
 {
     const auto started = Clock::now();
     std::vector<std::uint64_t> best;
@@ -84,7 +83,7 @@ std::vector<std::uint64_t> fromOrbits(int v, Guarantee g, int target, std::uint6
     }
     CoverAnnealer annealer(v, g.hits, g.of, seed);
     annealer.setRows(best);
-    while (since(started) < seconds && int(best.size()) > target) {
+    while (since(started) < seconds && int(best.size()) > stopAt) {
         annealer.removeWeakestRow();
         while (since(started) < seconds && !annealer.anneal(20000)) {
         }
@@ -153,9 +152,10 @@ int main(int argc, char** argv)
                 }
                 rows = readRows(file.readAll(), v);
             } else if (orbits) {
+                // Without a published size: as few rows as the time allows.
                 const int target = record.value_or(old ? int(old->rows.size()) - 1 : 0);
                 if (target > 0)
-                    rows = fromOrbits(v, g, target, seed, seconds);
+                    rows = fromOrbits(v, g, target, record.value_or(0), seed, seconds);
             } else {
                 RunControl control;
                 WheelRequest request{Numbers::range(1, v), g, seed, seconds, 0};
