@@ -1,0 +1,258 @@
+#include "wheel/OrbitSearch.h"
+
+#include <algorithm>
+#include <bit>
+#include <chrono>
+#include <cmath>
+
+namespace numora::OrbitSearch {
+
+namespace {
+
+using Rows = std::vector<std::uint64_t>;
+constexpr int RowSize = 6;
+constexpr std::uint64_t MovesPerCheck = 2000;
+constexpr double StartTemperature = 1.0;
+constexpr double Cooling = 0.999;
+constexpr double FrozenTemperature = 0.05;
+constexpr int CandidatesPerRow = 300;
+
+template <typename F>
+void forEachSubset(std::uint64_t set, int k, F&& f, std::uint64_t chosen = 0)
+{
+    if (k == 0) {
+        f(chosen);
+        return;
+    }
+    for (std::uint64_t rest = set; std::popcount(rest) >= k; rest &= rest - 1) {
+        const std::uint64_t low = rest & -rest;
+        forEachSubset(rest & ~low, k - 1, f, chosen | low);
+    }
+}
+
+class Space {
+public:
+    Space(int v, int t, int p, Symmetry symmetry, std::uint64_t seed)
+        : v(v), t(t), p(p), all(v >= 64 ? ~0ull : (1ull << v) - 1), state(seed * 0x9E3779B97F4A7C15ull + 1)
+    {
+        if (symmetry == Symmetry::Translations3x3x3 && v == 27) {
+            // Point i is the vector of its three base-3 digits.
+            for (int g = 0; g < 27; ++g) {
+                std::vector<int>& image = group.emplace_back(27);
+                for (int i = 0; i < 27; ++i) {
+                    int to = 0;
+                    for (int digit = 0, power = 1; digit < 3; ++digit, power *= 3)
+                        to += (i / power % 3 + g / power % 3) % 3 * power;
+                    image[std::size_t(i)] = to;
+                }
+            }
+        } else {
+            const int m = symmetry == Symmetry::CyclicFixingOne ? v - 1 : v;
+            for (int g = 0; g < m; ++g) {
+                std::vector<int>& image = group.emplace_back(std::size_t(v));
+                for (int i = 0; i < v; ++i)
+                    image[std::size_t(i)] = i < m ? (i + g) % m : i;
+            }
+        }
+        binomial.assign(std::size_t(v + 1), std::vector<std::uint32_t>(std::size_t(p + 1), 0));
+        for (int n = 0; n <= v; ++n) {
+            binomial[std::size_t(n)][0] = 1;
+            for (int k = 1; k <= p && k <= n; ++k)
+                binomial[std::size_t(n)][std::size_t(k)] =
+                    binomial[std::size_t(n - 1)][std::size_t(k - 1)] + (k <= n - 1 ? binomial[std::size_t(n - 1)][std::size_t(k)] : 0);
+        }
+        // Every p-set's orbit, numbered in the order of the first member met.
+        orbitOf.assign(binomial[std::size_t(v)][std::size_t(p)], ~0u);
+        forEachSubset(all, p, [&](std::uint64_t set) {
+            if (orbitOf[rank(set)] != ~0u)
+                return;
+            for (const auto& image : group)
+                orbitOf[rank(apply(image, set))] = orbits;
+            ++orbits;
+        });
+    }
+
+    std::uint64_t random()
+    {
+        std::uint64_t z = (state += 0x9E3779B97F4A7C15ull);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        return z ^ (z >> 31);
+    }
+    std::uint64_t below(std::uint64_t n) { return random() % n; }
+    double unit() { return std::ldexp(double(random() >> 11), -53); }
+
+    std::uint32_t rank(std::uint64_t set) const
+    {
+        std::uint32_t r = 0;
+        int i = 1;
+        for (; set; set &= set - 1, ++i)
+            r += binomial[std::size_t(std::countr_zero(set))][std::size_t(i)];
+        return r;
+    }
+
+    static std::uint64_t apply(const std::vector<int>& image, std::uint64_t set)
+    {
+        std::uint64_t to = 0;
+        for (; set; set &= set - 1)
+            to |= 1ull << image[std::size_t(std::countr_zero(set))];
+        return to;
+    }
+
+    Rows orbit(std::uint64_t row) const
+    {
+        Rows rows;
+        for (const auto& image : group)
+            if (const std::uint64_t to = apply(image, row); std::find(rows.begin(), rows.end(), to) == rows.end())
+                rows.push_back(to);
+        return rows;
+    }
+
+    // Calls f(rank) for every p-set the row meets in t or more points.
+    template <typename F> void forEachCovered(std::uint64_t row, F&& f) const
+    {
+        const std::uint64_t outside = all & ~row;
+        for (int s = t; s <= std::min(RowSize, p); ++s)
+            forEachSubset(row, s, [&](std::uint64_t in) { forEachSubset(outside, p - s, [&](std::uint64_t out) { f(rank(in | out)); }); });
+    }
+
+    std::uint64_t randomRow()
+    {
+        std::uint64_t row = 0;
+        while (std::popcount(row) < RowSize)
+            row |= 1ull << below(std::uint64_t(v));
+        return row;
+    }
+
+    std::uint64_t nthPoint(std::uint64_t set, std::uint64_t n) const
+    {
+        for (; n > 0; --n)
+            set &= set - 1;
+        return set & -set;
+    }
+
+    int v, t, p;
+    std::uint64_t all, state;
+    std::vector<std::vector<int>> group;
+    std::vector<std::vector<std::uint32_t>> binomial;
+    std::vector<std::uint32_t> orbitOf;
+    std::uint32_t orbits = 0;
+};
+
+// Annealing over the base rows: the cost is the number of p-set orbits no shifted row covers.
+Rows annealBase(Space& space, int baseRows, const std::function<bool()>& over)
+{
+    std::vector<std::uint32_t> cover(space.orbits, 0);
+    long uncovered = long(space.orbits);
+    auto apply = [&](std::uint64_t row, bool add) {
+        space.forEachCovered(row, [&](std::uint32_t r) {
+            std::uint32_t& c = cover[space.orbitOf[r]];
+            if (add)
+                uncovered -= c++ == 0;
+            else
+                uncovered += --c == 0;
+        });
+    };
+    Rows base(static_cast<std::size_t>(baseRows));
+    for (std::uint64_t& row : base) {
+        row = space.randomRow();
+        apply(row, true);
+    }
+    Rows best = base;
+    long fewest = uncovered;
+    double temperature = StartTemperature;
+    for (std::uint64_t move = 1; uncovered > 0; ++move) {
+        if (move % MovesPerCheck == 0) {
+            if (over())
+                break;
+            temperature *= Cooling;
+            if (temperature < FrozenTemperature)
+                temperature = StartTemperature;
+        }
+        const std::size_t i = std::size_t(space.below(base.size()));
+        const std::uint64_t row = base[i];
+        const std::uint64_t leave = space.nthPoint(row, space.below(RowSize));
+        const std::uint64_t outside = space.all & ~row;
+        const std::uint64_t enter = space.nthPoint(outside, space.below(std::uint64_t(std::popcount(outside))));
+        const std::uint64_t moved = (row & ~leave) | enter;
+        const long before = uncovered;
+        apply(row, false);
+        apply(moved, true);
+        const long delta = uncovered - before;
+        if (delta <= 0 || space.unit() < std::exp(-double(delta) / temperature)) {
+            base[i] = moved;
+            if (uncovered < fewest) {
+                fewest = uncovered;
+                best = base;
+            }
+        } else {
+            apply(moved, false);
+            apply(row, true);
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+Rows build(int v, int t, int p, int baseRows, Symmetry symmetry, std::uint64_t seed, double seconds, const std::function<bool()>& stop)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                                                                  std::chrono::duration<double>(seconds));
+    auto over = [&] { return (stop && stop()) || std::chrono::steady_clock::now() >= deadline; };
+    Space space(v, t, p, symmetry, seed);
+
+    Rows rows;
+    for (std::uint64_t base : annealBase(space, baseRows, over))
+        for (std::uint64_t row : space.orbit(base))
+            if (std::find(rows.begin(), rows.end(), row) == rows.end())
+                rows.push_back(row);
+
+    // What the orbits leave: per uncovered p-set the best of a few rows through t of its points.
+    std::vector<std::uint16_t> cover(space.binomial[std::size_t(v)][std::size_t(p)], 0);
+    for (std::uint64_t row : rows)
+        space.forEachCovered(row, [&](std::uint32_t r) { ++cover[r]; });
+    std::vector<std::uint64_t> open;
+    forEachSubset(space.all, p, [&](std::uint64_t set) {
+        if (cover[space.rank(set)] == 0)
+            open.push_back(set);
+    });
+    while (!open.empty()) {
+        const std::uint64_t target = open[std::size_t(space.below(open.size()))];
+        std::uint64_t bestRow = 0;
+        long bestGain = -1;
+        for (int c = 0; c < CandidatesPerRow; ++c) {
+            std::uint64_t row = 0;
+            while (std::popcount(row) < t)
+                row |= space.nthPoint(target, space.below(std::uint64_t(p)));
+            // Points of other open p-sets first: a row that covers several of them.
+            const std::uint64_t other = open[std::size_t(space.below(open.size()))];
+            for (int tries = 0; std::popcount(row) < RowSize && tries < 3 * RowSize; ++tries)
+                row |= space.nthPoint(other, space.below(std::uint64_t(p)));
+            while (std::popcount(row) < RowSize)
+                row |= 1ull << space.below(std::uint64_t(v));
+            long gain = 0;
+            space.forEachCovered(row, [&](std::uint32_t r) { gain += cover[r] == 0; });
+            if (gain > bestGain) {
+                bestGain = gain;
+                bestRow = row;
+            }
+        }
+        rows.push_back(bestRow);
+        space.forEachCovered(bestRow, [&](std::uint32_t r) { ++cover[r]; });
+        std::erase_if(open, [&](std::uint64_t set) { return cover[space.rank(set)] > 0; });
+    }
+
+    // Rows whose every p-set another row covers too.
+    for (std::size_t i = rows.size(); i-- > 0;) {
+        bool needed = false;
+        space.forEachCovered(rows[i], [&](std::uint32_t r) { needed = needed || cover[r] == 1; });
+        if (needed)
+            continue;
+        space.forEachCovered(rows[i], [&](std::uint32_t r) { --cover[r]; });
+        rows.erase(rows.begin() + std::ptrdiff_t(i));
+    }
+    return rows;
+}
+
+} // namespace numora::OrbitSearch
