@@ -124,7 +124,7 @@ TEST_F(CliMergeTest, BadFilesAndArgumentsFailWithOneLineAndWriteNothing)
          "doppelt.csv: line 2: the six numbers are not distinct"},
         {{csvFile(QStringLiteral("datum.csv"), "date,n1,n2,n3,n4,n5,n6\n6.11.19,2,9,17,24,38,41\n")},
          "line 2: bad date \"6.11.19\""},
-        {{csvFile(QStringLiteral("leer.csv"), "")}, "line 1: header must be"},
+        {{csvFile(QStringLiteral("leer.csv"), "")}, "line 1: missing header"},
         {{dir.filePath(QStringLiteral("fehlt.csv"))}, "fehlt.csv"},
         {{}, "merge-csv takes one CSV file"},
         {{QStringLiteral("a.csv"), QStringLiteral("b.csv")}, "merge-csv takes one CSV file"},
