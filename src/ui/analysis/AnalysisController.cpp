@@ -116,7 +116,7 @@ void TForm1::showAnalysisProgress()
         return;
     m_progressClock.start();
     flushStatus();
-    m_lottotipp->calculate->setText(calculateCaption());
+    m_generation->showCaption();
     showDraw();
     if (!m_pendingPanel0.isNull())
         m_panel0->setText(std::exchange(m_pendingPanel0, QString()));
@@ -183,9 +183,9 @@ void TForm1::finishAnalysis()
     if (QWidget* tab = std::exchange(m_pendingTab, nullptr); tab && !m_tabPickedDuringRun)
         m_pageControl->setCurrentWidget(tab);
     setBusy(false);
-    m_lottotipp->calculate->setText(calculateCaption());
+    m_generation->showCaption();
     flushStatus();
-    showOptions();
+    m_generation->showOptions();
     showDraw();
     showSheet();
     m_diagramm->chart->show(m_state.chart);
