@@ -38,6 +38,9 @@ HistoryController::HistoryController(ProgramState& state, WindowHooks& hooks, Ru
     m_gate.addStarter(Run::Update, m_sheet->update);
     m_gate.addStarter(Run::Update, m_action);
     m_gate.addStarter(Run::Rebuild, m_history->rebuild);
+    m_gate.addStarter(Run::Entry, m_history->enter);
+    m_gate.addStarter(Run::Delete, m_history->remove);
+    m_gate.addStarter(Run::TextImport, m_history->textImport);
     connect(m_history->stopUpdate, &QPushButton::clicked, this, [this] {
         m_gate.control(Run::Update).requestStop();
         m_history->stopUpdate->hide();
@@ -116,6 +119,9 @@ Status HistoryController::mergeCsvAddress()
 
 void HistoryController::enter()
 {
+    const RunGate::Pass pass(m_gate, Run::Entry);
+    if (!pass)
+        return;
     const auto reference = DrawEntry::referenceRecord(m_state);
     if (!reference) {
         m_hooks.showError(reference.error().message);
@@ -134,6 +140,9 @@ void HistoryController::enter()
 
 void HistoryController::remove()
 {
+    const RunGate::Pass pass(m_gate, Run::Delete);
+    if (!pass)
+        return;
     m_state.hooks->setBusy(true);
     const Status deleted = DrawEntry::deleteShown(m_state);
     m_state.hooks->setBusy(false);
@@ -158,7 +167,12 @@ void HistoryController::rebuild()
     showResult(rebuilt ? Status(Done{}) : Status(rebuilt.error()));
 }
 
-void HistoryController::textImport() { showResult(DrawRebuild::textImport(m_state)); }
+void HistoryController::textImport()
+{
+    const RunGate::Pass pass(m_gate, Run::TextImport);
+    if (pass)
+        showResult(DrawRebuild::textImport(m_state));
+}
 
 void HistoryController::upload()
 {
