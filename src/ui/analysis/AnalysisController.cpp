@@ -122,7 +122,7 @@ void TForm1::showAnalysisProgress()
         return;
     m_progressClock.start();
     flushStatus();
-    m_lottotipp->calculate->setText(calculateCaption());
+    m_generation->showCaption();
     showDraw();
     if (!m_pendingPanel0.isNull())
         m_panel0->setText(std::exchange(m_pendingPanel0, QString()));
@@ -189,9 +189,9 @@ void TForm1::finishAnalysis()
     if (QWidget* tab = std::exchange(m_pendingTab, nullptr); tab && !m_tabPickedDuringRun)
         m_pageControl->setCurrentWidget(tab);
     setBusy(false);
-    m_lottotipp->calculate->setText(calculateCaption());
+    m_generation->showCaption();
     flushStatus();
-    showOptions();
+    m_generation->showOptions();
     showDraw();
     showSheet();
     m_diagramm->chart->show(m_runStatistic.value_or(m_state.chart));

@@ -1,5 +1,5 @@
-// Which run excludes which, decided from what each one reads and writes: the update, the rebuild
-// and the CSV menu write the draw file; the generation writes the sheet and reads the history and
+// Which run excludes which, decided from what each one reads and writes: the update, the rebuild,
+// the CSV menu and the entry, deletion and text import by hand write the draw file; the generation writes the sheet and reads the history and
 // the shown draw; the history search makes draws current and checks the sheet; the back-test and
 // the recurrence analysis replay the history with generations of their own. Every pair shares
 // something one of them writes, so no two of them run together.
@@ -15,14 +15,17 @@ namespace {
 constexpr bool X = true;
 // Rows: the run going on; columns: the run asked to start. Same order as `Run`.
 constexpr bool exclusion[std::size_t(Run::Count)][std::size_t(Run::Count)] = {
-    //             Gen Upd Reb Sea Bac Rec Csv
-    /* Generation */ {X, X, X, X, X, X, X},
-    /* Update     */ {X, X, X, X, X, X, X},
-    /* Rebuild    */ {X, X, X, X, X, X, X},
-    /* Search     */ {X, X, X, X, X, X, X},
-    /* Backtest   */ {X, X, X, X, X, X, X},
-    /* Recurrence */ {X, X, X, X, X, X, X},
-    /* CsvMerge   */ {X, X, X, X, X, X, X},
+    //             Gen Upd Reb Sea Bac Rec Csv Ent Del Txt
+    /* Generation */ {X, X, X, X, X, X, X, X, X, X},
+    /* Update     */ {X, X, X, X, X, X, X, X, X, X},
+    /* Rebuild    */ {X, X, X, X, X, X, X, X, X, X},
+    /* Search     */ {X, X, X, X, X, X, X, X, X, X},
+    /* Backtest   */ {X, X, X, X, X, X, X, X, X, X},
+    /* Recurrence */ {X, X, X, X, X, X, X, X, X, X},
+    /* CsvMerge   */ {X, X, X, X, X, X, X, X, X, X},
+    /* Entry      */ {X, X, X, X, X, X, X, X, X, X},
+    /* Delete     */ {X, X, X, X, X, X, X, X, X, X},
+    /* TextImport */ {X, X, X, X, X, X, X, X, X, X},
 };
 
 } // namespace

@@ -15,7 +15,8 @@ class QWidget;
 
 namespace numora::ui {
 
-enum class Run { Generation, Update, Rebuild, Search, Backtest, Recurrence, CsvMerge, Count };
+// Entry, Delete and TextImport are short, but write the draw file a long run may be reading.
+enum class Run { Generation, Update, Rebuild, Search, Backtest, Recurrence, CsvMerge, Entry, Delete, TextImport, Count };
 
 class RunGate {
 public:

@@ -1,134 +1,101 @@
-// The main window's side of the history: the draw update, entry and deletion by hand, and the
-// hidden rebuild, text import and upload.
-#include "ui/mainwindow/MainWindow.h"
+// The history from the window: the draw update, entry and deletion by hand, and the hidden
+// rebuild, text import and upload.
+#include "ui/history/HistoryController.h"
 
 #include "base/WebClient.h"
 #include "history/DrawEntry.h"
 #include "history/DrawMerge.h"
 #include "history/DrawRebuild.h"
 #include "history/DrawUpdate.h"
+#include "session/ProgramState.h"
+#include "ui/common/RunGate.h"
+#include "ui/common/WindowHooks.h"
+#include "ui/history/DrawEntryDialog.h"
 #include "ui/history/HistoryPage.h"
 #include "ui/internet/InternetPage.h"
-#include "ui/history/DrawEntryDialog.h"
 #include "ui/sheet/SheetPage.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
 
 #include <optional>
-#include <QToolButton>
 
 namespace numora::ui {
 
-void TForm1::connectDatabase()
+HistoryController::HistoryController(ProgramState& state, WindowHooks& hooks, RunGate& gate, WebClient& web,
+                                     DatenbankPage* history, LottotippPage* sheet, InternetPage* internet,
+                                     QWidget* window)
+    : QObject(window), m_state(state), m_hooks(hooks), m_gate(gate), m_web(web), m_history(history), m_sheet(sheet),
+      m_internet(internet), m_window(window), m_action(new QAction(QStringLiteral("&Aktualisieren"), window))
 {
-    m_web = std::make_unique<WebClient>();
-    for (QAbstractButton* b : {static_cast<QAbstractButton*>(m_datenbank->update),
-                               static_cast<QAbstractButton*>(m_lottotipp->update)}) {
-        connect(b, &QAbstractButton::clicked, this, &TForm1::updateDraws);
-    }
-    connect(m_updateAction, &QAction::triggered, this, &TForm1::updateDraws);
-    m_gate.addStarter(Run::Update, m_datenbank->update);
-    m_gate.addStarter(Run::Update, m_lottotipp->update);
-    m_gate.addStarter(Run::Update, m_updateAction);
-    m_gate.addStarter(Run::Rebuild, m_datenbank->rebuild);
-    connect(m_datenbank->stopUpdate, &QPushButton::clicked, this, [this] {
-        m_update.requestStop();
-        m_datenbank->stopUpdate->hide();
+    m_action->setObjectName(QStringLiteral("Aktualisieren1"));
+    connect(m_history->update, &QPushButton::clicked, this, &HistoryController::update);
+    connect(m_sheet->update, &QToolButton::clicked, this, &HistoryController::update);
+    connect(m_action, &QAction::triggered, this, &HistoryController::update);
+    m_gate.addStarter(Run::Update, m_history->update);
+    m_gate.addStarter(Run::Update, m_sheet->update);
+    m_gate.addStarter(Run::Update, m_action);
+    m_gate.addStarter(Run::Rebuild, m_history->rebuild);
+    m_gate.addStarter(Run::Entry, m_history->enter);
+    m_gate.addStarter(Run::Delete, m_history->remove);
+    m_gate.addStarter(Run::TextImport, m_history->textImport);
+    connect(m_history->stopUpdate, &QPushButton::clicked, this, [this] {
+        m_gate.control(Run::Update).requestStop();
+        m_history->stopUpdate->hide();
     });
 
-    connect(m_datenbank->enter, &QPushButton::clicked, this, &TForm1::enterDraw);
-    connect(m_datenbank->remove, &QPushButton::clicked, this, [this] {
-        setBusy(true);
-        const Status deleted = DrawEntry::deleteShown(m_state);
-        setBusy(false);
-        showDraw();
-        showSheet();
-        if (!deleted)
-            m_hooks.showError(deleted.error().message);
-    });
-
-    connect(m_datenbank->rebuild, &QPushButton::clicked, this, [this] {
-        if (m_rebuild.running())
-            return;
-        const RunGate::Pass pass(m_gate, Run::Rebuild);
-        if (!pass)
-            return;
-        const QList<QWidget*> maintenance{m_datenbank->update, m_datenbank->textImport, m_datenbank->rebuild};
-        for (QWidget* w : maintenance)
-            w->setEnabled(false);
-        syncInternetFields();
-        const auto rebuilt = DrawRebuild::rebuild(m_state, *m_web, &m_rebuild);
-        for (QWidget* w : maintenance)
-            w->setEnabled(true);
-        showDraw();
-        showSheet();
-        if (!rebuilt)
-            m_hooks.showError(rebuilt.error().message);
-    });
-    connect(m_datenbank->textImport, &QPushButton::clicked, this, [this] {
-        const Status imported = DrawRebuild::textImport(m_state);
-        showDraw();
-        showSheet();
-        if (!imported)
-            m_hooks.showError(imported.error().message);
-    });
-    connect(m_datenbank->exportText, &QPushButton::clicked, this, [this] {
-        syncInternetFields();
-        if (const Status sent = DrawUpdate::uploadAll(m_state, *m_web); !sent)
-            m_hooks.showError(sent.error().message);
-    });
+    connect(m_history->enter, &QPushButton::clicked, this, &HistoryController::enter);
+    connect(m_history->remove, &QPushButton::clicked, this, &HistoryController::remove);
+    connect(m_history->rebuild, &QPushButton::clicked, this, &HistoryController::rebuild);
+    connect(m_history->textImport, &QPushButton::clicked, this, &HistoryController::textImport);
+    connect(m_history->exportText, &QPushButton::clicked, this, &HistoryController::upload);
 
     m_internet->serviceAddress->setText(m_state.hosts.services);
     for (QLineEdit* field :
          {m_internet->proxyHost, m_internet->proxyPort, m_internet->serviceAddress, m_internet->csvAddress})
-        connect(field, &QLineEdit::textChanged, this, [this] { syncInternetFields(); });
+        connect(field, &QLineEdit::textChanged, this, [this] { m_internet->copyTo(m_state); });
 }
 
-void TForm1::syncInternetFields()
+void HistoryController::showResult(const Status& status)
 {
-    m_state.proxyHost = m_internet->proxyHost->text();
-    m_state.proxyPort = m_internet->proxyPort->text();
-    if (!m_internet->serviceAddress->text().trimmed().isEmpty())
-        m_state.hosts.services = m_internet->serviceAddress->text().trimmed();
-    m_state.csvAddress = m_internet->csvAddress->text().trimmed();
+    Q_EMIT drawChanged();
+    Q_EMIT sheetChanged();
+    if (!status)
+        m_hooks.showError(status.error().message);
 }
 
-void TForm1::updateDraws()
+void HistoryController::update()
 {
-    if (m_update.running())
+    RunControl& control = m_gate.control(Run::Update);
+    if (control.running())
         return;
     const RunGate::Pass pass(m_gate, Run::Update);
     if (!pass)
         return;
-    std::optional<RunControl::Scope> running(std::in_place, m_update);
-    m_datenbank->update->setEnabled(false);
-    m_lottotipp->update->setEnabled(false);
-    m_datenbank->stopUpdate->show();
-    syncInternetFields();
+    std::optional<RunControl::Scope> running(std::in_place, control);
+    m_history->update->setEnabled(false);
+    m_sheet->update->setEnabled(false);
+    m_history->stopUpdate->show();
+    m_internet->copyTo(m_state);
     Status done = Done{};
     if (m_state.csvAddress.isEmpty()) {
-        const auto outcome = DrawUpdate::run(m_state, *m_web, m_update);
+        const auto outcome = DrawUpdate::run(m_state, m_web, control);
         if (!outcome)
             done = outcome.error();
     } else {
         done = mergeCsvAddress();
     }
-    m_datenbank->update->setEnabled(true);
-    m_lottotipp->update->setEnabled(true);
-    m_datenbank->stopUpdate->hide();
+    m_history->update->setEnabled(true);
+    m_sheet->update->setEnabled(true);
+    m_history->stopUpdate->hide();
     running.reset();
-    flushStatus();
-    showDraw();
-    showSheet();
-    if (!done)
-        m_hooks.showError(done.error().message);
+    Q_EMIT runEnded();
+    showResult(done);
 }
 
-Status TForm1::mergeCsvAddress()
+Status HistoryController::mergeCsvAddress()
 {
     // A client of its own: the window stays usable while the file arrives, and a command run from
     // there may use the main client.
@@ -136,8 +103,8 @@ Status TForm1::mergeCsvAddress()
     if (auto s = client.setProxy(m_state.proxyHost, m_state.proxyPort); !s)
         return s;
     client.setMaxBodyBytes(DrawCsv::MaxFileBytes);
-    const auto outcome
-        = DrawMerge::mergeAddress(m_state, client, m_state.csvAddress, DrawMerge::Gaps::Ask, &m_update);
+    const auto outcome = DrawMerge::mergeAddress(m_state, client, m_state.csvAddress, DrawMerge::Gaps::Ask,
+                                                 &m_gate.control(Run::Update));
     if (!outcome)
         return outcome.error();
     if (outcome->stopped)
@@ -145,19 +112,22 @@ Status TForm1::mergeCsvAddress()
     if (!outcome->plan.conflicts.empty())
         return Error{DrawMerge::conflictMessage(outcome->plan, QStringLiteral("\n"))};
     // Panel 0 is narrow: the whole summary goes to panel 1 as well.
-    setStatusPanel0(DrawMerge::summary(*outcome));
-    setStatusText((QStringList{DrawMerge::summary(*outcome)} + outcome->notes).join(QStringLiteral("; ")));
+    m_state.hooks->setStatusPanel0(DrawMerge::summary(*outcome));
+    m_state.hooks->setStatusText((QStringList{DrawMerge::summary(*outcome)} + outcome->notes).join(QStringLiteral("; ")));
     return Done{};
 }
 
-void TForm1::enterDraw()
+void HistoryController::enter()
 {
+    const RunGate::Pass pass(m_gate, Run::Entry);
+    if (!pass)
+        return;
     const auto reference = DrawEntry::referenceRecord(m_state);
     if (!reference) {
         m_hooks.showError(reference.error().message);
         return;
     }
-    TForm3 dialog(this);
+    TForm3 dialog(m_window);
     dialog.fill(*reference);
     Status stored = Done{};
     if (dialog.exec() == QDialog::Accepted) {
@@ -165,23 +135,50 @@ void TForm1::enterDraw()
         stored = record ? DrawEntry::store(m_state, *record) : Status(record.error());
     }
     const Status shown = DrawEntry::finish(m_state, reference->Datum);
-    showDraw();
-    showSheet();
-    if (!stored)
-        m_hooks.showError(stored.error().message);
-    else if (!shown)
-        m_hooks.showError(shown.error().message);
+    showResult(!stored ? stored : shown);
 }
 
-void TForm1::setStatusPanel0(const QString& text)
+void HistoryController::remove()
 {
-    // An analysis reports every draw; the panel shows them at display rate.
-    if (analysisRunning())
-        m_pendingPanel0 = text;
-    else
-        m_panel0->setText(text);
+    const RunGate::Pass pass(m_gate, Run::Delete);
+    if (!pass)
+        return;
+    m_state.hooks->setBusy(true);
+    const Status deleted = DrawEntry::deleteShown(m_state);
+    m_state.hooks->setBusy(false);
+    showResult(deleted);
 }
 
-void TForm1::drawChanged() { showDraw(); }
+void HistoryController::rebuild()
+{
+    RunControl& control = m_gate.control(Run::Rebuild);
+    if (control.running())
+        return;
+    const RunGate::Pass pass(m_gate, Run::Rebuild);
+    if (!pass)
+        return;
+    const QList<QWidget*> maintenance{m_history->update, m_history->textImport, m_history->rebuild};
+    for (QWidget* w : maintenance)
+        w->setEnabled(false);
+    m_internet->copyTo(m_state);
+    const auto rebuilt = DrawRebuild::rebuild(m_state, m_web, &control);
+    for (QWidget* w : maintenance)
+        w->setEnabled(true);
+    showResult(rebuilt ? Status(Done{}) : Status(rebuilt.error()));
+}
+
+void HistoryController::textImport()
+{
+    const RunGate::Pass pass(m_gate, Run::TextImport);
+    if (pass)
+        showResult(DrawRebuild::textImport(m_state));
+}
+
+void HistoryController::upload()
+{
+    m_internet->copyTo(m_state);
+    if (const Status sent = DrawUpdate::uploadAll(m_state, m_web); !sent)
+        m_hooks.showError(sent.error().message);
+}
 
 } // namespace numora::ui

@@ -1,4 +1,5 @@
 #include "ui/internet/InternetPage.h"
+#include "session/ProgramState.h"
 
 #include "base/TextCatalog.h"
 #include "ui/common/AccessibleNames.h"
@@ -78,6 +79,15 @@ InternetPage::InternetPage(QWidget* parent) : QWidget(parent)
                                        QStringLiteral("Ich spiele nur Samstags (Samstag bei Abgabe  vordefiniert)"),
                                        false));
     root->addStretch(1);
+}
+
+void InternetPage::copyTo(ProgramState& state) const
+{
+    state.proxyHost = proxyHost->text();
+    state.proxyPort = proxyPort->text();
+    if (!serviceAddress->text().trimmed().isEmpty())
+        state.hosts.services = serviceAddress->text().trimmed();
+    state.csvAddress = csvAddress->text().trimmed();
 }
 
 } // namespace numora::ui

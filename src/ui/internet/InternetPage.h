@@ -5,6 +5,10 @@
 class QCheckBox;
 class QLineEdit;
 
+namespace numora {
+class ProgramState;
+}
+
 namespace numora::ui {
 
 class ClickableLabel;
@@ -26,6 +30,9 @@ public:
     QCheckBox* linkPage = nullptr;    // CheckBox21 "Linkseite aktivieren"
     QCheckBox* saturdayOnly = nullptr; // CheckBox32, hidden
     QList<ClickableLabel*> links;
+
+    // The proxy, the service address (when one is given) and the CSV address into the state.
+    void copyTo(ProgramState& state) const;
 
 Q_SIGNALS:
     void linkClicked(const QString& caption);

@@ -8,6 +8,7 @@
 #include "ui/wheel/WheelController.h"
 #include "ui/common/FileDialogs.h"
 #include "ui/language/InterfaceLanguage.h"
+#include "ui/submit/SubmitController.h"
 #include "ui/history/DrawEntryDialog.h"
 #include "ui/sheet/SheetPage.h"
 #include "ui/mail/MailWindow.h"
@@ -76,7 +77,7 @@ void TForm1::applyLanguage(const Language& language)
     std::vector<std::unique_ptr<QWidget>> temporaries;
     m_language->apply(language, m_folders, languageWindows(temporaries), m_state.meldungen);
     setTextLocale(LanguageFiles::localeOf(language));
-    m_calculateIdle = m_lottotipp->calculate->text();
+    m_generation->retranslate();
     if (m_started) {
         // Labels that show the current draw and sheet carry their designed texts in the files;
         // the chart on show is drawn again under titles in the new language.
@@ -115,7 +116,7 @@ std::vector<QWidget*> TForm1::languageWindows(std::vector<std::unique_ptr<QWidge
     windows.push_back(temporary(std::make_unique<TForm6>(selection, *m_state.random, nullptr)));
     windows.push_back(m_form8);
     windows.push_back(m_mailer);
-    windows.push_back(m_scriptChoice);
+    windows.push_back(m_submit->scriptChoice());
     windows.push_back(m_comparison ? static_cast<QWidget*>(m_comparison)
                                    : temporary(std::make_unique<ChanceComparisonWindow>(nullptr)));
     return windows;

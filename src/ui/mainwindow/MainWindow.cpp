@@ -22,6 +22,10 @@
 #include "ui/common/StatusHints.h"
 #include "ui/sheet/TipSheetView.h"
 #include "ui/common/WidgetFactory.h"
+#include "ui/history/HistoryController.h"
+#include "ui/sheet/GenerationController.h"
+#include "ui/sheet/SheetFilesController.h"
+#include "ui/submit/SubmitController.h"
 #include "ui/wheel/WheelController.h"
 
 #include <QAction>
@@ -29,6 +33,8 @@
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QInputDialog>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QDesktopServices>
@@ -46,6 +52,9 @@ namespace numora::ui {
 
 namespace {
 
+// Painting more often than the display refreshes only costs time.
+constexpr qint64 paintIntervalMs = 16;
+
 QDate toQDate(double day) { return DayDate::toDate(day).value_or(QDate()); }
 
 } // namespace
@@ -61,9 +70,8 @@ TForm1::TForm1(const QString& programDir, CommandLine commandLine, QWidget* pare
 
 TForm1::TForm1(const ProgramFolders& folders, CommandLine commandLine, QWidget* parent)
     : QMainWindow(parent), m_commandLine(std::move(commandLine)), m_folders(folders), m_hooks(this),
-      m_gate(m_state.generation, [this] { close(); }), m_update(m_gate.control(Run::Update)),
-      m_backtest(m_gate.control(Run::Backtest)), m_rebuild(m_gate.control(Run::Rebuild)),
-      m_search(m_gate.control(Run::Search)), m_recurrence(m_gate.control(Run::Recurrence))
+      m_gate(m_state.generation, [this] { close(); }), m_web(std::make_unique<WebClient>()),
+      m_backtest(m_gate.control(Run::Backtest)), m_recurrence(m_gate.control(Run::Recurrence))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(caption());
@@ -105,6 +113,10 @@ TForm1::TForm1(const ProgramFolders& folders, CommandLine commandLine, QWidget* 
     buildStatusBar();
     connectWidgets();
     buildPrintWindows();
+    m_submit = new SubmitController(m_state, m_hooks, m_settings, *m_web, m_lottotipp, m_internet, m_form5,
+                                    [this] { return !m_busy && !generationRunning() && chooseSuperzahl(); }, this);
+    connect(m_submit, &SubmitController::onlineRequested, this, &TForm1::submitOnline);
+    connect(m_submit, &SubmitController::hint, m_panel1, &QLabel::setText);
     resize(601, 476);
     move(400, 193);
 }
@@ -126,13 +138,22 @@ void TForm1::buildMenu()
         a->setObjectName(name);
         return a;
     };
-    m_updateAction = action(QStringLiteral("Aktualisieren1"), QStringLiteral("&Aktualisieren"));
-    m_calculateAction = action(QStringLiteral("Berechnen1"), QStringLiteral("&Berechnen"));
+    m_history = new HistoryController(m_state, m_hooks, m_gate, *m_web, m_datenbank, m_lottotipp, m_internet, this);
+    connect(m_history, &HistoryController::runEnded, this, &TForm1::flushStatus);
+    connect(m_history, &HistoryController::drawChanged, this, &TForm1::showDraw);
+    connect(m_history, &HistoryController::sheetChanged, this, &TForm1::showSheet);
+    m_generation = new GenerationController(m_state, m_hooks, m_gate, m_lottotipp, m_berechnung, m_datenbank, this);
+    connect(m_generation, &GenerationController::runEnded, this, &TForm1::flushStatus);
+    connect(m_generation, &GenerationController::drawChanged, this, &TForm1::showDraw);
+    connect(m_generation, &GenerationController::sheetChanged, this, &TForm1::showSheet);
+    connect(m_generation, &GenerationController::runStarting, this, [this] { m_runStatistic.reset(); });
+    connect(m_generation, &GenerationController::chartChanged, this,
+            [this] { m_diagramm->chart->show(m_runStatistic.value_or(m_state.chart)); });
     QAction* abgeben = action(QStringLiteral("Abgeben1"), QStringLiteral("Ab&geben"));
     connect(abgeben, &QAction::triggered, this, &TForm1::submitOnline);
     abgeben->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-    bar->addAction(m_updateAction);
-    bar->addAction(m_calculateAction);
+    bar->addAction(m_history->action());
+    bar->addAction(m_generation->action());
     bar->addAction(abgeben);
     m_wheels = new WheelController(m_state, m_hooks, this);
     connect(m_wheels, &WheelController::sheetChanged, this, [this] {
@@ -207,11 +228,12 @@ void TForm1::connectWidgets()
     });
 
     connectStatistics();
-    connectGeneration();
-    connectDatabase();
-    connectTips();
+    m_sheetFiles = new SheetFilesController(m_state, m_hooks, m_gate, m_lottotipp, this);
+    connect(m_sheetFiles, &SheetFilesController::drawChanged, this, &TForm1::showDraw);
+    connect(m_sheetFiles, &SheetFilesController::sheetChanged, this, &TForm1::showSheet);
+    connect(m_sheetFiles, &SheetFilesController::chosenDrawRequested, this,
+            [this] { runBrowser(&DrawBrowser::showChosenDate); });
     connectMail();
-    connectSubmit();
     connectAnalyses();
 
     connect(m_internet, &InternetPage::linkClicked, this,
@@ -379,5 +401,156 @@ void TForm1::openDocumentation()
 }
 
 void TForm1::openAddress(const QString& address) { QDesktopServices::openUrl(QUrl(address)); }
+
+void TForm1::loadTipFrom(const QString& path) { m_sheetFiles->loadFrom(path); }
+
+bool TForm1::generationRunning() const { return m_generation->running(); }
+
+void TForm1::calculate() { m_generation->calculate(); }
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    // The run's loop is further up the stack: ask it to stop and close when it has ended.
+    if (m_gate.anyRunning()) {
+        m_gate.stopAllAndClose();
+        event->ignore();
+        return;
+    }
+    // A failed save is shown, and the window closes all the same.
+    saveSettings();
+    QMainWindow::closeEvent(event);
+}
+
+QString TForm1::askText(const QString& caption, const QString& prompt, const QString& proposed)
+{
+    bool ok = false;
+    const QString answer = QInputDialog::getText(this, caption, prompt, QLineEdit::Normal, proposed, &ok);
+    return ok ? answer : proposed;
+}
+
+std::optional<QString> TForm1::askTextOrCancel(const QString& caption, const QString& prompt, const QString& proposed)
+{
+    bool ok = false;
+    const QString answer = QInputDialog::getText(this, caption, prompt, QLineEdit::Normal, proposed, &ok);
+    if (!ok)
+        return std::nullopt;
+    return answer;
+}
+
+void TForm1::pumpMessages()
+{
+    if (m_paintClock.elapsed() < paintIntervalMs)
+        return;
+    if (analysisRunning()) {
+        showAnalysisProgress();
+    } else {
+        flushStatus();
+        m_generation->showCaption();
+    }
+    QApplication::processEvents();
+    m_paintClock.restart();
+}
+
+void TForm1::setStatusText(const QString& text)
+{
+    m_statusText = text;
+    m_statusPending = true;
+    if (analysisRunning())
+        return; // shown with the analysis' progress
+    if (m_paintClock.elapsed() >= paintIntervalMs || !generationRunning())
+        flushStatus();
+}
+
+void TForm1::flushStatus()
+{
+    if (!m_statusPending)
+        return;
+    m_panel1->setText(m_statusText);
+    m_statusPending = false;
+}
+
+void TForm1::setBusy(bool busy)
+{
+    // The generations of an analysis would switch the cursor twice per draw.
+    if (busy == m_busy || (!busy && analysisRunning()))
+        return;
+    m_busy = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void TForm1::playSound(const QString& path)
+{
+    // Restarting the fanfare for every row of every draw of an analysis is only noise: once
+    // per paint is what can be heard.
+    if (analysisRunning())
+        m_pendingSound = path;
+    else
+        m_hooks.playSound(path);
+}
+
+void TForm1::showChartTab()
+{
+    // The generations of a back-test would flip between the chart and the sheet per draw.
+    if (m_backtest.running())
+        m_pendingTab = m_diagramm;
+    else
+        m_pageControl->setCurrentWidget(m_diagramm);
+}
+
+void TForm1::showSheetTab()
+{
+    if (m_backtest.running())
+        m_pendingTab = m_lottotipp;
+    else
+        m_pageControl->setCurrentWidget(m_lottotipp);
+}
+
+void TForm1::chartChanged()
+{
+    // A run empties the series when it ends; the Diagramm page keeps showing its last statistic.
+    m_runStatistic = m_state.chart;
+    if (!analysisRunning())
+        m_diagramm->chart->show(m_state.chart);
+}
+
+void TForm1::sheetChecked()
+{
+    // The hit marks of a back-test's pass go with its draw: both shown at once, or the sheet would
+    // keep the marks of another draw.
+    if (analysisRunning()) {
+        showDraw();
+        showSheet();
+    }
+}
+
+void TForm1::sheetChanged()
+{
+    // An analysis makes a sheet per draw, faster than anyone reads; it shows the last one, the
+    // options and the chart when it ends, and meanwhile its progress in the draw and status bar.
+    if (!analysisRunning())
+        showSheet();
+}
+
+void TForm1::optionsChanged()
+{
+    if (!analysisRunning())
+        m_generation->showOptions();
+}
+
+void TForm1::setStatusPanel0(const QString& text)
+{
+    // An analysis reports every draw; the panel shows them at display rate.
+    if (analysisRunning())
+        m_pendingPanel0 = text;
+    else
+        m_panel0->setText(text);
+}
+
+void TForm1::drawChanged() { showDraw(); }
+
+PoolChoice TForm1::editPool(NumberSelection& selection) { return m_generation->editPool(selection); }
 
 } // namespace numora::ui

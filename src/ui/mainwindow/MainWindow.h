@@ -8,9 +8,8 @@
 #include "stats/Statistics.h"
 #include "ui/common/RunGate.h"
 #include "ui/common/WindowHooks.h"
+#include "ui/sheet/GenerationController.h"
 
-#include "gen/NumberSelection.h"
-#include "output/SubmitOptions.h"
 
 #include <QElapsedTimer>
 #include <QPointer>
@@ -44,8 +43,10 @@ class TForm4;
 class TForm5;
 class TForm8;
 class TMailerForm;
-class TCRSForm;
+class SubmitController;
 class WheelController;
+class HistoryController;
+class SheetFilesController;
 class InterfaceLanguage;
 class StatusHints;
 
@@ -91,7 +92,6 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
     // UiHooks
     void showMessage(const QString& text) override { m_hooks.showMessage(text); }
@@ -126,17 +126,7 @@ private:
     void evaluateSheet();
     void openDocumentation();
     void openAddress(const QString& address);
-    void connectGeneration();
-    void bindOption(QWidget* widget, const QString& name);
-    void showOptions();
-    void editRow(int row);
     void flushStatus();
-    void connectDatabase();
-    void syncInternetFields();
-    void updateDraws();
-    // The update when "CSV-Adresse der Ziehungen:" is set: that file merged into the history.
-    Status mergeCsvAddress();
-    void enterDraw();
     // The CSV menu (LottoZahlenCsv.cpp).
     static QString csvImportQuestion(int draws, const QString& fileName);
     void buildCsvMenu();
@@ -150,32 +140,17 @@ private:
     void saveSettings();
     void showStoredValues();
     void collectStoredValues();
-    // Tip files, the history search and the text report (LottoZahlenTips.cpp).
-    void connectTips();
-    void saveTip();
-    void loadTip();
-    void searchHistory();
-    void writeReport();
     void connectAnalyses();
     // The e-mail button (LottoZahlenMail.cpp).
     void connectMail();
     void mailTip();
-    // "Tipp &abgeben": the tip-transfer file and the click script (LottoZahlenSubmit.cpp).
-    void connectSubmit();
-    void submitToClickrunner();
-    // The print settings dialog's "&Online": the Tipp24 route, or Clickrunner for the other portal.
-    void submitToTipp24(const SubmitOptions& options);
     // The Superzahl choice into the print settings dialog's seventh digit; false after an error.
     bool chooseSuperzahl();
-    // Fills the chosen template, saves it in "Tipps" and starts Clickrunner with it.
-    Status AutoWebScript(const QString& transferPath);
     void runBacktest();
     void runRecurrence();
     void finishAnalysis();
     void showAnalysisProgress();
     bool analysisRunning() const { return m_backtest.running() || m_recurrence.running(); }
-    // "Tipps berechnen", or message 16 while a generation runs.
-    QString calculateCaption() const;
     // The start and stop both analyses share; `run` runs the analysis itself.
     void runAnalysis(QPushButton* button, RunControl& control, const std::function<void()>& run);
     void lockForAnalysis(QPushButton* running);
@@ -209,12 +184,7 @@ private:
     bool m_statusPending = false;
     QElapsedTimer m_paintClock;
     std::unique_ptr<WebClient> m_web;
-    RunControl& m_update;
-    QString m_calculateIdle; // the calculate button's caption between runs, in the language
-    NumberSelection m_rowSelection; // row mode keeps the dialog as its last use left it
     RunControl& m_backtest;
-    RunControl& m_rebuild;
-    RunControl& m_search;
     RunControl& m_recurrence;
     bool m_tabPickedDuringRun = false;
     // The last statistic a run computed: its row checks empty the series afterwards, and the
@@ -230,13 +200,14 @@ private:
     QElapsedTimer m_progressClock;
     ChanceComparisonWindow* m_comparison = nullptr;
     WheelController* m_wheels = nullptr;
+    GenerationController* m_generation = nullptr;
+    SheetFilesController* m_sheetFiles = nullptr;
+    HistoryController* m_history = nullptr;
     TMailerForm* m_mailer = nullptr;
-    TCRSForm* m_scriptChoice = nullptr;
+    SubmitController* m_submit = nullptr;
     InterfaceLanguage* m_language = nullptr;
     Expected<StatisticRun> (*m_lastStatistic)(ProgramState&) = nullptr; // the chart on show
     std::vector<QAction*> m_languageItems;
-    QAction* m_updateAction = nullptr;
-    QAction* m_calculateAction = nullptr;
     QAction* m_exportSeparator = nullptr;
     QAction* m_exportItem = nullptr;
 

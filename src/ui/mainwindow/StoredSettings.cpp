@@ -86,14 +86,14 @@ void TForm1::showStoredValues()
     checkItem(radioItems(this, QStringLiteral("RadioGroup1")), m_state.ticket.superzahlOption);
     checkItem(radioItems(this, QStringLiteral("RadioGroup2")), m_state.ticket.losnummerOption);
     m_syncing = false;
-    showOptions();
+    m_generation->showOptions();
     showSheet();
     showDraw();
 }
 
 void TForm1::collectStoredValues()
 {
-    syncInternetFields();
+    m_internet->copyTo(m_state);
     m_state.linkPage = m_internet->linkPage->isChecked();
     m_state.params.setSaturdayOnly(m_internet->saturdayOnly->isChecked());
     m_state.print.feeOneDraw = m_internet->feeOneDay->text();

@@ -14,6 +14,7 @@
 #include "ui/print/TicketPositionDialog.h"
 #include "ui/print/TicketPage.h"
 #include "ui/common/StatusHints.h"
+#include "ui/submit/SubmitController.h"
 
 #include <QAction>
 #include <QApplication>
@@ -89,7 +90,7 @@ int TForm1::printSettingsRun()
         if (result == TForm5::Print && !printTicket())
             continue;
         if (result == TForm5::Online)
-            submitToTipp24(m_form5->options());
+            m_submit->online(m_form5->options());
         return result;
     }
 }

@@ -1,32 +1,36 @@
-// The main window's side of the sheet's output and search: tip files, the history search and the
-// text report.
-#include "ui/mainwindow/MainWindow.h"
+// The sheet's output and search from the window: tip files, the history search and the report.
+#include "ui/sheet/SheetFilesController.h"
 
 #include "base/TextCatalog.h"
-#include "session/DrawBrowser.h"
 #include "eval/HistorySearch.h"
 #include "output/TipFile.h"
 #include "output/TipReport.h"
+#include "session/ProgramState.h"
 #include "ui/common/FileDialogs.h"
+#include "ui/common/RunGate.h"
+#include "ui/common/WindowHooks.h"
 #include "ui/sheet/SheetPage.h"
 
+#include <QDesktopServices>
 #include <QToolButton>
 #include <QUrl>
 
 namespace numora::ui {
 
-void TForm1::connectTips()
+SheetFilesController::SheetFilesController(ProgramState& state, WindowHooks& hooks, RunGate& gate,
+                                           LottotippPage* sheet, QWidget* window)
+    : QObject(window), m_state(state), m_hooks(hooks), m_gate(gate), m_sheet(sheet), m_window(window)
 {
-    connect(m_lottotipp->saveTip, &QToolButton::clicked, this, &TForm1::saveTip);
-    connect(m_lottotipp->loadTip, &QToolButton::clicked, this, &TForm1::loadTip);
-    connect(m_lottotipp->searchHistory, &QToolButton::clicked, this, &TForm1::searchHistory);
-    connect(m_lottotipp->report, &QToolButton::clicked, this, &TForm1::writeReport);
-    m_gate.addStarter(Run::Search, m_lottotipp->searchHistory);
+    connect(m_sheet->saveTip, &QToolButton::clicked, this, &SheetFilesController::save);
+    connect(m_sheet->loadTip, &QToolButton::clicked, this, &SheetFilesController::load);
+    connect(m_sheet->searchHistory, &QToolButton::clicked, this, &SheetFilesController::searchHistory);
+    connect(m_sheet->report, &QToolButton::clicked, this, &SheetFilesController::writeReport);
+    m_gate.addStarter(Run::Search, m_sheet->searchHistory);
 }
 
-void TForm1::saveTip()
+void SheetFilesController::save()
 {
-    const QString path = FileDialogs::save(this, tx(QStringLiteral("Speichern des Tipps")),
+    const QString path = FileDialogs::save(m_window, tx(QStringLiteral("Speichern des Tipps")),
                                            TipFile::defaultName(m_state.chosenDate.value, m_state.todayDay()),
                                            TipFile::filter(), TipFile::extension());
     if (path.isEmpty())
@@ -35,13 +39,13 @@ void TForm1::saveTip()
         m_hooks.showError(saved.error().message);
 }
 
-void TForm1::loadTip()
+void SheetFilesController::load()
 {
-    loadTipFrom(FileDialogs::open(this, tx(QStringLiteral("Tipp laden aus Datei")), QString(), TipFile::filter(),
-                                  TipFile::extension()));
+    loadFrom(FileDialogs::open(m_window, tx(QStringLiteral("Tipp laden aus Datei")), QString(), TipFile::filter(),
+                               TipFile::extension()));
 }
 
-void TForm1::loadTipFrom(const QString& path)
+void SheetFilesController::loadFrom(const QString& path)
 {
     if (!path.isEmpty()) {
         if (const Status loaded = Textladen(path, m_state.sheet); !loaded) {
@@ -50,31 +54,32 @@ void TForm1::loadTipFrom(const QString& path)
         }
     }
     // Also after a cancel: back to the chosen date's draw, which evaluates the sheet.
-    runBrowser(&DrawBrowser::showChosenDate);
+    Q_EMIT chosenDrawRequested();
 }
 
-void TForm1::searchHistory()
+void SheetFilesController::searchHistory()
 {
-    if (m_search.running())
+    RunControl& search = m_gate.control(Run::Search);
+    if (search.running())
         return;
     const RunGate::Pass pass(m_gate, Run::Search);
     if (!pass)
         return;
-    const auto outcome = HistorySearch::run(m_state, &m_search);
-    showDraw();
-    showSheet();
+    const auto outcome = HistorySearch::run(m_state, &search);
+    Q_EMIT drawChanged();
+    Q_EMIT sheetChanged();
     if (!outcome)
         m_hooks.showError(outcome.error().message);
 }
 
-void TForm1::writeReport()
+void SheetFilesController::writeReport()
 {
     const auto path = TipReport::write(m_state);
     if (!path) {
         m_hooks.showError(path.error().message);
         return;
     }
-    openAddress(QUrl::fromLocalFile(*path).toString());
+    QDesktopServices::openUrl(QUrl::fromLocalFile(*path));
 }
 
 } // namespace numora::ui

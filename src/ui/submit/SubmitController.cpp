@@ -1,5 +1,6 @@
-// The main window's hand-over to Clickrunner: the tip-transfer file, the click script and the start.
-#include "ui/mainwindow/MainWindow.h"
+// The hand-over to Clickrunner and to the submission service: the tip-transfer file, the click
+// script and the start.
+#include "ui/submit/SubmitController.h"
 
 #include "app/Einstellungen.h"
 #include "base/TextCatalog.h"
@@ -7,13 +8,16 @@
 #include "output/ClickScript.h"
 #include "output/OnlineSubmission.h"
 #include "output/TipTransfer.h"
+#include "session/ProgramState.h"
+#include "ui/common/WindowHooks.h"
 #include "ui/internet/InternetPage.h"
+#include "ui/print/PrintSettingsDialog.h"
 #include "ui/sheet/SheetPage.h"
 #include "ui/submit/ScriptChoiceDialog.h"
-#include "ui/print/PrintSettingsDialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
@@ -21,23 +25,33 @@
 
 namespace numora::ui {
 
-void TForm1::connectSubmit()
+namespace {
+
+void openAddress(const QString& address) { QDesktopServices::openUrl(QUrl(address)); }
+
+} // namespace
+
+SubmitController::SubmitController(ProgramState& state, WindowHooks& hooks, Einstellungen& settings, WebClient& web,
+                                   LottotippPage* sheet, InternetPage* internet, TForm5* printSettings,
+                                   std::function<bool()> chooseSuperzahl, QWidget* window)
+    : QObject(window), m_state(state), m_hooks(hooks), m_settings(settings), m_web(web), m_sheet(sheet),
+      m_internet(internet), m_printSettings(printSettings), m_chooseSuperzahl(std::move(chooseSuperzahl)),
+      m_scriptChoice(new TCRSForm(window))
 {
-    m_scriptChoice = new TCRSForm(this);
-    connect(m_lottotipp->submit, &QToolButton::clicked, this, &TForm1::submitToClickrunner);
-    m_lottotipp->tipp24->setEnabled(true);
-    connect(m_lottotipp->tipp24, &QToolButton::clicked, this, &TForm1::submitOnline);
+    connect(m_sheet->submit, &QToolButton::clicked, this, &SubmitController::toClickrunner);
+    m_sheet->tipp24->setEnabled(true);
+    connect(m_sheet->tipp24, &QToolButton::clicked, this, &SubmitController::onlineRequested);
 }
 
-void TForm1::submitToTipp24(const SubmitOptions& options)
+void SubmitController::online(const SubmitOptions& options)
 {
     if (options.portal != 1) {
-        submitToClickrunner();
+        toClickrunner();
         return;
     }
-    syncInternetFields();
+    m_internet->copyTo(m_state);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto answer = OnlineSubmission::askService(*m_web, m_state.hosts, m_state.proxyHost, m_state.proxyPort,
+    const auto answer = OnlineSubmission::askService(m_web, m_state.hosts, m_state.proxyHost, m_state.proxyPort,
                                                      m_state.sheet.tipCount());
     QApplication::restoreOverrideCursor();
     if (!answer) {
@@ -68,33 +82,33 @@ void TForm1::submitToTipp24(const SubmitOptions& options)
         break;
     case Action::OpenAddress:
         openAddress(plan->target);
-        m_panel1->setText(OnlineSubmission::notOpenedHint());
+        Q_EMIT hint(OnlineSubmission::notOpenedHint());
         break;
     }
 }
 
-void TForm1::submitToClickrunner()
+void SubmitController::toClickrunner()
 {
     // The Superzahl travels as the last digit of the ticket number "000000" + digit; the stored
     // Losnummer stays the dialog's own.
-    if (!m_busy && !generationRunning() && chooseSuperzahl())
-        m_form5->generateTicketNumber();
+    if (m_chooseSuperzahl())
+        m_printSettings->generateTicketNumber();
     if (const Status stored = m_settings.storeTicketChoices(m_state); !stored)
-        setStatusText(stored.error().message);
-    const QString number = QStringLiteral("000000") + m_form5->ticketNumber().right(1);
+        m_state.hooks->setStatusText(stored.error().message);
+    const QString number = QStringLiteral("000000") + m_printSettings->ticketNumber().right(1);
     m_state.sheet.setTicketNumber(number);
-    m_ticketLabel->setText(m_state.meldungen[12] + QStringLiteral(": ") + number);
-    showSheetTab();
+    m_sheet->ticketNumber->setText(m_state.meldungen[12] + QStringLiteral(": ") + number);
+    m_state.hooks->showSheetTab();
     const auto transfer = TipTransfer::write(m_state.programDir, m_state.chosenDate.value, m_state.todayDay(), m_state.sheet);
     const QString transferPath = transfer ? *transfer
                                           : TipTransfer::path(m_state.programDir, m_state.chosenDate.value, m_state.todayDay());
-    const Status exported = transfer ? AutoWebScript(transferPath) : Status(transfer.error());
+    const Status exported = transfer ? writeClickScript(transferPath) : Status(transfer.error());
     if (!exported)
         m_hooks.showError(transferPath + QLatin1Char(' ') + m_state.meldungen[55] + QStringLiteral("\n\n")
                           + exported.error().message);
 }
 
-Status TForm1::AutoWebScript(const QString& transferPath)
+Status SubmitController::writeClickScript(const QString& transferPath)
 {
     const QString store = ClickScript::storeFile();
     ClickScript::Settings settings = ClickScript::Settings::load(store);
@@ -126,7 +140,7 @@ Status TForm1::AutoWebScript(const QString& transferPath)
     settings.save(store);
 
     const auto script = ClickScript::write(settings.script, ClickScript::outputPath(m_state.programDir, m_state.today()),
-                                           m_state.sheet, m_form5->options(), transferPath);
+                                           m_state.sheet, m_printSettings->options(), transferPath);
     if (!script)
         return script.error();
     // Whether Clickrunner really started is its own business.

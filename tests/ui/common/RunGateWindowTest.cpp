@@ -113,6 +113,9 @@ private Q_SLOTS:
         QTest::newRow("Tipps in DB suchen") << QStringLiteral("SpeedButton10");
         QTest::newRow("Parameter testen") << QStringLiteral("BitBtn9");
         QTest::newRow("Ziehungen vergleichen") << QStringLiteral("BitBtn19");
+        QTest::newRow("Eingeben") << QStringLiteral("BitBtn8");
+        QTest::newRow("Löschen") << QStringLiteral("BitBtn6");
+        QTest::newRow("Datenbank neu anlegen") << QStringLiteral("BitBtn2");
     }
 
     void noOtherRunStartsDuringAGeneration()
