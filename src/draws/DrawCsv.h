@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Expected.h"
+#include "model/Game.h"
 #include "model/TZiehung.h"
 
 #include <QByteArray>
@@ -21,7 +22,7 @@ QString fullHeader();
 
 // Every draw of the text in file order; the first malformed line is named with its number.
 // Numbers (and the Zusatzzahl) lie in 1..maxNumber, the game's N.
-Expected<std::vector<TZiehung>> parse(const QByteArray& text, int maxNumber = 49);
+Expected<std::vector<TZiehung>> parse(const QByteArray& text, int maxNumber = Game::DefaultNumbers);
 
 // A draw of a CSV file read for a merge, with what the file gives beyond the six numbers: an
 // empty optional field says nothing about the draw, so the merge does not compare it.
@@ -62,9 +63,9 @@ struct Table {
 // none the reader knows or the file has no header; fields separated by ",", ";" or a tab; dates as
 // YYYY-MM-DD, DD.MM.YYYY or DD/MM/YYYY; lines in any order. The date and the numbers are checked
 // as `parse` checks them; the first malformed line is named with its number.
-Expected<Table> parseTable(const QByteArray& text, int maxNumber = 49);
+Expected<Table> parseTable(const QByteArray& text, int maxNumber = Game::DefaultNumbers);
 // The draws of `parseTable`.
-Expected<std::vector<Line>> parseLines(const QByteArray& text, int maxNumber = 49);
+Expected<std::vector<Line>> parseLines(const QByteArray& text, int maxNumber = Game::DefaultNumbers);
 // All eleven columns, "\n" line ends; Spiel 77 as seven digits, Super 6 as six digits.
 QByteArray format(std::span<const TZiehung> records);
 
@@ -72,9 +73,9 @@ QByteArray format(std::span<const TZiehung> records);
 inline constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
 
 // The draws of a CSV file; the error names the file (and the line, for a malformed one).
-Expected<std::vector<TZiehung>> readFile(const QString& path, int maxNumber = 49);
+Expected<std::vector<TZiehung>> readFile(const QString& path, int maxNumber = Game::DefaultNumbers);
 // The same for `parseTable`.
-Expected<Table> readTableFile(const QString& path, int maxNumber = 49);
+Expected<Table> readTableFile(const QString& path, int maxNumber = Game::DefaultNumbers);
 // What an import did: "1267 draws replaced by 2", and where the replaced history was kept; with
 // no draws before, how many it imported.
 QString importSummary(std::size_t replaced, std::size_t imported, const QString& backupPath);

@@ -30,11 +30,12 @@ struct Game {
     static constexpr int MaxNumbers = 90;
     static constexpr int Drawn = 6;
     static constexpr const char* DefaultId = "sayisal";
+    static constexpr int DefaultNumbers = 49; // the default game's N
 
     QString id = QString::fromLatin1(DefaultId);
     QString name = QStringLiteral("Sayisal Loto");                      // the name in every language without its own
     std::map<QString, QString> names;   // language code ("tr", "de") -> name
-    int numbers = 49;                   // N: the numbers are 1..N
+    int numbers = DefaultNumbers;       // N: the numbers are 1..N
     Extra extra = Extra::None;
     double extraSince = 0;              // the first draw with the extra number; 0 = always
     std::vector<DrawDay> days;
