@@ -1,7 +1,8 @@
 // Takes the pictures of the user manual from the real windows, on the offscreen platform:
-// the main window on each tab and each options tab, the number selection, the print settings
-// and their preview, the comparison window after a back-test, the mail window and the draw entry,
-// once per manual language. Every run starts from the shipped history, fresh settings, a fixed
+// the main window on each tab and each options tab, the number selection, the print settings,
+// their positioning window and the preview cropped to the ticket, the comparison window after a
+// back-test, the window "Systeme", the mail window and the draw entry, once per manual language,
+// with that language's dates. Every run starts from the shipped history, fresh settings, a fixed
 // "today" and a sheet generated from a fixed seed, so the pictures are the same from build to
 // build.
 //
@@ -25,14 +26,18 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QGraphicsView>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
+#include <QPrintPreviewWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 
@@ -63,21 +68,50 @@ void wait(int milliseconds)
         QApplication::processEvents(QEventLoop::AllEvents, 20);
 }
 
-// The picture of a window with a title bar above it that names the window, as on a desktop.
+// The picture of a window with a title bar above it that names the window, as on a desktop. It
+// keeps the screen's density (the build takes them at twice the usual one), and says so in the
+// file, so that the manual shows it at the window's size with every pixel.
 QImage withTitle(QWidget* window)
 {
     const QPixmap content = window->grab();
-    QFont font = window->font();
+    const qreal ratio = content.devicePixelRatio();
+    // The application's font: a dialog's own font may be larger.
+    QFont font = QApplication::font();
     font.setBold(true);
     const int barHeight = QFontMetrics(font).height() + 10;
-    QImage image(content.width() + 2, content.height() + barHeight + 1, QImage::Format_RGB32);
+    const QSize logical = (QSizeF(content.size()) / ratio).toSize();
+    QImage image(QSize(logical.width() + 2, logical.height() + barHeight + 1) * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.setDotsPerMeterX(qRound(96 / 0.0254 * ratio));
+    image.setDotsPerMeterY(qRound(96 / 0.0254 * ratio));
     image.fill(QColor(70, 90, 120));
     QPainter painter(&image);
     painter.drawPixmap(1, barHeight, content);
     painter.setPen(Qt::white);
     painter.setFont(font);
-    painter.drawText(QRect(8, 0, image.width() - 16, barHeight), Qt::AlignVCenter | Qt::AlignLeft, window->windowTitle());
+    painter.drawText(QRect(8, 0, logical.width() - 14, barHeight), Qt::AlignVCenter | Qt::AlignLeft, window->windowTitle());
     return image;
+}
+
+// The part of a print preview that holds the ticket: the coloured pixels, for the page is white
+// and the frame around it grey.
+QImage ticketOnly(const QImage& page)
+{
+    QRect bounds;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x) {
+            const QColor c = page.pixelColor(x, y);
+            if (std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()}) > 12)
+                bounds |= QRect(x, y, 1, 1);
+        }
+    if (bounds.isEmpty())
+        return page;
+    const int margin = qRound(8 * page.devicePixelRatio());
+    QImage ticket = page.copy(bounds.adjusted(-margin, -margin, margin, margin) & page.rect());
+    ticket.setDevicePixelRatio(page.devicePixelRatio());
+    ticket.setDotsPerMeterX(qRound(96 / 0.0254 * page.devicePixelRatio()));
+    ticket.setDotsPerMeterY(ticket.dotsPerMeterX());
+    return ticket;
 }
 
 class Shooter {
@@ -91,6 +125,15 @@ public:
         QApplication::processEvents();
         const QString path = m_folder + QLatin1Char('/') + name + QStringLiteral(".png");
         if (!withTitle(window).save(path)) {
+            std::fprintf(stderr, "make_screenshots: cannot write %s\n", qPrintable(path));
+            m_ok = false;
+        }
+    }
+
+    void saveImage(const QImage& image, const QString& name)
+    {
+        const QString path = m_folder + QLatin1Char('/') + name + QStringLiteral(".png");
+        if (!image.save(path)) {
             std::fprintf(stderr, "make_screenshots: cannot write %s\n", qPrintable(path));
             m_ok = false;
         }
@@ -131,6 +174,36 @@ private:
     bool m_ok = true;
 };
 
+// Waits for the modal window of the given object name, e.g. one that opens after another has
+// closed, lets `inWindow` shoot it and closes it.
+class ModalWatch {
+public:
+    ModalWatch(const char* name, std::function<void(QDialog&)> inWindow)
+        : m_name(QString::fromLatin1(name)), m_inWindow(std::move(inWindow))
+    {
+        m_poll.setInterval(20);
+        QObject::connect(&m_poll, &QTimer::timeout, [this] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog || dialog->objectName() != m_name)
+                return;
+            m_poll.stop();
+            m_seen = true;
+            wait(150);
+            m_inWindow(*dialog);
+            dialog->reject();
+        });
+        m_poll.start();
+    }
+
+    bool seen() const { return m_seen; }
+
+private:
+    QString m_name;
+    std::function<void(QDialog&)> m_inWindow;
+    QTimer m_poll;
+    bool m_seen = false;
+};
+
 template <typename T>
 T* child(QWidget* window, const char* name)
 {
@@ -161,6 +234,8 @@ bool prepareProgramDir(const QString& dir, const QString& csv, const QString& la
 bool shootLanguage(const Language& language, const QString& csv, const QString& landDir, const QString& ticketDir,
                    const QString& outDir)
 {
+    // Dates and weekday names as that language's window shows them.
+    QLocale::setDefault(QLocale(QString::fromLatin1(language.code)));
     QTemporaryDir scratch;
     const QString programDir = scratch.filePath(QStringLiteral("program"));
     QDir().mkpath(programDir);
@@ -229,27 +304,35 @@ bool shootLanguage(const Language& language, const QString& csv, const QString& 
 
     // The print settings, then the preview of the sheet on the empty ticket, which opens when the
     // settings have closed.
-    bool previewed = false;
-    QTimer previewPoll;
-    previewPoll.setInterval(20);
-    QObject::connect(&previewPoll, &QTimer::timeout, [&] {
-        auto* preview = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!preview || preview->objectName() != QLatin1String("PrintPreview"))
+    ModalWatch preview("PrintPreview", [&](QDialog& dialog) {
+        // Only the ticket, as wide as the window allows: the crosses must be seen in the boxes.
+        auto* widget = dialog.findChild<QPrintPreviewWidget*>();
+        auto* view = widget ? widget->findChild<QGraphicsView*>() : nullptr;
+        if (!view) {
+            shooter.fail("no page in the print preview");
             return;
-        previewPoll.stop();
-        previewed = true;
+        }
+        dialog.resize(1000, 800);
+        widget->setZoomMode(QPrintPreviewWidget::FitToWidth);
         wait(400);
-        shooter.save(preview, QStringLiteral("druckvorschau"));
-        preview->reject();
+        shooter.saveImage(ticketOnly(view->viewport()->grab().toImage()), QStringLiteral("druckvorschau"));
     });
     shooter.withModal([&] { child<QAction>(&window, "ScheinDrucken1")->trigger(); },
                       [&](QDialog& dialog) {
                           shooter.save(&dialog, QStringLiteral("druckeinstellungen"));
+                          // The positioning behind "anpassen", for a ticket the presets do not know.
+                          child<QAbstractButton>(&dialog, "RadioGroup1Item13")->click();
+                          ModalWatch positions("Form8", [&](QDialog& form) {
+                              shooter.save(&form, QStringLiteral("positionierung"));
+                          });
+                          child<QAbstractButton>(&dialog, "anpassen")->click();
+                          if (!positions.seen())
+                              shooter.fail("no positioning window");
+                          child<QAbstractButton>(&dialog, "RadioGroup1Item0")->click();
                           child<QCheckBox>(&dialog, "CheckBox5")->setChecked(true);
-                          previewPoll.start();
                           child<QAbstractButton>(&dialog, "BitBtn2")->click();
                       });
-    if (!previewed)
+    if (!preview.seen())
         shooter.fail("no print preview");
 
     // The back-test over the last weeks of the history, and the comparison window it opens.

@@ -1,5 +1,6 @@
 // The manuals the build makes: the pictures of the windows in each language, and each PDF read
 // back with pdftotext and pdfimages against the text it was made from.
+#include "base/Version.h"
 #include "support/RunProgram.h"
 #include "support/TestSupport.h"
 
@@ -9,7 +10,11 @@
 #include <QImage>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTextDocumentFragment>
+#include <QXmlStreamReader>
+
+#include <map>
 
 namespace numora {
 namespace {
@@ -104,6 +109,169 @@ TEST(Manual, EachPdfHasEverySectionAndPicture)
                                        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         EXPECT_EQ(listed.size() - 2, pictures(html).size()) << manual.pdf;
     }
+}
+
+QString pdfPath(const Manual& manual) { return QStringLiteral(NUMORA_PROGRAM_DIR "/") + QLatin1String(manual.pdf); }
+
+// The text of one page (from 1), or of the whole PDF, as a reader copies it: ligatures spelt out.
+// `layout` keeps each line of a table on one line.
+QString pdfText(const Manual& manual, int page = 0, bool layout = false)
+{
+    QStringList args;
+    if (layout)
+        args << QStringLiteral("-layout");
+    if (page > 0)
+        args << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l") << QString::number(page);
+    return test::runProgram(QStringLiteral(NUMORA_PDFTOTEXT), args << pdfPath(manual) << QStringLiteral("-"))
+        .normalized(QString::NormalizationForm_KC);
+}
+
+struct Bookmark {
+    QString title;
+    int page = 0;
+};
+
+// What pdftohtml reads from the PDF: the bookmarks, and per page how far down its text and
+// pictures reach, as a share of the page's height.
+struct Layout {
+    std::vector<Bookmark> bookmarks;
+    std::map<int, double> filled;
+};
+
+Layout readLayout(const Manual& manual)
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("manual"));
+    test::runProgram(QStringLiteral(NUMORA_PDFTOHTML), {QStringLiteral("-xml"), QStringLiteral("-q"), pdfPath(manual), out});
+    QFile file(out + QStringLiteral(".xml"));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << manual.pdf;
+    Layout layout;
+    QXmlStreamReader xml(&file);
+    int page = 0;
+    double height = 1;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const auto attributes = xml.attributes();
+        if (xml.name() == QLatin1String("page")) {
+            page = attributes.value(QLatin1String("number")).toInt();
+            height = attributes.value(QLatin1String("height")).toDouble();
+            layout.filled[page] = 0;
+        } else if (xml.name() == QLatin1String("text") || xml.name() == QLatin1String("image")) {
+            const double bottom = attributes.value(QLatin1String("top")).toDouble()
+                                  + attributes.value(QLatin1String("height")).toDouble();
+            layout.filled[page] = std::max(layout.filled[page], bottom / height);
+        } else if (xml.name() == QLatin1String("item")) {
+            Bookmark mark;
+            mark.page = attributes.value(QLatin1String("page")).toInt();
+            mark.title = xml.readElementText(QXmlStreamReader::IncludeChildElements).simplified();
+            layout.bookmarks.push_back(mark);
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << manual.pdf << ": " << xml.errorString().toStdString();
+    return layout;
+}
+
+// Each chapter and section is a bookmark that leads to its page, and the table of contents
+// names that page; the version stands on the title page.
+TEST(Manual, ContentsAndBookmarksLeadToEachSection)
+{
+    for (const Manual& manual : Manuals) {
+        const QString html = source(manual);
+        const Layout layout = readLayout(manual);
+        const QStringList sections = matches(html, QStringLiteral("<h[23][^>]*>(.*?)</h[23]>"));
+        ASSERT_EQ(layout.bookmarks.size(), size_t(sections.size())) << manual.pdf;
+        const int firstChapter = layout.bookmarks.front().page;
+        QString contents;
+        for (int page = 1; page <= firstChapter; ++page)
+            contents += pdfText(manual, page, true);
+        contents = contents.simplified();
+        EXPECT_TRUE(pdfText(manual, 1).contains(programVersion())) << manual.pdf;
+        for (int i = 0; i < sections.size(); ++i) {
+            const Bookmark& mark = layout.bookmarks[size_t(i)];
+            EXPECT_EQ(mark.title, sections[i]) << manual.pdf;
+            EXPECT_TRUE(pdfText(manual, mark.page).simplified().contains(sections[i]))
+                << manual.pdf << ": the bookmark " << sections[i].toStdString() << " leads to page " << mark.page;
+            EXPECT_TRUE(contents.contains(QStringLiteral("%1 %2").arg(sections[i]).arg(mark.page)))
+                << manual.pdf << ": the contents lack " << sections[i].toStdString() << " on page " << mark.page;
+        }
+    }
+}
+
+// The text flows: apart from the title page, the contents and the last page, no page ends
+// before its middle.
+TEST(Manual, NoPageIsMostlyEmpty)
+{
+    for (const Manual& manual : Manuals) {
+        const Layout layout = readLayout(manual);
+        ASSERT_FALSE(layout.bookmarks.empty()) << manual.pdf;
+        const int firstChapter = layout.bookmarks.front().page;
+        const int last = layout.filled.rbegin()->first;
+        for (const auto& [page, filled] : layout.filled)
+            if (page >= firstChapter && page < last)
+                EXPECT_GE(filled, 0.5) << manual.pdf << ": page " << page << " ends at " << int(filled * 100) << " %";
+    }
+}
+
+// The commands ("games add", "wheel build", ...) and the options that numora-cli --help names.
+struct CommandLine {
+    QStringList commands;
+    QSet<QString> options;
+};
+
+CommandLine commandLineOfHelp()
+{
+    const QString help = test::runProgram(QStringLiteral(NUMORA_PROGRAM_DIR "/numora-cli"), {QStringLiteral("--help")});
+    CommandLine line;
+    static const QRegularExpression command(QStringLiteral("^  ([a-z][a-z-]*(?: (?:add|check|generate|build|list))?)\\b"),
+                                            QRegularExpression::MultilineOption);
+    for (auto it = command.globalMatch(help.section(QStringLiteral("Commands:"), 1).section(QStringLiteral("Options:"), 0, 0));
+         it.hasNext();)
+        line.commands << it.next().captured(1);
+    static const QRegularExpression option(QStringLiteral("--[a-z][a-z-]+"));
+    for (auto it = option.globalMatch(help); it.hasNext();)
+        line.options.insert(it.next().captured());
+    EXPECT_GE(line.commands.size(), 20) << help.toStdString();
+    EXPECT_GE(line.options.size(), 20) << help.toStdString();
+    return line;
+}
+
+void expectNamesCommandLine(const QString& text, const CommandLine& line, const std::string& where)
+{
+    for (const QString& name : line.commands)
+        EXPECT_TRUE(text.contains(name)) << where << " lacks the command " << name.toStdString();
+    for (const QString& name : line.options)
+        EXPECT_TRUE(text.contains(name)) << where << " lacks the option " << name.toStdString();
+}
+
+// Every command and option of --help is in each manual, and no path or option of the text
+// is broken across two lines.
+TEST(Manual, NamesTheWholeCommandLineUnbroken)
+{
+    const CommandLine line = commandLineOfHelp();
+    for (const Manual& manual : Manuals) {
+        const QString raw = pdfText(manual);
+        expectNamesCommandLine(raw.simplified(), line, manual.pdf);
+        // Each word of a <tt> stands whole on one line of the PDF.
+        for (const QString& token : matches(source(manual), QStringLiteral("<tt>(.*?)</tt>")))
+            for (const QString& word : token.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                if (!word.contains(QLatin1Char('@')))
+                    EXPECT_TRUE(raw.contains(word)) << manual.pdf << ": " << word.toStdString() << " is broken";
+    }
+}
+
+// The manual page of numora-cli names what --help names.
+TEST(Manual, ManualPageAgreesWithHelp)
+{
+    QFile page(QStringLiteral(NUMORA_SOURCE_DIR "/dist/numora-cli.1"));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    QString text = QString::fromUtf8(page.readAll());
+    // The troff of the page as a reader sees it: "\-" is "-", fonts and line breaks vanish.
+    text.replace(QStringLiteral("\\-"), QStringLiteral("-"));
+    text.remove(QRegularExpression(QStringLiteral("\\\\f[BIRP]")));
+    text.remove(QRegularExpression(QStringLiteral("^\\.[A-Z]+ ?"), QRegularExpression::MultilineOption));
+    text.remove(QLatin1Char('"'));
+    expectNamesCommandLine(text.simplified(), commandLineOfHelp(), "numora-cli.1");
 }
 
 } // namespace
