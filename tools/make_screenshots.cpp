@@ -74,19 +74,20 @@ void wait(int milliseconds)
 QImage withTitle(QWidget* window)
 {
     const QPixmap content = window->grab();
-    const qreal ratio = content.devicePixelRatio();
-    // The application's font: a dialog's own font may be larger.
+    // The density as the pixels show it: a grab does not always carry it.
+    const qreal ratio = window->width() > 0 ? qreal(content.width()) / window->width() : 1.0;
     QFont font = QApplication::font();
+    font.setPixelSize(13);
     font.setBold(true);
     const int barHeight = QFontMetrics(font).height() + 10;
-    const QSize logical = (QSizeF(content.size()) / ratio).toSize();
+    const QSize logical = window->size();
     QImage image(QSize(logical.width() + 2, logical.height() + barHeight + 1) * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     image.setDotsPerMeterX(qRound(96 / 0.0254 * ratio));
     image.setDotsPerMeterY(qRound(96 / 0.0254 * ratio));
     image.fill(QColor(70, 90, 120));
     QPainter painter(&image);
-    painter.drawPixmap(1, barHeight, content);
+    painter.drawImage(QRectF(1, barHeight, logical.width(), logical.height()), content.toImage());
     painter.setPen(Qt::white);
     painter.setFont(font);
     painter.drawText(QRect(8, 0, logical.width() - 14, barHeight), Qt::AlignVCenter | Qt::AlignLeft, window->windowTitle());
