@@ -165,13 +165,15 @@ bool keepTogether(QTextDocument& document)
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         if (block.text().trimmed().isEmpty() && !holdsPicture(block))
             continue;
-        // The first line after a heading, also a table's first cell, shares its page.
+        // The first line after a heading shares its page; a table under a heading, its first two rows.
         if (lastHeading.isValid()) {
             if (pages.firstPage(block) > pages.lastPage(lastHeading) && !breaksBefore(lastHeading)) {
                 breakBefore(lastHeading);
                 return true;
             }
-            lastHeading = QTextBlock();
+            const QTextTable* table = QTextCursor(block).currentTable();
+            if (!table || table->cellAt(block.position()).row() >= std::min(1, table->rows() - 1))
+                lastHeading = QTextBlock();
         }
         if (!isTopLevel(block))
             continue;
