@@ -108,6 +108,14 @@ TEST(Manual, EachPdfHasEverySectionAndPicture)
         const QStringList listed = test::runProgram(QStringLiteral(NUMORA_PDFIMAGES), {QStringLiteral("-list"), pdf})
                                        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         EXPECT_EQ(listed.size() - 2, pictures(html).size()) << manual.pdf;
+        // Window text stays sharp: every picture is stored without loss, with at least 150
+        // pixels to the inch as placed on the page.
+        for (const QString& line : listed.mid(2)) {
+            const QStringList columns = line.simplified().split(QLatin1Char(' '));
+            ASSERT_GE(columns.size(), 14) << line.toStdString();
+            EXPECT_EQ(columns[8], QLatin1String("image")) << manual.pdf << ": " << line.toStdString();
+            EXPECT_GE(columns[12].toInt(), 150) << manual.pdf << ": " << line.toStdString();
+        }
     }
 }
 
