@@ -148,6 +148,31 @@ void breakBefore(const QTextBlock& block)
     QTextCursor(block).mergeBlockFormat(format);
 }
 
+void clearBreak(const QTextBlock& block)
+{
+    if (!(block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore))
+        return;
+    QTextBlockFormat format = block.blockFormat();
+    format.setPageBreakPolicy(QTextFormat::PageBreak_Auto);
+    QTextCursor(block).setBlockFormat(format);
+}
+
+// The height of the blocks from `first` to `last` as they would stand on one page.
+double naturalHeight(const QTextBlock& first, const QTextBlock& last)
+{
+    double height = 0;
+    for (QTextBlock b = first; b.isValid(); b = b.next()) {
+        const QTextBlockFormat format = b.blockFormat();
+        height += format.topMargin() + format.bottomMargin();
+        if (const QTextLayout* layout = b.layout())
+            for (int i = 0; i < layout->lineCount(); ++i)
+                height += layout->lineAt(i).height();
+        if (b == last)
+            break;
+    }
+    return height;
+}
+
 bool breaksBefore(const QTextBlock& block)
 {
     return block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore;
@@ -161,14 +186,20 @@ bool keepTogether(QTextDocument& document)
     const Pages pages(document);
     QTextBlock heading;
     QTextBlock lastHeading; // until the block after it has been seen
+    QTextBlock firstAfterHeading;
     QTextBlock previous;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         if (block.text().trimmed().isEmpty() && !holdsPicture(block))
             continue;
-        // The first line after a heading shares its page; a table under a heading, its first two rows.
+        // The first line after a heading shares its page; a table under a heading, its first two
+        // rows. A break on that line moves to the heading.
         if (lastHeading.isValid()) {
-            if (pages.firstPage(block) > pages.lastPage(lastHeading) && !breaksBefore(lastHeading)) {
+            if (!firstAfterHeading.isValid())
+                firstAfterHeading = block;
+            if (pages.firstPage(block) > pages.lastPage(lastHeading)
+                && (!breaksBefore(lastHeading) || breaksBefore(block))) {
                 breakBefore(lastHeading);
+                clearBreak(block);
                 return true;
             }
             const QTextTable* table = QTextCursor(block).currentTable();
@@ -178,13 +209,15 @@ bool keepTogether(QTextDocument& document)
         if (!isTopLevel(block))
             continue;
         if (holdsPicture(block) && previous.isValid() && pages.lastPage(block) > pages.lastPage(previous)) {
-            const double bottom = pages.lineBottom(block, Pages::lastLine(block));
-            if (heading.isValid() && !breaksBefore(heading) && bottom - pages.lineTop(heading, 0) <= pages.height() * 0.95) {
+            // The section's start moves along when the whole run fits on a page; else the lead-in.
+            if (heading.isValid() && !breaksBefore(heading) && naturalHeight(heading, block) <= pages.height() * 0.95) {
                 breakBefore(heading);
+                for (QTextBlock b = heading.next(); b.isValid() && b != block.next(); b = b.next())
+                    clearBreak(b);
                 return true;
             }
-            if (!breaksBefore(previous) && previous != heading
-                && bottom - pages.lineTop(previous, 0) <= pages.height() * 0.95) {
+            if (!breaksBefore(previous) && previous != heading && previous != firstAfterHeading
+                && naturalHeight(previous, block) <= pages.height() * 0.95) {
                 breakBefore(previous);
                 return true;
             }
@@ -192,6 +225,7 @@ bool keepTogether(QTextDocument& document)
         if (block.blockFormat().headingLevel() > 0) {
             heading = block;
             lastHeading = block;
+            firstAfterHeading = QTextBlock();
         }
         previous = block;
     }
