@@ -7,6 +7,8 @@
 #include "ui/options/OptionsPage.h"
 #include "ui/chart/ChartPage.h"
 #include "ui/internet/InternetPage.h"
+#include "ui/language/LanguageController.h"
+#include "ui/sheet/GenerationController.h"
 #include "ui/sheet/SheetPage.h"
 
 #include <QAbstractButton>
@@ -46,7 +48,7 @@ bool TForm1::loadSettings()
     WindowSize size;
     Einstellungen::LoadSteps steps;
     // The language comes before any message, so every later text is in it.
-    steps.afterGroupD = [this] { applyStoredLanguage(); };
+    steps.afterGroupD = [this] { m_languages->applyStored(); };
     // A first start speaks the desktop's language; a stored choice replaces it.
     m_state.sprache = LanguageFiles::forLocale(m_desktopLanguages());
     const auto report = m_settings.load(m_state, size, steps);

@@ -42,7 +42,7 @@ void TForm1::buildPrintWindows()
     // The window's own way to print: the hidden button of the sheet and a menu item.
     m_lottotipp->printTicket->setEnabled(true);
     connect(m_lottotipp->printTicket, &QToolButton::clicked, this, [this] { printSettingsRun(); });
-    auto* datei = menuBar()->findChild<QMenu*>(QStringLiteral("Datei1"));
+    QMenu* datei = m_fileMenu;
     if (datei) {
         auto* item = new QAction(QStringLiteral("Schein &drucken…"), this);
         item->setObjectName(QStringLiteral("ScheinDrucken1"));
