@@ -30,6 +30,7 @@
 #include "ui/mail/MailWindow.h"
 #include "ui/analysis/AnalysisController.h"
 #include "ui/analysis/ChanceComparisonWindow.h"
+#include "ui/print/PrintController.h"
 #include "ui/print/PrintSettingsDialog.h"
 #include "ui/print/TicketPositionDialog.h"
 #include "ui/sheet/NumberSelectionDialog.h"
@@ -123,9 +124,13 @@ TForm1::TForm1(const ProgramFolders& folders, CommandLine commandLine, QWidget* 
     buildMenu();
     buildStatusBar();
     connectWidgets();
-    buildPrintWindows();
-    m_submit = new SubmitController(m_state, m_hooks, m_settings, *m_web, m_lottotipp, m_internet, m_form5,
-                                    [this] { return !m_busy && !generationRunning() && chooseSuperzahl(); }, this);
+    m_print = new PrintController(m_state, m_hooks, m_settings, m_lottotipp, m_internet, m_pageControl,
+                                  m_fileMenu, *m_statusHints, [this] { return m_busy || generationRunning(); }, this);
+    connect(m_print, &PrintController::chosenDrawRequested, this, [this] { runBrowser(&DrawBrowser::showChosenDate); });
+    m_submit = new SubmitController(m_state, m_hooks, m_settings, *m_web, m_lottotipp, m_internet,
+                                    m_print->printSettings(),
+                                    [this] { return !m_busy && !generationRunning() && m_print->chooseSuperzahl(); }, this);
+    connect(m_print, &PrintController::onlineChosen, m_submit, &SubmitController::online);
     connect(m_submit, &SubmitController::onlineRequested, this, &TForm1::submitOnline);
     connect(m_submit, &SubmitController::hint, m_panel1, &QLabel::setText);
     resize(601, 476);
@@ -391,10 +396,10 @@ std::vector<QWidget*> TForm1::languageWindows(std::vector<std::unique_ptr<QWidge
         return temporaries.back().get();
     };
     NumberSelection selection;
-    std::vector<QWidget*> windows{this, m_form5};
+    std::vector<QWidget*> windows{this, m_print->printSettings()};
     windows.push_back(temporary(std::make_unique<TForm3>(nullptr)));
     windows.push_back(temporary(std::make_unique<TForm6>(selection, *m_state.random, nullptr)));
-    windows.push_back(m_form8);
+    windows.push_back(m_print->printPositions());
     windows.push_back(m_mail->mailer());
     windows.push_back(m_submit->scriptChoice());
     windows.push_back(m_analysis->comparison() ? static_cast<QWidget*>(m_analysis->comparison())
@@ -438,7 +443,7 @@ void TForm1::startup()
     if (!runStatistic(&Statistics::numberDistribution))
         return;
     if (m_commandLine.printMode)
-        runPrintMode();
+        m_print->runPrintMode(m_commandLine.tipFile);
     else if (!m_commandLine.openFile.isEmpty())
         loadTipFrom(m_commandLine.openFile);
 }
@@ -484,6 +489,12 @@ void TForm1::openDocumentation()
 }
 
 void TForm1::openAddress(const QString& address) { QDesktopServices::openUrl(QUrl(address)); }
+
+TForm5* TForm1::printSettings() const { return m_print->printSettings(); }
+TForm8* TForm1::printPositions() const { return m_print->printPositions(); }
+TForm4& TForm1::ticketPage() const { return m_print->ticketPage(); }
+int TForm1::printSettingsRun() { return m_print->printSettingsRun(); }
+void TForm1::submitOnline() { m_print->submitOnline(); }
 
 void TForm1::loadTipFrom(const QString& path) { m_sheetFiles->loadFrom(path); }
 

@@ -23,7 +23,6 @@ class QTabWidget;
 
 namespace numora {
 class WebClient;
-struct TicketMark;
 }
 
 namespace numora::ui {
@@ -41,6 +40,7 @@ class GenerationController;
 class HistoryController;
 class LanguageController;
 class MailController;
+class PrintController;
 class SheetFilesController;
 class SubmitController;
 class WheelController;
@@ -134,14 +134,6 @@ private:
     void saveSettings();
     void showStoredValues();
     void collectStoredValues();
-    // The ticket print.
-    void buildPrintWindows();
-    // The Superzahl choice into the print settings dialog's seventh digit; false after an error.
-    bool chooseSuperzahl();
-    // False when the user goes back to the print settings.
-    bool printTicket();
-    bool printOffPaper(const std::vector<const TicketMark*>& off);
-    void runPrintMode();
     // What shows the state again after a language switch.
     void languageApplied();
     // Every window in the order the program makes them; dialogs made per use are made for the
@@ -175,6 +167,7 @@ private:
     CsvController* m_csv = nullptr;
     QMenu* m_fileMenu = nullptr;
     SubmitController* m_submit = nullptr;
+    PrintController* m_print = nullptr;
     LanguageController* m_languages = nullptr;
     Expected<StatisticRun> (*m_lastStatistic)(ProgramState&) = nullptr; // the chart on show
 
@@ -186,10 +179,6 @@ private:
     InternetPage* m_internet = nullptr;
     QLabel* m_panel0 = nullptr;
     QLabel* m_panel1 = nullptr;
-    TForm5* m_form5 = nullptr;
-    TForm8* m_form8 = nullptr;
-    std::unique_ptr<TForm4> m_form4;
-    QLabel* m_ticketLabel = nullptr;
 };
 
 } // namespace numora::ui
