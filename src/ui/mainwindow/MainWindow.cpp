@@ -16,6 +16,7 @@
 #include "ui/history/HistoryPage.h"
 #include "ui/chart/ChartPage.h"
 #include "ui/mainwindow/HelpKey.h"
+#include "ui/mainwindow/StoredSettings.h"
 #include "ui/internet/InternetPage.h"
 #include "ui/sheet/SheetPage.h"
 #include "ui/chart/MainChart.h"
@@ -120,14 +121,19 @@ TForm1::TForm1(const ProgramFolders& folders, CommandLine commandLine, QWidget* 
         items->button(0)->setChecked(true);
     }
     setCentralWidget(m_pageControl);
+    m_stored = std::make_unique<StoredSettings>(m_state, m_hooks, m_lottotipp, m_internet, this, [this] {
+        m_generation->showOptions();
+        showSheet();
+        showDraw();
+    });
 
     buildMenu();
     buildStatusBar();
     connectWidgets();
-    m_print = new PrintController(m_state, m_hooks, m_settings, m_lottotipp, m_internet, m_pageControl,
+    m_print = new PrintController(m_state, m_hooks, m_stored->store(), m_lottotipp, m_internet, m_pageControl,
                                   m_fileMenu, *m_statusHints, [this] { return m_busy || generationRunning(); }, this);
     connect(m_print, &PrintController::chosenDrawRequested, this, [this] { runBrowser(&DrawBrowser::showChosenDate); });
-    m_submit = new SubmitController(m_state, m_hooks, m_settings, *m_web, m_lottotipp, m_internet,
+    m_submit = new SubmitController(m_state, m_hooks, m_stored->store(), *m_web, m_lottotipp, m_internet,
                                     m_print->printSettings(),
                                     [this] { return !m_busy && !generationRunning() && m_print->chooseSuperzahl(); }, this);
     connect(m_print, &PrintController::onlineChosen, m_submit, &SubmitController::online);
@@ -426,7 +432,13 @@ void TForm1::startup()
     const Status prepared = m_folders.prepare(QString::fromLatin1(DrawFile::DefaultName));
     // The folder in use stays in the status bar between hints; a report of unreadable settings
     // comes first.
-    const bool settingsClean = loadSettings();
+    const QString settingsProblems = m_stored->load(m_desktopLanguages, [this] { m_languages->applyStored(); });
+    if (!settingsProblems.isEmpty()) {
+        // Reported once; the next save writes a clean file.
+        setStatusText(settingsProblems);
+        flushStatus();
+    }
+    const bool settingsClean = settingsProblems.isEmpty();
     m_statusHints->setResting(tx(QStringLiteral("Ihre Dateien: %1")).arg(QDir::toNativeSeparators(m_folders.data)),
                               settingsClean);
     if (!prepared)
@@ -513,7 +525,7 @@ void TForm1::closeEvent(QCloseEvent* event)
         return;
     }
     // A failed save is shown, and the window closes all the same.
-    saveSettings();
+    m_stored->save();
     QMainWindow::closeEvent(event);
 }
 

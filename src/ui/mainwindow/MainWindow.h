@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/CommandLine.h"
-#include "app/Einstellungen.h"
 #include "app/LanguageFiles.h"
 #include "base/Expected.h"
 #include "session/ProgramState.h"
@@ -49,6 +48,7 @@ class TForm4;
 class TForm5;
 class TForm8;
 class StatusHints;
+class StoredSettings;
 
 // The main window: five tabs over the program's state. Start-up runs when it is first shown;
 // closing it ends the program. It is also what long operations call back while they run.
@@ -128,12 +128,6 @@ private:
     void openAddress(const QString& address);
     void flushStatus();
     bool analysisRunning() const;
-    // The settings store.
-    // False when the store had unreadable values, which the status bar then reports.
-    bool loadSettings();
-    void saveSettings();
-    void showStoredValues();
-    void collectStoredValues();
     // What shows the state again after a language switch.
     void languageApplied();
     // Every window in the order the program makes them; dialogs made per use are made for the
@@ -141,7 +135,7 @@ private:
     std::vector<QWidget*> languageWindows(std::vector<std::unique_ptr<QWidget>>& temporaries);
 
     ProgramState m_state;
-    Einstellungen m_settings;
+    std::unique_ptr<StoredSettings> m_stored;
     CommandLine m_commandLine;
     ProgramFolders m_folders;
     std::function<QStringList()> m_desktopLanguages = &LanguageFiles::desktopLanguages;
