@@ -5,6 +5,7 @@
 #include "session/ProgramState.h"
 #include "draws/DrawCsv.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -39,6 +40,20 @@ struct BenchHistory {
             for (int p = 0; p < 6; ++p)
                 state.sheet.setField(r, p, QString::number(1 + (r * 6 + p * 7) % 49));
     }
+
+    // A window's program folder: the shipped language files beside the history, and a settings
+    // store of its own. Returns the folder, with its separator.
+    QString windowFolder()
+    {
+        const QString programDir = dir.path() + QLatin1Char('/');
+        QDir().mkpath(programDir + QStringLiteral("land"));
+        const QString shipped = QStringLiteral(NUMORA_SOURCE_DIR "/data/land/");
+        for (const QString& name : QDir(shipped).entryList(QDir::Files))
+            QFile::copy(shipped + name, programDir + QStringLiteral("land/") + name);
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome()));
+        return programDir;
+    }
+    QString configHome() const { return dir.filePath(QStringLiteral("config")); }
 };
 
 } // namespace numora

@@ -7,8 +7,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
@@ -59,12 +57,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     BenchHistory history;
-    programDir = history.dir.path() + QLatin1Char('/');
-    QDir().mkpath(programDir + QStringLiteral("land"));
-    const QString shipped = QStringLiteral(NUMORA_SOURCE_DIR "/data/land/");
-    for (const QString& name : QDir(shipped).entryList(QDir::Files))
-        QFile::copy(shipped + name, programDir + QStringLiteral("land/") + name);
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(history.dir.filePath(QStringLiteral("config"))));
+    programDir = history.windowFolder();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

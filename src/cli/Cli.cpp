@@ -3,7 +3,6 @@
 #include "cli/Cli.h"
 
 #include "cli/CliCommands.h"
-#include "cli/CliMailPassword.h"
 #include "cli/CliSupport.h"
 
 #include "app/LanguageFiles.h"

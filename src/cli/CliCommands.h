@@ -36,6 +36,14 @@ int recurrence(const ProgramFolders& folders, QStringList args, QTextStream& out
 // CliSettings.cpp: the stored values as NAME<TAB>TYPE<TAB>VALUE lines.
 int settings(const ProgramFolders& folders, QStringList args, QTextStream& out, QTextStream& err);
 
+// CliGames.cpp: games [add ID --numbers N --name NAME ...]; `root` is the folder of every game.
+int games(const ProgramFolders& root, QStringList args, QTextStream& out, QTextStream& err);
+
+// CliMailPassword.cpp: mail-password --set | --clear: the mail window's SMTP password in the
+// desktop's keyring, for the server and user of the mail settings. --set reads it from standard
+// input (without echo at a terminal), never from the command line.
+int mailPassword(const ProgramFolders& folders, QStringList args, QTextStream& out, QTextStream& err);
+
 // CliTicket.cpp: `ticket check NUMBER` and `ticket generate --seed N [--level L] [--last-digit D]`.
 int ticket(const ProgramFolders& folders, QStringList args, QTextStream& out, QTextStream& err);
 

@@ -5,7 +5,7 @@
 #include "base/DayDate.h"
 #include "base/Formatting.h"
 #include "base/RegistryKey.h"
-#include "cli/Cli.h"
+#include "cli/CliCommands.h"
 #include "draws/GameCatalog.h"
 
 namespace numora::cli {
@@ -69,7 +69,7 @@ int addGame(const ProgramFolders& root, QStringList args, QTextStream& out, QTex
         return fail(err, added.error().message);
     out << game.id << '\t' << game.shortForm() << '\t' << game.name << '\n';
     out.flush();
-    return Cli::Ok;
+    return Ok;
 }
 
 } // namespace
@@ -138,7 +138,7 @@ int games(const ProgramFolders& root, QStringList args, QTextStream& out, QTextS
     }
     out.flush();
     err.flush();
-    return Cli::Ok;
+    return Ok;
 }
 
 } // namespace numora::cli

@@ -1,7 +1,5 @@
-#include "cli/CliMailPassword.h"
-
-#include "cli/Cli.h"
-
+// numora-cli mail-password: the mail window's SMTP password in the desktop's keyring.
+#include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
 #include "output/MailPassword.h"
 
@@ -65,7 +63,7 @@ int mailPassword(const ProgramFolders&, QStringList args, QTextStream& out, QTex
             return fail(err, removed.error().message);
         out << "The password for " << key << " is no longer kept.\n";
         out.flush();
-        return Cli::Ok;
+        return Ok;
     }
 
     const std::optional<QString> password = readPassword(err);
@@ -78,7 +76,7 @@ int mailPassword(const ProgramFolders&, QStringList args, QTextStream& out, QTex
         return fail(err, removed.error().message);
     out << "The password for " << key << " is kept in the desktop's keyring.\n";
     out.flush();
-    return Cli::Ok;
+    return Ok;
 }
 
 } // namespace numora::cli

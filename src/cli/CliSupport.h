@@ -22,8 +22,6 @@ const Game& played();
 std::optional<QString> choosePlayedGame(const ProgramFolders& root, std::optional<QString> id);
 // The played game set into `state`, whose folders are set already.
 void usePlayedGame(ProgramState& state);
-// numora-cli games [add ID --numbers N --name NAME ...]; `root` is the folder of every game.
-int games(const ProgramFolders& root, QStringList args, QTextStream& out, QTextStream& err);
 
 // One line "numora-cli: MESSAGE" on `err`; returns the failure status.
 int fail(QTextStream& err, const QString& message);

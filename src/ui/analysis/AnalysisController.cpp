@@ -1,18 +1,20 @@
-// The main window's side of the two historical analyses on the "Datenbank" tab: the parameter
-// back-test with its comparison window and the draw recurrence analysis. A second click on the
+// The two historical analyses on the "Datenbank" tab: the parameter back-test with its
+// comparison window and the draw recurrence analysis. A second click on the
 // running analysis' button stops it without a report.
-#include "ui/mainwindow/MainWindow.h"
+#include "ui/analysis/AnalysisController.h"
 
 #include "base/TextCatalog.h"
 #include "eval/Backtest.h"
 #include "eval/ChanceComparison.h"
 #include "eval/Recurrence.h"
+#include "session/ProgramState.h"
+#include "ui/common/RunGate.h"
+#include "ui/common/WindowHooks.h"
 #include "ui/options/OptionsPage.h"
 #include "ui/analysis/ChanceComparisonWindow.h"
 #include "ui/history/HistoryPage.h"
 #include "ui/chart/ChartPage.h"
 #include "ui/sheet/SheetPage.h"
-#include "ui/chart/MainChart.h"
 #include "ui/sheet/TipSheetView.h"
 
 #include <QAbstractButton>
@@ -32,19 +34,33 @@
 
 namespace numora::ui {
 
-void TForm1::connectAnalyses()
+AnalysisController::AnalysisController(ProgramState& state, WindowHooks& hooks, RunGate& gate, Pages pages,
+                                       QMenuBar* bar, QMenu* file, QLabel* panel0, QLabel* panel1, QWidget* window)
+    : QObject(window), m_state(state), m_hooks(hooks), m_gate(gate), m_pages(pages), m_bar(bar), m_file(file),
+      m_panel0(panel0), m_panel1(panel1), m_window(window), m_backtest(gate.control(Run::Backtest)),
+      m_recurrence(gate.control(Run::Recurrence))
 {
-    connect(m_pageControl, &QTabWidget::tabBarClicked, this, [this] {
-        if (analysisRunning())
+    connect(m_pages.tabs, &QTabWidget::tabBarClicked, this, [this] {
+        if (running())
             m_tabPickedDuringRun = true;
     });
-    connect(m_datenbank->parameterTest, &QPushButton::clicked, this, &TForm1::runBacktest);
-    connect(m_datenbank->drawTest, &QPushButton::clicked, this, &TForm1::runRecurrence);
-    m_gate.addStarter(Run::Backtest, m_datenbank->parameterTest);
-    m_gate.addStarter(Run::Recurrence, m_datenbank->drawTest);
+    connect(m_pages.history->parameterTest, &QPushButton::clicked, this, &AnalysisController::runBacktest);
+    connect(m_pages.history->drawTest, &QPushButton::clicked, this, &AnalysisController::runRecurrence);
+    m_gate.addStarter(Run::Backtest, m_pages.history->parameterTest);
+    m_gate.addStarter(Run::Recurrence, m_pages.history->drawTest);
 }
 
-void TForm1::runAnalysis(QPushButton* button, RunControl& control, const std::function<void()>& run)
+bool AnalysisController::running() const { return m_backtest.running() || m_recurrence.running(); }
+
+bool AnalysisController::backtestRunning() const { return m_backtest.running(); }
+
+void AnalysisController::retranslate()
+{
+    if (m_comparison)
+        m_comparison->retranslate();
+}
+
+void AnalysisController::runAnalysis(QPushButton* button, RunControl& control, const std::function<void()>& run)
 {
     if (control.running()) {
         control.requestStop();
@@ -55,7 +71,7 @@ void TForm1::runAnalysis(QPushButton* button, RunControl& control, const std::fu
     const QString caption = button->text();
     {
         const RunControl::Scope running(control);
-        m_runStatistic.reset();
+        Q_EMIT runStarting();
         button->setText(m_state.meldungen[16]);
         lockForAnalysis(button);
         run();
@@ -64,7 +80,7 @@ void TForm1::runAnalysis(QPushButton* button, RunControl& control, const std::fu
     finishAnalysis();
 }
 
-void TForm1::runBacktest()
+void AnalysisController::runBacktest()
 {
     // A second click is the running analysis' stop; started from inside another run, the
     // analysis would stop that one instead.
@@ -75,7 +91,7 @@ void TForm1::runBacktest()
     options.reportPath = QDir::current().absoluteFilePath(QStringLiteral("Test.txt"));
     options.control = &m_backtest;
     std::optional<Expected<Backtest::Result>> result;
-    runAnalysis(m_datenbank->parameterTest, m_backtest, [&] { result.emplace(Backtest::run(m_state, options)); });
+    runAnalysis(m_pages.history->parameterTest, m_backtest, [&] { result.emplace(Backtest::run(m_state, options)); });
     if (!result)
         return;
     if (!*result) {
@@ -83,19 +99,19 @@ void TForm1::runBacktest()
     } else if ((*result)->end == Backtest::End::Completed) {
         // Started from the menu, the current folder is the home folder: say where the report is.
         m_panel1->setText(tx(QStringLiteral("Testbericht gespeichert: %1")).arg(QDir::toNativeSeparators(options.reportPath)));
-        openAddress(QUrl::fromLocalFile(options.reportPath).toString());
+        Q_EMIT openRequested(QUrl::fromLocalFile(options.reportPath).toString());
         if (!m_comparison)
-            m_comparison = new ChanceComparisonWindow(this);
+            m_comparison = new ChanceComparisonWindow(m_window);
         m_comparison->showComparison(ChanceComparison::compute(**result));
     }
 }
 
-void TForm1::runRecurrence()
+void AnalysisController::runRecurrence()
 {
     // The walk rewrites the sheet: the player's rows go only when he says so.
     const bool starting = !m_recurrence.running() && !m_gate.blocked(Run::Recurrence);
     if (starting && Recurrence::replacesTips(m_state)
-        && !m_hooks.askYesNo(m_datenbank->drawTest->text(), Recurrence::sheetQuestion()))
+        && !m_hooks.askYesNo(m_pages.history->drawTest->text(), Recurrence::sheetQuestion()))
         return;
     std::optional<RunGate::Pass> pass;
     if (!m_recurrence.running() && !pass.emplace(m_gate, Run::Recurrence))
@@ -104,16 +120,16 @@ void TForm1::runRecurrence()
     options.reportPath = m_state.programDir + QStringLiteral("Test.rtf");
     options.control = &m_recurrence;
     std::optional<Expected<Recurrence::Result>> result;
-    runAnalysis(m_datenbank->drawTest, m_recurrence, [&] { result.emplace(Recurrence::run(m_state, options)); });
+    runAnalysis(m_pages.history->drawTest, m_recurrence, [&] { result.emplace(Recurrence::run(m_state, options)); });
     if (!result)
         return;
     if (!*result)
         m_hooks.showError(result->error().message);
     else if ((*result)->end == Recurrence::End::Completed)
-        openAddress(QUrl::fromLocalFile(options.reportPath).toString());
+        Q_EMIT openRequested(QUrl::fromLocalFile(options.reportPath).toString());
 }
 
-void TForm1::showAnalysisProgress()
+void AnalysisController::showProgress()
 {
     // An analysis goes through the draws faster than anyone reads: clicks are taken at display
     // rate, its progress is painted a few times a second, which keeps painting off its time.
@@ -121,19 +137,17 @@ void TForm1::showAnalysisProgress()
     if (m_progressClock.isValid() && m_progressClock.elapsed() < progressIntervalMs)
         return;
     m_progressClock.start();
-    flushStatus();
-    m_generation->showCaption();
-    showDraw();
+    Q_EMIT progressDue();
     if (!m_pendingPanel0.isNull())
         m_panel0->setText(std::exchange(m_pendingPanel0, QString()));
     if (!m_pendingSound.isEmpty())
         m_hooks.playSound(std::exchange(m_pendingSound, QString()));
     // The run shows the tab its generations ask for until the user picks one himself.
     if (QWidget* tab = std::exchange(m_pendingTab, nullptr); tab && !m_tabPickedDuringRun)
-        m_pageControl->setCurrentWidget(tab);
+        m_pages.tabs->setCurrentWidget(tab);
 }
 
-void TForm1::lockForAnalysis(QPushButton* running)
+void AnalysisController::lockForAnalysis(QPushButton* running)
 {
     // Everything that would start or stop something else is off for the run: a generation
     // started or stopped in the middle of a pass would change the replay without a word. The
@@ -146,17 +160,16 @@ void TForm1::lockForAnalysis(QPushButton* running)
             m_lockedForRun.emplace_back(widget);
         }
     };
-    lock(m_lottotipp->sheetView);
-    for (QWidget* page : std::initializer_list<QWidget*>{m_lottotipp, m_datenbank, m_diagramm, m_berechnung})
+    lock(m_pages.sheet->sheetView);
+    for (QWidget* page : std::initializer_list<QWidget*>{m_pages.sheet, m_pages.history, m_pages.chart, m_pages.options})
         for (QAbstractButton* button : page->findChildren<QAbstractButton*>()) {
             const bool command = qobject_cast<QPushButton*>(button) || qobject_cast<QToolButton*>(button);
             if (command && !qobject_cast<QTabBar*>(button->parentWidget()))
                 lock(button);
         }
     m_lockedActions.clear();
-    QList<QAction*> actions = menuBar()->actions();
-    if (auto* datei = menuBar()->findChild<QMenu*>(QStringLiteral("Datei1")))
-        actions += datei->actions();
+    QList<QAction*> actions = m_bar->actions();
+    actions += m_file->actions();
     for (QAction* action : actions) {
         const bool keep = action->menu() || action->isSeparator()
             || action->objectName() == QLatin1String("Schlieen1");
@@ -167,7 +180,7 @@ void TForm1::lockForAnalysis(QPushButton* running)
     }
 }
 
-void TForm1::unlockAfterAnalysis()
+void AnalysisController::unlockAfterAnalysis()
 {
     for (auto it = m_lockedForRun.rbegin(); it != m_lockedForRun.rend(); ++it)
         if (*it)
@@ -179,7 +192,7 @@ void TForm1::unlockAfterAnalysis()
     m_lockedActions.clear();
 }
 
-void TForm1::finishAnalysis()
+void AnalysisController::finishAnalysis()
 {
     unlockAfterAnalysis();
     m_pendingSound.clear();
@@ -187,14 +200,8 @@ void TForm1::finishAnalysis()
     if (!m_pendingPanel0.isNull())
         m_panel0->setText(std::exchange(m_pendingPanel0, QString()));
     if (QWidget* tab = std::exchange(m_pendingTab, nullptr); tab && !m_tabPickedDuringRun)
-        m_pageControl->setCurrentWidget(tab);
-    setBusy(false);
-    m_generation->showCaption();
-    flushStatus();
-    m_generation->showOptions();
-    showDraw();
-    showSheet();
-    m_diagramm->chart->show(m_runStatistic.value_or(m_state.chart));
+        m_pages.tabs->setCurrentWidget(tab);
+    Q_EMIT runEnded();
 }
 
 } // namespace numora::ui

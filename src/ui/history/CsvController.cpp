@@ -1,20 +1,21 @@
-// The main window's CSV menu: the history from and to the CSV files results sites offer, over the
-// same reader and writer as numora-cli import-csv and export-csv.
-#include "ui/mainwindow/MainWindow.h"
+// The menu "Datei"'s CSV items: the history from and to the CSV files results sites offer, over
+// the same reader and writer as numora-cli import-csv and export-csv.
+#include "ui/history/CsvController.h"
 
 #include "base/TextCatalog.h"
 #include "session/DrawBrowser.h"
 #include "draws/DrawCsv.h"
 #include "draws/DrawFile.h"
 #include "history/DrawMerge.h"
+#include "session/ProgramState.h"
+#include "ui/common/RunGate.h"
+#include "ui/common/WindowHooks.h"
 #include "ui/common/FileDialogs.h"
-#include "ui/common/StatusHints.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFileInfo>
-#include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 
 namespace numora::ui {
 
@@ -24,30 +25,23 @@ QString csvFilter() { return tx(QStringLiteral("CSV-Dateien (*.csv);;Alle Dateie
 
 } // namespace
 
-QString TForm1::csvImportQuestion(int draws, const QString& fileName)
+QString CsvController::importQuestion(int draws, const QString& fileName)
 {
     return tx(QStringLiteral("Die gespeicherten Ziehungen durch die %1 Ziehungen aus \"%2\" ersetzen?"))
         .arg(draws)
         .arg(fileName);
 }
 
-void TForm1::buildCsvMenu()
+CsvController::CsvController(ProgramState& state, WindowHooks& hooks, RunGate& gate, QMenu* file, QWidget* window)
+    : QObject(window), m_state(state), m_hooks(hooks), m_gate(gate), m_window(window)
 {
-    QMenuBar* bar = menuBar();
-    auto* datei = bar->findChild<QMenu*>(QStringLiteral("Datei1"));
-    if (!datei) {
-        datei = new QMenu(QStringLiteral("&Datei"), bar);
-        datei->setObjectName(QStringLiteral("Datei1"));
-        const QList<QAction*> existing = bar->actions();
-        bar->insertMenu(existing.isEmpty() ? nullptr : existing.first(), datei);
-    }
-    auto item = [this, datei](const QString& name, const QString& text, const QString& hint) {
-        auto* a = new QAction(text, this);
+    auto item = [this, window, file](const QString& name, const QString& text, const QString& hint) {
+        auto* a = new QAction(text, window);
         a->setObjectName(name);
         a->setToolTip(hint);
         // Hints go to panel 1, as for every control of the window.
-        connect(a, &QAction::hovered, this, [this, a] { m_statusHints->show(a); });
-        datei->addAction(a);
+        connect(a, &QAction::hovered, this, [this, a] { Q_EMIT hovered(a); });
+        file->addAction(a);
         return a;
     };
     QAction* import = item(QStringLiteral("CsvImportieren1"), QStringLiteral("CSV importieren…"),
@@ -56,14 +50,14 @@ void TForm1::buildCsvMenu()
                           QStringLiteral("Die neuen Ziehungen einer CSV-Datei zu den gespeicherten hinzufügen"));
     QAction* exportItem = item(QStringLiteral("CsvExportieren1"), QStringLiteral("CSV exportieren…"),
                                QStringLiteral("Alle gespeicherten Ziehungen in eine CSV-Datei schreiben"));
-    connect(import, &QAction::triggered, this, &TForm1::importCsv);
-    connect(merge, &QAction::triggered, this, &TForm1::mergeCsvFile);
-    connect(exportItem, &QAction::triggered, this, &TForm1::exportCsv);
+    connect(import, &QAction::triggered, this, &CsvController::importCsv);
+    connect(merge, &QAction::triggered, this, &CsvController::mergeCsvFile);
+    connect(exportItem, &QAction::triggered, this, &CsvController::exportCsv);
     for (QAction* a : {import, merge, exportItem})
         m_gate.addStarter(Run::CsvMerge, a);
 }
 
-bool TForm1::csvAllowed()
+bool CsvController::allowed()
 {
     // An update or a run reads the history further up the stack.
     if (!m_gate.blocked(Run::CsvMerge) && !m_gate.running(Run::CsvMerge))
@@ -72,12 +66,12 @@ bool TForm1::csvAllowed()
     return false;
 }
 
-void TForm1::importCsv()
+void CsvController::importCsv()
 {
-    if (!csvAllowed())
+    if (!allowed())
         return;
     const RunGate::Pass pass(m_gate, Run::CsvMerge);
-    const QString path = FileDialogs::open(this, tx(QStringLiteral("CSV importieren")), QString(), csvFilter());
+    const QString path = FileDialogs::open(m_window, tx(QStringLiteral("CSV importieren")), QString(), csvFilter());
     if (path.isEmpty())
         return;
     // Read it whole first: a malformed line names its number and nothing is written.
@@ -87,7 +81,7 @@ void TForm1::importCsv()
         return;
     }
     if (!m_hooks.askYesNo(tx(QStringLiteral("CSV importieren")),
-                          csvImportQuestion(int(records->size()), QFileInfo(path).fileName())))
+                          importQuestion(int(records->size()), QFileInfo(path).fileName())))
         return;
     const DrawFile file = m_state.drawFile();
     const auto before = file.exists() ? file.readAll() : std::vector<TZiehung>{};
@@ -97,16 +91,23 @@ void TForm1::importCsv()
         return;
     }
     const QString summary = DrawCsv::importSummary(before->size(), records->size(), file.backupPath());
-    if (runBrowser(&DrawBrowser::showChosenDate))
-        statusPanel(1)->setText(summary);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const Status shown = DrawBrowser::showChosenDate(m_state);
+    QApplication::restoreOverrideCursor();
+    Q_EMIT drawChanged();
+    Q_EMIT sheetChanged();
+    if (!shown)
+        m_hooks.showError(shown.error().message);
+    else
+        Q_EMIT reported(summary);
 }
 
-void TForm1::mergeCsvFile()
+void CsvController::mergeCsvFile()
 {
-    if (!csvAllowed())
+    if (!allowed())
         return;
     const RunGate::Pass pass(m_gate, Run::CsvMerge);
-    const QString path = FileDialogs::open(this, tx(QStringLiteral("CSV hinzufügen")), QString(), csvFilter());
+    const QString path = FileDialogs::open(m_window, tx(QStringLiteral("CSV hinzufügen")), QString(), csvFilter());
     if (path.isEmpty())
         return;
     const auto table = DrawCsv::readTableFile(path);
@@ -115,8 +116,8 @@ void TForm1::mergeCsvFile()
         return;
     }
     const auto outcome = DrawMerge::merge(m_state, *table, DrawMerge::Gaps::Ask);
-    showDraw();
-    showSheet();
+    Q_EMIT drawChanged();
+    Q_EMIT sheetChanged();
     if (!outcome) {
         m_hooks.showError(outcome.error().message);
         return;
@@ -126,7 +127,7 @@ void TForm1::mergeCsvFile()
         return;
     }
     const QString summary = DrawMerge::summary(*outcome);
-    statusPanel(1)->setText(summary);
+    Q_EMIT reported(summary);
     QStringList message{summary};
     message << outcome->notes;
     if (const QString gaps = outcome->inserted == 0 ? DrawMerge::gapList(outcome->plan) : QString(); !gaps.isEmpty())
@@ -134,11 +135,11 @@ void TForm1::mergeCsvFile()
     m_hooks.showMessage(message.join(QLatin1Char('\n')));
 }
 
-void TForm1::exportCsv()
+void CsvController::exportCsv()
 {
-    if (!csvAllowed())
+    if (!allowed())
         return;
-    const QString path = FileDialogs::save(this, tx(QStringLiteral("CSV exportieren")), QStringLiteral("Ziehungen.csv"),
+    const QString path = FileDialogs::save(m_window, tx(QStringLiteral("CSV exportieren")), QStringLiteral("Ziehungen.csv"),
                                            csvFilter(), QStringLiteral("csv"));
     if (path.isEmpty())
         return;
@@ -148,7 +149,7 @@ void TForm1::exportCsv()
         m_hooks.showError(written.error().message);
         return;
     }
-    statusPanel(1)->setText(tx(QStringLiteral("%1 Ziehungen nach %2 exportiert")).arg(records->size()).arg(path));
+    Q_EMIT reported(tx(QStringLiteral("%1 Ziehungen nach %2 exportiert")).arg(records->size()).arg(path));
 }
 
 } // namespace numora::ui

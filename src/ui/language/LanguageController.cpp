@@ -1,130 +1,86 @@
-// The main window's side of the interface languages: the menu, the start-up's language and the
-// hidden export of the current texts.
-#include "ui/mainwindow/MainWindow.h"
+// The interface languages: the menu, the language applied to every window and the hidden export
+// of the current texts.
+#include "ui/language/LanguageController.h"
 
+#include "app/LanguageFiles.h"
 #include "base/Formatting.h"
+#include "base/ProgramFolders.h"
 #include "base/TextCatalog.h"
-#include "ui/analysis/ChanceComparisonWindow.h"
-#include "ui/wheel/WheelController.h"
+#include "session/ProgramState.h"
 #include "ui/common/FileDialogs.h"
+#include "ui/common/WindowHooks.h"
 #include "ui/language/InterfaceLanguage.h"
-#include "ui/submit/SubmitController.h"
-#include "ui/history/DrawEntryDialog.h"
-#include "ui/sheet/SheetPage.h"
-#include "ui/mail/MailWindow.h"
-#include "ui/submit/ScriptChoiceDialog.h"
-#include "ui/print/PrintSettingsDialog.h"
-#include "ui/common/StatusHints.h"
-#include "ui/sheet/NumberSelectionDialog.h"
-#include "ui/print/TicketPositionDialog.h"
 
 #include <QAction>
-#include <QDir>
-#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QShortcut>
-#include <QTabWidget>
 
 namespace numora::ui {
 
-void TForm1::buildLanguageMenu()
+LanguageController::LanguageController(ProgramState& state, const ProgramFolders& folders, WindowHooks& hooks,
+                                       Windows windows, std::function<bool()> running, bool exportShown,
+                                       QMenuBar* bar, QWidget* window)
+    : QObject(window), m_state(state), m_folders(folders), m_hooks(hooks), m_windows(std::move(windows)),
+      m_running(std::move(running)), m_window(window), m_language(new InterfaceLanguage(window))
 {
-    m_language = new InterfaceLanguage(this);
-    QMenu* sprache = menuBar()->addMenu(QStringLiteral("Sprache/Language/Langue"));
+    QMenu* sprache = bar->addMenu(QStringLiteral("Sprache/Language/Langue"));
     sprache->setObjectName(QStringLiteral("SpracheLanguageLangue1"));
     for (const Language& language : LanguageFiles::languages()) {
-        auto* item = new QAction(QString::fromUtf8(language.caption), this);
+        auto* item = new QAction(QString::fromUtf8(language.caption), window);
         item->setObjectName(QString::fromLatin1(language.menuItem));
         item->setCheckable(true);
         item->setChecked(language.sprache == 0);
-        connect(item, &QAction::triggered, this, [this, &language] { applyLanguage(language); });
+        connect(item, &QAction::triggered, this, [this, &language] { apply(language); });
         sprache->addAction(item);
-        m_languageItems.push_back(item);
+        m_items.push_back(item);
     }
     m_exportSeparator = sprache->addSeparator();
     m_exportSeparator->setObjectName(QStringLiteral("N1"));
     m_exportSeparator->setVisible(false);
-    m_exportItem = new QAction(QStringLiteral("Export"), this);
+    m_exportItem = new QAction(QStringLiteral("Export"), window);
     m_exportItem->setObjectName(QStringLiteral("Export1"));
     m_exportItem->setVisible(false);
-    connect(m_exportItem, &QAction::triggered, this, &TForm1::exportTexts);
+    connect(m_exportItem, &QAction::triggered, this, &LanguageController::exportTexts);
     sprache->addAction(m_exportItem);
     // Translators reach the export with Ctrl+Shift+E or the switch --export-texts.
-    auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), this);
+    auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), window);
     connect(shortcut, &QShortcut::activated, this, [this] { showExportItem(!m_exportItem->isVisible()); });
-    showExportItem(m_commandLine.exportTexts);
+    showExportItem(exportShown);
 }
 
-void TForm1::showExportItem(bool visible)
+void LanguageController::showExportItem(bool visible)
 {
     m_exportSeparator->setVisible(visible);
     m_exportItem->setVisible(visible);
 }
 
-void TForm1::applyLanguage(const Language& language)
+void LanguageController::apply(const Language& language)
 {
     // Captions are not changed under a running operation; the marks keep showing the language.
-    const bool running = m_busy || m_gate.anyRunning();
+    const bool running = m_running();
     if (!running)
         m_state.sprache = language.sprache;
     const Language* current = LanguageFiles::languageOf(m_state.sprache);
-    for (QAction* item : m_languageItems)
+    for (QAction* item : m_items)
         item->setChecked(current && item->objectName() == QLatin1String(current->menuItem));
     if (running)
         return;
     std::vector<std::unique_ptr<QWidget>> temporaries;
-    m_language->apply(language, m_folders, languageWindows(temporaries), m_state.meldungen);
+    m_language->apply(language, m_folders, m_windows(temporaries), m_state.meldungen);
     setTextLocale(LanguageFiles::localeOf(language));
-    m_generation->retranslate();
-    if (m_started) {
-        // Labels that show the current draw and sheet carry their designed texts in the files;
-        // the chart on show is drawn again under titles in the new language.
-        showDraw();
-        showSheet();
-        m_statusHints->replaceResting(tx(QStringLiteral("Ihre Dateien: %1")).arg(QDir::toNativeSeparators(m_folders.data)));
-        m_statusHints->refresh();
-        if (m_comparison)
-            m_comparison->retranslate();
-        m_wheels->retranslate();
-        if (m_lastStatistic) {
-            QWidget* page = m_pageControl->currentWidget();
-            runStatistic(m_lastStatistic);
-            m_pageControl->setCurrentWidget(page);
-        }
-    }
+    Q_EMIT applied();
 }
 
-void TForm1::applyStoredLanguage()
+void LanguageController::applyStored()
 {
     if (const Language* language = LanguageFiles::languageOf(m_state.sprache))
-        applyLanguage(*language);
+        apply(*language);
 }
 
-std::vector<QWidget*> TForm1::languageWindows(std::vector<std::unique_ptr<QWidget>>& temporaries)
+void LanguageController::exportTexts()
 {
-    // The dialogs made per use exist here only for the walk; the texts found for them are kept
-    // and given to every instance when it is first shown.
-    auto temporary = [&temporaries](std::unique_ptr<QWidget> window) {
-        temporaries.push_back(std::move(window));
-        return temporaries.back().get();
-    };
-    NumberSelection selection;
-    std::vector<QWidget*> windows{this, m_form5};
-    windows.push_back(temporary(std::make_unique<TForm3>(nullptr)));
-    windows.push_back(temporary(std::make_unique<TForm6>(selection, *m_state.random, nullptr)));
-    windows.push_back(m_form8);
-    windows.push_back(m_mailer);
-    windows.push_back(m_submit->scriptChoice());
-    windows.push_back(m_comparison ? static_cast<QWidget*>(m_comparison)
-                                   : temporary(std::make_unique<ChanceComparisonWindow>(nullptr)));
-    return windows;
-}
-
-void TForm1::exportTexts()
-{
-    const QString path = FileDialogs::save(this, QStringLiteral("Export"), m_folders.data + QStringLiteral("bezeich.txt"),
+    const QString path = FileDialogs::save(m_window, QStringLiteral("Export"), m_folders.data + QStringLiteral("bezeich.txt"),
                                            tx(QStringLiteral("Textdatei (*.txt)")), QStringLiteral("txt"));
     if (path.isEmpty())
         return;
@@ -132,10 +88,10 @@ void TForm1::exportTexts()
         m_hooks.showError(written.error().message);
 }
 
-Status TForm1::exportTextsTo(const QString& path)
+Status LanguageController::exportTextsTo(const QString& path)
 {
     std::vector<std::unique_ptr<QWidget>> temporaries;
-    const std::vector<QWidget*> windows = languageWindows(temporaries);
+    const std::vector<QWidget*> windows = m_windows(temporaries);
     // The temporary dialogs show the texts the current language gave them.
     for (const auto& window : temporaries)
         m_language->translate(window.get());

@@ -1,22 +1,23 @@
-// The main window's e-mail button: the sheet goes into the mail window with its evaluation link.
-#include "ui/mainwindow/MainWindow.h"
+// The sheet's e-mail button: the sheet goes into the mail window with its evaluation link.
+#include "ui/mail/MailController.h"
 
 #include "output/MailSettings.h"
 #include "output/TipMail.h"
-#include "ui/sheet/SheetPage.h"
+#include "session/ProgramState.h"
 #include "ui/mail/MailWindow.h"
+#include "ui/sheet/SheetPage.h"
 
 #include <QToolButton>
 
 namespace numora::ui {
 
-void TForm1::connectMail()
+MailController::MailController(ProgramState& state, LottotippPage* sheet, QWidget* window)
+    : QObject(window), m_state(state), m_mailer(new TMailerForm(MailSettings::defaultPath(), window))
 {
-    m_mailer = new TMailerForm(MailSettings::defaultPath(), this);
-    connect(m_lottotipp->mail, &QToolButton::clicked, this, &TForm1::mailTip);
+    connect(sheet->mail, &QToolButton::clicked, this, &MailController::mailTip);
 }
 
-void TForm1::mailTip()
+void MailController::mailTip()
 {
     m_mailer->prepare(TipMail::subject(m_state.today()), TipMail::body(m_state.sheet, m_state.hosts.services));
     m_mailer->exec();

@@ -12,9 +12,11 @@
 #include "ui/common/AccessibleNames.h"
 #include "ui/options/OptionsPage.h"
 #include "ui/common/ClickableLabel.h"
+#include "ui/history/DrawEntryDialog.h"
 #include "ui/history/HistoryPage.h"
 #include "ui/chart/ChartPage.h"
 #include "ui/mainwindow/HelpKey.h"
+#include "ui/mainwindow/StoredSettings.h"
 #include "ui/internet/InternetPage.h"
 #include "ui/sheet/SheetPage.h"
 #include "ui/chart/MainChart.h"
@@ -22,9 +24,20 @@
 #include "ui/common/StatusHints.h"
 #include "ui/sheet/TipSheetView.h"
 #include "ui/common/WidgetFactory.h"
+#include "ui/history/CsvController.h"
 #include "ui/history/HistoryController.h"
+#include "ui/language/LanguageController.h"
+#include "ui/mail/MailController.h"
+#include "ui/mail/MailWindow.h"
+#include "ui/analysis/AnalysisController.h"
+#include "ui/analysis/ChanceComparisonWindow.h"
+#include "ui/print/PrintController.h"
+#include "ui/print/PrintSettingsDialog.h"
+#include "ui/print/TicketPositionDialog.h"
+#include "ui/sheet/NumberSelectionDialog.h"
 #include "ui/sheet/GenerationController.h"
 #include "ui/sheet/SheetFilesController.h"
+#include "ui/submit/ScriptChoiceDialog.h"
 #include "ui/submit/SubmitController.h"
 #include "ui/wheel/WheelController.h"
 
@@ -40,6 +53,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -70,8 +84,7 @@ TForm1::TForm1(const QString& programDir, CommandLine commandLine, QWidget* pare
 
 TForm1::TForm1(const ProgramFolders& folders, CommandLine commandLine, QWidget* parent)
     : QMainWindow(parent), m_commandLine(std::move(commandLine)), m_folders(folders), m_hooks(this),
-      m_gate(m_state.generation, [this] { close(); }), m_web(std::make_unique<WebClient>()),
-      m_backtest(m_gate.control(Run::Backtest)), m_recurrence(m_gate.control(Run::Recurrence))
+      m_gate(m_state.generation, [this] { close(); }), m_web(std::make_unique<WebClient>())
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(caption());
@@ -108,13 +121,22 @@ TForm1::TForm1(const ProgramFolders& folders, CommandLine commandLine, QWidget* 
         items->button(0)->setChecked(true);
     }
     setCentralWidget(m_pageControl);
+    m_stored = std::make_unique<StoredSettings>(m_state, m_hooks, m_lottotipp, m_internet, this, [this] {
+        m_generation->showOptions();
+        showSheet();
+        showDraw();
+    });
 
     buildMenu();
     buildStatusBar();
     connectWidgets();
-    buildPrintWindows();
-    m_submit = new SubmitController(m_state, m_hooks, m_settings, *m_web, m_lottotipp, m_internet, m_form5,
-                                    [this] { return !m_busy && !generationRunning() && chooseSuperzahl(); }, this);
+    m_print = new PrintController(m_state, m_hooks, m_stored->store(), m_lottotipp, m_internet, m_pageControl,
+                                  m_fileMenu, *m_statusHints, [this] { return m_busy || generationRunning(); }, this);
+    connect(m_print, &PrintController::chosenDrawRequested, this, [this] { runBrowser(&DrawBrowser::showChosenDate); });
+    m_submit = new SubmitController(m_state, m_hooks, m_stored->store(), *m_web, m_lottotipp, m_internet,
+                                    m_print->printSettings(),
+                                    [this] { return !m_busy && !generationRunning() && m_print->chooseSuperzahl(); }, this);
+    connect(m_print, &PrintController::onlineChosen, m_submit, &SubmitController::online);
     connect(m_submit, &SubmitController::onlineRequested, this, &TForm1::submitOnline);
     connect(m_submit, &SubmitController::hint, m_panel1, &QLabel::setText);
     resize(601, 476);
@@ -165,9 +187,19 @@ void TForm1::buildMenu()
     });
     bar->addAction(m_wheels->action());
 
-    buildLanguageMenu();
+    m_languages = new LanguageController(
+        m_state, m_folders, m_hooks, [this](auto& temporaries) { return languageWindows(temporaries); },
+        [this] { return m_busy || m_gate.anyRunning(); }, m_commandLine.exportTexts, bar, this);
+    connect(m_languages, &LanguageController::applied, this, &TForm1::languageApplied);
 
-    buildCsvMenu();
+    // "Datei" goes first: the CSV items now, the ticket print with the print windows.
+    m_fileMenu = new QMenu(QStringLiteral("&Datei"), bar);
+    m_fileMenu->setObjectName(QStringLiteral("Datei1"));
+    const QList<QAction*> existing = bar->actions();
+    bar->insertMenu(existing.isEmpty() ? nullptr : existing.first(), m_fileMenu);
+    m_csv = new CsvController(m_state, m_hooks, m_gate, m_fileMenu, this);
+    connect(m_csv, &CsvController::drawChanged, this, &TForm1::showDraw);
+    connect(m_csv, &CsvController::sheetChanged, this, &TForm1::showSheet);
 
     QMenu* hilfe = bar->addMenu(QStringLiteral("Hilfe"));
     hilfe->setObjectName(QStringLiteral("Hilfe1"));
@@ -197,6 +229,8 @@ void TForm1::buildStatusBar()
     bar->addWidget(m_panel0);
     bar->addWidget(m_panel1, 1);
     m_statusHints = new StatusHints(this, m_panel1);
+    connect(m_csv, &CsvController::hovered, m_statusHints, &StatusHints::show);
+    connect(m_csv, &CsvController::reported, m_panel1, &QLabel::setText);
 }
 
 void TForm1::connectWidgets()
@@ -233,8 +267,26 @@ void TForm1::connectWidgets()
     connect(m_sheetFiles, &SheetFilesController::sheetChanged, this, &TForm1::showSheet);
     connect(m_sheetFiles, &SheetFilesController::chosenDrawRequested, this,
             [this] { runBrowser(&DrawBrowser::showChosenDate); });
-    connectMail();
-    connectAnalyses();
+    m_mail = new MailController(m_state, m_lottotipp, this);
+    m_analysis = new AnalysisController(m_state, m_hooks, m_gate,
+                                        {m_pageControl, m_lottotipp, m_berechnung, m_diagramm, m_datenbank},
+                                        menuBar(), m_fileMenu, m_panel0, m_panel1, this);
+    connect(m_analysis, &AnalysisController::runStarting, this, [this] { m_runStatistic.reset(); });
+    connect(m_analysis, &AnalysisController::progressDue, this, [this] {
+        flushStatus();
+        m_generation->showCaption();
+        showDraw();
+    });
+    connect(m_analysis, &AnalysisController::runEnded, this, [this] {
+        setBusy(false);
+        m_generation->showCaption();
+        flushStatus();
+        m_generation->showOptions();
+        showDraw();
+        showSheet();
+        m_diagramm->chart->show(m_runStatistic.value_or(m_state.chart));
+    });
+    connect(m_analysis, &AnalysisController::openRequested, this, &TForm1::openAddress);
 
     connect(m_internet, &InternetPage::linkClicked, this,
             [this](const QString& caption) { openAddress(Links::targetOf(caption)); });
@@ -321,6 +373,48 @@ bool TForm1::runStatistic(Expected<StatisticRun> (*operation)(ProgramState&))
     return true;
 }
 
+void TForm1::languageApplied()
+{
+    m_generation->retranslate();
+    if (!m_started)
+        return;
+    // Labels that show the current draw and sheet carry their designed texts in the files;
+    // the chart on show is drawn again under titles in the new language.
+    showDraw();
+    showSheet();
+    m_statusHints->replaceResting(tx(QStringLiteral("Ihre Dateien: %1")).arg(QDir::toNativeSeparators(m_folders.data)));
+    m_statusHints->refresh();
+    m_analysis->retranslate();
+    m_wheels->retranslate();
+    if (m_lastStatistic) {
+        QWidget* page = m_pageControl->currentWidget();
+        runStatistic(m_lastStatistic);
+        m_pageControl->setCurrentWidget(page);
+    }
+}
+
+std::vector<QWidget*> TForm1::languageWindows(std::vector<std::unique_ptr<QWidget>>& temporaries)
+{
+    // The dialogs made per use exist here only for the walk; the texts found for them are kept
+    // and given to every instance when it is first shown.
+    auto temporary = [&temporaries](std::unique_ptr<QWidget> window) {
+        temporaries.push_back(std::move(window));
+        return temporaries.back().get();
+    };
+    NumberSelection selection;
+    std::vector<QWidget*> windows{this, m_print->printSettings()};
+    windows.push_back(temporary(std::make_unique<TForm3>(nullptr)));
+    windows.push_back(temporary(std::make_unique<TForm6>(selection, *m_state.random, nullptr)));
+    windows.push_back(m_print->printPositions());
+    windows.push_back(m_mail->mailer());
+    windows.push_back(m_submit->scriptChoice());
+    windows.push_back(m_analysis->comparison() ? static_cast<QWidget*>(m_analysis->comparison())
+                                               : temporary(std::make_unique<ChanceComparisonWindow>(nullptr)));
+    return windows;
+}
+
+Status TForm1::exportTextsTo(const QString& path) { return m_languages->exportTextsTo(path); }
+
 void TForm1::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
@@ -338,7 +432,13 @@ void TForm1::startup()
     const Status prepared = m_folders.prepare(QString::fromLatin1(DrawFile::DefaultName));
     // The folder in use stays in the status bar between hints; a report of unreadable settings
     // comes first.
-    const bool settingsClean = loadSettings();
+    const QString settingsProblems = m_stored->load(m_desktopLanguages, [this] { m_languages->applyStored(); });
+    if (!settingsProblems.isEmpty()) {
+        // Reported once; the next save writes a clean file.
+        setStatusText(settingsProblems);
+        flushStatus();
+    }
+    const bool settingsClean = settingsProblems.isEmpty();
     m_statusHints->setResting(tx(QStringLiteral("Ihre Dateien: %1")).arg(QDir::toNativeSeparators(m_folders.data)),
                               settingsClean);
     if (!prepared)
@@ -355,7 +455,7 @@ void TForm1::startup()
     if (!runStatistic(&Statistics::numberDistribution))
         return;
     if (m_commandLine.printMode)
-        runPrintMode();
+        m_print->runPrintMode(m_commandLine.tipFile);
     else if (!m_commandLine.openFile.isEmpty())
         loadTipFrom(m_commandLine.openFile);
 }
@@ -402,7 +502,15 @@ void TForm1::openDocumentation()
 
 void TForm1::openAddress(const QString& address) { QDesktopServices::openUrl(QUrl(address)); }
 
+TForm5* TForm1::printSettings() const { return m_print->printSettings(); }
+TForm8* TForm1::printPositions() const { return m_print->printPositions(); }
+TForm4& TForm1::ticketPage() const { return m_print->ticketPage(); }
+int TForm1::printSettingsRun() { return m_print->printSettingsRun(); }
+void TForm1::submitOnline() { m_print->submitOnline(); }
+
 void TForm1::loadTipFrom(const QString& path) { m_sheetFiles->loadFrom(path); }
+
+bool TForm1::analysisRunning() const { return m_analysis && m_analysis->running(); }
 
 bool TForm1::generationRunning() const { return m_generation->running(); }
 
@@ -417,7 +525,7 @@ void TForm1::closeEvent(QCloseEvent* event)
         return;
     }
     // A failed save is shown, and the window closes all the same.
-    saveSettings();
+    m_stored->save();
     QMainWindow::closeEvent(event);
 }
 
@@ -442,7 +550,7 @@ void TForm1::pumpMessages()
     if (m_paintClock.elapsed() < paintIntervalMs)
         return;
     if (analysisRunning()) {
-        showAnalysisProgress();
+        m_analysis->showProgress();
     } else {
         flushStatus();
         m_generation->showCaption();
@@ -486,7 +594,7 @@ void TForm1::playSound(const QString& path)
     // Restarting the fanfare for every row of every draw of an analysis is only noise: once
     // per paint is what can be heard.
     if (analysisRunning())
-        m_pendingSound = path;
+        m_analysis->deferSound(path);
     else
         m_hooks.playSound(path);
 }
@@ -494,16 +602,16 @@ void TForm1::playSound(const QString& path)
 void TForm1::showChartTab()
 {
     // The generations of a back-test would flip between the chart and the sheet per draw.
-    if (m_backtest.running())
-        m_pendingTab = m_diagramm;
+    if (m_analysis->backtestRunning())
+        m_analysis->deferTab(m_diagramm);
     else
         m_pageControl->setCurrentWidget(m_diagramm);
 }
 
 void TForm1::showSheetTab()
 {
-    if (m_backtest.running())
-        m_pendingTab = m_lottotipp;
+    if (m_analysis->backtestRunning())
+        m_analysis->deferTab(m_lottotipp);
     else
         m_pageControl->setCurrentWidget(m_lottotipp);
 }
@@ -544,7 +652,7 @@ void TForm1::setStatusPanel0(const QString& text)
 {
     // An analysis reports every draw; the panel shows them at display rate.
     if (analysisRunning())
-        m_pendingPanel0 = text;
+        m_analysis->deferPanel0(text);
     else
         m_panel0->setText(text);
 }

@@ -1,54 +1,54 @@
 #pragma once
 
 #include "app/CommandLine.h"
-#include "app/Einstellungen.h"
 #include "app/LanguageFiles.h"
 #include "base/Expected.h"
 #include "session/ProgramState.h"
 #include "stats/Statistics.h"
 #include "ui/common/RunGate.h"
 #include "ui/common/WindowHooks.h"
-#include "ui/sheet/GenerationController.h"
-
 
 #include <QElapsedTimer>
-#include <QPointer>
+#include <QMainWindow>
 
 #include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
-#include <QMainWindow>
 
-class QAction;
+class QLabel;
+class QMenu;
+class QTabWidget;
 
 namespace numora {
 class WebClient;
-struct Language;
-struct TicketMark;
 }
-class QLabel;
-class QPushButton;
-class QTabWidget;
 
 namespace numora::ui {
 
+// The pages of the five tabs.
 class BerechnungPage;
-class ChanceComparisonWindow;
 class DatenbankPage;
 class DiagrammPage;
 class InternetPage;
 class LottotippPage;
+// The features' controllers.
+class AnalysisController;
+class CsvController;
+class GenerationController;
+class HistoryController;
+class LanguageController;
+class MailController;
+class PrintController;
+class SheetFilesController;
+class SubmitController;
+class WheelController;
+// The print windows, for the tests.
 class TForm4;
 class TForm5;
 class TForm8;
-class TMailerForm;
-class SubmitController;
-class WheelController;
-class HistoryController;
-class SheetFilesController;
-class InterfaceLanguage;
 class StatusHints;
+class StoredSettings;
 
 // The main window: five tabs over the program's state. Start-up runs when it is first shown;
 // closing it ends the program. It is also what long operations call back while they run.
@@ -79,7 +79,7 @@ public:
     void calculate();
     bool generationRunning() const;
 
-    // The ticket print (LottoZahlenPrint.cpp): the print settings, then the preview.
+    // The ticket print: the print settings, then the preview.
     int printSettingsRun();
     // "Ab&geben" and the hidden "Tipp24" button: the print settings dialog in online mode.
     void submitOnline();
@@ -127,51 +127,15 @@ private:
     void openDocumentation();
     void openAddress(const QString& address);
     void flushStatus();
-    // The CSV menu (LottoZahlenCsv.cpp).
-    static QString csvImportQuestion(int draws, const QString& fileName);
-    void buildCsvMenu();
-    bool csvAllowed();
-    void importCsv();
-    void mergeCsvFile();
-    void exportCsv();
-    // The settings store (LottoZahlenSettings.cpp).
-    // False when the store had unreadable values, which the status bar then reports.
-    bool loadSettings();
-    void saveSettings();
-    void showStoredValues();
-    void collectStoredValues();
-    void connectAnalyses();
-    // The e-mail button (LottoZahlenMail.cpp).
-    void connectMail();
-    void mailTip();
-    // The Superzahl choice into the print settings dialog's seventh digit; false after an error.
-    bool chooseSuperzahl();
-    void runBacktest();
-    void runRecurrence();
-    void finishAnalysis();
-    void showAnalysisProgress();
-    bool analysisRunning() const { return m_backtest.running() || m_recurrence.running(); }
-    // The start and stop both analyses share; `run` runs the analysis itself.
-    void runAnalysis(QPushButton* button, RunControl& control, const std::function<void()>& run);
-    void lockForAnalysis(QPushButton* running);
-    void unlockAfterAnalysis();
-    void buildPrintWindows();
-    // The interface languages (LottoZahlenLanguage.cpp).
-    void buildLanguageMenu();
-    void showExportItem(bool visible);
-    void applyLanguage(const Language& language);
-    void applyStoredLanguage();
+    bool analysisRunning() const;
+    // What shows the state again after a language switch.
+    void languageApplied();
     // Every window in the order the program makes them; dialogs made per use are made for the
     // call and kept in `temporaries`.
     std::vector<QWidget*> languageWindows(std::vector<std::unique_ptr<QWidget>>& temporaries);
-    void exportTexts();
-    // False when the user goes back to the print settings.
-    bool printTicket();
-    bool printOffPaper(const std::vector<const TicketMark*>& off);
-    void runPrintMode();
 
     ProgramState m_state;
-    Einstellungen m_settings;
+    std::unique_ptr<StoredSettings> m_stored;
     CommandLine m_commandLine;
     ProgramFolders m_folders;
     std::function<QStringList()> m_desktopLanguages = &LanguageFiles::desktopLanguages;
@@ -184,32 +148,22 @@ private:
     bool m_statusPending = false;
     QElapsedTimer m_paintClock;
     std::unique_ptr<WebClient> m_web;
-    RunControl& m_backtest;
-    RunControl& m_recurrence;
-    bool m_tabPickedDuringRun = false;
     // The last statistic a run computed: its row checks empty the series afterwards, and the
     // Diagramm page shows the statistic, not the emptied series.
     std::optional<ResultSeries> m_runStatistic;
     StatusHints* m_statusHints = nullptr;
-    std::vector<QPointer<QWidget>> m_lockedForRun;
-    std::vector<QPointer<QAction>> m_lockedActions;
-    // While an analysis runs, what it asks of the window follows at display rate, not per draw.
-    QWidget* m_pendingTab = nullptr; // the tab the analysis asked for last
-    QString m_pendingSound;          // a fanfare the analysis asked for since the last pump
-    QString m_pendingPanel0;
-    QElapsedTimer m_progressClock;
-    ChanceComparisonWindow* m_comparison = nullptr;
+    AnalysisController* m_analysis = nullptr;
     WheelController* m_wheels = nullptr;
     GenerationController* m_generation = nullptr;
     SheetFilesController* m_sheetFiles = nullptr;
     HistoryController* m_history = nullptr;
-    TMailerForm* m_mailer = nullptr;
+    MailController* m_mail = nullptr;
+    CsvController* m_csv = nullptr;
+    QMenu* m_fileMenu = nullptr;
     SubmitController* m_submit = nullptr;
-    InterfaceLanguage* m_language = nullptr;
+    PrintController* m_print = nullptr;
+    LanguageController* m_languages = nullptr;
     Expected<StatisticRun> (*m_lastStatistic)(ProgramState&) = nullptr; // the chart on show
-    std::vector<QAction*> m_languageItems;
-    QAction* m_exportSeparator = nullptr;
-    QAction* m_exportItem = nullptr;
 
     QTabWidget* m_pageControl = nullptr;
     LottotippPage* m_lottotipp = nullptr;
@@ -219,10 +173,6 @@ private:
     InternetPage* m_internet = nullptr;
     QLabel* m_panel0 = nullptr;
     QLabel* m_panel1 = nullptr;
-    TForm5* m_form5 = nullptr;
-    TForm8* m_form8 = nullptr;
-    std::unique_ptr<TForm4> m_form4;
-    QLabel* m_ticketLabel = nullptr;
 };
 
 } // namespace numora::ui

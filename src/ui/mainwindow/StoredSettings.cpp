@@ -1,11 +1,11 @@
 // The main window's side of the settings store: the stored values go into the state and its
 // widgets at start-up, and back into the store when the window closes.
-#include "ui/mainwindow/MainWindow.h"
+#include "ui/mainwindow/StoredSettings.h"
 
 #include "app/LanguageFiles.h"
 #include "base/TextCatalog.h"
-#include "ui/options/OptionsPage.h"
-#include "ui/chart/ChartPage.h"
+#include "session/ProgramState.h"
+#include "ui/common/WindowHooks.h"
 #include "ui/internet/InternetPage.h"
 #include "ui/sheet/SheetPage.h"
 
@@ -41,34 +41,37 @@ int checkedItem(QButtonGroup* items, int fallback)
 
 } // namespace
 
-bool TForm1::loadSettings()
+StoredSettings::StoredSettings(ProgramState& state, WindowHooks& hooks, LottotippPage* sheet, InternetPage* internet,
+                               QWidget* window, std::function<void()> shown)
+    : m_state(state), m_hooks(hooks), m_sheet(sheet), m_internet(internet), m_window(window), m_shown(std::move(shown))
+{
+}
+
+QString StoredSettings::load(const std::function<QStringList()>& desktopLanguages,
+                             const std::function<void()>& applyLanguage)
 {
     WindowSize size;
     Einstellungen::LoadSteps steps;
     // The language comes before any message, so every later text is in it.
-    steps.afterGroupD = [this] { applyStoredLanguage(); };
+    steps.afterGroupD = applyLanguage;
     // A first start speaks the desktop's language; a stored choice replaces it.
-    m_state.sprache = LanguageFiles::forLocale(m_desktopLanguages());
+    m_state.sprache = LanguageFiles::forLocale(desktopLanguages());
     const auto report = m_settings.load(m_state, size, steps);
     showStoredValues();
     if (size.height > 0 && size.width > 0)
-        resize(size.width, size.height);
-    if (!report.problems.isEmpty()) {
-        // Reported once; the next save writes a clean file.
-        setStatusText(tx(QStringLiteral("Einstellungen: %1 unlesbare Angabe(n) in %2 übergangen (%3)"))
-                          .arg(report.problems.size())
-                          .arg(report.filePath, report.problems.first()));
-        flushStatus();
-    }
-    return report.problems.isEmpty();
+        m_window->resize(size.width, size.height);
+    if (report.problems.isEmpty())
+        return {};
+    return tx(QStringLiteral("Einstellungen: %1 unlesbare Angabe(n) in %2 übergangen (%3)"))
+        .arg(report.problems.size())
+        .arg(report.filePath, report.problems.first());
 }
 
-void TForm1::showStoredValues()
+void StoredSettings::showStoredValues()
 {
-    m_syncing = true;
-    m_lottotipp->saturdayDraws->setChecked(m_state.saturdayDraws);
-    m_lottotipp->wednesdayDraws->setChecked(m_state.wednesdayDraws);
-    m_lottotipp->tipCount->setValue(m_state.sheet.tipCount());
+    m_sheet->saturdayDraws->setChecked(m_state.saturdayDraws);
+    m_sheet->wednesdayDraws->setChecked(m_state.wednesdayDraws);
+    m_sheet->tipCount->setValue(m_state.sheet.tipCount());
     m_internet->linkPage->setChecked(m_state.linkPage);
     m_internet->saturdayOnly->setChecked(m_state.params.saturdayOnly());
     m_internet->feeOneDay->setText(m_state.print.feeOneDraw);
@@ -83,15 +86,12 @@ void TForm1::showStoredValues()
     m_internet->proxyPort->setText(proxyPort);
     m_internet->serviceAddress->setText(services);
     m_internet->csvAddress->setText(csvAddress);
-    checkItem(radioItems(this, QStringLiteral("RadioGroup1")), m_state.ticket.superzahlOption);
-    checkItem(radioItems(this, QStringLiteral("RadioGroup2")), m_state.ticket.losnummerOption);
-    m_syncing = false;
-    m_generation->showOptions();
-    showSheet();
-    showDraw();
+    checkItem(radioItems(m_window, QStringLiteral("RadioGroup1")), m_state.ticket.superzahlOption);
+    checkItem(radioItems(m_window, QStringLiteral("RadioGroup2")), m_state.ticket.losnummerOption);
+    m_shown();
 }
 
-void TForm1::collectStoredValues()
+void StoredSettings::collectStoredValues()
 {
     m_internet->copyTo(m_state);
     m_state.linkPage = m_internet->linkPage->isChecked();
@@ -99,15 +99,15 @@ void TForm1::collectStoredValues()
     m_state.print.feeOneDraw = m_internet->feeOneDay->text();
     m_state.print.feeBothDraws = m_internet->feeBothDays->text();
     m_state.urlEdit = m_internet->url->text();
-    m_state.ticket.superzahlOption = checkedItem(radioItems(this, QStringLiteral("RadioGroup1")), m_state.ticket.superzahlOption);
-    m_state.ticket.losnummerOption = checkedItem(radioItems(this, QStringLiteral("RadioGroup2")), m_state.ticket.losnummerOption);
+    m_state.ticket.superzahlOption = checkedItem(radioItems(m_window, QStringLiteral("RadioGroup1")), m_state.ticket.superzahlOption);
+    m_state.ticket.losnummerOption = checkedItem(radioItems(m_window, QStringLiteral("RadioGroup2")), m_state.ticket.losnummerOption);
 }
 
-void TForm1::saveSettings()
+void StoredSettings::save()
 {
     collectStoredValues();
-    const Qt::WindowStates s = windowState();
-    const WindowSize size{height(), width(), !(s & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))};
+    const Qt::WindowStates s = m_window->windowState();
+    const WindowSize size{m_window->height(), m_window->width(), !(s & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))};
     if (const Status saved = m_settings.save(m_state, size); !saved)
         m_hooks.showError(tx(QStringLiteral("Die Einstellungen konnten nicht gespeichert werden.\n%1")).arg(saved.error().message));
 }

@@ -1,20 +1,20 @@
-// The ticket print of the main window: the print-settings run, the print run and the print mode.
-#include "ui/mainwindow/MainWindow.h"
+// The ticket print: the print-settings run, the print run and the print mode.
+#include "ui/print/PrintController.h"
 
 #include "app/Einstellungen.h"
 #include "base/TextCatalog.h"
-#include "session/DrawBrowser.h"
 #include "output/PrintSettings.h"
 #include "output/TicketLayout.h"
 #include "output/TipFile.h"
 #include "print/TicketPainter.h"
 #include "ui/internet/InternetPage.h"
+#include "session/ProgramState.h"
+#include "ui/common/WindowHooks.h"
 #include "ui/sheet/SheetPage.h"
 #include "ui/print/PrintSettingsDialog.h"
 #include "ui/print/TicketPositionDialog.h"
 #include "ui/print/TicketPage.h"
 #include "ui/common/StatusHints.h"
-#include "ui/submit/SubmitController.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,37 +32,38 @@
 
 namespace numora::ui {
 
-void TForm1::buildPrintWindows()
+PrintController::PrintController(ProgramState& state, WindowHooks& hooks, Einstellungen& settings,
+                                 LottotippPage* sheet, InternetPage* internet, QTabWidget* tabs, QMenu* file,
+                                 StatusHints& hints, std::function<bool()> busy, QWidget* window)
+    : QObject(window), m_state(state), m_hooks(hooks), m_settings(settings), m_lottotipp(sheet), m_internet(internet),
+      m_pageControl(tabs), m_busy(std::move(busy)), m_window(window)
 {
-    m_form8 = new TForm8(m_state.print, this);
-    m_form5 = new TForm5(m_state, *m_form8, this);
+    m_form8 = new TForm8(m_state.print, window);
+    m_form5 = new TForm5(m_state, *m_form8, window);
     m_form4 = std::make_unique<TForm4>();
-    m_ticketLabel = m_lottotipp->ticketNumber;
 
     // The window's own way to print: the hidden button of the sheet and a menu item.
     m_lottotipp->printTicket->setEnabled(true);
     connect(m_lottotipp->printTicket, &QToolButton::clicked, this, [this] { printSettingsRun(); });
-    auto* datei = menuBar()->findChild<QMenu*>(QStringLiteral("Datei1"));
+    QMenu* datei = file;
     if (datei) {
-        auto* item = new QAction(QStringLiteral("Schein &drucken…"), this);
+        auto* item = new QAction(QStringLiteral("Schein &drucken…"), window);
         item->setObjectName(QStringLiteral("ScheinDrucken1"));
         item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
         const QString hint = QStringLiteral("Die Tipps auf einen Lottoschein drucken");
         item->setToolTip(hint);
-        connect(item, &QAction::hovered, this, [this, item] { m_statusHints->show(item); });
+        connect(item, &QAction::hovered, &hints, [&hints, item] { hints.show(item); });
         connect(item, &QAction::triggered, this, [this] { printSettingsRun(); });
         datei->addSeparator();
         datei->addAction(item);
     }
 }
 
-TForm5* TForm1::printSettings() const { return m_form5; }
-TForm8* TForm1::printPositions() const { return m_form8; }
-TForm4& TForm1::ticketPage() const { return *m_form4; }
+PrintController::~PrintController() = default;
 
-int TForm1::printSettingsRun()
+int PrintController::printSettingsRun()
 {
-    if (m_busy || generationRunning())
+    if (m_busy())
         return TForm5::Abort;
     m_form5->showStoredValues();
     if (!chooseSuperzahl())
@@ -90,29 +91,29 @@ int TForm1::printSettingsRun()
         if (result == TForm5::Print && !printTicket())
             continue;
         if (result == TForm5::Online)
-            m_submit->online(m_form5->options());
+            Q_EMIT onlineChosen(m_form5->options());
         return result;
     }
 }
 
-bool TForm1::chooseSuperzahl()
+bool PrintController::chooseSuperzahl()
 {
     const auto superzahl = PrintSettings::chooseSuperzahl(m_state);
-    chartChanged();
+    m_state.hooks->chartChanged();
     if (!superzahl) {
         m_hooks.showError(superzahl.error().message);
         return false;
     }
     m_form5->setSuperzahl(superzahl->digit);
     if (superzahl->exclusionDropped)
-        setStatusText(tx(QStringLiteral("Zu wenige Ziehungen für den Ausschluss der letzten Superzahlen: "
+        m_state.hooks->setStatusText(tx(QStringLiteral("Zu wenige Ziehungen für den Ausschluss der letzten Superzahlen: "
                                         "die Superzahl wurde ohne ihn gewählt")));
     return true;
 }
 
-void TForm1::submitOnline()
+void PrintController::submitOnline()
 {
-    if (m_busy || generationRunning())
+    if (m_busy())
         return;
     m_form5->setOnlineMode(true, m_state.today() < QDate(2009, 1, 1));
     if (chooseSuperzahl())
@@ -126,19 +127,19 @@ void TForm1::submitOnline()
     const QString number = m_form5->ticketNumber();
     m_state.sheet.setTicketNumber(number);
     if (const Status stored = m_settings.storeTicketChoices(m_state); !stored)
-        setStatusText(stored.error().message);
-    m_ticketLabel->setText(m_state.meldungen[12] + QStringLiteral(": ") + number);
+        m_state.hooks->setStatusText(stored.error().message);
+    m_lottotipp->ticketNumber->setText(m_state.meldungen[12] + QStringLiteral(": ") + number);
     m_form5->setOnlineMode(false);
     m_pageControl->setCurrentWidget(m_lottotipp);
 }
 
-bool TForm1::printTicket()
+bool PrintController::printTicket()
 {
     const QString number = m_form5->ticketNumber();
     m_state.sheet.setTicketNumber(number);
     if (const Status stored = m_settings.storeTicketChoices(m_state); !stored)
-        setStatusText(stored.error().message);
-    m_ticketLabel->setText(m_state.meldungen[12] + QStringLiteral(": ") + number);
+        m_state.hooks->setStatusText(stored.error().message);
+    m_lottotipp->ticketNumber->setText(m_state.meldungen[12] + QStringLiteral(": ") + number);
 
     print::TicketPage& page = m_form4->page();
     if (const auto paper = Paper::size(m_form5->paper()))
@@ -165,18 +166,18 @@ bool TForm1::printTicket()
     } else {
         page.image = QImage();
     }
-    m_form4->preview(this);
+    m_form4->preview(m_window);
     return true;
 }
 
-bool TForm1::printOffPaper(const std::vector<const TicketMark*>& off)
+bool PrintController::printOffPaper(const std::vector<const TicketMark*>& off)
 {
     QMessageBox box(QMessageBox::Warning, QApplication::applicationName(),
                     tx(QStringLiteral("Kreuze außerhalb des Papiers, die nicht gedruckt würden: %1 (%2).\n\n"
                                       "Wählen Sie ein größeres Papier oder andere Positionen."))
                         .arg(off.size())
                         .arg(print::offPaperPlaces(off).join(QStringLiteral(", "))),
-                    QMessageBox::NoButton, this);
+                    QMessageBox::NoButton, m_window);
     box.setObjectName(QStringLiteral("OffPaperQuestion"));
     QPushButton* back = box.addButton(tx(QStringLiteral("Zurück zu den Einstellungen")), QMessageBox::RejectRole);
     box.addButton(tx(QStringLiteral("Trotzdem drucken")), QMessageBox::AcceptRole);
@@ -186,16 +187,16 @@ bool TForm1::printOffPaper(const std::vector<const TicketMark*>& off)
     return box.clickedButton() != back;
 }
 
-void TForm1::runPrintMode()
+void PrintController::runPrintMode(const QString& tipFile)
 {
-    if (const Status loaded = Textladen(m_commandLine.tipFile, m_state.sheet); !loaded) {
+    if (const Status loaded = Textladen(tipFile, m_state.sheet); !loaded) {
         m_hooks.showError(loaded.error().message);
         return;
     }
-    runBrowser(&DrawBrowser::showChosenDate);
+    Q_EMIT chosenDrawRequested();
     printSettingsRun();
     // Closing saves the settings; after the start-up that is still running has returned.
-    QTimer::singleShot(0, this, &QWidget::close);
+    QTimer::singleShot(0, m_window, &QWidget::close);
 }
 
 } // namespace numora::ui

@@ -489,6 +489,38 @@ private Q_SLOTS:
         m_window.reset();
     }
 
+    // A store an earlier build wrote (tests/data/ui/Orbix.reg, its language set to Turkish) comes
+    // up in that language from the shipped files before any message, and a close without a
+    // change writes the same file again.
+    void aStoreFromAnEarlierBuildStartsInItsLanguage()
+    {
+        shipLanguageFiles();
+        writeHistory();
+        QFile fixture(QStringLiteral(NUMORA_SOURCE_DIR "/tests/data/ui/Orbix.reg"));
+        QVERIFY(fixture.open(QIODevice::ReadOnly));
+        QByteArray stored = fixture.readAll();
+        const QByteArray german = "\"Sprache\"=dword:00000000\r\n";
+        QVERIFY(stored.contains(german));
+        stored.replace(german, "\"Sprache\"=dword:00000004\r\n");
+        const QString storePath = configHome() + QStringLiteral("/Veldor/Orbix.reg");
+        QDir().mkpath(configHome() + QStringLiteral("/Veldor"));
+        writeBytes(storePath, stored);
+
+        startWindow(m_today, true);
+        QCOMPARE(m_window->state().sprache, 4);
+        QVERIFY(m_window->findChild<QAction*>(QStringLiteral("Trkisch1"))->isChecked());
+        QCOMPARE(m_window->state().meldungen.lines(), readLines(land() + QStringLiteral("meldungen.txt.tr")));
+        QCOMPARE(find<QTabWidget>(QStringLiteral("PageControl1"))->tabText(0),
+                 readLines(land() + QStringLiteral("bezeich.txt.tr")).value(2));
+        QCOMPARE(radioItems(m_window.get(), QStringLiteral("RadioGroup1")),
+                 readLines(land() + QStringLiteral("Radio1.txt.tr")));
+        m_window->close();
+        m_window.reset();
+        QFile written(storePath);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), stored);
+    }
+
     // "Dokumentation anzeigen" opens the manual of the interface language, German for a
     // language it is not written in; F1 does the same from a page of the main window and from
     // a dialog in front of it.
