@@ -16,8 +16,8 @@ using PointSets::nthPoint;
 using Rows = std::vector<std::uint64_t>;
 constexpr int RowSize = 6;
 constexpr std::uint64_t MovesPerCheck = 2000;
-constexpr double StartTemperature = 1.0;
-constexpr double Cooling = 0.999;
+constexpr double StartTemperature = 0.3;
+constexpr double Cooling = 0.99;
 constexpr double FrozenTemperature = 0.05;
 constexpr int CandidatesPerRow = 300;
 
@@ -46,12 +46,18 @@ public:
             }
         }
         // Every p-set's orbit, numbered in the order of the first member met.
+        for (const auto& image : group) {
+            std::vector<int>& back = inverse.emplace_back(image.size());
+            for (std::size_t i = 0; i < image.size(); ++i)
+                back[std::size_t(image[i])] = int(i);
+        }
         orbitOf.assign(ranks.binomial(v, p), ~0u);
         forEachSubset(all, p, [&](std::uint64_t set) {
             if (orbitOf[rank(set)] != ~0u)
                 return;
             for (const auto& image : group)
                 orbitOf[rank(apply(image, set))] = orbits;
+            representative.push_back(set);
             ++orbits;
         });
     }
@@ -84,22 +90,40 @@ public:
     PointSets::Ranks ranks;
     PointSets::Random random;
     std::vector<std::vector<int>> group;
+    std::vector<std::vector<int>> inverse; // inverse[g] undoes group[g]
     std::vector<std::uint32_t> orbitOf;
+    std::vector<std::uint64_t> representative; // a p-set of each orbit
     std::uint32_t orbits = 0;
 };
 
-// Annealing over the base rows: the cost is the number of p-set orbits no shifted row covers.
+// Annealing over the base rows: the cost is the number of p-set orbits no shifted row covers. A
+// move takes an open orbit's p-set and a base row that, moved by some element of the group, meets
+// it in t-1 points, and swaps one point so that it meets it in t.
 Rows annealBase(Space& space, int baseRows, const std::function<bool()>& over)
 {
     std::vector<std::uint32_t> cover(space.orbits, 0);
-    long uncovered = long(space.orbits);
+    // The open orbits, and where each stands in that list (-1: covered).
+    std::vector<std::uint32_t> open(space.orbits);
+    std::vector<std::int32_t> where(space.orbits);
+    for (std::uint32_t o = 0; o < space.orbits; ++o) {
+        open[o] = o;
+        where[o] = std::int32_t(o);
+    }
     auto apply = [&](std::uint64_t row, bool add) {
         space.forEachCovered(row, [&](std::uint32_t r) {
-            std::uint32_t& c = cover[space.orbitOf[r]];
-            if (add)
-                uncovered -= c++ == 0;
-            else
-                uncovered += --c == 0;
+            const std::uint32_t o = space.orbitOf[r];
+            if (add) {
+                if (cover[o]++ == 0) {
+                    const std::uint32_t last = open.back();
+                    open[std::size_t(where[o])] = last;
+                    where[last] = where[o];
+                    open.pop_back();
+                    where[o] = -1;
+                }
+            } else if (--cover[o] == 0) {
+                where[o] = std::int32_t(open.size());
+                open.push_back(o);
+            }
         });
     };
     Rows base(static_cast<std::size_t>(baseRows));
@@ -108,9 +132,10 @@ Rows annealBase(Space& space, int baseRows, const std::function<bool()>& over)
         apply(row, true);
     }
     Rows best = base;
-    long fewest = uncovered;
+    std::size_t fewest = open.size();
     double temperature = StartTemperature;
-    for (std::uint64_t move = 1; uncovered > 0; ++move) {
+    std::vector<std::pair<std::size_t, std::uint64_t>> near; // base row, the p-set moved onto it
+    for (std::uint64_t move = 1; !open.empty(); ++move) {
         if (move % MovesPerCheck == 0) {
             if (over())
                 break;
@@ -118,24 +143,42 @@ Rows annealBase(Space& space, int baseRows, const std::function<bool()>& over)
             if (temperature < FrozenTemperature)
                 temperature = StartTemperature;
         }
-        const std::size_t i = std::size_t(space.below(base.size()));
+        const std::uint64_t target = space.representative[open[std::size_t(space.below(open.size()))]];
+        near.clear();
+        for (const auto& back : space.inverse) {
+            const std::uint64_t moved = Space::apply(back, target);
+            for (std::size_t i = 0; i < base.size(); ++i)
+                if (std::popcount(base[i] & moved) == space.t - 1)
+                    near.emplace_back(i, moved);
+        }
+        std::size_t i;
+        std::uint64_t leave, enter;
+        if (near.empty()) {
+            i = std::size_t(space.below(base.size()));
+            leave = nthPoint(base[i], space.below(RowSize));
+            const std::uint64_t outside = space.all & ~base[i];
+            enter = nthPoint(outside, space.below(std::uint64_t(std::popcount(outside))));
+        } else {
+            const auto& [row, moved] = near[std::size_t(space.below(near.size()))];
+            i = row;
+            const std::uint64_t from = base[i] & ~moved, to = moved & ~base[i];
+            leave = nthPoint(from, space.below(std::uint64_t(std::popcount(from))));
+            enter = nthPoint(to, space.below(std::uint64_t(std::popcount(to))));
+        }
         const std::uint64_t row = base[i];
-        const std::uint64_t leave = nthPoint(row, space.below(RowSize));
-        const std::uint64_t outside = space.all & ~row;
-        const std::uint64_t enter = nthPoint(outside, space.below(std::uint64_t(std::popcount(outside))));
-        const std::uint64_t moved = (row & ~leave) | enter;
-        const long before = uncovered;
+        const std::uint64_t changed = (row & ~leave) | enter;
+        const long before = long(open.size());
         apply(row, false);
-        apply(moved, true);
-        const long delta = uncovered - before;
+        apply(changed, true);
+        const long delta = long(open.size()) - before;
         if (delta <= 0 || space.unit() < std::exp(-double(delta) / temperature)) {
-            base[i] = moved;
-            if (uncovered < fewest) {
-                fewest = uncovered;
+            base[i] = changed;
+            if (open.size() < fewest) {
+                fewest = open.size();
                 best = base;
             }
         } else {
-            apply(moved, false);
+            apply(changed, false);
             apply(row, true);
         }
     }
