@@ -233,6 +233,8 @@ Expected<WheelBuild> build(const WheelRequest& request, RunControl& control,
         wheel.rows = onNumbers(SteinerSystems::s5_6_12(), numbers);
     } else if (!keyCount && v == SteinerPart && g == Guarantee{3, 3} && (!budgeted || request.maxRows >= 77)) {
         wheel.rows = onNumbers(SteinerSystems::s3_6_22(), numbers);
+    } else if (!keyCount && v == 26 && g == Guarantee{3, 3} && (!budgeted || request.maxRows >= 130)) {
+        wheel.rows = onNumbers(SteinerSystems::s3_6_26(), numbers);
     } else if (!keyCount && g == Guarantee{3, 6} && v >= SteinerPart + 6 && (!budgeted || request.maxRows > 77)) {
         // Six drawn numbers among the player's have three in the first 22 or four in the rest.
         const auto steiner = SteinerSystems::s3_6_22();
@@ -266,7 +268,14 @@ Expected<WheelBuild> build(const WheelRequest& request, RunControl& control,
                              .arg(v)
                              .arg(g.hits)
                              .arg(g.of)};
-        const Rows* start = catalogue ? &*catalogue : nullptr;
+        // A Steiner system on a few more points covers "3 wenn 3" in fewer rows than the search
+        // finds there (20, 21: 77 rows; 23 to 25: 130).
+        std::optional<Rows> steiner;
+        if (!keyCount && !catalogue && g == Guarantee{3, 3} && (v == 20 || v == 21))
+            steiner = SteinerSystems::restricted(SteinerSystems::s3_6_22(), v);
+        else if (!keyCount && !catalogue && g == Guarantee{3, 3} && v >= 23 && v <= 25)
+            steiner = SteinerSystems::restricted(SteinerSystems::s3_6_26(), v);
+        const Rows* start = catalogue ? &*catalogue : steiner ? &*steiner : nullptr;
         const bool hopeless = budgeted && !keyCount && request.maxRows < lowerBound(v, g);
         if (!hopeless)
             if (const auto rows = search.descend(n, restG, request.seed, enough, rowSize, start)) {
