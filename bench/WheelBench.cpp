@@ -1,5 +1,6 @@
 // Wheels: how long the search takes to reach the best sizes known (one run each, seed 1, stopped
-// at that size, without the catalogue), the catalogue's answer for every v it holds, the
+// at that size, without the catalogue), the catalogue's answer for every v it holds and the
+// slowest of all its cases, the
 // 49-number "3 wenn 6" wheel from the catalogue and its exhaustive check over all 13,983,816
 // draws, and the check of a 20-number wheel over 1..90 against all 622,614,630 draws.
 #include "wheel/WheelBuilder.h"
@@ -7,6 +8,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <random>
 #include <stdexcept>
 
@@ -26,7 +28,7 @@ Wheel build(int v, Guarantee g, double seconds, int stopAt, bool catalogue)
     return *result->wheel;
 }
 
-// args: v, t, p, the size to reach
+// args: v, t, p, the size to reach, the most seconds
 void BuildToKnownSize(benchmark::State& state)
 {
     const int v = int(state.range(0));
@@ -34,17 +36,17 @@ void BuildToKnownSize(benchmark::State& state)
     const int target = int(state.range(3));
     std::size_t rows = 0;
     for (auto _ : state)
-        rows = build(v, g, 600, target, false).rows.size();
+        rows = build(v, g, double(state.range(4)), target, false).rows.size();
     state.counters["rows"] = double(rows);
 }
 BENCHMARK(BuildToKnownSize)
-    ->Args({10, 4, 4, 20})
-    ->Args({10, 5, 5, 50})
-    ->Args({11, 3, 3, 11})
-    ->Args({12, 4, 4, 41})
-    ->Args({12, 5, 5, 132})
-    ->Args({13, 3, 3, 21})
-    ->Args({13, 5, 5, 245})
+    ->Args({10, 4, 4, 20, 600})
+    ->Args({10, 5, 5, 50, 600})
+    ->Args({11, 3, 3, 11, 600})
+    ->Args({12, 4, 4, 41, 600})
+    ->Args({12, 5, 5, 132, 600})
+    ->Args({13, 3, 3, 21, 600})
+    ->Args({13, 5, 5, 245, 600})
     ->Iterations(1)
     ->Unit(benchmark::kSecond);
 
@@ -71,6 +73,43 @@ BENCHMARK(CatalogueAnswer)
     ->Args({30, 3, 6})
     ->Args({25, 4, 4})
     ->Unit(benchmark::kMillisecond);
+
+// The published sizes the catalogue reaches, searched for without it (at most two minutes each):
+// the rows reached and the seconds taken.
+BENCHMARK(BuildToKnownSize)
+    ->Name("BuildToRecord")
+    ->Args({13, 4, 4, 66, 120})
+    ->Args({14, 3, 3, 25, 120})
+    ->Args({14, 4, 4, 80, 120})
+    ->Args({15, 3, 3, 31, 120})
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond);
+
+// Every case of the catalogue answered on the numbers 50-v..49 and proved: the slowest one (its
+// v, t and p as counters), what the window waits for at worst.
+void CatalogueSlowest(benchmark::State& state)
+{
+    double slowest = 0;
+    const CatalogueWheel* worst = nullptr;
+    for (auto _ : state)
+        for (const CatalogueWheel& wheel : WheelCatalogue::shipped()) {
+            RunControl control;
+            const auto started = std::chrono::steady_clock::now();
+            const auto result = WheelBuilder::build({Numbers::range(50 - wheel.v, 49), wheel.guarantee, 1, 60, 0}, control);
+            const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+            if (!result || !result->wheel || !result->fromCatalogue)
+                throw std::runtime_error("not from the catalogue");
+            if (seconds > slowest) {
+                slowest = seconds;
+                worst = &wheel;
+            }
+        }
+    state.counters["slowest_ms"] = slowest * 1000;
+    state.counters["v"] = worst ? worst->v : 0;
+    state.counters["t"] = worst ? worst->guarantee.hits : 0;
+    state.counters["p"] = worst ? worst->guarantee.of : 0;
+}
+BENCHMARK(CatalogueSlowest)->Iterations(1)->Unit(benchmark::kSecond);
 
 // 49 numbers, "3 wenn 6": the rows reached in the given seconds by the search alone.
 void Build49ThreeOfSix(benchmark::State& state)

@@ -68,19 +68,7 @@ double since(Clock::time_point start)
 std::vector<std::uint64_t> fromOrbits(int v, Guarantee g, int target, int stopAt, std::uint64_t seed, double seconds)
 {
     const auto started = Clock::now();
-    std::vector<std::uint64_t> best;
-    using OrbitSearch::Symmetry;
-    for (const Symmetry symmetry : {Symmetry::Cyclic, Symmetry::CyclicFixingOne, Symmetry::Translations3x3x3}) {
-        if (symmetry == Symmetry::Translations3x3x3 && v != 27)
-            continue;
-        const int m = symmetry == Symmetry::CyclicFixingOne ? v - 1 : symmetry == Symmetry::Cyclic ? v : 27;
-        const int base = std::max(1, target / m);
-        for (int b = base; b <= base + 1; ++b) {
-            auto rows = OrbitSearch::build(v, g.hits, g.of, b, symmetry, seed, seconds / 8);
-            if (best.empty() || rows.size() < best.size())
-                best = std::move(rows);
-        }
-    }
+    std::vector<std::uint64_t> best = OrbitSearch::smallest(v, g.hits, g.of, target, seed, seconds / 2);
     CoverAnnealer annealer(v, g.hits, g.of, seed);
     annealer.setRows(best);
     while (since(started) < seconds && int(best.size()) > stopAt) {

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+using numora::PointSets::forEachSubset;
+
 namespace numora {
 
 namespace {
@@ -13,34 +15,13 @@ constexpr double StartTemperature = 0.6;
 constexpr double Cooling = 0.995;
 constexpr double FrozenTemperature = 0.03;
 
-// Calls f(mask) for every k-subset of the points in `set`.
-template <typename F>
-void forEachSubset(std::uint64_t set, int k, F&& f, std::uint64_t chosen = 0)
-{
-    if (k == 0) {
-        f(chosen);
-        return;
-    }
-    for (std::uint64_t rest = set; std::popcount(rest) >= k; rest &= rest - 1) {
-        const std::uint64_t low = rest & -rest;
-        forEachSubset(rest & ~low, k - 1, f, chosen | low);
-    }
-}
-
 } // namespace
 
 CoverAnnealer::CoverAnnealer(int v, int t, int p, std::uint64_t seed, int rowSize)
-    : m_v(v), m_t(t), m_p(p), m_k(rowSize), m_all(v >= 64 ? ~0ull : (1ull << v) - 1),
-      m_state(seed * 0x9E3779B97F4A7C15ull + 0x632BE59BD9B4E019ull), m_temperature(StartTemperature)
+    : m_v(v), m_t(t), m_p(p), m_k(rowSize), m_all(PointSets::allPoints(v)), m_ranks(v, p),
+      m_random(seed * 0x9E3779B97F4A7C15ull + 0x632BE59BD9B4E019ull), m_temperature(StartTemperature)
 {
-    m_binomial.assign(std::size_t(v + 1), std::vector<std::uint32_t>(std::size_t(p + 2), 0));
-    for (int n = 0; n <= v; ++n) {
-        m_binomial[std::size_t(n)][0] = 1;
-        for (int k = 1; k <= p + 1 && k <= n; ++k)
-            m_binomial[std::size_t(n)][std::size_t(k)] = m_binomial[std::size_t(n - 1)][std::size_t(k - 1)]
-                + (k <= n - 1 ? m_binomial[std::size_t(n - 1)][std::size_t(k)] : 0);
-    }
-    const std::uint32_t sets = m_binomial[std::size_t(v)][std::size_t(p)];
+    const std::uint32_t sets = m_ranks.binomial(v, p);
     m_cover.assign(sets, 0);
     m_where.resize(sets);
     m_uncovered.resize(sets);
@@ -48,46 +29,6 @@ CoverAnnealer::CoverAnnealer(int v, int t, int p, std::uint64_t seed, int rowSiz
         m_uncovered[i] = i;
         m_where[i] = std::int32_t(i);
     }
-}
-
-std::uint64_t CoverAnnealer::random()
-{
-    // splitmix64: fast, and the same sequence on every platform for a seed.
-    std::uint64_t z = (m_state += 0x9E3779B97F4A7C15ull);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-}
-
-std::uint64_t CoverAnnealer::randomRow()
-{
-    std::uint64_t row = 0;
-    while (std::popcount(row) < m_k)
-        row |= 1ull << randomBelow(std::size_t(m_v));
-    return row;
-}
-
-std::uint32_t CoverAnnealer::rank(std::uint64_t set) const
-{
-    std::uint32_t r = 0;
-    int i = 1;
-    for (; set; set &= set - 1, ++i)
-        r += m_binomial[std::size_t(std::countr_zero(set))][std::size_t(i)];
-    return r;
-}
-
-std::uint64_t CoverAnnealer::unrank(std::uint32_t r) const
-{
-    std::uint64_t set = 0;
-    int n = m_v;
-    for (int k = m_p; k >= 1; --k) {
-        do
-            --n;
-        while (m_binomial[std::size_t(n)][std::size_t(k)] > r);
-        set |= 1ull << n;
-        r -= m_binomial[std::size_t(n)][std::size_t(k)];
-    }
-    return set;
 }
 
 std::uint64_t CoverAnnealer::coveredByOneRow() const
@@ -102,16 +43,6 @@ std::uint64_t CoverAnnealer::coveredByOneRow() const
         count += in * out;
     }
     return count;
-}
-
-template <typename F>
-void CoverAnnealer::forEachCovered(std::uint64_t row, F f) const
-{
-    const std::uint64_t outside = m_all & ~row;
-    for (int s = m_t; s <= std::min(m_k, m_p); ++s)
-        forEachSubset(row, s, [&](std::uint64_t in) {
-            forEachSubset(outside, m_p - s, [&](std::uint64_t out) { f(rank(in | out)); });
-        });
 }
 
 void CoverAnnealer::cover(std::uint32_t set)
@@ -137,13 +68,13 @@ void CoverAnnealer::uncover(std::uint32_t set)
 void CoverAnnealer::addRow(std::uint64_t row)
 {
     m_rows.push_back(row);
-    forEachCovered(row, [this](std::uint32_t set) { cover(set); });
+    m_ranks.forEachCovered(row, m_all, m_t, m_p, [this](std::uint32_t set) { cover(set); });
 }
 
 void CoverAnnealer::setRows(const std::vector<std::uint64_t>& rows)
 {
     for (std::uint64_t row : m_rows)
-        forEachCovered(row, [this](std::uint32_t set) { uncover(set); });
+        m_ranks.forEachCovered(row, m_all, m_t, m_p, [this](std::uint32_t set) { uncover(set); });
     m_rows.clear();
     for (std::uint64_t row : rows)
         addRow(row);
@@ -152,7 +83,7 @@ void CoverAnnealer::setRows(const std::vector<std::uint64_t>& rows)
 void CoverAnnealer::addRandomRows(int count)
 {
     for (int i = 0; i < count; ++i)
-        addRow(randomRow());
+        addRow(m_random.row(m_v, m_k));
 }
 
 void CoverAnnealer::removeWeakestRow()
@@ -163,13 +94,13 @@ void CoverAnnealer::removeWeakestRow()
     std::uint64_t fewest = std::numeric_limits<std::uint64_t>::max();
     for (std::size_t r = 0; r < m_rows.size(); ++r) {
         std::uint64_t alone = 0;
-        forEachCovered(m_rows[r], [&](std::uint32_t set) { alone += m_cover[set] == 1; });
+        m_ranks.forEachCovered(m_rows[r], m_all, m_t, m_p, [&](std::uint32_t set) { alone += m_cover[set] == 1; });
         if (alone < fewest) {
             fewest = alone;
             weakest = r;
         }
     }
-    forEachCovered(m_rows[weakest], [this](std::uint32_t set) { uncover(set); });
+    m_ranks.forEachCovered(m_rows[weakest], m_all, m_t, m_p, [this](std::uint32_t set) { uncover(set); });
     m_rows[weakest] = m_rows.back();
     m_rows.pop_back();
 }
@@ -186,7 +117,7 @@ bool CoverAnnealer::anneal(std::uint64_t moves)
             if (m_temperature < FrozenTemperature)
                 m_temperature = StartTemperature;
         }
-        const std::uint64_t target = unrank(m_uncovered[randomBelow(m_uncovered.size())]);
+        const std::uint64_t target = m_ranks.unrank(m_uncovered[randomBelow(m_uncovered.size())], m_v, m_p);
         // A row that meets the target in t-1 points covers it after the swap: one of those when
         // there are any, else any row.
         std::size_t r = randomBelow(m_rows.size());
@@ -212,15 +143,15 @@ bool CoverAnnealer::anneal(std::uint64_t moves)
         long delta = 0;
         for (std::uint64_t x : m_xs)
             for (std::uint64_t y : m_ys) {
-                delta += m_cover[rank(a | x | y)] == 1;
-                delta -= m_cover[rank(b | x | y)] == 0;
+                delta += m_cover[m_ranks.rank(a | x | y)] == 1;
+                delta -= m_cover[m_ranks.rank(b | x | y)] == 0;
             }
-        if (delta > 0 && std::ldexp(double(random() >> 11), -53) >= std::exp(-double(delta) / m_temperature))
+        if (delta > 0 && m_random.unit() >= std::exp(-double(delta) / m_temperature))
             continue;
         for (std::uint64_t x : m_xs)
             for (std::uint64_t y : m_ys) {
-                cover(rank(b | x | y));
-                uncover(rank(a | x | y));
+                cover(m_ranks.rank(b | x | y));
+                uncover(m_ranks.rank(a | x | y));
             }
         m_rows[r] = (row & ~a) | b;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "wheel/PointSets.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -33,23 +35,17 @@ public:
     std::uint64_t coveredByOneRow() const;
 
 private:
-    std::uint64_t random();
-    std::size_t randomBelow(std::size_t n) { return std::size_t(random() % n); }
-    std::uint64_t randomRow();
-    std::uint32_t rank(std::uint64_t set) const;
-    std::uint64_t unrank(std::uint32_t rank) const;
-    // Calls f(rank) for every p-set that `row` meets in at least t points.
-    template <typename F> void forEachCovered(std::uint64_t row, F f) const;
+    std::size_t randomBelow(std::size_t n) { return std::size_t(m_random.below(n)); }
     void cover(std::uint32_t set);
     void uncover(std::uint32_t set);
     void addRow(std::uint64_t row);
 
     int m_v, m_t, m_p, m_k;
     std::uint64_t m_all;
-    std::uint64_t m_state;
+    PointSets::Ranks m_ranks;
+    PointSets::Random m_random;
     double m_temperature;
     std::uint64_t m_movesAtTemperature = 0;
-    std::vector<std::vector<std::uint32_t>> m_binomial;
     std::vector<std::uint64_t> m_rows;
     std::vector<std::uint16_t> m_cover;
     std::vector<std::uint32_t> m_uncovered;

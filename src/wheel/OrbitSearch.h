@@ -20,4 +20,9 @@ enum class Symmetry { Cyclic, CyclicFixingOne, Translations3x3x3 };
 std::vector<std::uint64_t> build(int v, int t, int p, int baseRows, Symmetry symmetry, std::uint64_t seed,
                                  double seconds, const std::function<bool()>& stop = {});
 
+// The smallest of the covers `build` finds with about `rows` rows: each symmetry that fits v, with
+// rows / (size of its group) base rows and one more, sharing `seconds`.
+std::vector<std::uint64_t> smallest(int v, int t, int p, int rows, std::uint64_t seed, double seconds,
+                                    const std::function<bool()>& stop = {});
+
 } // namespace numora::OrbitSearch

@@ -15,4 +15,12 @@ std::vector<std::uint64_t> s3_6_22();
 // weight-6 words of the extended ternary Golay code.
 std::vector<std::uint64_t> s5_6_12();
 
+// S(3,6,26): 130 six-sets of 26 points, every three points in exactly one. The Baer sublines
+// of the projective line over GF(25): the images of GF(5) and infinity under its Möbius maps.
+std::vector<std::uint64_t> s3_6_26();
+
+// The blocks on the first v points only: each point beyond them is replaced by the lowest
+// point the block lacks, so every t-set of the v points stays in a block.
+std::vector<std::uint64_t> restricted(const std::vector<std::uint64_t>& blocks, int v);
+
 } // namespace numora::SteinerSystems

@@ -60,7 +60,8 @@ namespace WheelBuilder {
 
 // Answers from the shipped catalogue where it has the wheel (put onto the player's numbers and
 // proved again), else searches rows with simulated annealing, from a generous count downwards,
-// keeping each wheel that covers; takes a known design where one fits (S(5,6,12), S(3,6,22), and
+// keeping each wheel that covers; takes a known design where one fits (S(5,6,12), S(3,6,22),
+// S(3,6,26), from 20 to 25 numbers "3 wenn 3" one of them on fewer points as a start, and
 // for "3 wenn 6" on 28 or more numbers S(3,6,22) on the first 22 joined with a "3 wenn 4" wheel on
 // the rest). Asked for fewer rows than the catalogue's wheel, the search starts from it; when no
 // wheel with the guarantee fits the budget, the best rows in it come back as `budget`.

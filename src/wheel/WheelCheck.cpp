@@ -26,8 +26,9 @@ inline int lowestBit(NumberSet set) { return Numbers::lowest(set); }
 
 // The depth-first walk over the subsets of the numbers in ascending order. At depth d (d numbers
 // chosen), reach[d][c] is the bit set of the rows that hold at least c of them. Local is a bit
-// mask wide enough for the player's numbers by their place: a word up to 64 of them.
-template <typename Local>
+// mask wide enough for the player's numbers by their place: a word up to 64 of them. Words, when
+// not 0, is the number of 64-row words, fixed so that the loops over them unroll.
+template <typename Local, std::size_t Words>
 class SubsetWalk {
 public:
     SubsetWalk(const Wheel& wheel, WheelOdds& odds) : m_odds(odds), m_guarantee(wheel.guarantee)
@@ -61,12 +62,19 @@ public:
     std::array<std::array<std::uint64_t, 7>, 7> m_count{};
 
 private:
+    std::size_t words() const
+    {
+        if constexpr (Words > 0)
+            return Words;
+        else
+            return m_words;
+    }
     Word* reach(int depth, int hits) { return &m_reach[(std::size_t(depth) * 7 + std::size_t(hits)) * m_words]; }
     const Word* rowsOf(std::size_t number) const { return &m_rowsOf[number * m_words]; }
 
     bool meets(const Word* rows, const Word* holding) const
     {
-        for (std::size_t w = 0; w < m_words; ++w)
+        for (std::size_t w = 0; w < words(); ++w)
             if (rows[w] & holding[w])
                 return true;
         return false;
@@ -87,7 +95,7 @@ private:
                 const Word* same = reach(depth, c);
                 const Word* below = c > 0 ? reach(depth, c - 1) : nullptr;
                 Word any = 0;
-                for (std::size_t w = 0; w < m_words; ++w) {
+                for (std::size_t w = 0; w < words(); ++w) {
                     Word v = c <= depth ? same[w] : 0;
                     if (below)
                         v |= below[w] & has[w];
@@ -119,11 +127,11 @@ private:
         const int best = m_best[5];
         const Word* top = reach(5, best);
         std::size_t topRows = 0;
-        for (std::size_t w = 0; w < m_words; ++w)
+        for (std::size_t w = 0; w < words(); ++w)
             topRows += std::size_t(std::popcount(top[w]));
         Local raising = 0; // local numbers that some row at the best holds
         if (topRows <= n - from) {
-            for (std::size_t w = 0; w < m_words; ++w)
+            for (std::size_t w = 0; w < words(); ++w)
                 for (Word bits = top[w]; bits; bits &= bits - 1)
                     raising |= m_localRows[w * 64 + std::size_t(std::countr_zero(bits))];
         } else {
@@ -177,12 +185,29 @@ private:
 
 namespace {
 
+template <typename Local, std::size_t Words>
+std::array<std::array<std::uint64_t, 7>, 7> walkWith(const Wheel& wheel, WheelOdds& odds)
+{
+    SubsetWalk<Local, Words> walk(wheel, odds);
+    walk.walk();
+    return walk.m_count;
+}
+
 template <typename Local>
 std::array<std::array<std::uint64_t, 7>, 7> walk(const Wheel& wheel, WheelOdds& odds)
 {
-    SubsetWalk<Local> walk(wheel, odds);
-    walk.walk();
-    return walk.m_count;
+    switch ((wheel.rows.size() + 63) / 64) {
+    case 1:
+        return walkWith<Local, 1>(wheel, odds);
+    case 2:
+        return walkWith<Local, 2>(wheel, odds);
+    case 3:
+        return walkWith<Local, 3>(wheel, odds);
+    case 4:
+        return walkWith<Local, 4>(wheel, odds);
+    default:
+        return walkWith<Local, 0>(wheel, odds);
+    }
 }
 
 } // namespace

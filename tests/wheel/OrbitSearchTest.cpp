@@ -46,5 +46,21 @@ INSTANTIATE_TEST_SUITE_P(Cases, OrbitSearchCovers,
                                            OrbitCase{12, {3, 5}, 1, FixingOne, true, 30},
                                            OrbitCase{27, {3, 4}, 3, Translations, false, 120}));
 
+// What `wheel build` starts from for "t wenn t" on many numbers: a cover whatever the symmetries
+// leave, also when a stop comes at once (the greedy patch then does all).
+TEST(OrbitSearchSmallest, CoversAndIsProvedEvenWhenStoppedAtOnce)
+{
+    for (const auto& [v, guarantee, rows] : {std::tuple{17, Guarantee{3, 3}, 50}, std::tuple{16, Guarantee{4, 4}, 170},
+                                              std::tuple{13, Guarantee{5, 5}, 300}}) {
+        for (const bool stopAtOnce : {false, true}) {
+            const auto found = OrbitSearch::smallest(v, guarantee.hits, guarantee.of, rows, 5, 0.5, [&] { return stopAtOnce; });
+            Wheel wheel{Numbers::range(1, v), guarantee, {}};
+            for (std::uint64_t row : found)
+                wheel.rows.push_back(NumberSet(row) << 1);
+            EXPECT_TRUE(WheelCheck::run(wheel).holds) << v << " " << guarantee.hits << ":" << guarantee.of << " " << stopAtOnce;
+        }
+    }
+}
+
 } // namespace
 } // namespace numora

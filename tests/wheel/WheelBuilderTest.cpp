@@ -35,7 +35,8 @@ TEST_P(BuildReachesKnownSize, AndTheWheelIsProved)
 
 INSTANTIATE_TEST_SUITE_P(SmallCases, BuildReachesKnownSize,
                          ::testing::Values(SizeCase{10, {4, 4}, 20}, SizeCase{11, {3, 3}, 11}, SizeCase{10, {5, 5}, 50},
-                                           SizeCase{12, {5, 5}, 132}, SizeCase{22, {3, 3}, 77}));
+                                           SizeCase{12, {5, 5}, 132}, SizeCase{22, {3, 3}, 77}, SizeCase{21, {3, 3}, 77},
+                                           SizeCase{25, {3, 3}, 130}, SizeCase{26, {3, 3}, 130}));
 
 TEST(WheelBuilder, ThreeOfSixOnManyNumbersJoinsTheSteinerSystemWithTheRest)
 {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include <bit>
 #include <random>
 
@@ -241,6 +243,33 @@ TEST(SteinerSystems, EveryTripleOf22AndEveryFiveOf12ExactlyOnce)
     const WheelOdds odds = WheelCheck::run(Wheel{Numbers::range(1, 22), {3, 3}, asRows(s22)});
     EXPECT_TRUE(odds.holds);
     EXPECT_EQ(odds.guaranteeSets, 1540u);
+}
+
+// 26 points are too many for the table above: every triple counted by its place among them.
+TEST(SteinerSystems, EveryTripleOf26ExactlyOnceAndFewerPointsStillCovered)
+{
+    const auto s26 = SteinerSystems::s3_6_26();
+    ASSERT_EQ(s26.size(), 130u);
+    std::map<std::uint64_t, int> met;
+    for (std::uint64_t block : s26) {
+        EXPECT_EQ(std::popcount(block), 6);
+        EXPECT_EQ(block >> 26, 0u);
+        for (std::uint64_t a = block; a; a &= a - 1)
+            for (std::uint64_t b = a & (a - 1); b; b &= b - 1)
+                for (std::uint64_t c = b & (b - 1); c; c &= c - 1)
+                    ++met[(a & -a) | (b & -b) | (c & -c)];
+    }
+    EXPECT_EQ(met.size(), 2600u);
+    for (const auto& [triple, times] : met)
+        EXPECT_EQ(times, 1) << triple;
+
+    for (const auto& [blocks, v] : {std::pair{s26, 23}, std::pair{SteinerSystems::s3_6_22(), 20}}) {
+        const auto rows = SteinerSystems::restricted(blocks, v);
+        EXPECT_EQ(rows.size(), blocks.size());
+        for (std::uint64_t row : rows)
+            EXPECT_TRUE(std::popcount(row) == 6 && row >> v == 0) << row;
+        EXPECT_TRUE(WheelCheck::run(Wheel{Numbers::range(1, v), {3, 3}, asRows(rows)}).holds) << v;
+    }
 }
 
 // Without one block of S(5,6,12) exactly that block's five-sets lose their row; the first of
