@@ -36,7 +36,7 @@ private:
 };
 
 // The rows Komplettcheck scored: every row whose six fields all read as integers.
-std::vector<std::array<std::uint8_t, 6>> scoredRows(const TTippSchein& sheet)
+std::vector<std::array<std::uint8_t, 6>> scoredRows(const TTippSchein& sheet, int maxNumber)
 {
     std::vector<std::array<std::uint8_t, 6>> rows;
     if (!sheet.sheetReady())
@@ -47,7 +47,7 @@ std::vector<std::array<std::uint8_t, 6>> scoredRows(const TTippSchein& sheet)
         for (int p = 0; p < 6 && complete; ++p) {
             const auto value = parseInteger(sheet.row(r).fields[std::size_t(p)]);
             complete = value.has_value();
-            if (value && *value >= 1 && *value <= 49)
+            if (value && *value >= 1 && *value <= maxNumber)
                 numbers[std::size_t(p)] = static_cast<std::uint8_t>(*value);
         }
         if (complete)
@@ -128,7 +128,7 @@ bool Replay::execute(double start)
                 rowsWithThree = static_cast<std::uint8_t>(rowsWithThree + without + with);
             pass.rows += without + with;
         }
-        pass.sheet = scoredRows(s.sheet);
+        pass.sheet = scoredRows(s.sheet, s.game.numbers);
         m_result.evaluated.push_back(std::move(pass));
         passStart = shown;
 
@@ -158,6 +158,7 @@ Expected<Backtest::Result> Backtest::run(ProgramState& state, const Options& opt
     state.hooks->drawChanged();
 
     Result result;
+    result.numbers = state.game.numbers;
     const QString proposed = QString::number(state.random->next(99999));
     const auto asked = state.hooks->askTextOrCancel(state.meldungen[30] + QStringLiteral(" (1-99999999)?"),
                                                     state.meldungen[31], proposed);
