@@ -25,7 +25,7 @@ spiel77 "%1" is not seven digits	spiel77 "%1" nie składa się z siedmiu cyfr
 super6 "%1" is not six digits	super6 "%1" nie składa się z sześciu cyfr
 %1: Lesen über das Dateiende hinaus (die Datei enthält keine Ziehung)	%1: odczyt poza końcem pliku (plik nie zawiera żadnego losowania)
 '%1' ist kein gültiger Integerwert	'%1' nie jest prawidłową liczbą całkowitą
-'%1' ist keine Zahl von %2 bis 49	'%1' nie jest liczbą od %2 do 49
+'%1' ist keine Zahl von %2 bis %3	'%1' nie jest liczbą od %2 do %3
 '%1' ist keine Ziffer	'%1' nie jest cyfrą
 Wollen Sie wirklich alle Ziehungsdaten löschen und dies komplett aus dem Internet neu aufbauen??	Czy na pewno usunąć wszystkie dane losowań i całkowicie odbudować je z internetu?
 Ziehungsdaten löschen?	Usunąć dane losowań?
@@ -33,7 +33,7 @@ Ziehungsdaten löschen?	Usunąć dane losowań?
 '%1' ist kein gültiges Datum	'%1' nie jest prawidłową datą
 Seite %1 der Ergebnisse ist keine HTML-Seite	Strona wyników %1 nie jest stroną HTML
 Orbix.dat, Zeile %1: '%2' ist kein gültiges Datum	Orbix.dat, wiersz %1: '%2' nie jest prawidłową datą
-Orbix.dat, Zeile %1: '%2' ist keine Zahl von 1 bis 49	Orbix.dat, wiersz %1: '%2' nie jest liczbą od 1 do 49
+Orbix.dat, Zeile %1: '%2' ist keine Zahl von 1 bis %3	Orbix.dat, wiersz %1: '%2' nie jest liczbą od 1 do %3
 Der Dienst %1 ist nicht erreichbar (%2). Die Aktualisierung wurde beendet; die bisher geladenen Ziehungen bleiben gespeichert.	Usługa %1 jest nieosiągalna (%2). Aktualizacja została przerwana; dotychczas pobrane losowania pozostają zapisane.
 Loading	Pobieranie
 Failed : %1	Błąd: %1

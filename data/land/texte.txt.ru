@@ -25,7 +25,7 @@ spiel77 "%1" is not seven digits	spiel77 "%1" не состоит из семи 
 super6 "%1" is not six digits	super6 "%1" не состоит из шести цифр
 %1: Lesen über das Dateiende hinaus (die Datei enthält keine Ziehung)	%1: чтение за концом файла (файл не содержит ни одного тиража)
 '%1' ist kein gültiger Integerwert	'%1' не является допустимым целым числом
-'%1' ist keine Zahl von %2 bis 49	'%1' не является числом от %2 до 49
+'%1' ist keine Zahl von %2 bis %3	'%1' не является числом от %2 до %3
 '%1' ist keine Ziffer	'%1' не является цифрой
 Wollen Sie wirklich alle Ziehungsdaten löschen und dies komplett aus dem Internet neu aufbauen??	Вы действительно хотите удалить все данные тиражей и полностью заново загрузить их из интернета?
 Ziehungsdaten löschen?	Удалить данные тиражей?
@@ -33,7 +33,7 @@ Ziehungsdaten löschen?	Удалить данные тиражей?
 '%1' ist kein gültiges Datum	'%1' не является допустимой датой
 Seite %1 der Ergebnisse ist keine HTML-Seite	Страница результатов %1 не является HTML-страницей
 Orbix.dat, Zeile %1: '%2' ist kein gültiges Datum	Orbix.dat, строка %1: '%2' не является допустимой датой
-Orbix.dat, Zeile %1: '%2' ist keine Zahl von 1 bis 49	Orbix.dat, строка %1: '%2' не является числом от 1 до 49
+Orbix.dat, Zeile %1: '%2' ist keine Zahl von 1 bis %3	Orbix.dat, строка %1: '%2' не является числом от 1 до %3
 Der Dienst %1 ist nicht erreichbar (%2). Die Aktualisierung wurde beendet; die bisher geladenen Ziehungen bleiben gespeichert.	Сервис %1 недоступен (%2). Обновление прервано; уже загруженные тиражи сохранены.
 Loading	Загрузка
 Failed : %1	Ошибка: %1

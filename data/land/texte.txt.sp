@@ -25,7 +25,7 @@ spiel77 "%1" is not seven digits	spiel77 «%1» no tiene siete dígitos
 super6 "%1" is not six digits	super6 «%1» no tiene seis dígitos
 %1: Lesen über das Dateiende hinaus (die Datei enthält keine Ziehung)	%1: lectura más allá del final del archivo (el archivo no contiene ningún sorteo)
 '%1' ist kein gültiger Integerwert	'%1' no es un número entero válido
-'%1' ist keine Zahl von %2 bis 49	'%1' no es un número del %2 al 49
+'%1' ist keine Zahl von %2 bis %3	'%1' no es un número del %2 al %3
 '%1' ist keine Ziffer	'%1' no es un dígito
 Wollen Sie wirklich alle Ziehungsdaten löschen und dies komplett aus dem Internet neu aufbauen??	¿Realmente desea borrar todos los datos de los sorteos y reconstruirlos por completo desde Internet?
 Ziehungsdaten löschen?	¿Borrar los datos de los sorteos?
@@ -33,7 +33,7 @@ Ziehungsdaten löschen?	¿Borrar los datos de los sorteos?
 '%1' ist kein gültiges Datum	'%1' no es una fecha válida
 Seite %1 der Ergebnisse ist keine HTML-Seite	La página %1 de los resultados no es una página HTML
 Orbix.dat, Zeile %1: '%2' ist kein gültiges Datum	Orbix.dat, línea %1: '%2' no es una fecha válida
-Orbix.dat, Zeile %1: '%2' ist keine Zahl von 1 bis 49	Orbix.dat, línea %1: '%2' no es un número del 1 al 49
+Orbix.dat, Zeile %1: '%2' ist keine Zahl von 1 bis %3	Orbix.dat, línea %1: '%2' no es un número del 1 al %3
 Der Dienst %1 ist nicht erreichbar (%2). Die Aktualisierung wurde beendet; die bisher geladenen Ziehungen bleiben gespeichert.	No se puede acceder al servicio %1 (%2). La actualización se ha detenido; los sorteos cargados hasta ahora siguen guardados.
 Loading	Cargando
 Failed : %1	Error: %1
