@@ -267,3 +267,7 @@ no column name known: read by position (date, then six numbers)	brak znanych naz
 %1 Ziehungen durch %2 ersetzt; die bisherigen sind in %3	%1 losowań zastąpiono przez %2; poprzednie zachowano w %3
 Der Vergleich schreibt jede Ziehung in Tipp 1 und leert die nicht gesperrten Tipps. Die Tipps des Scheins gehen dabei verloren. Trotzdem vergleichen?	Porównanie wpisuje każde losowanie do zakładu 1 i czyści niezablokowane zakłady. Zakłady z kuponu zostaną utracone. Mimo to porównać?
 Selbst definierte Positionierung	Własne położenie
+Ohne die Zahlen 1 bis 12 bleiben in diesem Spiel keine sechs Zahlen für einen Tipp.	Bez liczb od 1 do 12 w tej grze nie zostaje sześć liczb na zakład.
+In diesem Spiel ist jede Zahl eine Datumszahl (1 bis 31).	W tej grze każda liczba jest liczbą daty (od 1 do 31).
+Die Jokerzahl kommt aus einer eigenen Trommel und zählt nicht zu den Richtigen.	Liczba Joker pochodzi z osobnego bębna i nie liczy się jako trafienie.
+Dieses Spiel hat keine Superzahl.	Ta gra nie ma Superzahl.

@@ -267,3 +267,7 @@ no column name known: read by position (date, then six numbers)	имена ст�
 %1 Ziehungen durch %2 ersetzt; die bisherigen sind in %3	%1 тиражей заменены на %2; прежние сохранены в %3
 Der Vergleich schreibt jede Ziehung in Tipp 1 und leert die nicht gesperrten Tipps. Die Tipps des Scheins gehen dabei verloren. Trotzdem vergleichen?	Сравнение записывает каждый тираж в ставку 1 и очищает незаблокированные ставки. Ставки купона будут потеряны. Всё равно сравнить?
 Selbst definierte Positionierung	Собственные позиции
+Ohne die Zahlen 1 bis 12 bleiben in diesem Spiel keine sechs Zahlen für einen Tipp.	Без чисел от 1 до 12 в этой игре не остаётся шести чисел для ставки.
+In diesem Spiel ist jede Zahl eine Datumszahl (1 bis 31).	В этой игре каждое число может быть датой (от 1 до 31).
+Die Jokerzahl kommt aus einer eigenen Trommel und zählt nicht zu den Richtigen.	Число Джокер тянут из отдельного барабана, и оно не считается угаданным.
+Dieses Spiel hat keine Superzahl.	В этой игре нет Superzahl.

@@ -267,3 +267,7 @@ no column name known: read by position (date, then six numbers)	ningún nombre d
 %1 Ziehungen durch %2 ersetzt; die bisherigen sind in %3	%1 sorteos sustituidos por %2; los anteriores se guardan en %3
 Der Vergleich schreibt jede Ziehung in Tipp 1 und leert die nicht gesperrten Tipps. Die Tipps des Scheins gehen dabei verloren. Trotzdem vergleichen?	La comparación escribe cada sorteo en la apuesta 1 y vacía las apuestas no bloqueadas. Las apuestas del boleto se perderán. ¿Comparar de todos modos?
 Selbst definierte Positionierung	Posiciones propias
+Ohne die Zahlen 1 bis 12 bleiben in diesem Spiel keine sechs Zahlen für einen Tipp.	Sin los números del 1 al 12 este juego no tiene seis números para una apuesta.
+In diesem Spiel ist jede Zahl eine Datumszahl (1 bis 31).	En este juego cada número es un número de fecha (del 1 al 31).
+Die Jokerzahl kommt aus einer eigenen Trommel und zählt nicht zu den Richtigen.	El número Joker sale de un bombo propio y no cuenta como acierto.
+Dieses Spiel hat keine Superzahl.	Este juego no tiene Superzahl.
