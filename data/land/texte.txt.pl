@@ -271,3 +271,11 @@ Ohne die Zahlen 1 bis 12 bleiben in diesem Spiel keine sechs Zahlen für einen T
 In diesem Spiel ist jede Zahl eine Datumszahl (1 bis 31).	W tej grze każda liczba jest liczbą daty (od 1 do 31).
 Die Jokerzahl kommt aus einer eigenen Trommel und zählt nicht zu den Richtigen.	Liczba Joker pochodzi z osobnego bębna i nie liczy się jako trafienie.
 Dieses Spiel hat keine Superzahl.	Ta gra nie ma Superzahl.
+Preis je Tipp nicht festgelegt	Cena za zakład nie została ustalona
+Preis: %1	Cena: %1
+Für dieses Spiel gibt es keine Scheinvorlagen: gedruckt wird mit der selbst definierten Positionierung.	Dla tej gry nie ma wzorów kuponów: drukowanie odbywa się według własnych pozycji.
+Dieses Spiel hat keine Zusatzspiele.	Ta gra nie ma gier dodatkowych.
+Dieses Spiel hat keine Losnummer.	Ta gra nie ma numeru losu.
+Für dieses Spiel gibt es keine Online-Abgabe.	Tej gry nie można zgłosić online.
+Liste drucken	Drukuj listę
+Die Tipps als einfache Liste drucken	Drukuj zakłady jako prostą listę

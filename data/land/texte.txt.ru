@@ -271,3 +271,11 @@ Ohne die Zahlen 1 bis 12 bleiben in diesem Spiel keine sechs Zahlen für einen T
 In diesem Spiel ist jede Zahl eine Datumszahl (1 bis 31).	В этой игре каждое число может быть датой (от 1 до 31).
 Die Jokerzahl kommt aus einer eigenen Trommel und zählt nicht zu den Richtigen.	Число Джокер тянут из отдельного барабана, и оно не считается угаданным.
 Dieses Spiel hat keine Superzahl.	В этой игре нет Superzahl.
+Preis je Tipp nicht festgelegt	Цена за ставку не задана
+Preis: %1	Цена: %1
+Für dieses Spiel gibt es keine Scheinvorlagen: gedruckt wird mit der selbst definierten Positionierung.	Для этой игры нет шаблонов билетов: печать идёт по собственным позициям.
+Dieses Spiel hat keine Zusatzspiele.	В этой игре нет дополнительных игр.
+Dieses Spiel hat keine Losnummer.	В этой игре нет номера билета.
+Für dieses Spiel gibt es keine Online-Abgabe.	Эту игру нельзя подать онлайн.
+Liste drucken	Печать списка
+Die Tipps als einfache Liste drucken	Напечатать ставки простым списком

@@ -271,3 +271,11 @@ Ohne die Zahlen 1 bis 12 bleiben in diesem Spiel keine sechs Zahlen für einen T
 In diesem Spiel ist jede Zahl eine Datumszahl (1 bis 31).	En este juego cada número es un número de fecha (del 1 al 31).
 Die Jokerzahl kommt aus einer eigenen Trommel und zählt nicht zu den Richtigen.	El número Joker sale de un bombo propio y no cuenta como acierto.
 Dieses Spiel hat keine Superzahl.	Este juego no tiene Superzahl.
+Preis je Tipp nicht festgelegt	Precio por apuesta no fijado
+Preis: %1	Precio: %1
+Für dieses Spiel gibt es keine Scheinvorlagen: gedruckt wird mit der selbst definierten Positionierung.	No hay plantillas de boleto para este juego: se imprime con las posiciones propias.
+Dieses Spiel hat keine Zusatzspiele.	Este juego no tiene juegos adicionales.
+Dieses Spiel hat keine Losnummer.	Este juego no tiene número de boleto.
+Für dieses Spiel gibt es keine Online-Abgabe.	Este juego no se puede entregar en línea.
+Liste drucken	Imprimir lista
+Die Tipps als einfache Liste drucken	Imprimir las apuestas como lista simple
