@@ -8,6 +8,7 @@
 #include "session/DrawBrowser.h"
 #include "gen/Generator.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace numora {
@@ -56,6 +57,13 @@ std::vector<std::array<std::uint8_t, 6>> scoredRows(const TTippSchein& sheet, in
     return rows;
 }
 
+bool drawnOnOtherDays(const Game& game)
+{
+    return std::any_of(game.days.begin(), game.days.end(), [](const Game::DrawDay& d) {
+        return d.weekday != DayDate::Saturday && d.weekday != DayDate::Wednesday;
+    });
+}
+
 bool countsAsSaturday(double date)
 {
     const int weekday = DayDate::dayOfWeek(date);
@@ -92,6 +100,9 @@ bool Replay::execute(double start)
         return true;
     }
     const double step = s.saturdayDraws && s.wednesdayDraws ? 3.0 : 6.0;
+    // Three days from a Saturday pass a Monday draw: a game drawn on other days than Saturday and
+    // Wednesday steps from draw to draw while every weekday counts.
+    const bool drawByDraw = s.saturdayDraws && s.wednesdayDraws && drawnOnOtherDays(s.game);
     std::uint8_t rowsWithThree = 4; // wraps like the byte it is; 4 makes the first pass generate
     double passStart = start;
     for (;;) {
@@ -106,7 +117,7 @@ bool Replay::execute(double start)
                 || generated->end == GenerationResult::End::PoolDialogClosed)
                 return false;
         }
-        s.chosenDate.setDate(s.chosenDate.value + step);
+        s.chosenDate.setDate(drawByDraw ? s.currentDraw.date + 1 : s.chosenDate.value + step);
         if (!DrawBrowser::showChosenDate(s))
             return false;
         const double shown = s.currentDraw.date;

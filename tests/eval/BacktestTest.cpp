@@ -285,6 +285,24 @@ TEST_F(BacktestTest, ComparisonInASixOfNinetyGame)
     EXPECT_LT(c.pValue, 0.001);
 }
 
+// Drawn on Monday, Wednesday and Saturday: every draw after the start is a pass, the Mondays
+// included, where steps of three days from a Saturday would reach Wednesday first.
+TEST_F(BacktestTest, AGameWithMondayDrawsReplaysEveryDraw)
+{
+    state.useGame(shippedGame(QStringLiteral("cilgin")), day(2020, 1, 4));
+    writeDraws({makeDraw(2020, 1, 4, {1, 2, 3, 10, 11, 40}), makeDraw(2020, 1, 6, {1, 2, 3, 4, 30, 31}),
+                makeDraw(2020, 1, 8, {10, 11, 12, 20, 21, 40}), makeDraw(2020, 1, 11, {5, 6, 7, 8, 9, 45}),
+                makeDraw(2020, 1, 13, {1, 2, 3, 4, 5, 6}), makeDraw(2020, 1, 15, {60, 70, 80, 85, 89, 90})});
+    const auto result = Backtest::run(state, options);
+    ASSERT_TRUE(result.ok()) << result.error().message;
+    ASSERT_EQ(result->end, Backtest::End::Completed);
+    EXPECT_EQ(result->passes, 5);
+    // Sheets of three locked rows against 06.01, 08.01, 11.01, 13.01, 15.01.
+    EXPECT_EQ(result->table[4][Backtest::Wednesday] + result->table[4][Backtest::Saturday], 1);
+    EXPECT_EQ(result->table[6][Backtest::Wednesday], 1); // Monday counts as a Wednesday draw
+    EXPECT_EQ(state.currentDraw.date, day(2020, 1, 15));
+}
+
 // C(6,k)·C(N−6,6−k)/C(N,6) against counts done by hand.
 TEST(ChanceComparisonTest, HitProbabilities)
 {
