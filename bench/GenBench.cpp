@@ -8,6 +8,7 @@
 #include "session/ProgramState.h"
 #include "base/Random.h"
 #include "session/RowCheck.h"
+#include "draws/GameCatalog.h"
 #include "gen/Generator.h"
 #include "gen/RowFilter.h"
 
@@ -15,6 +16,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <optional>
 #include <stdexcept>
 
 using namespace numora;
@@ -125,5 +127,36 @@ void RunDefaults(benchmark::State& s)
     runs(s, h, 4711);
 }
 BENCHMARK(RunDefaults)->Unit(benchmark::kMillisecond);
+
+// Cilgin Sayisal Loto (6 of 90) over its own history.
+void playCilgin(History& h)
+{
+    QFile csv(QStringLiteral(NUMORA_SOURCE_DIR "/data/games/cilgin.csv"));
+    if (!csv.open(QIODevice::ReadOnly))
+        throw std::runtime_error("cannot open the cilgin history");
+    const auto records = DrawCsv::parse(csv.readAll(), 90);
+    if (!records || records->empty() || !h.state.drawFile().replaceAll(*records))
+        throw std::runtime_error("cannot write the cilgin history");
+    std::optional<Game> cilgin;
+    for (const GameCatalog::BuiltIn& b : GameCatalog::builtIn())
+        if (QLatin1String(b.fileName) == QLatin1String("cilgin.game"))
+            if (auto parsed = Game::parse(QByteArray(b.text), QString::fromLatin1(b.fileName)))
+                cilgin = *parsed;
+    if (!cilgin)
+        throw std::runtime_error("no built-in cilgin game");
+    h.state.useGame(*cilgin, records->front().Datum);
+}
+
+// Twelve rows with the default options, in the default game and in 6 of 90: the second is meant
+// to stay within 1.5× of the first.
+void RunTwelveRows(benchmark::State& s)
+{
+    History h;
+    if (s.range(0) == 90)
+        playCilgin(h);
+    h.state.sheet.setTipCount(12);
+    runs(s, h, 4711);
+}
+BENCHMARK(RunTwelveRows)->Arg(49)->Arg(90)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -474,6 +474,8 @@ Anuluj
 
 &Wyślij
 
+Drukuj listę
+Drukuj zakłady jako prostą listę
 Wprowadź liczby losowania
 
 Dod.:

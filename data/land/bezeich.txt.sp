@@ -474,6 +474,8 @@ Cancelar
 
 En &línea
 
+Imprimir lista
+Imprimir las apuestas como lista simple
 Introducir los números del sorteo
 
 Compl.:

@@ -25,7 +25,7 @@ spiel77 "%1" is not seven digits	spiel77 "%1" nie składa się z siedmiu cyfr
 super6 "%1" is not six digits	super6 "%1" nie składa się z sześciu cyfr
 %1: Lesen über das Dateiende hinaus (die Datei enthält keine Ziehung)	%1: odczyt poza końcem pliku (plik nie zawiera żadnego losowania)
 '%1' ist kein gültiger Integerwert	'%1' nie jest prawidłową liczbą całkowitą
-'%1' ist keine Zahl von %2 bis 49	'%1' nie jest liczbą od %2 do 49
+'%1' ist keine Zahl von %2 bis %3	'%1' nie jest liczbą od %2 do %3
 '%1' ist keine Ziffer	'%1' nie jest cyfrą
 Wollen Sie wirklich alle Ziehungsdaten löschen und dies komplett aus dem Internet neu aufbauen??	Czy na pewno usunąć wszystkie dane losowań i całkowicie odbudować je z internetu?
 Ziehungsdaten löschen?	Usunąć dane losowań?
@@ -33,7 +33,7 @@ Ziehungsdaten löschen?	Usunąć dane losowań?
 '%1' ist kein gültiges Datum	'%1' nie jest prawidłową datą
 Seite %1 der Ergebnisse ist keine HTML-Seite	Strona wyników %1 nie jest stroną HTML
 Orbix.dat, Zeile %1: '%2' ist kein gültiges Datum	Orbix.dat, wiersz %1: '%2' nie jest prawidłową datą
-Orbix.dat, Zeile %1: '%2' ist keine Zahl von 1 bis 49	Orbix.dat, wiersz %1: '%2' nie jest liczbą od 1 do 49
+Orbix.dat, Zeile %1: '%2' ist keine Zahl von 1 bis %3	Orbix.dat, wiersz %1: '%2' nie jest liczbą od 1 do %3
 Der Dienst %1 ist nicht erreichbar (%2). Die Aktualisierung wurde beendet; die bisher geladenen Ziehungen bleiben gespeichert.	Usługa %1 jest nieosiągalna (%2). Aktualizacja została przerwana; dotychczas pobrane losowania pozostają zapisane.
 Loading	Pobieranie
 Failed : %1	Błąd: %1
@@ -267,3 +267,15 @@ no column name known: read by position (date, then six numbers)	brak znanych naz
 %1 Ziehungen durch %2 ersetzt; die bisherigen sind in %3	%1 losowań zastąpiono przez %2; poprzednie zachowano w %3
 Der Vergleich schreibt jede Ziehung in Tipp 1 und leert die nicht gesperrten Tipps. Die Tipps des Scheins gehen dabei verloren. Trotzdem vergleichen?	Porównanie wpisuje każde losowanie do zakładu 1 i czyści niezablokowane zakłady. Zakłady z kuponu zostaną utracone. Mimo to porównać?
 Selbst definierte Positionierung	Własne położenie
+Ohne die Zahlen 1 bis 12 bleiben in diesem Spiel keine sechs Zahlen für einen Tipp.	Bez liczb od 1 do 12 w tej grze nie zostaje sześć liczb na zakład.
+In diesem Spiel ist jede Zahl eine Datumszahl (1 bis 31).	W tej grze każda liczba jest liczbą daty (od 1 do 31).
+Die Jokerzahl kommt aus einer eigenen Trommel und zählt nicht zu den Richtigen.	Liczba Joker pochodzi z osobnego bębna i nie liczy się jako trafienie.
+Dieses Spiel hat keine Superzahl.	Ta gra nie ma Superzahl.
+Preis je Tipp nicht festgelegt	Cena za zakład nie została ustalona
+Preis: %1	Cena: %1
+Für dieses Spiel gibt es keine Scheinvorlagen: gedruckt wird mit der selbst definierten Positionierung.	Dla tej gry nie ma wzorów kuponów: drukowanie odbywa się według własnych pozycji.
+Dieses Spiel hat keine Zusatzspiele.	Ta gra nie ma gier dodatkowych.
+Dieses Spiel hat keine Losnummer.	Ta gra nie ma numeru losu.
+Für dieses Spiel gibt es keine Online-Abgabe.	Tej gry nie można zgłosić online.
+Liste drucken	Drukuj listę
+Die Tipps als einfache Liste drucken	Drukuj zakłady jako prostą listę

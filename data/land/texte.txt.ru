@@ -25,7 +25,7 @@ spiel77 "%1" is not seven digits	spiel77 "%1" не состоит из семи 
 super6 "%1" is not six digits	super6 "%1" не состоит из шести цифр
 %1: Lesen über das Dateiende hinaus (die Datei enthält keine Ziehung)	%1: чтение за концом файла (файл не содержит ни одного тиража)
 '%1' ist kein gültiger Integerwert	'%1' не является допустимым целым числом
-'%1' ist keine Zahl von %2 bis 49	'%1' не является числом от %2 до 49
+'%1' ist keine Zahl von %2 bis %3	'%1' не является числом от %2 до %3
 '%1' ist keine Ziffer	'%1' не является цифрой
 Wollen Sie wirklich alle Ziehungsdaten löschen und dies komplett aus dem Internet neu aufbauen??	Вы действительно хотите удалить все данные тиражей и полностью заново загрузить их из интернета?
 Ziehungsdaten löschen?	Удалить данные тиражей?
@@ -33,7 +33,7 @@ Ziehungsdaten löschen?	Удалить данные тиражей?
 '%1' ist kein gültiges Datum	'%1' не является допустимой датой
 Seite %1 der Ergebnisse ist keine HTML-Seite	Страница результатов %1 не является HTML-страницей
 Orbix.dat, Zeile %1: '%2' ist kein gültiges Datum	Orbix.dat, строка %1: '%2' не является допустимой датой
-Orbix.dat, Zeile %1: '%2' ist keine Zahl von 1 bis 49	Orbix.dat, строка %1: '%2' не является числом от 1 до 49
+Orbix.dat, Zeile %1: '%2' ist keine Zahl von 1 bis %3	Orbix.dat, строка %1: '%2' не является числом от 1 до %3
 Der Dienst %1 ist nicht erreichbar (%2). Die Aktualisierung wurde beendet; die bisher geladenen Ziehungen bleiben gespeichert.	Сервис %1 недоступен (%2). Обновление прервано; уже загруженные тиражи сохранены.
 Loading	Загрузка
 Failed : %1	Ошибка: %1
@@ -267,3 +267,15 @@ no column name known: read by position (date, then six numbers)	имена ст�
 %1 Ziehungen durch %2 ersetzt; die bisherigen sind in %3	%1 тиражей заменены на %2; прежние сохранены в %3
 Der Vergleich schreibt jede Ziehung in Tipp 1 und leert die nicht gesperrten Tipps. Die Tipps des Scheins gehen dabei verloren. Trotzdem vergleichen?	Сравнение записывает каждый тираж в ставку 1 и очищает незаблокированные ставки. Ставки купона будут потеряны. Всё равно сравнить?
 Selbst definierte Positionierung	Собственные позиции
+Ohne die Zahlen 1 bis 12 bleiben in diesem Spiel keine sechs Zahlen für einen Tipp.	Без чисел от 1 до 12 в этой игре не остаётся шести чисел для ставки.
+In diesem Spiel ist jede Zahl eine Datumszahl (1 bis 31).	В этой игре каждое число может быть датой (от 1 до 31).
+Die Jokerzahl kommt aus einer eigenen Trommel und zählt nicht zu den Richtigen.	Число Джокер тянут из отдельного барабана, и оно не считается угаданным.
+Dieses Spiel hat keine Superzahl.	В этой игре нет Superzahl.
+Preis je Tipp nicht festgelegt	Цена за ставку не задана
+Preis: %1	Цена: %1
+Für dieses Spiel gibt es keine Scheinvorlagen: gedruckt wird mit der selbst definierten Positionierung.	Для этой игры нет шаблонов билетов: печать идёт по собственным позициям.
+Dieses Spiel hat keine Zusatzspiele.	В этой игре нет дополнительных игр.
+Dieses Spiel hat keine Losnummer.	В этой игре нет номера билета.
+Für dieses Spiel gibt es keine Online-Abgabe.	Эту игру нельзя подать онлайн.
+Liste drucken	Печать списка
+Die Tipps als einfache Liste drucken	Напечатать ставки простым списком

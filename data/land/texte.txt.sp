@@ -25,7 +25,7 @@ spiel77 "%1" is not seven digits	spiel77 «%1» no tiene siete dígitos
 super6 "%1" is not six digits	super6 «%1» no tiene seis dígitos
 %1: Lesen über das Dateiende hinaus (die Datei enthält keine Ziehung)	%1: lectura más allá del final del archivo (el archivo no contiene ningún sorteo)
 '%1' ist kein gültiger Integerwert	'%1' no es un número entero válido
-'%1' ist keine Zahl von %2 bis 49	'%1' no es un número del %2 al 49
+'%1' ist keine Zahl von %2 bis %3	'%1' no es un número del %2 al %3
 '%1' ist keine Ziffer	'%1' no es un dígito
 Wollen Sie wirklich alle Ziehungsdaten löschen und dies komplett aus dem Internet neu aufbauen??	¿Realmente desea borrar todos los datos de los sorteos y reconstruirlos por completo desde Internet?
 Ziehungsdaten löschen?	¿Borrar los datos de los sorteos?
@@ -33,7 +33,7 @@ Ziehungsdaten löschen?	¿Borrar los datos de los sorteos?
 '%1' ist kein gültiges Datum	'%1' no es una fecha válida
 Seite %1 der Ergebnisse ist keine HTML-Seite	La página %1 de los resultados no es una página HTML
 Orbix.dat, Zeile %1: '%2' ist kein gültiges Datum	Orbix.dat, línea %1: '%2' no es una fecha válida
-Orbix.dat, Zeile %1: '%2' ist keine Zahl von 1 bis 49	Orbix.dat, línea %1: '%2' no es un número del 1 al 49
+Orbix.dat, Zeile %1: '%2' ist keine Zahl von 1 bis %3	Orbix.dat, línea %1: '%2' no es un número del 1 al %3
 Der Dienst %1 ist nicht erreichbar (%2). Die Aktualisierung wurde beendet; die bisher geladenen Ziehungen bleiben gespeichert.	No se puede acceder al servicio %1 (%2). La actualización se ha detenido; los sorteos cargados hasta ahora siguen guardados.
 Loading	Cargando
 Failed : %1	Error: %1
@@ -267,3 +267,15 @@ no column name known: read by position (date, then six numbers)	ningún nombre d
 %1 Ziehungen durch %2 ersetzt; die bisherigen sind in %3	%1 sorteos sustituidos por %2; los anteriores se guardan en %3
 Der Vergleich schreibt jede Ziehung in Tipp 1 und leert die nicht gesperrten Tipps. Die Tipps des Scheins gehen dabei verloren. Trotzdem vergleichen?	La comparación escribe cada sorteo en la apuesta 1 y vacía las apuestas no bloqueadas. Las apuestas del boleto se perderán. ¿Comparar de todos modos?
 Selbst definierte Positionierung	Posiciones propias
+Ohne die Zahlen 1 bis 12 bleiben in diesem Spiel keine sechs Zahlen für einen Tipp.	Sin los números del 1 al 12 este juego no tiene seis números para una apuesta.
+In diesem Spiel ist jede Zahl eine Datumszahl (1 bis 31).	En este juego cada número es un número de fecha (del 1 al 31).
+Die Jokerzahl kommt aus einer eigenen Trommel und zählt nicht zu den Richtigen.	El número Joker sale de un bombo propio y no cuenta como acierto.
+Dieses Spiel hat keine Superzahl.	Este juego no tiene Superzahl.
+Preis je Tipp nicht festgelegt	Precio por apuesta no fijado
+Preis: %1	Precio: %1
+Für dieses Spiel gibt es keine Scheinvorlagen: gedruckt wird mit der selbst definierten Positionierung.	No hay plantillas de boleto para este juego: se imprime con las posiciones propias.
+Dieses Spiel hat keine Zusatzspiele.	Este juego no tiene juegos adicionales.
+Dieses Spiel hat keine Losnummer.	Este juego no tiene número de boleto.
+Für dieses Spiel gibt es keine Online-Abgabe.	Este juego no se puede entregar en línea.
+Liste drucken	Imprimir lista
+Die Tipps als einfache Liste drucken	Imprimir las apuestas como lista simple

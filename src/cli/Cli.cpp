@@ -85,8 +85,9 @@ const std::vector<Command>& commands()
         {"ticket", Subject::Ticket, "ticket check NUMBER | ticket generate --seed N [--level L] [--last-digit D]",
          {{"ticket check NUMBER | ticket generate --seed N [--level L] [--last-digit D]", "the ticket number\n"}},
          ticket},
-        {"print", Subject::Print, "print TIPFILE [--marks] [--pdf FILE] [--set NAME=VALUE]...",
-         {{"print TIPFILE [--marks] [--pdf FILE] [--set NAME=VALUE]...", "print a tip file onto the paper ticket\n"}},
+        {"print", Subject::Print, "print TIPFILE [--marks | --list] [--pdf FILE] [--set NAME=VALUE]...",
+         {{"print TIPFILE [--marks | --list] [--pdf FILE] [--set NAME=VALUE]...",
+           "print a tip file onto the paper ticket, or a list of its rows\n"}},
          print},
         {"wheel", Subject::Wheel,
          "wheel build --numbers LIST --guarantee T:P [--keys LIST] [--seed N] [--seconds S] [--rows MAX] | "

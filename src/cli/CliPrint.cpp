@@ -7,7 +7,10 @@
 #include "model/TTippSchein.h"
 #include "output/TicketLayout.h"
 #include "output/TipFile.h"
+#include "output/PrintSettings.h"
+#include "print/RowList.h"
 #include "print/TicketPainter.h"
+#include "model/Meldungen.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -96,13 +99,17 @@ int print(const ProgramFolders& folders, QStringList args, QTextStream& out, QTe
 {
     PrintOptions options;
     options.request.positions = PrintValues::designedPositions();
+    options.request.useGame(played());
     bool marks = false;
+    bool list = false;
     QString pdf;
     QString tipFile;
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         if (a == QLatin1String("--marks")) {
             marks = true;
+        } else if (a == QLatin1String("--list")) {
+            list = true;
         } else if (a == QLatin1String("--pdf") || a == QLatin1String("--set")) {
             if (i + 1 >= args.size() || args[i + 1].isEmpty())
                 return fail(err, QStringLiteral("%1 needs a value").arg(a));
@@ -114,13 +121,15 @@ int print(const ProgramFolders& folders, QStringList args, QTextStream& out, QTe
         } else if (tipFile.isEmpty() && !a.startsWith(QLatin1String("--"))) {
             tipFile = a;
         } else {
-            return fail(err, QStringLiteral("print TIPFILE [--marks] [--pdf FILE] [--set NAME=VALUE]..."));
+            return fail(err, QStringLiteral("print TIPFILE [--marks | --list] [--pdf FILE] [--set NAME=VALUE]..."));
         }
     }
     if (tipFile.isEmpty())
         return fail(err, QStringLiteral("print needs a tip file"));
     if (!marks && pdf.isEmpty())
         return fail(err, QStringLiteral("print needs --marks or --pdf FILE"));
+    if (list && (marks || pdf.isEmpty()))
+        return fail(err, QStringLiteral("--list needs --pdf FILE and no --marks"));
     // numora-cli makes the GUI application for every print; a caller without one gets the
     // marks, but no PDF and no check of the crosses against the paper, which need fonts.
     const bool fonts = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
@@ -128,8 +137,21 @@ int print(const ProgramFolders& folders, QStringList args, QTextStream& out, QTe
         return fail(err, QStringLiteral("--pdf needs the GUI libraries"));
 
     TTippSchein sheet;
+    sheet.setMaxNumber(played().numbers);
     if (auto loaded = Textladen(tipFile, sheet); !loaded)
         return fail(err, loaded.error().message);
+    if (list) {
+        PrintSettings::CostInput cost;
+        cost.rows = PrintSettings::filledRows(sheet);
+        cost.saturday = options.request.saturday;
+        cost.wednesday = options.request.wednesday;
+        const auto page = print::rowList(played(), sheet, 0, Meldungen(), PrintSettings::costText(played(), cost, false));
+        if (!page)
+            return fail(err, page.error().message);
+        if (auto written = print::writeRowListPdf(pdf, *page); !written)
+            return fail(err, written.error().message);
+        return Ok;
+    }
     const auto layout = layoutTicket(sheet, options.request);
     if (!layout)
         return fail(err, layout.error().message);

@@ -8,6 +8,7 @@
 #include "session/DrawBrowser.h"
 #include "gen/Generator.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace numora {
@@ -36,7 +37,7 @@ private:
 };
 
 // The rows Komplettcheck scored: every row whose six fields all read as integers.
-std::vector<std::array<std::uint8_t, 6>> scoredRows(const TTippSchein& sheet)
+std::vector<std::array<std::uint8_t, 6>> scoredRows(const TTippSchein& sheet, int maxNumber)
 {
     std::vector<std::array<std::uint8_t, 6>> rows;
     if (!sheet.sheetReady())
@@ -47,13 +48,20 @@ std::vector<std::array<std::uint8_t, 6>> scoredRows(const TTippSchein& sheet)
         for (int p = 0; p < 6 && complete; ++p) {
             const auto value = parseInteger(sheet.row(r).fields[std::size_t(p)]);
             complete = value.has_value();
-            if (value && *value >= 1 && *value <= 49)
+            if (value && *value >= 1 && *value <= maxNumber)
                 numbers[std::size_t(p)] = static_cast<std::uint8_t>(*value);
         }
         if (complete)
             rows.push_back(numbers);
     }
     return rows;
+}
+
+bool drawnOnOtherDays(const Game& game)
+{
+    return std::any_of(game.days.begin(), game.days.end(), [](const Game::DrawDay& d) {
+        return d.weekday != DayDate::Saturday && d.weekday != DayDate::Wednesday;
+    });
 }
 
 bool countsAsSaturday(double date)
@@ -92,6 +100,9 @@ bool Replay::execute(double start)
         return true;
     }
     const double step = s.saturdayDraws && s.wednesdayDraws ? 3.0 : 6.0;
+    // Three days from a Saturday pass a Monday draw: a game drawn on other days than Saturday and
+    // Wednesday steps from draw to draw while every weekday counts.
+    const bool drawByDraw = s.saturdayDraws && s.wednesdayDraws && drawnOnOtherDays(s.game);
     std::uint8_t rowsWithThree = 4; // wraps like the byte it is; 4 makes the first pass generate
     double passStart = start;
     for (;;) {
@@ -106,7 +117,7 @@ bool Replay::execute(double start)
                 || generated->end == GenerationResult::End::PoolDialogClosed)
                 return false;
         }
-        s.chosenDate.setDate(s.chosenDate.value + step);
+        s.chosenDate.setDate(drawByDraw ? s.currentDraw.date + 1 : s.chosenDate.value + step);
         if (!DrawBrowser::showChosenDate(s))
             return false;
         const double shown = s.currentDraw.date;
@@ -128,7 +139,7 @@ bool Replay::execute(double start)
                 rowsWithThree = static_cast<std::uint8_t>(rowsWithThree + without + with);
             pass.rows += without + with;
         }
-        pass.sheet = scoredRows(s.sheet);
+        pass.sheet = scoredRows(s.sheet, s.game.numbers);
         m_result.evaluated.push_back(std::move(pass));
         passStart = shown;
 
@@ -158,6 +169,7 @@ Expected<Backtest::Result> Backtest::run(ProgramState& state, const Options& opt
     state.hooks->drawChanged();
 
     Result result;
+    result.numbers = state.game.numbers;
     const QString proposed = QString::number(state.random->next(99999));
     const auto asked = state.hooks->askTextOrCancel(state.meldungen[30] + QStringLiteral(" (1-99999999)?"),
                                                     state.meldungen[31], proposed);

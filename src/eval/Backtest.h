@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Expected.h"
+#include "model/Game.h"
 #include "model/RunControl.h"
 
 #include <QString>
@@ -25,7 +26,7 @@ public:
     enum Column { Saturday = 0, SaturdayBonus = 1, Wednesday = 2, WednesdayBonus = 3 };
 
     // One evaluated draw: its six numbers, how many rows the sheet had against it and those rows
-    // as they were scored (a number outside 1..49 kept as 0, which never hits).
+    // as they were scored (a number outside 1..N kept as 0, which never hits).
     struct Pass {
         std::array<std::uint8_t, 6> numbers{};
         std::int32_t rows = 0;
@@ -46,6 +47,7 @@ public:
     struct Result {
         End end = End::Failed;
         std::int32_t seed = 0;
+        std::int32_t numbers = Game::DefaultNumbers; // the game's N, for the comparison with chance
         Table table{};
         std::int32_t passes = 0;
         std::vector<Pass> evaluated;

@@ -4,6 +4,8 @@
 #include "base/Random.h"
 #include "base/TextCatalog.h"
 #include "draws/HistoryCache.h"
+#include "model/Game.h"
+#include "model/NumberMask.h"
 
 #include <algorithm>
 #include <bit>
@@ -29,14 +31,23 @@ double choose(int n, int k)
 // to another place of the generator's cycle.
 std::uint32_t controlSeed(std::int32_t seed) { return static_cast<std::uint32_t>(seed) * 2654435761u + 0x9E3779B9u; }
 
-std::uint64_t quickPick(Random& random)
+// A mask of the numbers 1..N: one machine word while N stays below 64 (every 6-of-49 game), two
+// beyond it. The word keeps the default game's simulation as fast as it was.
+inline void addNumber(std::uint64_t& mask, int n) { mask |= std::uint64_t(1) << n; }
+inline void addNumber(NumberMask& mask, int n) { mask.set(n); }
+inline bool holds(std::uint64_t mask, int n) { return (mask >> n) & 1u; }
+inline bool holds(const NumberMask& mask, int n) { return mask.has(n); }
+inline int shared(std::uint64_t a, std::uint64_t b) { return std::popcount(a & b); }
+inline int shared(const NumberMask& a, const NumberMask& b) { return common(a, b); }
+
+NumberMask quickPick(Random& random, int numbers)
 {
-    std::uint64_t mask = 0;
+    NumberMask mask;
     int drawn = 0;
     while (drawn < 6) {
-        const std::uint64_t bit = std::uint64_t(1) << (random.next(49) + 1);
-        if (!(mask & bit)) {
-            mask |= bit;
+        const int n = int(random.next(numbers)) + 1;
+        if (!mask.has(n)) {
+            mask.set(n);
             ++drawn;
         }
     }
@@ -69,15 +80,16 @@ public:
         return std::uint32_t(product >> 32);
     }
 
-    // Six different numbers of 1..49 as bits 1..49, every set equally likely.
-    std::uint64_t draw()
+    // Six different numbers of 1..numbers as bits 1..numbers, every set equally likely.
+    template <class Mask>
+    Mask draw(int numbers)
     {
-        std::uint64_t mask = 0;
+        Mask mask{};
         int drawn = 0;
         while (drawn < 6) {
-            const std::uint64_t bit = std::uint64_t(1) << (below(49) + 1);
-            if (!(mask & bit)) {
-                mask |= bit;
+            const int n = int(below(std::uint32_t(numbers))) + 1;
+            if (!holds(mask, n)) {
+                addNumber(mask, n);
                 ++drawn;
             }
         }
@@ -91,31 +103,33 @@ private:
 // A scored row as the simulation counts it: the positions whose number is drawn, as Zettelcheck
 // counts them. A row of six different numbers (every generated row) is one popcount; a typed
 // row that repeats a number counts each position.
+template <class Mask>
 struct SimulatedRow {
-    std::uint64_t mask = 0;
+    Mask mask{};
     std::array<std::uint8_t, 6> numbers{};
     bool distinct = true;
 
-    explicit SimulatedRow(const std::array<std::uint8_t, 6>& row) : numbers(row)
+    SimulatedRow(const std::array<std::uint8_t, 6>& row, int maxNumber) : numbers(row)
     {
-        // Numbers outside 1..49 never hit.
-        for (std::uint8_t n : row) {
-            if (n < 1 || n > 49)
+        // Numbers outside 1..N never hit.
+        for (std::uint8_t& n : numbers) {
+            if (n < 1 || n > maxNumber) {
+                n = 0;
                 continue;
-            const std::uint64_t bit = std::uint64_t(1) << n;
-            if (mask & bit)
+            }
+            if (holds(mask, n))
                 distinct = false;
-            mask |= bit;
+            addNumber(mask, n);
         }
     }
 
-    int hits(std::uint64_t drawn) const
+    int hits(const Mask& drawn) const
     {
         if (distinct)
-            return std::popcount(mask & drawn);
+            return shared(mask, drawn);
         int count = 0;
         for (std::uint8_t n : numbers)
-            if (n >= 1 && n <= 49 && (drawn & (std::uint64_t(1) << n)))
+            if (n != 0 && holds(drawn, n))
                 ++count;
         return count;
     }
@@ -128,17 +142,22 @@ std::uint64_t simulationSeed(std::int32_t seed)
 
 // How many simulated histories give the rows at least `observed` wins; `ends` closes each pass's
 // range of `rows`.
-NUMORA_POPCOUNT_CLONES std::int64_t countAtLeast(const std::vector<SimulatedRow>& rows,
-                                                 const std::vector<std::size_t>& ends, std::int64_t observed,
-                                                 std::int32_t seed, std::int32_t simulations)
+template <class Mask>
+[[gnu::always_inline]] inline std::int64_t countAtLeastOf(const std::vector<std::array<std::uint8_t, 6>>& sheetRows,
+                                                          const std::vector<std::size_t>& ends, std::int64_t observed,
+                                                          std::int32_t seed, std::int32_t simulations, int numbers)
 {
+    std::vector<SimulatedRow<Mask>> rows;
+    rows.reserve(sheetRows.size());
+    for (const auto& row : sheetRows)
+        rows.emplace_back(row, numbers);
     SimulationStream stream(simulationSeed(seed));
     std::int64_t atLeast = 0;
     for (std::int32_t s = 0; s < simulations; ++s) {
         std::int64_t wins = 0;
         std::size_t begin = 0;
         for (std::size_t end : ends) {
-            const std::uint64_t drawn = stream.draw();
+            const Mask drawn = stream.draw<Mask>(numbers);
             for (std::size_t r = begin; r < end; ++r)
                 wins += rows[r].hits(drawn) >= 3;
             begin = end;
@@ -146,6 +165,15 @@ NUMORA_POPCOUNT_CLONES std::int64_t countAtLeast(const std::vector<SimulatedRow>
         atLeast += wins >= observed;
     }
     return atLeast;
+}
+
+NUMORA_POPCOUNT_CLONES std::int64_t countAtLeast(const std::vector<std::array<std::uint8_t, 6>>& rows,
+                                                 const std::vector<std::size_t>& ends, std::int64_t observed,
+                                                 std::int32_t seed, std::int32_t simulations, int numbers)
+{
+    if (numbers < 64)
+        return countAtLeastOf<std::uint64_t>(rows, ends, observed, seed, simulations, numbers);
+    return countAtLeastOf<NumberMask>(rows, ends, observed, seed, simulations, numbers);
 }
 
 double meanOf(const std::array<double, 7>& counts, double rows)
@@ -168,13 +196,16 @@ std::array<double, 7> asDouble(const std::array<std::int64_t, 7>& counts)
 
 } // namespace
 
-double ChanceComparison::hitProbability(int k) { return choose(6, k) * choose(43, 6 - k) / choose(49, 6); }
+double ChanceComparison::hitProbability(int k, int numbers)
+{
+    return choose(6, k) * choose(numbers - 6, 6 - k) / choose(numbers, 6);
+}
 
 std::int64_t ChanceComparison::simulatedTotalsAtLeast(std::span<const Backtest::Pass> passes, std::int64_t observed,
-                                                      std::int32_t seed, std::int32_t simulations)
+                                                      std::int32_t seed, std::int32_t simulations, int numbers)
 {
     // The rows of all passes in one array, each pass a range of it: the inner loop stays in cache.
-    std::vector<SimulatedRow> rows;
+    std::vector<std::array<std::uint8_t, 6>> rows;
     std::vector<std::size_t> ends;
     ends.reserve(passes.size());
     for (const Backtest::Pass& pass : passes) {
@@ -183,17 +214,18 @@ std::int64_t ChanceComparison::simulatedTotalsAtLeast(std::span<const Backtest::
         if (!pass.sheet.empty())
             ends.push_back(rows.size());
     }
-    return countAtLeast(rows, ends, observed, seed, simulations);
+    return countAtLeast(rows, ends, observed, seed, simulations, std::clamp(numbers, Game::MinNumbers, Game::MaxNumbers));
 }
 
 ChanceComparison ChanceComparison::compute(const Backtest::Result& result)
 {
-    return compute(result.evaluated, result.table, result.seed);
+    return compute(result.evaluated, result.table, result.seed, DefaultSimulations, result.numbers);
 }
 
 ChanceComparison ChanceComparison::compute(std::span<const Backtest::Pass> passes, const Backtest::Table& table,
-                                           std::int32_t seed, std::int32_t simulations)
+                                           std::int32_t seed, std::int32_t simulations, int numbers)
 {
+    numbers = std::clamp(numbers, Game::MinNumbers, Game::MaxNumbers);
     ChanceComparison c;
     for (int k = 0; k <= 6; ++k) {
         const auto& row = table[std::size_t(k)];
@@ -201,20 +233,17 @@ ChanceComparison ChanceComparison::compute(std::span<const Backtest::Pass> passe
     }
     Random random(controlSeed(seed));
     for (const Backtest::Pass& pass : passes) {
-        std::uint64_t drawn = 0;
-        for (std::uint8_t n : pass.numbers)
-            if (n >= 1 && n <= 49)
-                drawn |= std::uint64_t(1) << n;
+        const NumberMask drawn = NumberMask::of(pass.numbers.data(), 6, numbers);
         for (std::int32_t r = 0; r < pass.rows; ++r)
-            ++c.control[std::size_t(std::popcount(quickPick(random) & drawn))];
+            ++c.control[std::size_t(common(quickPick(random, numbers), drawn))];
         c.rows += pass.rows;
         ++c.passes;
     }
     double winChance = 0.0;
     for (int k = 0; k <= 6; ++k) {
-        c.expected[std::size_t(k)] = double(c.rows) * hitProbability(k);
+        c.expected[std::size_t(k)] = double(c.rows) * hitProbability(k, numbers);
         if (k >= 3) {
-            winChance += hitProbability(k);
+            winChance += hitProbability(k, numbers);
             c.replayWins += c.replay[std::size_t(k)];
         }
     }
@@ -231,7 +260,7 @@ ChanceComparison ChanceComparison::compute(std::span<const Backtest::Pass> passe
     c.distinctRows = std::int64_t(distinct.size());
     if (c.rows > 0 && simulations > 0) {
         c.simulations = simulations;
-        c.simulatedAtLeast = simulatedTotalsAtLeast(passes, c.replayWins, seed, simulations);
+        c.simulatedAtLeast = simulatedTotalsAtLeast(passes, c.replayWins, seed, simulations, numbers);
         c.pValue = double(c.simulatedAtLeast + 1) / double(simulations + 1);
     }
     c.betterThanChance = c.rows > 0 && c.pValue < 0.05;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "eval/Backtest.h"
+#include "model/Game.h"
 
 #include <QString>
 
@@ -43,16 +44,18 @@ struct ChanceComparison {
     // stays untouched.
     static ChanceComparison compute(const Backtest::Result& result);
     static ChanceComparison compute(std::span<const Backtest::Pass> passes, const Backtest::Table& table,
-                                    std::int32_t seed, std::int32_t simulations = DefaultSimulations);
+                                    std::int32_t seed, std::int32_t simulations = DefaultSimulations,
+                                    int numbers = Game::DefaultNumbers);
 
-    // C(6,k)·C(43,6−k)/C(49,6): the chance that a random row has k hits.
-    static double hitProbability(int k);
+    // C(6,k)·C(N−6,6−k)/C(N,6): the chance that a random row of a 6-of-N game has k hits.
+    static double hitProbability(int k, int numbers = Game::DefaultNumbers);
 
-    // How many of `simulations` random histories (one uniform draw of 6 from 49 per pass, the
+    // How many of `simulations` random histories (one uniform draw of 6 from N per pass, the
     // passes' sheets held fixed) had at least `observed` rows with three or more hits. The
     // stream is seeded from `seed`, so the count repeats.
     static std::int64_t simulatedTotalsAtLeast(std::span<const Backtest::Pass> passes, std::int64_t observed,
-                                               std::int32_t seed, std::int32_t simulations);
+                                               std::int32_t seed, std::int32_t simulations,
+                                               int numbers = Game::DefaultNumbers);
 
     // One plain sentence on the outcome, in the current language.
     QString sentence() const;

@@ -7,6 +7,7 @@
 #include "session/DrawBrowser.h"
 #include "eval/RtfText.h"
 #include "gen/SheetCommands.h"
+#include "model/NumberMask.h"
 
 #include <optional>
 #include <algorithm>
@@ -17,48 +18,39 @@ namespace numora {
 
 namespace {
 
-std::uint64_t maskOf(const TZiehung& record)
-{
-    std::uint64_t mask = 0;
-    for (std::uint8_t n : record.Zahlen)
-        if (n >= 1 && n <= 49)
-            mask |= std::uint64_t(1) << n;
-    return mask;
-}
+NumberMask maskOf(const TZiehung& record, int maxNumber) { return NumberMask::of(record.Zahlen, 6, maxNumber); }
 
 // Row 1 holding a draw's numbers, counted against other draws as `Zettelcheck` counts it.
 class RowOne {
 public:
-    explicit RowOne(const TZiehung& record)
+    RowOne(const TZiehung& record, int maxNumber) : m_maxNumber(maxNumber)
     {
-        std::uint64_t seen = 0;
         for (int p = 0; p < 6; ++p) {
             const int n = record.Zahlen[p];
             m_values[std::size_t(p)] = n;
-            // The field rule empties a number outside 1..49, and the count stops there.
-            if ((n < 1 || n > 49) && m_firstEmpty == 6)
+            // The field rule empties a number outside 1..N, and the count stops there.
+            if ((n < 1 || n > maxNumber) && m_firstEmpty == 6)
                 m_firstEmpty = p;
-            if (n >= 1 && n <= 49) {
-                m_distinct = m_distinct && !(seen & (std::uint64_t(1) << n));
-                seen |= std::uint64_t(1) << n;
+            if (n >= 1 && n <= maxNumber) {
+                m_distinct = m_distinct && !m_mask.has(n);
+                m_mask.set(n);
             }
         }
-        m_mask = seen;
     }
 
-    int hits(const TZiehung& other, std::uint64_t otherMask) const
+    int hits(const TZiehung& other, const NumberMask& otherMask) const
     {
         if (m_firstEmpty == 6 && m_distinct)
-            return std::popcount(m_mask & otherMask);
+            return common(m_mask, otherMask);
         if (m_firstEmpty == 6) {
             int count = 0;
             for (int v : m_values)
-                count += int((otherMask >> v) & 1u);
+                count += int(otherMask.has(v));
             return count;
         }
         // Only the first drawn number is compared before the empty field ends the count.
         const int first = other.Zahlen[0];
-        if (first < 1 || first > 49)
+        if (first < 1 || first > m_maxNumber)
             return 0;
         int count = 0;
         for (int p = 0; p < m_firstEmpty; ++p)
@@ -74,7 +66,8 @@ public:
 
 private:
     std::array<int, 6> m_values{};
-    std::uint64_t m_mask = 0;
+    NumberMask m_mask;
+    int m_maxNumber;
     int m_firstEmpty = 6;
     bool m_distinct = true;
 };
@@ -87,7 +80,7 @@ public:
     {
         m_masks.reserve(m_records.size());
         for (const TZiehung& r : m_records)
-            m_masks.push_back(maskOf(r));
+            m_masks.push_back(maskOf(r, maxNumber()));
     }
 
     // Every draw against each earlier one: the bit counts are most of the time.
@@ -95,6 +88,7 @@ public:
 
 private:
     bool stopRequested() const { return m_options.control && m_options.control->stopRequested(); }
+    int maxNumber() const { return m_state.game.numbers; }
     // The program as the walk leaves it inside pass `k`: draw k shown, row 1 holding its numbers.
     Status leaveInPass(std::size_t k, bool firstPass);
     // The program as the walk leaves it after its last pass `k`: the draw after it shown and
@@ -105,7 +99,7 @@ private:
     const Recurrence::Options& m_options;
     Recurrence::Result& m_result;
     std::vector<TZiehung> m_records;
-    std::vector<std::uint64_t> m_masks;
+    std::vector<NumberMask> m_masks;
 };
 
 Status Analysis::leaveInPass(std::size_t k, bool firstPass)
@@ -113,13 +107,13 @@ Status Analysis::leaveInPass(std::size_t k, bool firstPass)
     ProgramState& s = m_state;
     if (!firstPass) {
         SheetCommands::clearUnlockedRows(s);
-        RowOne(m_records[k - 1]).writeTo(s);
+        RowOne(m_records[k - 1], maxNumber()).writeTo(s);
         s.currentDraw.position = std::int32_t(k - 1);
         if (auto st = DrawBrowser::nextDraw(s); !st)
             return st;
     }
     SheetCommands::clearUnlockedRows(s);
-    RowOne(m_records[k]).writeTo(s);
+    RowOne(m_records[k], maxNumber()).writeTo(s);
     return Done{};
 }
 
@@ -127,7 +121,7 @@ Status Analysis::leaveAfterPass(std::size_t k)
 {
     ProgramState& s = m_state;
     SheetCommands::clearUnlockedRows(s);
-    RowOne(m_records[k]).writeTo(s);
+    RowOne(m_records[k], maxNumber()).writeTo(s);
     s.currentDraw.position = std::int32_t(k);
     return DrawBrowser::nextDraw(s);
 }
@@ -142,7 +136,7 @@ Status Analysis::execute(int threshold, double limit)
     double lower = s.startDateField; // the target of show the chosen date in the first pass
     while (m_records[k].Datum < limit) {
         const bool firstPass = k == first && m_result.passes == 0;
-        const RowOne row(m_records[k]);
+        const RowOne row(m_records[k], maxNumber());
         s.hooks->setStatusPanel0(DayDate::formatShortDate(limit));
         s.hooks->setStatusText(DayDate::formatShortDate(m_records[k].Datum));
         s.hooks->pumpMessages();

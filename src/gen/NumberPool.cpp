@@ -1,5 +1,7 @@
 #include "gen/NumberPool.h"
 
+#include "gen/GameOptions.h"
+
 #include "model/NumberMask.h"
 
 #include "base/Formatting.h"
@@ -190,11 +192,11 @@ Expected<std::optional<Pool>> Builder::run()
     for (int back = 1; back <= 3; ++back)
         if (p.limitSharedWithDraw(back) && p.maxSharedWithDraw(back) == 0)
             removeValues(m_recent.draws[std::size_t(back - 1)]);
-    if (p.avoidMonthNumbers())
+    if (p.avoidMonthNumbers() && GameOptions::applies(m_state.game, 29))
         for (std::uint8_t& entry : m_pool)
             if (entry < 13)
                 entry = Removed;
-    if (p.lowerDateNumbers())
+    if (p.lowerDateNumbers() && GameOptions::applies(m_state.game, 30))
         for (int k = 1; k <= 31; ++k) {
             auto it = std::find(m_pool.begin(), m_pool.end(), std::uint8_t(k));
             if (it != m_pool.end())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Expected.h"
+#include "model/Game.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -17,7 +18,7 @@ class Random;
 // and colour, the click rule, the random pick and the weight list file (".nwl").
 class NumberSelection {
 public:
-    explicit NumberSelection(int numbers = 49) : m_numbers(numbers) {}
+    explicit NumberSelection(int numbers = Game::DefaultNumbers) : m_numbers(numbers) {}
     int numbers() const { return m_numbers; }
 
     struct Box {
@@ -72,7 +73,7 @@ public:
 private:
     void applyRule(int n, int step);
 
-    int m_numbers = 49;
+    int m_numbers = Game::DefaultNumbers;
     std::array<Box, 90> m_boxes;
     bool m_timerRunning = false;
     int m_pickIndex = 1;

@@ -1,5 +1,7 @@
 #include "gen/RowFilter.h"
 
+#include "gen/GameOptions.h"
+
 #include "session/ProgramState.h"
 #include "draws/HistoryCache.h"
 #include "model/ResultSeries.h"
@@ -134,7 +136,7 @@ Expected<bool> accepts(ProgramState& state, const Row& candidate, int digitSum, 
         || digitSum > scaledDigitSum(p.digitSumMax(), state.game.numbers))
         return false;
     // 5. to 7. Numbers of the last three draws.
-    const int compared = p.countBonusNumber() ? 7 : 6;
+    const int compared = p.countBonusNumber() && GameOptions::applies(state.game, 35) ? 7 : 6;
     for (int back = 1; back <= 3; ++back) {
         const int limit = p.maxSharedWithDraw(back);
         if (p.limitSharedWithDraw(back) && limit > 0

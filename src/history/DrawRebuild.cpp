@@ -27,27 +27,27 @@ Expected<int> integer(const QString& text)
 
 // The number of the ball at `ball`: the text between "kugeln/" and the next ".". A number no ball
 // carries would reach the history cut to a byte, so it is refused like text.
-Expected<int> ballNumber(const QString& html, qsizetype ball, int low)
+Expected<int> ballNumber(const QString& html, qsizetype ball, int low, int maxNumber)
 {
     const qsizetype start = ball + 7;
     const qsizetype dot = html.indexOf(QLatin1Char('.'), start);
     const QString text = dot < 0 ? html.mid(start) : html.mid(start, dot - start);
     const auto n = integer(text);
-    if (n && (*n < low || *n > 49))
-        return Error{tx(QStringLiteral("'%1' ist keine Zahl von %2 bis 49")).arg(text.trimmed()).arg(low)};
+    if (n && (*n < low || *n > maxNumber))
+        return Error{tx(QStringLiteral("'%1' ist keine Zahl von %2 bis %3")).arg(text.trimmed()).arg(low).arg(maxNumber)};
     return n;
 }
 
 // Six balls from the first "kugeln/" after `from`, then a seventh (the Zusatzzahl) before
 // `limit`; returns where the Superzahl search starts.
-Expected<qsizetype> readBalls(const QString& html, qsizetype from, qsizetype limit, TZiehung& draw)
+Expected<qsizetype> readBalls(const QString& html, qsizetype from, qsizetype limit, TZiehung& draw, int maxNumber)
 {
     const QString kugeln = QStringLiteral("kugeln/");
     qsizetype ball = html.indexOf(kugeln, from);
     for (int i = 0; i < 6; ++i) {
         if (ball < 0)
             return notAnInteger(QString());
-        const auto n = ballNumber(html, ball, 1);
+        const auto n = ballNumber(html, ball, 1, maxNumber);
         if (!n)
             return n.error();
         draw.Zahlen[i] = static_cast<std::uint8_t>(*n);
@@ -56,7 +56,7 @@ Expected<qsizetype> readBalls(const QString& html, qsizetype from, qsizetype lim
     }
     const qsizetype seventh = html.indexOf(kugeln, ball + 10);
     if (seventh >= 0 && seventh < limit) {
-        const auto n = ballNumber(html, seventh, 1);
+        const auto n = ballNumber(html, seventh, 1, maxNumber);
         if (!n)
             return n.error();
         draw.Zusatzzahl = static_cast<std::uint8_t>(*n);
@@ -88,7 +88,7 @@ QString questionTitle() { return tx(QStringLiteral("Ziehungsdaten löschen?")); 
 
 QString pagePath(int page) { return QStringLiteral("/layer.php?content=statistik/gwz_lotto.php&nr=%1").arg(page); }
 
-Expected<std::vector<TZiehung>> parsePage(const QString& html)
+Expected<std::vector<TZiehung>> parsePage(const QString& html, int maxNumber)
 {
     std::vector<TZiehung> draws;
     const qsizetype ausspielung = html.indexOf(QStringLiteral("Ausspielung"));
@@ -111,7 +111,7 @@ Expected<std::vector<TZiehung>> parsePage(const QString& html)
     if (numbersA < 0)
         return notAnInteger(QString());
     // Draw A's bonus ball lies before draw B's numbers, never among them.
-    auto afterA = readBalls(html, numbersA, drawB >= 0 ? drawB : html.size(), a);
+    auto afterA = readBalls(html, numbersA, drawB >= 0 ? drawB : html.size(), a, maxNumber);
     if (!afterA)
         return afterA.error();
     const qsizetype superA = html.indexOf(QStringLiteral("Superzahl"), *afterA);
@@ -137,7 +137,7 @@ Expected<std::vector<TZiehung>> parsePage(const QString& html)
         TZiehung bDraw;
         bDraw.Datum = *date;
         const qsizetype numbersB = html.indexOf(QStringLiteral("Lottozahlen"), drawB);
-        auto afterB = readBalls(html, numbersB, html.size(), bDraw);
+        auto afterB = readBalls(html, numbersB, html.size(), bDraw, maxNumber);
         if (!afterB)
             return afterB.error();
         const qsizetype superB = html.indexOf(QStringLiteral("Superzahl"), *afterB);
@@ -183,7 +183,7 @@ Expected<bool> readAndReplace(ProgramState& state, WebClient& client, const RunC
         // Only a real page may end the rebuild; a broken answer would cut the history short.
         if (answer.body.contains('\0') || !answer.body.toLower().contains("<html"))
             return Error{tx(QStringLiteral("Seite %1 der Ergebnisse ist keine HTML-Seite")).arg(page)};
-        auto draws = parsePage(decodeServiceText(answer.body));
+        auto draws = parsePage(decodeServiceText(answer.body), state.game.numbers);
         if (!draws)
             return draws.error();
         if (draws->empty())
@@ -210,7 +210,7 @@ Expected<bool> rebuild(ProgramState& state, WebClient& client, RunControl* contr
     return showStoredOnFailure(state, readAndReplace(state, client, control));
 }
 
-Expected<std::vector<TZiehung>> parseTextImport(const QByteArray& bytes)
+Expected<std::vector<TZiehung>> parseTextImport(const QByteArray& bytes, int maxNumber)
 {
     QStringList lines = QString::fromUtf8(bytes).split(QLatin1Char('\n'));
     for (QString& l : lines)
@@ -230,10 +230,11 @@ Expected<std::vector<TZiehung>> parseTextImport(const QByteArray& bytes)
         for (int i = 0; i < 6; ++i) {
             const QString text = lineAt(first + 1 + i);
             const auto n = parseInteger(text.trimmed());
-            if (!n || *n < 1 || *n > 49)
-                return Error{tx(QStringLiteral("Orbix.dat, Zeile %1: '%2' ist keine Zahl von 1 bis 49"))
+            if (!n || *n < 1 || *n > maxNumber)
+                return Error{tx(QStringLiteral("Orbix.dat, Zeile %1: '%2' ist keine Zahl von 1 bis %3"))
                                  .arg(first + 2 + i)
-                                 .arg(text)};
+                                 .arg(text)
+                                 .arg(maxNumber)};
             d.Zahlen[i] = static_cast<std::uint8_t>(*n);
         }
         draws.push_back(d);
@@ -247,7 +248,7 @@ Status textImport(ProgramState& state)
         const auto bytes = FileSystem::readWhole(state.programDir + QStringLiteral("Orbix.dat"), MaxTextImportBytes);
         if (!bytes)
             return bytes.error();
-        auto draws = parseTextImport(*bytes);
+        auto draws = parseTextImport(*bytes, state.game.numbers);
         if (!draws)
             return draws.error();
         return state.drawFile().replaceAll(*draws);

@@ -26,6 +26,12 @@ struct NumberMask {
                 mask.set(numbers[i]);
         return mask;
     }
+    bool has(int n) const
+    {
+        if (n < 0 || n > 127)
+            return false;
+        return n < 64 ? (low >> n) & 1u : (high >> (n - 64)) & 1u;
+    }
     friend int common(const NumberMask& a, const NumberMask& b)
     {
         return std::popcount(a.low & b.low) + std::popcount(a.high & b.high);

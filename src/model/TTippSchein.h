@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Game.h"
+
 #include <QString>
 
 #include <array>
@@ -36,7 +38,7 @@ public:
 
     // The field rule: an integer 1..N (the game's N) becomes its canonical decimal text
     // ("07" -> "7"), anything else becomes the empty text.
-    static QString canonicalField(const QString& text, int maxNumber = 49);
+    static QString canonicalField(const QString& text, int maxNumber = Game::DefaultNumbers);
     // The game's N, which the field rule takes.
     void setMaxNumber(int maxNumber) { m_maxNumber = maxNumber; }
     int maxNumber() const { return m_maxNumber; }
@@ -77,7 +79,7 @@ public:
     void setTicketNumber(const QString& text) { m_ticketNumber = text; }
 
 private:
-    int m_maxNumber = 49;
+    int m_maxNumber = Game::DefaultNumbers;
     std::array<TTippreihe, RowCount> m_rows;
     QString m_ticketNumber;
     int m_tipCount = DefaultTipCount;

@@ -3,6 +3,8 @@
 #include "session/ProgramState.h"
 #include "base/Formatting.h"
 #include "base/Random.h"
+#include "base/TextCatalog.h"
+#include "model/Game.h"
 #include "model/TTippSchein.h"
 #include "stats/Statistics.h"
 
@@ -43,6 +45,24 @@ QString formatCost(double cost)
         cost = std::round(cost * scale) / scale;
     }
     return formatDecimal(cost, 2) + QStringLiteral(" €");
+}
+
+QString formatAmount(double amount, const QString& currency)
+{
+    const QString code = currency.trimmed().toUpper();
+    return formatDecimal(amount, 2) + QLatin1Char(' ') + (code == QLatin1String("EUR") ? QStringLiteral("€") : code);
+}
+
+QString costText(const Game& game, const CostInput& input, bool byClick)
+{
+    if (game.ticketLayouts)
+        return formatCost(cost(input, byClick));
+    if (game.feeCents <= 0)
+        return tx(QStringLiteral("Preis je Tipp nicht festgelegt"));
+    const int days = int(input.saturday) + int(input.wednesday);
+    if (byClick && days == 0)
+        return formatAmount(0.0, game.currency);
+    return formatAmount(double(input.rows) * std::max(days, 1) * game.feeCents / 100.0, game.currency);
 }
 
 int filledRows(const TTippSchein& sheet)

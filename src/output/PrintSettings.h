@@ -11,6 +11,7 @@
 namespace numora {
 
 class Random;
+struct Game;
 struct ProgramState;
 
 // What the print settings window computes: the cost display, the fees, the preselected days and
@@ -39,6 +40,14 @@ struct CostInput {
 double cost(const CostInput& input, bool byClick);
 // "20,50 €": currency format, two decimals, five significant digits.
 QString formatCost(double cost);
+
+// The cost display in `game`. The state tickets' game (the one with ticket layouts) keeps the
+// price above; another game pays its own fee per row for each ticked draw day, shown in its
+// currency, and nothing for additional games or a state lottery's fee it has not. A game
+// that sets no fee says so instead of a price.
+QString costText(const Game& game, const CostInput& input, bool byClick);
+// `amount` in `currency` (ISO code): "3,60 €" for EUR, "1.234,50 TRY" otherwise.
+QString formatAmount(double amount, const QString& currency);
 
 // Filled rows: those whose first field holds a number.
 int filledRows(const class TTippSchein& sheet);

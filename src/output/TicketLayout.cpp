@@ -196,6 +196,15 @@ QString TicketLayout::optionLabel(const QString& name)
     return label.simplified();
 }
 
+void TicketRequest::useGame(const Game& game)
+{
+    maxNumber = game.numbers;
+    gridColumns = game.gridColumns;
+    gridRows = game.gridRows;
+    presets = game.ticketLayouts;
+    additionalGames = game.additionalGames;
+}
+
 Expected<TicketLayout> layoutTicket(const TTippSchein& sheet, const TicketRequest& request)
 {
     TicketLayout layout;
@@ -216,8 +225,12 @@ Expected<TicketLayout> layoutTicket(const TTippSchein& sheet, const TicketReques
         options[o].left = request.left + 297;
         options[o].top = request.top + 250;
     }
+    if (!request.additionalGames)
+        for (Option o : {Option::Spiel77Ja, Option::Spiel77Nein, Option::Super6, Option::Super6nein, Option::Glueck,
+                         Option::GlueckNein})
+            options[o].printed = false;
 
-    if (request.preset == TicketPresets::Custom) {
+    if (request.preset == TicketPresets::Custom || !request.presets) {
         if (auto s = applyCustom(request, layout); !s)
             return s.error();
         layout.imageName = request.positions.at(F::ImageFile);
@@ -239,9 +252,10 @@ Expected<TicketLayout> layoutTicket(const TTippSchein& sheet, const TicketReques
             if (text.isEmpty())
                 continue;
             const auto number = parseInteger(text);
-            if (!number || *number < 1 || *number > 49)
+            if (!number || *number < 1 || *number > request.maxNumber)
                 return notAnInteger(text, tx(QStringLiteral("%1. Tipp")).arg(r));
-            const BoxOffset at = TicketPresets::numberMark(layout.grid, request.layout, *number, block, r % 2 == 0);
+            const BoxOffset at = TicketPresets::numberMark(layout.grid, request.layout, *number, block, r % 2 == 0,
+                                                           request.gridColumns, request.gridRows);
             mark.left = request.left + at.x;
             mark.top = request.top + at.y;
             mark.printed = true;

@@ -3,6 +3,7 @@
 #include "base/ProgramFolders.h"
 
 #include "base/Expected.h"
+#include "model/Game.h"
 #include "output/TicketPresets.h"
 
 #include <QString>
@@ -67,6 +68,17 @@ struct TicketRequest {
     GameBox spiel77 = GameBox::Unticked;
     GameBox super6 = GameBox::Unticked;
     GameBox glueck = GameBox::Unticked;
+    // The game's ticket: its numbers 1..maxNumber fill a grid of gridColumns, row by row (one
+    // line of maxNumber in layout 1). A game without ticket layouts of its own prints through the
+    // custom positioning whatever the preset; one without additional games prints none of their
+    // marks, neither "Ja" nor "Nein".
+    int maxNumber = Game::DefaultNumbers;
+    int gridColumns = 7;
+    int gridRows = 7;
+    bool presets = true;
+    bool additionalGames = true;
+
+    void useGame(const Game& game);
 };
 
 // The ticket page of one print: every mark placed, and the print-position fields as the print
@@ -89,7 +101,7 @@ struct TicketLayout {
     const TicketMark& number(int row, int field) const { return numbers.at(std::size_t((row - 1) * 6 + field - 1)); }
 };
 
-// Places the 80 marks. An empty field prints nothing; a field that holds no number 1..49, or a
+// Places the 80 marks. An empty field prints nothing; a field that holds no number 1..N, or a
 // custom positioning field that is no integer, is an error naming it.
 Expected<TicketLayout> layoutTicket(const TTippSchein& sheet, const TicketRequest& request);
 

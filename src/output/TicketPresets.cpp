@@ -67,16 +67,18 @@ QStringList names()
     return items;
 }
 
-BoxOffset numberMark(const FieldGrid& grid, int layout, int number, int block, bool evenRow)
+BoxOffset numberMark(const FieldGrid& grid, int layout, int number, int block, bool evenRow, int columns, int rows)
 {
     if (layout == 1)
         return {grid.h * (number - 1), grid.g * block};
+    columns = std::max(columns, 1);
     const int m = number - 1;
-    const int column = m % 7;
-    const int line = m / 7;
-    // The boxes of columns 5 to 7 sit a little closer together than the others.
-    const int left = grid.h * column + (block / 2) * (7 * grid.h - grid.lk) - std::max(0, column - 3);
-    const int top = grid.g * line + (block % 2) * (7 * grid.g + grid.lk) + (evenRow ? grid.k2 : 0);
+    const int column = m % columns;
+    const int line = m / columns;
+    // On the 7-wide state tickets the boxes of columns 5 to 7 sit a little closer together.
+    const int squeeze = columns == 7 ? std::max(0, column - 3) : 0;
+    const int left = grid.h * column + (block / 2) * (columns * grid.h - grid.lk) - squeeze;
+    const int top = grid.g * line + (block % 2) * (rows * grid.g + grid.lk) + (evenRow ? grid.k2 : 0);
     return {left, top};
 }
 

@@ -52,10 +52,12 @@ QStringList names();
 // Whether choosing `item` sets the layout to blocks of 7x7.
 inline bool setsBlockLayout(int item) { return item != Brandenburg && item != Custom; }
 
-// Number marks. Layout 0: each tip a block of 7x7 boxes, blocks in pairs one above the other;
-// layout 1: each tip one line of 49 boxes. `block` counts the filled rows before this one,
-// `evenRow` says whether the tip row (1..12) is even. Result: top-left corner of the "x".
-BoxOffset numberMark(const FieldGrid& grid, int layout, int number, int block, bool evenRow);
+// Number marks. Layout 0: each tip a block of columns x rows boxes (7x7 on the state tickets),
+// blocks in pairs one above the other; layout 1: each tip one line of boxes. `block` counts the
+// filled rows before this one, `evenRow` says whether the tip row (1..12) is even. Result:
+// top-left corner of the "x".
+BoxOffset numberMark(const FieldGrid& grid, int layout, int number, int block, bool evenRow, int columns = 7,
+                     int rows = 7);
 
 // File of the scanned ticket for preset `item`: "schein.jpg" for 0 and anything outside 1..12.
 QString imageName(int item);

@@ -99,23 +99,29 @@ QPageLayout pageLayout(const TicketPage& page)
                        page.paper.landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
 }
 
-Status writePdf(const QString& path, const TicketPage& page)
+Status writeOnePagePdf(const QString& path, const QString& title, const QPageLayout& layout,
+                      const std::function<void(QPainter&)>& paint)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setTitle(page.title);
+        writer.setTitle(title);
         writer.setCreator(QStringLiteral("Numora"));
         writer.setResolution(96);
-        writer.setPageLayout(pageLayout(page));
+        writer.setPageLayout(layout);
         QPainter painter;
         if (!painter.begin(&writer))
             return FileSystem::fileError(path, tx(QStringLiteral("the PDF page could not be started")));
-        paintTicket(painter, page, 1.0);
+        paint(painter);
         painter.end();
     }
     return FileSystem::real().replaceFile(path, path + QLatin1Char('~'), buffer.data());
+}
+
+Status writePdf(const QString& path, const TicketPage& page)
+{
+    return writeOnePagePdf(path, page.title, pageLayout(page), [&page](QPainter& painter) { paintTicket(painter, page, 1.0); });
 }
 
 } // namespace numora::print

@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QImage>
 
+#include <functional>
 #include <vector>
 
 class QPainter;
@@ -52,5 +53,8 @@ void paintTicket(QPainter& painter, const TicketPage& page, double scale);
 
 // The page as a one-page PDF, written through a temporary file beside `path`.
 Status writePdf(const QString& path, const TicketPage& page);
+// A one-page PDF at 96 dots per inch that `paint` fills, written the same way.
+Status writeOnePagePdf(const QString& path, const QString& title, const QPageLayout& layout,
+                       const std::function<void(QPainter&)>& paint);
 
 } // namespace numora::print

@@ -130,5 +130,42 @@ TEST(PrintPdf, CrossesOffThePaperAreCounted)
     EXPECT_EQ(crossesIn(pdf), listed);
 }
 
+// Games without ticket layouts: the crosses over the game's own grid through the custom
+// positioning, no marks of additional games; and the plain list of the rows with their price in
+// the game's currency, numbers above 63 included.
+TEST(PrintPdf, GamesWithoutTicketLayouts)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString tip = dir.filePath(QStringLiteral("tipp.ntp"));
+    ASSERT_TRUE(test::writeBytes(tip, "1,10,11,64,81,90\r\n3,4,12,20,41,42\r\n"));
+    const QString folder = dir.filePath(QStringLiteral("numora"));
+    const QStringList cilgin{"--dir", folder, "--game", "cilgin", "print", tip};
+    const QString marks = test::runProgram(QStringLiteral(NUMORA_CLI_EXE),
+                                           cilgin + QStringList{"--marks", "--set", "NeuerSchein=4", "--set", "Spiel77=1"});
+    QStringList names;
+    for (const QString& line : marks.split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(1))
+        names << line.section(QLatin1Char('\t'), 0, 0);
+    EXPECT_EQ(names, (QStringList{"1.1", "1.2", "1.3", "1.4", "1.5", "1.6", "2.1", "2.2", "2.3", "2.4", "2.5", "2.6",
+                                  "Samstag"}))
+        << marks.toStdString();
+
+    const QString pdf = dir.filePath(QStringLiteral("liste.pdf"));
+    test::runProgram(QStringLiteral(NUMORA_CLI_EXE), cilgin + QStringList{"--list", "--pdf", pdf});
+    QString text = test::runProgram(QStringLiteral("pdftotext"), {"-layout", pdf, "-"});
+    EXPECT_TRUE(text.contains(QStringLiteral("6/90"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral(R"re(1\. \S+:\s+1\s+10\s+11\s+64\s+81\s+90)re"))))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral(R"re(2\. \S+:\s+3\s+4\s+12\s+20\s+41\s+42)re"))))
+        << text.toStdString();
+
+    // Canada: two rows on one day at 3,00 CAD.
+    ASSERT_TRUE(test::writeBytes(tip, "1,10,11,24,41,49\r\n3,4,12,20,41,42\r\n"));
+    test::runProgram(QStringLiteral(NUMORA_CLI_EXE),
+                     {"--dir", folder, "--game", "lotto649", "print", tip, "--list", "--pdf", pdf});
+    text = test::runProgram(QStringLiteral("pdftotext"), {"-layout", pdf, "-"});
+    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral(R"re(6[.,]00 CAD)re")))) << text.toStdString();
+}
+
 } // namespace
 } // namespace numora

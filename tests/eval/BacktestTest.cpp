@@ -237,14 +237,89 @@ TEST_F(BacktestTest, ComparisonWithRandomRows)
     EXPECT_EQ(ChanceComparison::compute(*result).simulatedAtLeast, c.simulatedAtLeast);
 }
 
+// The same replay in a 6-of-90 game, every number n written as 91 - n: the hits stay, and the
+// sheets' rows lie above 63, past one machine word. The comparison must score them and expect
+// what random rows of 6 of 90 give.
+TEST_F(BacktestTest, ComparisonInASixOfNinetyGame)
+{
+    auto mirrored = [](std::array<int, 6> n) {
+        for (int& v : n)
+            v = 91 - v;
+        std::sort(n.begin(), n.end());
+        return n;
+    };
+    state.useGame(shippedGame(QStringLiteral("cilgin")), day(2020, 1, 4));
+    writeDraws({makeDraw(2020, 1, 4, mirrored({1, 2, 3, 10, 11, 40})), makeDraw(2020, 1, 8, mirrored({1, 2, 3, 4, 30, 31})),
+                makeDraw(2020, 1, 11, mirrored({10, 11, 12, 20, 21, 40})), makeDraw(2020, 1, 15, mirrored({5, 6, 7, 8, 9, 45})),
+                makeDraw(2020, 1, 18, mirrored({1, 2, 3, 4, 5, 6}))});
+    for (int r = 0; r < 3; ++r)
+        state.sheet.toggleLock(r);
+    const std::array<int, 6> rows[] = {mirrored({1, 2, 3, 4, 5, 6}), mirrored({10, 11, 12, 13, 14, 15}),
+                                       mirrored({20, 21, 22, 23, 24, 25})};
+    for (int r = 0; r < 3; ++r)
+        for (int p = 0; p < 6; ++p)
+            state.sheet.setField(r, p, QString::number(rows[r][std::size_t(p)]));
+    for (int r = 0; r < 3; ++r)
+        state.sheet.toggleLock(r);
+    state.chosenDate.setDate(day(2020, 1, 4));
+
+    const auto result = Backtest::run(state, options);
+    ASSERT_TRUE(result.ok()) << result.error().message;
+    ASSERT_EQ(result->end, Backtest::End::Completed);
+    EXPECT_EQ(result->numbers, 90);
+    ASSERT_EQ(result->evaluated.size(), 4u);
+    EXPECT_EQ(result->evaluated.front().sheet, (std::vector<std::array<std::uint8_t, 6>>{
+                                                   {85, 86, 87, 88, 89, 90}, {76, 77, 78, 79, 80, 81}, {66, 67, 68, 69, 70, 71}}));
+    const ChanceComparison c = ChanceComparison::compute(*result);
+    EXPECT_EQ(c.rows, 12);
+    EXPECT_EQ(c.replay, (std::array<std::int64_t, 7>{7, 0, 2, 1, 1, 0, 1}));
+    EXPECT_EQ(c.replayWins, 3);
+    std::int64_t control = 0;
+    for (std::int64_t n : c.control)
+        control += n;
+    EXPECT_EQ(control, 12);
+    EXPECT_NEAR(c.meanExpected, 36.0 / 90.0, 1e-12);
+    EXPECT_NEAR(c.expectedWins, 12 * 1958475.0 / 622614630.0, 1e-12);
+    // Three wins in twelve rows are rarer still in 6 of 90 than in 6 of 49.
+    EXPECT_TRUE(c.betterThanChance);
+    EXPECT_LT(c.pValue, 0.001);
+}
+
+// Drawn on Monday, Wednesday and Saturday: every draw after the start is a pass, the Mondays
+// included, where steps of three days from a Saturday would reach Wednesday first.
+TEST_F(BacktestTest, AGameWithMondayDrawsReplaysEveryDraw)
+{
+    state.useGame(shippedGame(QStringLiteral("cilgin")), day(2020, 1, 4));
+    writeDraws({makeDraw(2020, 1, 4, {1, 2, 3, 10, 11, 40}), makeDraw(2020, 1, 6, {1, 2, 3, 4, 30, 31}),
+                makeDraw(2020, 1, 8, {10, 11, 12, 20, 21, 40}), makeDraw(2020, 1, 11, {5, 6, 7, 8, 9, 45}),
+                makeDraw(2020, 1, 13, {1, 2, 3, 4, 5, 6}), makeDraw(2020, 1, 15, {60, 70, 80, 85, 89, 90})});
+    const auto result = Backtest::run(state, options);
+    ASSERT_TRUE(result.ok()) << result.error().message;
+    ASSERT_EQ(result->end, Backtest::End::Completed);
+    EXPECT_EQ(result->passes, 5);
+    // Sheets of three locked rows against 06.01, 08.01, 11.01, 13.01, 15.01.
+    EXPECT_EQ(result->table[4][Backtest::Wednesday] + result->table[4][Backtest::Saturday], 1);
+    EXPECT_EQ(result->table[6][Backtest::Wednesday], 1); // Monday counts as a Wednesday draw
+    EXPECT_EQ(state.currentDraw.date, day(2020, 1, 15));
+}
+
+// C(6,k)·C(N−6,6−k)/C(N,6) against counts done by hand.
 TEST(ChanceComparisonTest, HitProbabilities)
 {
-    double total = 0.0;
-    for (int k = 0; k <= 6; ++k)
-        total += ChanceComparison::hitProbability(k);
-    EXPECT_NEAR(total, 1.0, 1e-12);
-    EXPECT_NEAR(ChanceComparison::hitProbability(6), 1.0 / 13983816.0, 1e-20);
-    EXPECT_NEAR(ChanceComparison::hitProbability(3), 246820.0 / 13983816.0, 1e-15);
+    struct Case {
+        int numbers;
+        double all; // C(N,6)
+        double three, six;
+    };
+    for (const Case& c : {Case{49, 13983816.0, 246820.0, 1.0}, Case{90, 622614630.0, 20.0 * 95284.0, 1.0}}) {
+        double total = 0.0;
+        for (int k = 0; k <= 6; ++k)
+            total += ChanceComparison::hitProbability(k, c.numbers);
+        EXPECT_NEAR(total, 1.0, 1e-12) << c.numbers;
+        EXPECT_NEAR(ChanceComparison::hitProbability(6, c.numbers), c.six / c.all, 1e-22) << c.numbers;
+        EXPECT_NEAR(ChanceComparison::hitProbability(3, c.numbers), c.three / c.all, 1e-15) << c.numbers;
+    }
+    EXPECT_EQ(ChanceComparison::hitProbability(3), ChanceComparison::hitProbability(3, 49));
 }
 
 Backtest::Pass passWith(std::vector<std::array<std::uint8_t, 6>> sheet)
@@ -282,6 +357,22 @@ TEST(ChanceComparisonTest, SimulationKeepsTheSheetsAsTheyWere)
     const std::vector<Backtest::Pass> two{passWith({row}), passWith({row})};
     EXPECT_NEAR(ChanceComparison::simulatedTotalsAtLeast(two, 1, 7, n) / double(n), 1 - (1 - win) * (1 - win),
                 2 * tolerance);
+}
+
+// In 6 of 90 the simulated draws reach 90, and numbers past 63 hit: one row wins with
+// P = 1,958,475 / 622,614,630 = 0.3146 %, a row of one number six times with 6/90.
+TEST(ChanceComparisonTest, SimulationDrawsSixOfNinety)
+{
+    const double win = 1958475.0 / 622614630.0;
+    const std::int32_t n = 400000;
+    const std::vector<Backtest::Pass> high{passWith({{64, 70, 75, 80, 85, 90}})};
+    EXPECT_NEAR(ChanceComparison::simulatedTotalsAtLeast(high, 1, 7, n, 90) / double(n), win,
+                5 * std::sqrt(win * (1 - win) / n));
+    const std::vector<Backtest::Pass> repeated{passWith({{90, 90, 90, 90, 90, 90}})};
+    EXPECT_NEAR(ChanceComparison::simulatedTotalsAtLeast(repeated, 1, 7, n, 90) / double(n), 6.0 / 90.0,
+                5 * std::sqrt(6.0 / 90 * 84 / 90 / n));
+    // The default game's draws never reach 90.
+    EXPECT_EQ(ChanceComparison::simulatedTotalsAtLeast(repeated, 1, 7, 10000), 0);
 }
 
 // Under the null, every draw uniform and independent of the sheets, P(p <= a) <= a: tried over

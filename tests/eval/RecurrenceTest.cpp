@@ -50,9 +50,35 @@ struct WalkCase {
     std::array<int, 6> rowOneAtEnd;
 };
 
-class WalkTest : public RecurrenceTest, public ::testing::WithParamInterface<WalkCase> {};
+class WalkTest : public RecurrenceTest, public ::testing::WithParamInterface<WalkCase> {
+protected:
+    void walk(int shift);
+};
 
-TEST_P(WalkTest, TablesAndWhereItStops)
+// The same five draws in a 6-of-90 game, every number moved up by 64: numbers past one machine
+// word must count exactly as the small ones did.
+class WalkTest90 : public WalkTest {
+protected:
+    static constexpr int Shift = 64;
+    void SetUp() override
+    {
+        WalkTest::SetUp();
+        state.useGame(shippedGame(QStringLiteral("cilgin")), day(2020, 1, 4));
+        auto up = [](std::array<int, 6> n) {
+            for (int& v : n)
+                v += Shift;
+            return n;
+        };
+        writeDraws({makeDraw(2020, 1, 4, up({1, 2, 3, 4, 5, 6})), makeDraw(2020, 1, 8, up({1, 2, 3, 10, 11, 12})),
+                    makeDraw(2020, 1, 11, up({4, 5, 6, 10, 11, 13})), makeDraw(2020, 1, 15, up({1, 2, 20, 21, 22, 23})),
+                    makeDraw(2020, 1, 18, up({1, 2, 3, 4, 5, 6}))});
+    }
+};
+
+TEST_P(WalkTest, TablesAndWhereItStops) { walk(0); }
+TEST_P(WalkTest90, TablesAndWhereItStops) { walk(WalkTest90::Shift); }
+
+void WalkTest::walk(int shift)
 {
     const WalkCase& w = GetParam();
     state.chosenDate.setDate(w.chosen);
@@ -69,12 +95,10 @@ TEST_P(WalkTest, TablesAndWhereItStops)
     EXPECT_EQ(state.currentDraw.date, w.shownAtEnd);
     EXPECT_EQ(state.chosenDate.value, w.shownAtEnd);
     for (int p = 0; p < 6; ++p)
-        EXPECT_EQ(state.sheet.field(0, p), QString::number(w.rowOneAtEnd[std::size_t(p)]));
+        EXPECT_EQ(state.sheet.field(0, p), QString::number(w.rowOneAtEnd[std::size_t(p)] + shift));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Recurrence, WalkTest,
-    ::testing::Values(
+const WalkCase walkCases[] = {
         WalkCase{"FromTheSecondDraw", day(2020, 1, 8), day(1996, 11, 16), {1, 0, 3, 1, 0, 0, 0}, {1, 0, 2, 0, 0, 0, 0},
                  {0, 0, 1, 1, 0, 0, 0}, {0, 0, 0, 1, 0, 0, 0}, 3, day(2020, 1, 18), {1, 2, 20, 21, 22, 23}},
         // A chosen date between draws starts on the later one; the first pass still counts no earlier
@@ -86,8 +110,11 @@ INSTANTIATE_TEST_SUITE_P(
         WalkCase{"FromTheSecondNewest", day(2020, 1, 15), day(1996, 11, 16), {}, {0, 0, 1, 0, 0, 0, 0}, {}, {}, 1,
                  day(2020, 1, 18), {1, 2, 20, 21, 22, 23}},
         WalkCase{"FromTheNewest", day(2020, 1, 18), day(1996, 11, 16), {}, {}, {}, {}, 1, day(2020, 1, 18),
-                 {1, 2, 3, 4, 5, 6}}),
-    [](const auto& info) { return std::string(info.param.name); });
+                 {1, 2, 3, 4, 5, 6}}};
+
+const auto walkName = [](const auto& info) { return std::string(info.param.name); };
+INSTANTIATE_TEST_SUITE_P(Recurrence, WalkTest, ::testing::ValuesIn(walkCases), walkName);
+INSTANTIATE_TEST_SUITE_P(Recurrence, WalkTest90, ::testing::ValuesIn(walkCases), walkName);
 
 TEST_F(RecurrenceTest, ThresholdAsksAndNoEndsWithoutReport)
 {

@@ -8,6 +8,7 @@
 #include "session/ProgramState.h"
 #include "base/Random.h"
 #include "draws/DrawCsv.h"
+#include "draws/GameCatalog.h"
 #include "gen/NumberSelection.h"
 #include "gen/RowFilter.h"
 
@@ -83,6 +84,17 @@ public:
         return statusTexts.mid(from, to < 0 ? -1 : to - from);
     }
 };
+
+// A shipped game's definition as the program has it built in.
+inline Game shippedGame(const QString& id)
+{
+    for (const GameCatalog::BuiltIn& b : GameCatalog::builtIn())
+        if (id + QStringLiteral(".game") == QLatin1String(b.fileName))
+            if (auto game = Game::parse(QByteArray(b.text), QString::fromLatin1(b.fileName)))
+                return *game;
+    ADD_FAILURE() << "no shipped game " << id.toStdString();
+    return {};
+}
 
 inline double day(int year, int month, int dayOfMonth) { return DayDate::fromYmd(year, month, dayOfMonth); }
 

@@ -98,6 +98,36 @@ TEST(DrawRebuildPage, TextThatDoesNotConvertIsAnError)
     }
 }
 
+// The balls run to the game's N: 90 reads in a 6-of-90 game, 91 does not; the default game's
+// message is the one it always gave.
+TEST(DrawRebuildPage, BallsRunToTheGamesNumbers)
+{
+    const struct {
+        int numbers;
+        std::initializer_list<int> balls;
+        const char* error; // nullptr: read
+    } cases[] = {
+        {49, {3, 8, 19, 27, 33, 49}, nullptr},
+        {49, {3, 8, 19, 27, 33, 50}, "'50' ist keine Zahl von 1 bis 49"},
+        {90, {64, 70, 75, 80, 85, 90, 66}, nullptr},
+        {90, {64, 70, 75, 80, 85, 91}, "'91' ist keine Zahl von 1 bis 90"},
+        {90, {64, 70, 75, 80, 85, 90, 91}, "'91' ist keine Zahl von 1 bis 90"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.numbers);
+        const auto draws = DrawRebuild::parsePage(page("<p>Lottozahlen:</p>\n" + balls(c.balls)), c.numbers);
+        if (c.error) {
+            ASSERT_FALSE(draws.ok());
+            EXPECT_EQ(draws.error().message, QString::fromUtf8(c.error));
+            continue;
+        }
+        ASSERT_TRUE(draws.ok()) << draws.error().message;
+        ASSERT_EQ(draws->size(), 1u);
+        EXPECT_EQ(int(draws->front().Zahlen[5]), *(c.balls.begin() + 5));
+        EXPECT_EQ(int(draws->front().Zusatzzahl), c.balls.size() > 6 ? *(c.balls.begin() + 6) : 0);
+    }
+}
+
 // The results site: single draws (the first two from the German history), draws A and B of one
 // date, and digits that the rebuild does not take.
 const QByteArray ResultsCsv = "date,n1,n2,n3,n4,n5,n6,zusatzzahl,superzahl,spiel77,super6\n"
@@ -231,6 +261,23 @@ TEST_F(DrawRebuildTest, TextImportReadsNineLinesPerDraw)
         EXPECT_EQ(bytesOf(stored()), bytesOf({makeDraw(1996, 11, 16, {45, 3, 19, 8, 33, 27}),
                                               makeDraw(1996, 11, 23, {1, 2, 4, 9, 16, 25})}));
     }
+}
+
+TEST_F(DrawRebuildTest, TextImportTakesTheGamesNumbers)
+{
+    Game game;
+    game.id = QStringLiteral("mine90");
+    game.numbers = 90;
+    state.useGame(game, OldHistory.front().Datum);
+    ASSERT_TRUE(writeBytes(path(QStringLiteral("Orbix.dat")), QByteArray(OrbixDat).replace("\n16\n", "\n90\n")));
+    ASSERT_TRUE(DrawRebuild::textImport(state).ok());
+    EXPECT_EQ(bytesOf(stored()), bytesOf({makeDraw(1996, 11, 16, {45, 3, 19, 8, 33, 27}),
+                                          makeDraw(1996, 11, 23, {1, 2, 4, 9, 90, 25})}));
+
+    ASSERT_TRUE(writeBytes(path(QStringLiteral("Orbix.dat")), QByteArray(OrbixDat).replace("\n16\n", "\n91\n")));
+    const Status refused = DrawRebuild::textImport(state);
+    ASSERT_FALSE(refused.ok());
+    EXPECT_EQ(refused.error().message, QStringLiteral("Orbix.dat, Zeile 15: '91' ist keine Zahl von 1 bis 90"));
 }
 
 TEST_F(DrawRebuildTest, TextImportThatFailsNamesTheLineAndKeepsTheHistory)

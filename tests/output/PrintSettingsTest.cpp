@@ -1,6 +1,7 @@
 #include "output/PrintSettings.h"
 
 #include "base/Random.h"
+#include "model/Game.h"
 #include "model/TTippSchein.h"
 
 #include "support/TestSupport.h"
@@ -35,6 +36,47 @@ TEST(PrintCost, NoDayCostsNothingOnlyWhenClicked)
     EXPECT_DOUBLE_EQ(cost(in, true), 0.0);
     EXPECT_DOUBLE_EQ(cost(in, false), 1.5 + 0.5);
     EXPECT_EQ(formatCost(0.0), QStringLiteral("0,00 €"));
+}
+
+// The state tickets' game keeps its price; another pays its fee per row and day in its own
+// currency, nothing for games or fees it has not, and says so when it sets no fee.
+TEST(PrintCost, InTheGamesCurrency)
+{
+    Game sayisal;
+    sayisal.ticketLayouts = true;
+    sayisal.feeCents = 50;
+    sayisal.currency = QStringLiteral("EUR");
+    Game canada;
+    canada.feeCents = 300;
+    canada.currency = QStringLiteral("CAD");
+    Game german = canada;
+    german.feeCents = 120;
+    german.currency = QStringLiteral("EUR");
+    Game cilgin = canada;
+    cilgin.feeCents = 0;
+    cilgin.currency = QStringLiteral("TRY");
+    CostInput in;
+    in.rows = 8;
+    in.saturday = in.wednesday = true;
+    in.spiel77 = GameBox::Ticked;
+    const struct {
+        const Game* game;
+        bool saturday, wednesday, byClick;
+        const char* text;
+    } cases[] = {
+        {&sayisal, true, true, false, "18,00 €"}, // (8 x 0,75 + 2,5) x 2 + 1
+        {&canada, true, true, false, "48,00 CAD"},
+        {&canada, true, false, false, "24,00 CAD"},
+        {&german, false, true, false, "9,60 €"},
+        {&canada, false, false, true, "0,00 CAD"},
+        {&canada, false, false, false, "24,00 CAD"},
+        {&cilgin, true, false, false, "Preis je Tipp nicht festgelegt"},
+    };
+    for (const auto& c : cases) {
+        in.saturday = c.saturday;
+        in.wednesday = c.wednesday;
+        EXPECT_EQ(costText(*c.game, in, c.byClick), QString::fromUtf8(c.text)) << c.text;
+    }
 }
 
 TEST(PrintCost, ExtraHasItsOwnPrice)

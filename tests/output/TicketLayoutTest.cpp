@@ -32,6 +32,17 @@ void fillRow(TTippSchein& sheet, int row, std::array<int, 6> numbers)
         sheet.setField(row - 1, k, QString::number(numbers[std::size_t(k)]));
 }
 
+// Oben 10, Links 20; fields 20 high, 10 wide, LK 4, K2 -2.
+void useOwnGrid(TicketRequest& request)
+{
+    request.top = 10;
+    request.left = 20;
+    request.positions[PositionField::FieldHeight] = QStringLiteral("20");
+    request.positions[PositionField::FieldWidth] = QStringLiteral("10");
+    request.positions[PositionField::LeftCorrection] = QStringLiteral("4");
+    request.positions[PositionField::SecondRowCorrection] = QStringLiteral("-2");
+}
+
 std::pair<int, int> at(const TicketMark& mark) { return {mark.left, mark.top}; }
 
 TEST(TicketLayout, SachsenWorkedExample)
@@ -190,12 +201,7 @@ TEST(TicketLayout, CustomPositioningReadsEveryField)
     fillRow(sheet, 1, {1, 2, 3, 4, 5, 49});
     fillRow(sheet, 2, {1, 2, 3, 4, 5, 6});
     TicketRequest request = requestFor(TicketPresets::Custom);
-    request.top = 10;
-    request.left = 20;
-    request.positions[PositionField::FieldHeight] = QStringLiteral("20");
-    request.positions[PositionField::FieldWidth] = QStringLiteral("10");
-    request.positions[PositionField::LeftCorrection] = QStringLiteral("4");
-    request.positions[PositionField::SecondRowCorrection] = QStringLiteral("-2");
+    useOwnGrid(request);
     request.positions[PositionField::ImageFile] = QStringLiteral("mein.jpg");
     request.saturday = request.wednesday = true;
     auto layout = layoutTicket(sheet, request);
@@ -215,6 +221,52 @@ TEST(TicketLayout, CustomPositioningReadsEveryField)
     ASSERT_TRUE(layout.ok());
     EXPECT_EQ(at(layout->options[Option::Samstag]), std::pair(120, 310));
     EXPECT_EQ(at(layout->options[Option::Mittwoch]), std::pair(120, 310));
+}
+
+// A 6-of-90 game without ticket layouts or additional games: the custom positioning over its
+// grid of 10 columns whatever preset is stored, numbers to 90, no marks of games it has not.
+TEST(TicketLayout, AGameWithoutLayoutsPrintsOverItsOwnGrid)
+{
+    Game cilgin;
+    cilgin.id = QStringLiteral("cilgin");
+    cilgin.numbers = 90;
+    cilgin.gridColumns = 10;
+    cilgin.gridRows = 9;
+    TTippSchein sheet;
+    sheet.setMaxNumber(90);
+    fillRow(sheet, 1, {1, 10, 11, 64, 81, 90});
+    fillRow(sheet, 2, {1, 2, 3, 4, 5, 6});
+    TicketRequest request = requestFor(4); // a state ticket stored from the default game
+    request.useGame(cilgin);
+    useOwnGrid(request);
+    request.spiel77 = request.super6 = GameBox::Ticked;
+    request.glueck = GameBox::Unticked;
+    auto layout = layoutTicket(sheet, request);
+    ASSERT_TRUE(layout.ok()) << layout.error().message;
+    // Number n at column (n - 1) mod 10, line (n - 1) div 10; no squeeze of a 7-wide ticket.
+    const struct {
+        int field, column, line;
+    } marks[] = {{1, 0, 0}, {2, 9, 0}, {3, 0, 1}, {4, 3, 6}, {5, 0, 8}, {6, 9, 8}};
+    for (const auto& m : marks)
+        EXPECT_EQ(at(layout->number(1, m.field)), std::pair(20 + 10 * m.column, 10 + 20 * m.line)) << m.field;
+    // The second tip's block lies below the first: nine lines, LK and K2.
+    EXPECT_EQ(at(layout->number(2, 1)), std::pair(20, 10 + 9 * 20 + 4 - 2));
+    EXPECT_EQ(layout->positions, request.positions); // the custom fields, nothing of the preset
+    for (Option o : {Option::Spiel77Ja, Option::Spiel77Nein, Option::Super6, Option::Super6nein, Option::Glueck,
+                     Option::GlueckNein})
+        EXPECT_FALSE(layout->options[o].printed) << layout->options[o].name.toStdString();
+    EXPECT_TRUE(layout->options[Option::Samstag].printed);
+
+    // One line of 90 per tip.
+    request.layout = 1;
+    layout = layoutTicket(sheet, request);
+    ASSERT_TRUE(layout.ok());
+    EXPECT_EQ(at(layout->number(1, 6)), std::pair(20 + 89 * 10, 10));
+
+    // 64 is no number of the default game's ticket.
+    const auto refused = layoutTicket(sheet, requestFor(4));
+    ASSERT_FALSE(refused.ok());
+    EXPECT_TRUE(refused.error().message.contains(QStringLiteral("'64'"))) << refused.error().message;
 }
 
 TEST(TicketLayout, ABadFieldIsNamedAndNothingIsLaidOut)

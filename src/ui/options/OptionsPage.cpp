@@ -1,5 +1,6 @@
 #include "ui/options/OptionsPage.h"
 
+#include "gen/GameOptions.h"
 #include "model/Berechnungsparameter.h"
 #include "ui/common/AccessibleNames.h"
 #include "ui/common/ClickableLabel.h"
@@ -107,6 +108,19 @@ QToolButton* BerechnungPage::chartButton(QWidget* parent, const QString& name, c
     b->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
     b->setAutoRaise(true);
     return b;
+}
+
+void BerechnungPage::showGame(const Game& game)
+{
+    for (const auto& [n, b] : checkBoxes) {
+        const QString why = GameOptions::whyNotApplied(game, n);
+        if (why.isEmpty() && b->isEnabled())
+            continue;
+        const OptionInfo* o = Berechnungsparameter::find(QStringLiteral("CheckBox%1").arg(n));
+        b->setEnabled(why.isEmpty());
+        b->setToolTip(why.isEmpty() ? o->hint : why);
+        b->setStatusTip(why);
+    }
 }
 
 BerechnungPage::BerechnungPage(QWidget* parent) : QWidget(parent)

@@ -10,6 +10,10 @@ class QSpinBox;
 class QTabWidget;
 class QToolButton;
 
+namespace numora {
+struct Game;
+}
+
 namespace numora::ui {
 
 // The "Berechnung" tab: every generation option on the inner tabs "Statistisch", "Schein
@@ -19,6 +23,9 @@ class BerechnungPage final : public QWidget {
     Q_OBJECT
 public:
     explicit BerechnungPage(QWidget* parent);
+
+    // An option that means nothing in `game` is off limits, its tooltip and status text saying why.
+    void showGame(const Game& game);
 
     QTabWidget* inner = nullptr;
     QWidget* superzahlTab = nullptr; // never shown

@@ -4,7 +4,10 @@
 #include "session/ProgramState.h"
 #include "base/TextCatalog.h"
 #include "eval/Losnummer.h"
+#include "output/TipReport.h"
+#include "print/RowList.h"
 #include "print/TicketPainter.h"
+#include "ui/print/RowListPrint.h"
 #include "ui/common/WidgetFactory.h"
 #include "ui/print/TicketPositionDialog.h"
 
@@ -14,6 +17,8 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -95,6 +100,7 @@ TForm5::TForm5(ProgramState& state, TForm8& positions, QWidget* parent)
     connect(m_extra, &QCheckBox::clicked, this, &TForm5::extraToggled);
 
     auto* number = new QGroupBox(QStringLiteral("Losnummer"), this);
+    m_numberGroup = number;
     auto* numberLayout = new QHBoxLayout(number);
     for (int i = 0; i < 7; ++i) {
         auto* digit = new QSpinBox(number);
@@ -197,6 +203,9 @@ TForm5::TForm5(ProgramState& state, TForm8& positions, QWidget* parent)
     m_print = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Drucken"));
     m_abort = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Abbrechen"));
     m_onlineButton = hidden(makeButton(this, QStringLiteral("BitBtn3"), QStringLiteral("&Online")));
+    m_list = makeButton(this, QStringLiteral("ListeDrucken"), tx(QStringLiteral("Liste drucken")));
+    m_list->setToolTip(tx(QStringLiteral("Die Tipps als einfache Liste drucken")));
+    connect(m_list, &QPushButton::clicked, this, &TForm5::printList);
     m_print->setDefault(true);
     connect(m_print, &QPushButton::clicked, this, [this] { done(Print); });
     connect(m_abort, &QPushButton::clicked, this, [this] { done(Abort); });
@@ -205,6 +214,7 @@ TForm5::TForm5(ProgramState& state, TForm8& positions, QWidget* parent)
             generateTicketNumber();
         done(Online);
     });
+    buttons->addWidget(m_list);
     buttons->addWidget(m_print);
     buttons->addWidget(m_abort);
     buttons->addWidget(m_onlineButton);
@@ -215,8 +225,39 @@ TForm5::TForm5(ProgramState& state, TForm8& positions, QWidget* parent)
     showStoredValues();
 }
 
+void TForm5::showGame()
+{
+    const Game& game = m_state.game;
+    auto offer = [](QWidget* w, bool has, const QString& why) {
+        w->setEnabled(has);
+        w->setToolTip(has ? QString() : why);
+        w->setStatusTip(has ? QString() : why);
+    };
+    const QString noLayouts = tx(QStringLiteral("Für dieses Spiel gibt es keine Scheinvorlagen: gedruckt wird mit der "
+                                                "selbst definierten Positionierung."));
+    for (QAbstractButton* item : m_presets->buttons())
+        if (m_presets->id(item) != TicketPresets::Custom)
+            offer(item, game.ticketLayouts, noLayouts);
+    for (QCheckBox* box : m_games)
+        offer(box, game.additionalGames, tx(QStringLiteral("Dieses Spiel hat keine Zusatzspiele.")));
+    offer(m_numberGroup, game.ticketNumber, tx(QStringLiteral("Dieses Spiel hat keine Losnummer.")));
+    offer(m_onlineButton, game.onlineSubmission, tx(QStringLiteral("Für dieses Spiel gibt es keine Online-Abgabe.")));
+}
+
+void TForm5::printList()
+{
+    const double next = TipReport::reportDate(m_state.currentDraw.date, m_state.saturdayDraws, m_state.wednesdayDraws);
+    const auto page = print::rowList(m_state.game, m_state.sheet, next, m_state.meldungen, costText());
+    if (!page) {
+        QMessageBox::warning(this, windowTitle(), page.error().message);
+        return;
+    }
+    RowListPrint::preview(*page, this);
+}
+
 void TForm5::showStoredValues()
 {
+    showGame();
     const PrintValues& print = m_state.print;
     m_font->setFont(print::printFont(print));
     // The paper names follow the language chosen since the box was filled.
@@ -240,7 +281,7 @@ void TForm5::showStoredValues()
 void TForm5::setOnlineMode(bool online, bool extraOffered)
 {
     m_online = online;
-    for (QWidget* w : std::initializer_list<QWidget*>{m_test, m_games[2], m_print, m_presetGroup, m_adjust, m_placement,
+    for (QWidget* w : std::initializer_list<QWidget*>{m_test, m_games[2], m_print, m_list, m_presetGroup, m_adjust, m_placement,
                                                       m_paper, m_top, m_left, m_topLabel, m_leftLabel, m_font})
         w->setVisible(!online);
     for (QWidget* w : std::initializer_list<QWidget*>{m_onlineText, m_onlineButton, m_portalGroup})
@@ -308,9 +349,12 @@ void TForm5::setFees(double oneDay, double bothDays)
 
 void TForm5::choosePreset(int item)
 {
-    // A stored index the group does not have (a damaged store) shows the first preset.
+    // A stored index the group does not have (a damaged store) shows the first preset; a game
+    // without layouts prints with one's own positions.
     if (item < 0 || item >= TicketPresets::Count)
         item = 0;
+    if (!m_state.game.ticketLayouts)
+        item = TicketPresets::Custom;
     if (QAbstractButton* button = m_presets->button(item))
         button->setChecked(true);
     if (item >= 0 && item < TicketPresets::Custom) {
@@ -371,6 +415,7 @@ TicketRequest TForm5::request() const
     r.spiel77 = game(0);
     r.super6 = game(1);
     r.glueck = game(2);
+    r.useGame(m_state.game);
     return r;
 }
 
@@ -389,7 +434,7 @@ void TForm5::showCost(bool byClick)
     in.feeBothDays = m_feeBothDays;
     in.extra = m_extra->isChecked();
     m_cost = PrintSettings::cost(in, byClick);
-    m_costLabel->setText(PrintSettings::formatCost(m_cost));
+    m_costLabel->setText(PrintSettings::costText(m_state.game, in, byClick));
 }
 
 void TForm5::extraToggled(bool on)

@@ -37,7 +37,9 @@ public:
 
     TForm5(ProgramState& state, TForm8& positions, QWidget* parent);
 
-    // Preparation of a print-settings run (the main window's part).
+    // Preparation of a print-settings run (the main window's part). It also shows what the game
+    // played offers: without ticket layouts only one's own positions, without additional games,
+    // ticket number or online submission those controls off, each saying why.
     void showStoredValues();
     void setSuperzahl(int digit);
     void setGames(bool spiel77, bool super6, bool glueck);
@@ -79,6 +81,8 @@ private:
     void chooseFont();
     void extraToggled(bool on);
     void setDigits(const std::array<int, 7>& digits);
+    void showGame();
+    void printList();
 
     ProgramState& m_state;
     TForm8& m_positions;
@@ -107,6 +111,8 @@ private:
     QComboBox* m_paper = nullptr;     // ComboBox1
     QGroupBox* m_portalGroup = nullptr; // RadioGroup2
     QButtonGroup* m_portals = nullptr;
+    QGroupBox* m_numberGroup = nullptr; // Losnummer
+    QPushButton* m_list = nullptr;    // the plain list of the rows
     QPushButton* m_print = nullptr;   // BitBtn2
     QPushButton* m_abort = nullptr;   // BitBtn1
     QPushButton* m_onlineButton = nullptr; // BitBtn3

@@ -75,6 +75,7 @@ void GenerationController::bindOption(QWidget* widget, const QString& name)
 void GenerationController::showOptions()
 {
     m_syncing = true;
+    m_options->showGame(m_state.game);
     for (const auto& [n, box] : m_options->checkBoxes)
         box->setChecked(m_state.params.checkBox(n));
     m_history->onlyAfterThree->setChecked(m_state.params.recalculateOnlyAfterThree());

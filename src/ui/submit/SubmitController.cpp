@@ -40,11 +40,47 @@ SubmitController::SubmitController(ProgramState& state, WindowHooks& hooks, Eins
 {
     connect(m_sheet->submit, &QToolButton::clicked, this, &SubmitController::toClickrunner);
     m_sheet->tipp24->setEnabled(true);
-    connect(m_sheet->tipp24, &QToolButton::clicked, this, &SubmitController::onlineRequested);
+    connect(m_sheet->tipp24, &QToolButton::clicked, this, [this] {
+        if (!refused())
+            Q_EMIT onlineRequested();
+    });
+    showGame();
+}
+
+namespace {
+QString noSubmission() { return tx(QStringLiteral("Für dieses Spiel gibt es keine Online-Abgabe.")); }
+} // namespace
+
+void SubmitController::showGame()
+{
+    const bool offered = m_state.game.onlineSubmission;
+    for (QToolButton* button : {m_sheet->submit, m_sheet->tipp24}) {
+        // The button's own hint comes back with a game that has the submission.
+        const QVariant ownHint = button->property("ownHint");
+        if (offered && !ownHint.isValid())
+            continue;
+        if (!ownHint.isValid())
+            button->setProperty("ownHint", button->toolTip());
+        button->setEnabled(offered);
+        button->setStatusTip(offered ? QString() : noSubmission());
+        button->setToolTip(offered ? ownHint.toString() : noSubmission());
+        if (offered)
+            button->setProperty("ownHint", QVariant());
+    }
+}
+
+bool SubmitController::refused()
+{
+    if (m_state.game.onlineSubmission)
+        return false;
+    m_hooks.showMessage(noSubmission());
+    return true;
 }
 
 void SubmitController::online(const SubmitOptions& options)
 {
+    if (refused())
+        return;
     if (options.portal != 1) {
         toClickrunner();
         return;
@@ -89,6 +125,8 @@ void SubmitController::online(const SubmitOptions& options)
 
 void SubmitController::toClickrunner()
 {
+    if (refused())
+        return;
     // The Superzahl travels as the last digit of the ticket number "000000" + digit; the stored
     // Losnummer stays the dialog's own.
     if (m_chooseSuperzahl())

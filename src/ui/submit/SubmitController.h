@@ -35,6 +35,9 @@ public:
                      std::function<bool()> chooseSuperzahl, QWidget* window);
 
     TCRSForm* scriptChoice() const { return m_scriptChoice; }
+    // The game played without online submission: its buttons off, saying why. Called when the
+    // game changes.
+    void showGame();
     // "Tipp &abgeben": the tip-transfer file and the click script.
     void toClickrunner();
     // The print settings dialog's "&Online": the service route, or Clickrunner for the other portal.
@@ -47,6 +50,8 @@ Q_SIGNALS:
     void hint(const QString& text);
 
 private:
+    // True, after saying why, when the game played has no online submission and no click script.
+    bool refused();
     // Fills the chosen template, saves it in "Tipps" and starts Clickrunner with it.
     Status writeClickScript(const QString& transferPath);
 

@@ -4,6 +4,7 @@
 #include "output/TicketLayout.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/print/PrintSettingsDialog.h"
+#include "ui/print/RowListPrint.h"
 #include "ui/print/TicketPositionDialog.h"
 #include "print/TicketPainter.h"
 #include "ui/print/TicketPage.h"
@@ -32,6 +33,7 @@ using namespace numora;
 using numora::ui::TForm1;
 using numora::ui::TForm4;
 using numora::ui::TForm5;
+namespace RowListPrint = numora::ui::RowListPrint;
 
 namespace {
 
@@ -108,6 +110,57 @@ private Q_SLOTS:
     }
 
     void cleanup() { m_window.reset(); }
+
+    // A 6-of-90 game without ticket layouts, additional games, ticket number or online
+    // submission: one's own positions over its grid, those controls off saying why, the price in
+    // its currency, and the plain list of the rows.
+    void aGameWithoutTicketLayouts()
+    {
+        Game game;
+        game.id = QStringLiteral("mine90");
+        game.name = QStringLiteral("Mein Spiel");
+        game.numbers = 90;
+        game.gridColumns = 10;
+        game.gridRows = 9;
+        game.currency = QStringLiteral("TRY");
+        game.feeCents = 1000;
+        game.ticketLayouts = game.additionalGames = game.ticketNumber = game.onlineSubmission = false;
+        m_window->state().useGame(game, std::nullopt);
+        fillRow(1, {"1", "2", "3", "4", "64", "90"});
+        fillRow(2, {"1", "2", "3", "4", "5", "49"});
+        m_window->state().ticket.neuerSchein = 4; // a state ticket chosen in the default game
+        print::TicketPage printed;
+        TForm4::answerNextPreview([&](const print::TicketPage& page) { printed = page; });
+        print::RowListPage list;
+        RowListPrint::answerNextPreview([&](const print::RowListPage& page) { list = page; });
+        const int result = runPrintSettings([&] {
+            QVERIFY(inDialog<QRadioButton>("RadioGroup1Item13")->isChecked());
+            QVERIFY(!inDialog<QRadioButton>("RadioGroup1Item4")->isEnabled());
+            QVERIFY(inDialog<QRadioButton>("RadioGroup1Item4")->toolTip().startsWith(QStringLiteral("Für dieses Spiel gibt es keine Scheinvorlagen")));
+            QVERIFY(inDialog<QPushButton>("anpassen")->isEnabled());
+            for (const char* box : {"CheckBox3", "CheckBox4", "CheckBox6"}) {
+                QVERIFY(!inDialog<QCheckBox>(box)->isEnabled());
+                QCOMPARE(inDialog<QCheckBox>(box)->toolTip(), QStringLiteral("Dieses Spiel hat keine Zusatzspiele."));
+            }
+            QVERIFY(!inDialog<QSpinBox>("Edit3")->isEnabled());
+            // Two rows on Saturday at 10 TRY.
+            QCOMPARE(inDialog<QLabel>("Label4")->text(), QStringLiteral("20,00 TRY"));
+            inDialog<QPushButton>("ListeDrucken")->click();
+            inDialog<QPushButton>("BitBtn2")->click();
+        });
+        QCOMPARE(result, int(TForm5::Print));
+        // The crosses over the 10-wide grid: 90 in the tenth column of the ninth line.
+        QVERIFY(printed.layout.number(1, 6).printed);
+        QCOMPARE(printed.layout.number(1, 6).left - printed.layout.number(1, 1).left,
+                 9 * (printed.layout.number(1, 2).left - printed.layout.number(1, 1).left));
+        QCOMPARE(printed.layout.number(1, 6).top - printed.layout.number(1, 1).top,
+                 8 * (printed.layout.number(1, 5).top - printed.layout.number(1, 1).top) / 6);
+        QVERIFY(!printed.layout.options[TicketLayout::Spiel77Nein].printed);
+        QVERIFY(list.lines.size() >= 4);
+        QCOMPARE(list.lines.first(), QStringLiteral("Mein Spiel 6/90"));
+        QVERIFY(list.lines.join(QLatin1Char('\n')).contains(QStringLiteral(" 4   64   90")));
+        QCOMPARE(list.lines.last(), QStringLiteral("Preis: 20,00 TRY"));
+    }
 
     void printsThePresetAndKeepsItsChoices()
     {

@@ -48,6 +48,41 @@ private Q_SLOTS:
 
     void cleanup() { m_window.reset(); }
 
+    // An option without meaning in the game played is off limits, saying why; back in the default
+    // game it is as it was, its own hint again.
+    void optionsWithoutMeaningAreDisabledSayingWhy()
+    {
+        auto* joker = find<QCheckBox>(QStringLiteral("CheckBox35"));
+        auto* months = find<QCheckBox>(QStringLiteral("CheckBox29"));
+        auto* dates = find<QCheckBox>(QStringLiteral("CheckBox30"));
+        const QString datesHint = dates->toolTip();
+        QVERIFY(joker->isEnabled() && months->isEnabled() && dates->isEnabled());
+
+        Game small;
+        small.id = QStringLiteral("mine16");
+        small.numbers = 16;
+        small.extra = Game::Extra::Joker;
+        ProgramState& state = m_window->state();
+        const Game played = state.game;
+        state.useGame(small, std::nullopt);
+        state.params.setCheckBox(30, true);
+        state.hooks->optionsChanged();
+        QVERIFY(!joker->isEnabled());
+        QCOMPARE(joker->toolTip(), QStringLiteral("Die Jokerzahl kommt aus einer eigenen Trommel und zählt nicht zu den Richtigen."));
+        QCOMPARE(joker->statusTip(), joker->toolTip());
+        QVERIFY(!months->isEnabled());
+        QVERIFY(!dates->isEnabled());
+        QCOMPARE(dates->toolTip(), QStringLiteral("In diesem Spiel ist jede Zahl eine Datumszahl (1 bis 31)."));
+        // The stored choice is shown as it is.
+        QVERIFY(dates->isChecked());
+
+        state.useGame(played, std::nullopt);
+        state.hooks->optionsChanged();
+        QVERIFY(joker->isEnabled() && months->isEnabled() && dates->isEnabled());
+        QCOMPARE(dates->toolTip(), datesHint);
+        QVERIFY(dates->statusTip().isEmpty());
+    }
+
     void luckyNumberMakesTheSheetRepeatable()
     {
         auto* calculate = find<QPushButton>(QStringLiteral("BitBtn4"));

@@ -8,6 +8,7 @@
 #include "ui/common/FileDialogs.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/submit/ScriptChoiceDialog.h"
+#include "ui/submit/SubmitController.h"
 #include "ui/print/PrintSettingsDialog.h"
 #include "WindowFixture.h"
 
@@ -17,6 +18,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -301,6 +303,39 @@ private Q_SLOTS:
         for (const QString& line : { QStringLiteral("\"Losnummer\"=\"%1\"").arg(sent), QStringLiteral("\"Spiel77Ja\"=dword:00000001"),
                                      QStringLiteral("\"Super6Ja\"=dword:00000000"), QStringLiteral("\"GlueckJa\"=dword:00000000") })
             QVERIFY2(kept.contains(line), qPrintable(kept));
+    }
+
+    // A game without online submission: both buttons off saying why, and a submission that
+    // comes all the same (a stored shortcut, a script) says why and writes nothing.
+    void aGameWithoutOnlineSubmissionRefusesSayingWhy()
+    {
+        auto* submit = find<QToolButton>(QStringLiteral("OnlineSpiel"));
+        const QString ownHint = submit->toolTip();
+        auto* controller = m_window->findChild<ui::SubmitController*>();
+        QVERIFY(controller);
+        Game game;
+        game.id = QStringLiteral("mine54");
+        game.numbers = 54;
+        const Game played = m_window->state().game;
+        m_window->state().useGame(game, std::nullopt);
+        controller->showGame();
+        const QString why = QStringLiteral("Für dieses Spiel gibt es keine Online-Abgabe.");
+        for (const char* name : {"OnlineSpiel", "SpeedButton17"}) {
+            auto* button = find<QToolButton>(QString::fromLatin1(name));
+            QVERIFY(!button->isEnabled());
+            QCOMPARE(button->statusTip(), why);
+        }
+        QCOMPARE(submit->toolTip(), why);
+        controller->toClickrunner();
+        QCOMPARE(m_boxes.size(), 1);
+        QVERIFY2(m_boxes.first().endsWith(why), qPrintable(m_boxes.first()));
+        QVERIFY(!QFileInfo::exists(programDir() + QStringLiteral("Tipps")));
+
+        m_window->state().useGame(played, std::nullopt);
+        controller->showGame();
+        QVERIFY(submit->isEnabled());
+        QCOMPARE(submit->toolTip(), ownHint);
+        QVERIFY(submit->statusTip().isEmpty());
     }
 
     void otherPortalHandsTheSheetToClickrunner()
