@@ -267,3 +267,24 @@ no column name known: read by position (date, then six numbers)	имена ст�
 %1 Ziehungen durch %2 ersetzt; die bisherigen sind in %3	%1 тиражей заменены на %2; прежние сохранены в %3
 Der Vergleich schreibt jede Ziehung in Tipp 1 und leert die nicht gesperrten Tipps. Die Tipps des Scheins gehen dabei verloren. Trotzdem vergleichen?	Сравнение записывает каждый тираж в ставку 1 и очищает незаблокированные ставки. Ставки купона будут потеряны. Всё равно сравнить?
 Selbst definierte Positionierung	Собственные позиции
+&Spiel	&Игра
+Eigenes Spiel…	Своя игра…
+Ein eigenes Spiel 6 aus N anlegen	Создать свою игру 6 из N
+Spiel wählen	Выбор игры
+Welches Spiel spielen Sie? Sie können es später im Menü "Spiel" wechseln.	В какую игру вы играете? Позже её можно сменить в меню «Игра».
+Eigenes Spiel	Своя игра
+%1 (%2) ist angelegt. Jetzt zu diesem Spiel wechseln?	Игра %1 (%2) создана. Перейти к ней сейчас?
+Kleinbuchstaben, Ziffern, "-" und "_"; der Name des Ordners der Dateien des Spiels	Строчные латинские буквы, цифры, «-» и «_»; имя папки файлов игры
+Kennung:	Код:
+Name:	Название:
+6 aus:	6 из:
+Ziehungstage:	Дни тиражей:
+keine	нет
+Zusatzzahl aus derselben Trommel	дополнительный шар из того же барабана
+Superzahl 0-9	Superzahl 0-9
+Joker 1..N aus eigener Trommel	Джокер 1..N из отдельного барабана
+Zusatzzahl:	Доп. шар:
+Superzahl:	Superzahl:
+Joker:	Джокер:
+Das Spiel wechselt erst, wenn die laufende Berechnung beendet ist.	Игру можно сменить только после окончания текущего расчёта.
+%1 hat noch keine Ziehungen: "Datenbank aktualisieren" mit einer Adresse, das CSV-Menü oder "Eingeben" füllt sie.	У игры %1 ещё нет тиражей: их добавит «Обновить базу» с адресом, меню CSV или «Ввести».

@@ -267,3 +267,24 @@ no column name known: read by position (date, then six numbers)	ningún nombre d
 %1 Ziehungen durch %2 ersetzt; die bisherigen sind in %3	%1 sorteos sustituidos por %2; los anteriores se guardan en %3
 Der Vergleich schreibt jede Ziehung in Tipp 1 und leert die nicht gesperrten Tipps. Die Tipps des Scheins gehen dabei verloren. Trotzdem vergleichen?	La comparación escribe cada sorteo en la apuesta 1 y vacía las apuestas no bloqueadas. Las apuestas del boleto se perderán. ¿Comparar de todos modos?
 Selbst definierte Positionierung	Posiciones propias
+&Spiel	&Juego
+Eigenes Spiel…	Juego propio…
+Ein eigenes Spiel 6 aus N anlegen	Crear un juego propio 6 de N
+Spiel wählen	Elegir el juego
+Welches Spiel spielen Sie? Sie können es später im Menü "Spiel" wechseln.	¿A qué juego juega? Puede cambiarlo más tarde en el menú "Juego".
+Eigenes Spiel	Juego propio
+%1 (%2) ist angelegt. Jetzt zu diesem Spiel wechseln?	%1 (%2) se ha creado. ¿Cambiar a este juego ahora?
+Kleinbuchstaben, Ziffern, "-" und "_"; der Name des Ordners der Dateien des Spiels	Minúsculas, cifras, "-" y "_"; el nombre de la carpeta de los archivos del juego
+Kennung:	Identificador:
+Name:	Nombre:
+6 aus:	6 de:
+Ziehungstage:	Días de sorteo:
+keine	ninguno
+Zusatzzahl aus derselben Trommel	número complementario del mismo bombo
+Superzahl 0-9	Superzahl 0-9
+Joker 1..N aus eigener Trommel	Joker 1..N de un bombo propio
+Zusatzzahl:	Complementario:
+Superzahl:	Superzahl:
+Joker:	Joker:
+Das Spiel wechselt erst, wenn die laufende Berechnung beendet ist.	El juego solo puede cambiarse cuando termine el cálculo en curso.
+%1 hat noch keine Ziehungen: "Datenbank aktualisieren" mit einer Adresse, das CSV-Menü oder "Eingeben" füllt sie.	%1 aún no tiene sorteos: "Actualizar la base" con una dirección, el menú CSV o "Introducir" los añade.

@@ -16,6 +16,7 @@
 #include "ui/print/PrintSettingsDialog.h"
 #include "ui/common/StatusHints.h"
 #include "ui/sheet/NumberSelectionDialog.h"
+#include "ui/game/GameController.h"
 #include "ui/print/TicketPositionDialog.h"
 
 #include <QAction>
@@ -83,11 +84,15 @@ void TForm1::applyLanguage(const Language& language)
         // the chart on show is drawn again under titles in the new language.
         showDraw();
         showSheet();
-        m_statusHints->replaceResting(tx(QStringLiteral("Ihre Dateien: %1")).arg(QDir::toNativeSeparators(m_folders.data)));
+        m_statusHints->replaceResting(tx(QStringLiteral("Ihre Dateien: %1")).arg(QDir::toNativeSeparators(m_state.programDir)));
         m_statusHints->refresh();
         if (m_comparison)
             m_comparison->retranslate();
         m_wheels->retranslate();
+        m_games->retranslate();
+        // The language file's title is the default game's.
+        if (m_state.game.id != QLatin1String(Game::DefaultId))
+            showGameTitle();
         if (m_lastStatistic) {
             QWidget* page = m_pageControl->currentWidget();
             runStatistic(m_lastStatistic);

@@ -45,6 +45,7 @@ class TForm8;
 class TMailerForm;
 class SubmitController;
 class WheelController;
+class GameController;
 class HistoryController;
 class SheetFilesController;
 class InterfaceLanguage;
@@ -56,6 +57,12 @@ class TForm1 final : public QMainWindow, private UiHooks {
     Q_OBJECT
 public:
     static QString caption();          // "Veldors Numora Sayisal Loto 6/49"
+    // The menu "Spiel" and the choice of the first start.
+    GameController* games() const { return m_games; }
+    // Plays the game `id`: stores the current game's settings as closing does (unless
+    // `storeCurrent` is false), then loads the other's folder and settings as starting does.
+    // Refused while a run goes on.
+    void switchGame(const QString& id, bool storeCurrent = true);
     static QString applicationTitle(); // "Veldors Numora Turkiye"
 
     // Portable: every file in `programDir`.
@@ -114,6 +121,11 @@ protected:
 
 private:
     void buildMenu();
+    // The game's folder, settings key, N and title; its settings are loaded after this.
+    void enterGame(const Game& game);
+    // The chosen date's draw and the distribution, as the start shows them.
+    bool showFirstView();
+    void showGameTitle();
     void buildStatusBar();
     void connectWidgets();
     void connectStatistics();
@@ -200,6 +212,7 @@ private:
     QElapsedTimer m_progressClock;
     ChanceComparisonWindow* m_comparison = nullptr;
     WheelController* m_wheels = nullptr;
+    GameController* m_games = nullptr;
     GenerationController* m_generation = nullptr;
     SheetFilesController* m_sheetFiles = nullptr;
     HistoryController* m_history = nullptr;

@@ -71,12 +71,18 @@ private Q_SLOTS:
     void cleanup() { m_window.reset(); }
 
     // The first start copies the shipped history into the user's folder, says where it is and
-    // speaks the desktop's language, which the store keeps from then on.
+    // speaks the desktop's language, which the store keeps from then on. It offers the game of
+    // the desktop's language; the player keeps the default one.
     void firstStartCopiesTheHistoryAndSpeaksTheDesktopsLanguage()
     {
         const ProgramFolders folders = installed();
         QVERIFY(!folders.portable);
+        QString offered;
+        test::answerChoice(QStringLiteral("Sayisal Loto (6/49)"), &offered);
         start(folders, {QStringLiteral("tr_TR.UTF-8")});
+        QCOMPARE(offered, QStringLiteral("Çılgın Sayısal Loto (6/90)"));
+        QCOMPARE(m_window->state().game.id, QStringLiteral("sayisal"));
+        QCOMPARE(m_window->windowTitle(), TForm1::caption());
         QCOMPARE(test::readBytes(userHistory()), test::readBytes(shippedHistory()));
         QVERIFY2(drawLine().startsWith(QStringLiteral("Sa 30.11.96 ")), qPrintable(drawLine()));
         QCOMPARE(m_window->state().sprache, 4);
