@@ -398,9 +398,12 @@ void TForm1::enterGame(const Game& game)
         m_hooks.showError(prepared.error().message);
     m_state.resetForStartup(GameCatalog::foldersFor(m_folders, game));
     m_settings = Einstellungen(RegistryKey::userKey(Einstellungen::keyPathFor(game.id)));
-    // A game without a stored sheet starts with an empty one, not with another game's numbers.
+    // A game without stored values starts empty, not with another game's numbers, ticket
+    // number or results address (which would merge one game's draws into another).
     for (int r = 0; r < TTippSchein::RowCount; ++r)
         m_state.sheet.row(r) = TTippreihe{};
+    m_state.sheet.setTicketNumber(QString());
+    m_state.csvAddress.clear();
     std::optional<double> first;
     if (auto records = m_state.drawFile().readAll(); records && !records->empty())
         first = records->front().Datum;

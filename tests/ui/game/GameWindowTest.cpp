@@ -118,11 +118,20 @@ private Q_SLOTS:
         QVERIFY2(label(QStringLiteral("Label29")).startsWith(QStringLiteral("Mo 19.09.22 ")), qPrintable(label(QStringLiteral("Label29"))));
         typeRow(1, {"15", "23", "35", "39", "56", "90"});
         find<QSpinBox>(QStringLiteral("UpDown8"))->setValue(10);
+        // The results address is the game's own ("Internet-Optionen").
+        auto* address = find<QLineEdit>(QStringLiteral("CsvAddressEdit"));
+        QCOMPARE(address->text(), QString());
+        address->setText(QStringLiteral("http://127.0.0.1:1/cilgin.csv"));
+        // A game never played before takes neither the sheet nor the address of the one left.
+        play(QStringLiteral("lotto649"));
+        QCOMPARE(address->text(), QString());
+        QCOMPARE(rowTexts(1), QStringList(6));
 
         play(QStringLiteral("sayisal"));
         QCOMPARE(m_window->windowTitle(), TForm1::caption());
         QCOMPARE(rowTexts(1), (QStringList{"1", "2", "3", "4", "5", "49"}));
         QCOMPARE(m_window->state().sheet.tipCount(), 5);
+        QCOMPARE(find<QLineEdit>(QStringLiteral("CsvAddressEdit"))->text(), QString());
         QCOMPARE(m_window->state().programDir, m_dir.path() + QLatin1Char('/'));
         m_window->close();
 
@@ -136,6 +145,7 @@ private Q_SLOTS:
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Veldors Numora Çılgın Sayısal Loto 6/90"));
         QCOMPARE(rowTexts(1), (QStringList{"15", "23", "35", "39", "56", "90"}));
         QCOMPARE(m_window->state().sheet.tipCount(), 10);
+        QCOMPARE(find<QLineEdit>(QStringLiteral("CsvAddressEdit"))->text(), QStringLiteral("http://127.0.0.1:1/cilgin.csv"));
         // Checked against cilgin's last draw, 15 23 35 39 56 64.
         QCOMPARE(label(TTippSchein::hitLabelName(0)), QStringLiteral("5"));
         // The default game's history and store stay where they were.
