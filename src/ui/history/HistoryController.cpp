@@ -144,7 +144,10 @@ void HistoryController::enter()
     Status stored = Done{};
     if (dialog.exec() == QDialog::Accepted) {
         const auto record = dialog.record();
-        stored = record ? DrawEntry::store(m_state, *record) : Status(record.error());
+        // Another game's numbers and extra number follow its own rules, checked before writing.
+        const bool checked = m_state.game.id != QLatin1String(Game::DefaultId);
+        const Status valid = record && checked ? DrawEntry::validate(m_state.game, *record) : Status(Done{});
+        stored = !record ? Status(record.error()) : !valid ? valid : DrawEntry::store(m_state, *record);
     }
     const Status shown = DrawEntry::finish(m_state, reference->Datum);
     showResult(!stored ? stored : shown);

@@ -397,6 +397,10 @@ void TForm1::enterGame(const Game& game)
     if (Status prepared = GameCatalog::prepare(m_folders, game); !prepared)
         m_hooks.showError(prepared.error().message);
     m_state.resetForStartup(GameCatalog::foldersFor(m_folders, game));
+    // A game without a shipped history starts with an empty one, which the entry can extend.
+    if (!m_state.drawFile().exists())
+        if (const Status created = m_state.drawFile().create(); !created)
+            m_hooks.showError(created.error().message);
     m_settings = Einstellungen(RegistryKey::userKey(Einstellungen::keyPathFor(game.id)));
     // A game without stored values starts empty, not with another game's numbers, ticket
     // number or results address (which would merge one game's draws into another).
@@ -404,6 +408,10 @@ void TForm1::enterGame(const Game& game)
         m_state.sheet.row(r) = TTippreihe{};
     m_state.sheet.setTicketNumber(QString());
     m_state.csvAddress.clear();
+    // Nor with the other game's draw on show, which the sheet would be checked against.
+    m_state.currentDraw = CurrentDraw{};
+    m_state.shownDraw = DrawDisplay{};
+    m_state.shownDrawCopy = DrawDisplay{};
     std::optional<double> first;
     if (auto records = m_state.drawFile().readAll(); records && !records->empty())
         first = records->front().Datum;
@@ -440,6 +448,14 @@ void TForm1::switchGame(const QString& id, bool storeCurrent)
     if (Status stored = m_games->storePlayed(game->id); !stored)
         m_hooks.showError(stored.error().message);
     enterGame(*game);
+    // A game played for the first time starts from the options and language of the game left
+    // (its sheet and address empty), not from the designed ones and the desktop's language.
+    if (!QFileInfo::exists(m_settings.key().filePath())) {
+        const Qt::WindowStates s = windowState();
+        const WindowSize size{height(), width(), !(s & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))};
+        if (const Status seeded = m_settings.save(m_state, size); !seeded)
+            m_hooks.showError(seeded.error().message);
+    }
     const bool settingsClean = loadSettings();
     m_statusHints->replaceResting(tx(QStringLiteral("Ihre Dateien: %1")).arg(QDir::toNativeSeparators(m_state.programDir)));
     if (settingsClean)

@@ -1,6 +1,7 @@
 // The window plays one game at a time: the menu "Spiel", each game's own sheet and options over
 // a restart, the numbers 1..N everywhere the player types or ticks, a player's own game, and the
 // update of a game without an address or no longer drawn.
+#include "base/DayDate.h"
 #include "draws/DrawFile.h"
 #include "model/RunControl.h"
 #include "support/TestSupport.h"
@@ -94,6 +95,10 @@ private Q_SLOTS:
         QVERIFY(DrawFile(drawPath()).replaceAll(sayisal).ok());
         QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("games")));
         QVERIFY(QFile::copy(QStringLiteral(NUMORA_SOURCE_DIR "/data/games/cilgin.csv"), m_dir.filePath(QStringLiteral("games/cilgin.csv"))));
+        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("land")));
+        const QDir land(QStringLiteral(NUMORA_SOURCE_DIR "/data/land"));
+        for (const QString& name : land.entryList(QDir::Files))
+            QVERIFY(QFile::copy(land.filePath(name), m_dir.filePath(QStringLiteral("land/") + name)));
     }
 
     void cleanup() { m_window.reset(); }
@@ -122,10 +127,16 @@ private Q_SLOTS:
         auto* address = find<QLineEdit>(QStringLiteral("CsvAddressEdit"));
         QCOMPARE(address->text(), QString());
         address->setText(QStringLiteral("http://127.0.0.1:1/cilgin.csv"));
-        // A game never played before takes neither the sheet nor the address of the one left.
+        // A game never played before takes neither the sheet nor the address of the one left,
+        // but its options and language.
+        m_window->setDesktopLanguages([] { return QStringList{QStringLiteral("de_DE")}; });
+        find<QAction>(QStringLiteral("Englisch1"))->trigger();
         play(QStringLiteral("lotto649"));
         QCOMPARE(address->text(), QString());
         QCOMPARE(rowTexts(1), QStringList(6));
+        QCOMPARE(m_window->state().sheet.tipCount(), 10);
+        QCOMPARE(m_window->state().sprache, 1);
+        find<QAction>(QStringLiteral("Deutsch1"))->trigger();
 
         play(QStringLiteral("sayisal"));
         QCOMPARE(m_window->windowTitle(), TForm1::caption());
@@ -253,7 +264,8 @@ private Q_SLOTS:
     {
         startWindow(cilginToday());
         QStringList errors;
-        QTimer::singleShot(0, [&errors] {
+        const QString games = m_dir.filePath(QStringLiteral("games"));
+        QTimer::singleShot(0, [&errors, games] {
             auto* dialog = qobject_cast<ui::OwnGameDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
             const struct {
@@ -267,6 +279,8 @@ private Q_SLOTS:
                 QVERIFY(dialog->isVisible());
                 errors << dialog->error->text();
             }
+            // Nothing written on an error.
+            QCOMPARE(QDir(games).entryList({QStringLiteral("*.game")}), QStringList());
             dialog->id->setText(QStringLiteral("mein54"));
             dialog->name->setText(QStringLiteral("Mein Lotto"));
             dialog->numbers->setValue(54);
@@ -278,9 +292,10 @@ private Q_SLOTS:
         m_window->games()->ownGameAction()->trigger();
         QApplication::processEvents();
         QCOMPARE(errors.size(), 3);
-        QVERIFY2(errors[0].contains(QStringLiteral("\"Mein\" is not a game id")), qPrintable(errors[0]));
-        QVERIFY2(errors[1].contains(QStringLiteral("exists already")), qPrintable(errors[1]));
-        QVERIFY2(errors[2].contains(QStringLiteral("name")), qPrintable(errors[2]));
+        // The catalogue's own errors (in the interface language), each naming what is wrong.
+        QVERIFY2(errors[0].contains(QStringLiteral("Mein")), qPrintable(errors[0]));
+        QVERIFY2(errors[1].contains(QStringLiteral("cilgin")), qPrintable(errors[1]));
+        QVERIFY2(!errors[2].isEmpty() && errors[2] != errors[1], qPrintable(errors[2]));
 
         QCOMPARE(m_window->state().game.id, QStringLiteral("mein54"));
         QCOMPARE(m_window->state().game.numbers, 54);
@@ -288,6 +303,8 @@ private Q_SLOTS:
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Veldors Numora Mein Lotto 6/54"));
         QVERIFY(QFileInfo::exists(m_dir.filePath(QStringLiteral("games/mein54.game"))));
         QVERIFY(gameItem(QStringLiteral("mein54"))->isChecked());
+        // Nothing of the other game's draw stays on show.
+        QCOMPARE(label(QStringLiteral("Label29")), QString());
         QCOMPARE(typeField(1, QStringLiteral("54")), QStringLiteral("54"));
         QCOMPARE(typeField(1, QStringLiteral("55")), QString());
         // 54 numbers: eight to a row.
@@ -298,6 +315,36 @@ private Q_SLOTS:
             dialog->reject();
         });
         QTest::mouseClick(find<QToolButton>(TTippSchein::editButtonName(0)), Qt::LeftButton);
+
+        // The empty history takes its first draw through the entry, by the game's rules: a
+        // bonus ball among the six is refused and nothing is written.
+        for (int bonus : {54, 12}) {
+            QString error;
+            QTimer::singleShot(0, [bonus, &error] {
+                auto* dialog = qobject_cast<ui::TForm3*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                const int drawn[] = {54, 3, 17, 29, 41, 8};
+                for (int i = 0; i < 6; ++i)
+                    dialog->upDowns[std::size_t(i)]->setValue(drawn[i]);
+                dialog->upDowns[6]->setValue(bonus);
+                if (bonus == 54)
+                    test::answerNextMessageBox(QMessageBox::Ok, &error);
+                dialog->accept();
+            });
+            find<QPushButton>(QStringLiteral("BitBtn8"))->click();
+            QApplication::processEvents();
+            const auto stored = DrawFile(m_window->state().drawFilePath()).readAll();
+            QVERIFY(stored.ok());
+            if (bonus == 54) {
+                QVERIFY2(error.contains(QStringLiteral("54")), qPrintable(error));
+                QVERIFY(stored->empty());
+            } else {
+                QCOMPARE(stored->size(), std::size_t(1));
+                QCOMPARE(int(stored->front().Zusatzzahl), 12);
+                QCOMPARE(stored->front().Datum, DayDate::fromDate(cilginToday()));
+            }
+        }
+        QVERIFY2(label(QStringLiteral("Label29")).contains(QStringLiteral("3  8  17  29  41  54")), qPrintable(label(QStringLiteral("Label29"))));
     }
 
     // "Datenbank aktualisieren": a game without an address is told where to set one; a game
