@@ -480,8 +480,8 @@ bool TForm1::runBrowser(Status (*operation)(ProgramState&))
 void TForm1::showDraw()
 {
     m_syncing = true;
-    m_datenbank->drawLine->setText(DrawBrowser::drawLine(m_state.shownDraw));
-    m_lottotipp->drawLine->setText(DrawBrowser::drawLine(m_state.shownDrawCopy));
+    m_datenbank->drawLine->setText(DrawBrowser::drawLine(m_state.shownDraw, m_state.game));
+    m_lottotipp->drawLine->setText(DrawBrowser::drawLine(m_state.shownDrawCopy, m_state.game));
     const QString sum = DrawBrowser::sumLabel(m_state.shownDraw);
     m_lottotipp->sumLabel->setText(sum.isEmpty() ? QStringLiteral("QS: ") : sum);
     m_datenbank->chosenDate->setDate(toQDate(m_state.chosenDate.value));
