@@ -279,3 +279,24 @@ Dieses Spiel hat keine Losnummer.	Ta gra nie ma numeru losu.
 Für dieses Spiel gibt es keine Online-Abgabe.	Tej gry nie można zgłosić online.
 Liste drucken	Drukuj listę
 Die Tipps als einfache Liste drucken	Drukuj zakłady jako prostą listę
+&Spiel	&Gra
+Eigenes Spiel…	Własna gra…
+Ein eigenes Spiel 6 aus N anlegen	Utwórz własną grę 6 z N
+Spiel wählen	Wybierz grę
+Welches Spiel spielen Sie? Sie können es später im Menü "Spiel" wechseln.	W jaką grę grasz? Możesz ją później zmienić w menu „Gra”.
+Eigenes Spiel	Własna gra
+%1 (%2) ist angelegt. Jetzt zu diesem Spiel wechseln?	Utworzono %1 (%2). Przełączyć teraz na tę grę?
+Kleinbuchstaben, Ziffern, "-" und "_"; der Name des Ordners der Dateien des Spiels	Małe litery, cyfry, „-” i „_”; nazwa folderu plików gry
+Kennung:	Identyfikator:
+Name:	Nazwa:
+6 aus:	6 z:
+Ziehungstage:	Dni losowań:
+keine	brak
+Zusatzzahl aus derselben Trommel	liczba dodatkowa z tego samego bębna
+Superzahl 0-9	Superzahl 0-9
+Joker 1..N aus eigener Trommel	Joker 1..N z osobnego bębna
+Zusatzzahl:	Liczba dodatkowa:
+Superzahl:	Superzahl:
+Joker:	Joker:
+Das Spiel wechselt erst, wenn die laufende Berechnung beendet ist.	Grę można zmienić dopiero po zakończeniu trwających obliczeń.
+%1 hat noch keine Ziehungen: "Datenbank aktualisieren" mit einer Adresse, das CSV-Menü oder "Eingeben" füllt sie.	%1 nie ma jeszcze losowań: uzupełni je „Aktualizuj bazę” z adresem, menu CSV lub „Wprowadź”.

@@ -279,3 +279,24 @@ Dieses Spiel hat keine Losnummer.	В этой игре нет номера би�
 Für dieses Spiel gibt es keine Online-Abgabe.	Эту игру нельзя подать онлайн.
 Liste drucken	Печать списка
 Die Tipps als einfache Liste drucken	Напечатать ставки простым списком
+&Spiel	&Игра
+Eigenes Spiel…	Своя игра…
+Ein eigenes Spiel 6 aus N anlegen	Создать свою игру 6 из N
+Spiel wählen	Выбор игры
+Welches Spiel spielen Sie? Sie können es später im Menü "Spiel" wechseln.	В какую игру вы играете? Позже её можно сменить в меню «Игра».
+Eigenes Spiel	Своя игра
+%1 (%2) ist angelegt. Jetzt zu diesem Spiel wechseln?	Игра %1 (%2) создана. Перейти к ней сейчас?
+Kleinbuchstaben, Ziffern, "-" und "_"; der Name des Ordners der Dateien des Spiels	Строчные латинские буквы, цифры, «-» и «_»; имя папки файлов игры
+Kennung:	Код:
+Name:	Название:
+6 aus:	6 из:
+Ziehungstage:	Дни тиражей:
+keine	нет
+Zusatzzahl aus derselben Trommel	дополнительный шар из того же барабана
+Superzahl 0-9	Superzahl 0-9
+Joker 1..N aus eigener Trommel	Джокер 1..N из отдельного барабана
+Zusatzzahl:	Доп. шар:
+Superzahl:	Superzahl:
+Joker:	Джокер:
+Das Spiel wechselt erst, wenn die laufende Berechnung beendet ist.	Игру можно сменить только после окончания текущего расчёта.
+%1 hat noch keine Ziehungen: "Datenbank aktualisieren" mit einer Adresse, das CSV-Menü oder "Eingeben" füllt sie.	У игры %1 ещё нет тиражей: их добавит «Обновить базу» с адресом, меню CSV или «Ввести».

@@ -279,3 +279,24 @@ Dieses Spiel hat keine Losnummer.	Este juego no tiene número de boleto.
 Für dieses Spiel gibt es keine Online-Abgabe.	Este juego no se puede entregar en línea.
 Liste drucken	Imprimir lista
 Die Tipps als einfache Liste drucken	Imprimir las apuestas como lista simple
+&Spiel	&Juego
+Eigenes Spiel…	Juego propio…
+Ein eigenes Spiel 6 aus N anlegen	Crear un juego propio 6 de N
+Spiel wählen	Elegir el juego
+Welches Spiel spielen Sie? Sie können es später im Menü "Spiel" wechseln.	¿A qué juego juega? Puede cambiarlo más tarde en el menú "Juego".
+Eigenes Spiel	Juego propio
+%1 (%2) ist angelegt. Jetzt zu diesem Spiel wechseln?	%1 (%2) se ha creado. ¿Cambiar a este juego ahora?
+Kleinbuchstaben, Ziffern, "-" und "_"; der Name des Ordners der Dateien des Spiels	Minúsculas, cifras, "-" y "_"; el nombre de la carpeta de los archivos del juego
+Kennung:	Identificador:
+Name:	Nombre:
+6 aus:	6 de:
+Ziehungstage:	Días de sorteo:
+keine	ninguno
+Zusatzzahl aus derselben Trommel	número complementario del mismo bombo
+Superzahl 0-9	Superzahl 0-9
+Joker 1..N aus eigener Trommel	Joker 1..N de un bombo propio
+Zusatzzahl:	Complementario:
+Superzahl:	Superzahl:
+Joker:	Joker:
+Das Spiel wechselt erst, wenn die laufende Berechnung beendet ist.	El juego solo puede cambiarse cuando termine el cálculo en curso.
+%1 hat noch keine Ziehungen: "Datenbank aktualisieren" mit einer Adresse, das CSV-Menü oder "Eingeben" füllt sie.	%1 aún no tiene sorteos: "Actualizar la base" con una dirección, el menú CSV o "Introducir" los añade.

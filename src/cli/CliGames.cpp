@@ -27,11 +27,11 @@ int addGame(const ProgramFolders& root, QStringList args, QTextStream& out, QTex
         "games add ID --numbers N --name NAME [--days Mo,Mi,Sa] [--extra none|bonus|superzahl|joker]");
     if (args.isEmpty() || args.first().startsWith(QLatin1String("--")))
         return fail(err, usage);
-    Game game;
-    game.id = args.takeFirst();
-    game.name.clear();
-    game.days.clear();
-    game.extra = Game::Extra::None;
+    const QString id = args.takeFirst();
+    QString name;
+    int numbers = 0;
+    std::vector<Game::DrawDay> days;
+    Game::Extra extra = Game::Extra::None;
     bool numbersGiven = false;
     for (int i = 0; i < args.size(); i += 2) {
         const QString& option = args[i];
@@ -42,29 +42,29 @@ int addGame(const ProgramFolders& root, QStringList args, QTextStream& out, QTex
             const auto n = parseInteger(value);
             if (!n)
                 return fail(err, QStringLiteral("--numbers: \"%1\" is not a number").arg(value));
-            game.numbers = *n;
+            numbers = *n;
             numbersGiven = true;
         } else if (option == QLatin1String("--name")) {
-            game.name = value.trimmed();
+            name = value.trimmed();
         } else if (option == QLatin1String("--days")) {
             for (const QString& day : value.split(QLatin1Char(','))) {
                 const int weekday = Game::weekdayByName(day.trimmed());
                 if (weekday == 0)
                     return fail(err, QStringLiteral("--days: \"%1\" is not one of Mo, Di, Mi, Do, Fr, Sa, So").arg(day));
-                game.days.push_back({weekday, 0});
+                days.push_back({weekday, 0});
             }
         } else if (option == QLatin1String("--extra")) {
-            const auto extra = Game::extraByName(value);
-            if (!extra)
+            const auto chosen = Game::extraByName(value);
+            if (!chosen)
                 return fail(err, QStringLiteral("--extra: \"%1\" is not none, bonus, superzahl or joker").arg(value));
-            game.extra = *extra;
+            extra = *chosen;
         } else {
             return fail(err, QStringLiteral("unexpected argument \"%1\"; %2").arg(option, usage));
         }
     }
-    if (!numbersGiven || game.name.isEmpty())
+    if (!numbersGiven || name.isEmpty())
         return fail(err, usage);
-    Game::nearSquareGrid(game.numbers, game.gridColumns, game.gridRows);
+    const Game game = GameCatalog::ownGame(id, name, numbers, std::move(days), extra);
     if (Status added = GameCatalog::add(root, game); !added)
         return fail(err, added.error().message);
     out << game.id << '\t' << game.shortForm() << '\t' << game.name << '\n';

@@ -136,6 +136,20 @@ Status prepare(const ProgramFolders& root, const Game& game)
     return file.replaceAll(*records);
 }
 
+Game ownGame(const QString& id, const QString& name, int numbers, std::vector<Game::DrawDay> days, Game::Extra extra)
+{
+    Game game;
+    game.id = id;
+    game.name = name.trimmed();
+    game.numbers = numbers;
+    game.days = std::move(days);
+    game.extra = extra;
+    // N out of range is add()'s error to name; the grid of 0 numbers would divide by zero.
+    if (numbers >= Game::MinNumbers && numbers <= Game::MaxNumbers)
+        Game::nearSquareGrid(numbers, game.gridColumns, game.gridRows);
+    return game;
+}
+
 Status add(const ProgramFolders& root, const Game& game)
 {
     if (!Game::validId(game.id))

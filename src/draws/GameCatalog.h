@@ -38,6 +38,10 @@ ProgramFolders foldersFor(const ProgramFolders& root, const Game& game);
 // (ProgramFolders::prepare); nothing is moved, an existing file is never touched.
 Status prepare(const ProgramFolders& root, const Game& game);
 
+// A player's own game as the window and the command line make it: the id, name, N, days and
+// extra given, the near-square grid, nothing a shipped game's ticket offers.
+Game ownGame(const QString& id, const QString& name, int numbers, std::vector<Game::DrawDay> days, Game::Extra extra);
+
 // A player's own game written to `games/ID.game` in the user's folder; a bad or taken id, or
 // N outside 7..90, is an error and nothing is written.
 Status add(const ProgramFolders& root, const Game& game);

@@ -15,6 +15,13 @@ Expected<TZiehung> referenceRecord(ProgramState& state)
     auto records = state.drawFile().readAll();
     if (!records)
         return records.error();
+    // A game of the player's starts empty: its first draw is entered on the chosen date.
+    if (records->empty() && state.game.id != QLatin1String(Game::DefaultId)) {
+        TZiehung first;
+        first.Datum = state.chosenDate.value;
+        state.startDateField = first.Datum;
+        return first;
+    }
     if (records->empty())
         return Error{tx(QStringLiteral("%1: Lesen über das Dateiende hinaus (die Datei enthält keine Ziehung)"))
                          .arg(QFileInfo(state.drawFilePath()).fileName())};

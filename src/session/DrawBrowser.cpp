@@ -27,6 +27,21 @@ QString DrawBrowser::drawLine(const DrawDisplay& shown)
     return shown.shown ? drawLine(shown.record, shown.wideSeparator) : QString();
 }
 
+QString DrawBrowser::drawLine(const DrawDisplay& shown, const Game& game)
+{
+    QString line = drawLine(shown);
+    if (line.isEmpty() || game.extra == Game::Extra::None)
+        return line;
+    const TZiehung& r = shown.record;
+    if (game.hasSuperzahl()) {
+        if (r.Datum >= game.extraSince && r.Superzahl <= 9)
+            line += QStringLiteral("  + ") + QString::number(r.Superzahl);
+    } else if (r.Zusatzzahl != 0) {
+        line += QStringLiteral("  + ") + QString::number(r.Zusatzzahl);
+    }
+    return line;
+}
+
 QString DrawBrowser::sumLabel(const DrawDisplay& shown)
 {
     if (!shown.shown)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Game.h"
+
 #include "base/Expected.h"
 
 #include <QString>
@@ -29,6 +31,9 @@ public:
     // empty while no draw was shown.
     static QString drawLine(const DrawDisplay& shown);
     static QString sumLabel(const DrawDisplay& shown);
+    // The draw line of a game with an extra number: "  + N" after the six, where the draw has
+    // one (a bonus or Joker of 0 is none; a Superzahl only from the day the game drew it).
+    static QString drawLine(const DrawDisplay& shown, const Game& game);
     // The record becomes the current draw with its draw line and "QS: " label.
     static void makeCurrent(ProgramState& state, const TZiehung& record, bool wideSeparator);
     // The draw an update or rebuild is writing, shown on both tabs with the wide separator.

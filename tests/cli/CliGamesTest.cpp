@@ -352,6 +352,9 @@ TEST_F(CliGamesTest, AddRefusesBadInputAndWritesNothing)
          "\"Bad\" is not a game id"},
         {{QStringLiteral("big"), QStringLiteral("--numbers"), QStringLiteral("91"), QStringLiteral("--name"), QStringLiteral("B")},
          "a game draws 6 of 7..90 numbers, not of 91"},
+        // No grid has room for 0 numbers: refused, not divided by.
+        {{QStringLiteral("none"), QStringLiteral("--numbers"), QStringLiteral("0"), QStringLiteral("--name"), QStringLiteral("N")},
+         "a game draws 6 of 7..90 numbers, not of 0"},
         {{QStringLiteral("cilgin"), QStringLiteral("--numbers"), QStringLiteral("90"), QStringLiteral("--name"), QStringLiteral("C")},
          "a game \"cilgin\" exists already"},
         {{QStringLiteral("x"), QStringLiteral("--numbers"), QStringLiteral("40"), QStringLiteral("--name"), QStringLiteral("X"),

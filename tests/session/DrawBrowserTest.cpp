@@ -241,5 +241,38 @@ TEST_F(DrawBrowserTest, RealHistoryFromNewestBackToTheFirstDraw)
     expectShown(makeDraw(1996, 11, 16, {5, 15, 20, 32, 34, 47}), 0);
 }
 
+// The extra number follows the six where the game draws one and the draw has it.
+TEST(DrawBrowserExtra, TheDrawLineEndsWithTheGamesExtraNumber)
+{
+    auto game = [](Game::Extra extra, double since = 0) {
+        Game g;
+        g.extra = extra;
+        g.extraSince = since;
+        return g;
+    };
+    const double superzahlSince = DayDate::fromYmd(1991, 12, 7);
+    struct Case {
+        Game game;
+        TZiehung record;
+        int superzahl;
+        const char* suffix;
+    };
+    const Case cases[] = {
+        {game(Game::Extra::None), makeDraw(2022, 1, 1, {9, 60, 72, 77, 78, 90}, 20), 0, ""},
+        {game(Game::Extra::Joker), makeDraw(2022, 1, 1, {9, 60, 72, 77, 78, 90}, 20), 0, "  + 20"},
+        {game(Game::Extra::Bonus), makeDraw(2022, 1, 1, {1, 2, 3, 4, 5, 6}), 0, ""}, // no bonus recorded
+        {game(Game::Extra::Superzahl, superzahlSince), makeDraw(1991, 11, 30, {1, 2, 3, 4, 5, 6}), 0, ""},
+        {game(Game::Extra::Superzahl, superzahlSince), makeDraw(1991, 12, 7, {1, 2, 3, 4, 5, 6}), 0, "  + 0"},
+    };
+    for (const Case& c : cases) {
+        TZiehung record = c.record;
+        record.Superzahl = std::uint8_t(c.superzahl);
+        const DrawDisplay shown{true, record, false};
+        EXPECT_EQ(DrawBrowser::drawLine(shown, c.game), DrawBrowser::drawLine(shown) + QString::fromLatin1(c.suffix))
+            << DrawBrowser::drawLine(shown).toStdString();
+    }
+    EXPECT_EQ(DrawBrowser::drawLine(DrawDisplay{}, game(Game::Extra::Joker)), QString());
+}
+
 } // namespace
 } // namespace numora

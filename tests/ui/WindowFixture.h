@@ -57,6 +57,19 @@ inline void answerInput(const QString& text)
     });
 }
 
+// Answers the next choice box by choosing `item`; keeps the item it offered first.
+inline void answerChoice(const QString& item, QString* offered = nullptr)
+{
+    QTimer::singleShot(0, [item, offered] {
+        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        if (offered)
+            *offered = dialog->textValue();
+        dialog->setTextValue(item);
+        dialog->accept();
+    });
+}
+
 class WindowFixture {
 protected:
     QTemporaryDir m_dir;

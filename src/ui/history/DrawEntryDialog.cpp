@@ -17,7 +17,7 @@
 
 namespace numora::ui {
 
-TForm3::TForm3(QWidget* parent) : QDialog(parent)
+TForm3::TForm3(QWidget* parent, const Game& game) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Zahlen der Ziehung eingeben"));
@@ -36,8 +36,8 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent)
         spin->setObjectName(QStringLiteral("UpDown%1").arg(i + 1));
         spin->findChild<QLineEdit*>()->setObjectName(QStringLiteral("Edit%1").arg(i + 1));
         // The bonus number keeps a stored 0 ("none"), so an edit does not invent one.
-        spin->setRange(i < 6 ? 1 : 0, i == 7 ? 9 : 49);
-        spin->setValue(i == 7 ? 9 : 49);
+        spin->setRange(i < 6 ? 1 : 0, i == 7 ? 9 : game.numbers);
+        spin->setValue(i == 7 ? 9 : game.numbers);
         if (i < 6)
             AccessibleNames::composedName(spin, [i] { return tx(QStringLiteral("Zahl %1")).arg(i + 1); });
         upDowns[std::size_t(i)] = spin;
@@ -76,6 +76,15 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent)
     super6Label->setBuddy(super6[0]);
     hiddenPart->hide();
     root->addWidget(hiddenPart);
+    // The extra number of a game that draws one, beside the six.
+    if (game.extra != Game::Extra::None) {
+        const bool superzahl = game.hasSuperzahl();
+        QLabel* label = superzahl ? superLabel : bonusLabel;
+        label->setText(superzahl ? tx(QStringLiteral("Superzahl:"))
+                                 : game.extra == Game::Extra::Joker ? tx(QStringLiteral("Joker:")) : tx(QStringLiteral("Zusatzzahl:")));
+        numbers->addWidget(label);
+        numbers->addWidget(upDowns[superzahl ? 7 : 6]);
+    }
 
     auto* buttons = new QHBoxLayout;
     auto* ok = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("OK"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Expected.h"
+#include "model/Game.h"
 #include "model/TZiehung.h"
 
 #include <QDialog>
@@ -18,7 +19,8 @@ namespace numora::ui {
 class TForm3 final : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm3(QWidget* parent);
+    // The six fields take 1..`game`'s N; a game with an extra number shows its field.
+    explicit TForm3(QWidget* parent, const Game& game = Game{});
 
     void fill(const TZiehung& record);
     // The record as entered; a digit field that is no decimal number is an error.

@@ -7,6 +7,7 @@
 #include "history/DrawMerge.h"
 #include "history/DrawRebuild.h"
 #include "history/DrawUpdate.h"
+#include "history/GameUpdate.h"
 #include "session/ProgramState.h"
 #include "ui/common/RunGate.h"
 #include "ui/common/WindowHooks.h"
@@ -80,12 +81,23 @@ void HistoryController::update()
     m_history->stopUpdate->show();
     m_internet->copyTo(m_state);
     Status done = Done{};
-    if (m_state.csvAddress.isEmpty()) {
+    // The update service serves the default game only; another game merges its results CSV,
+    // and one without an address or no longer drawn is told so, not sent a request.
+    QString address = m_state.csvAddress;
+    if (m_state.game.id != QLatin1String(Game::DefaultId)) {
+        const GameUpdate::Plan plan = GameUpdate::plan(m_state, m_state.csvAddress);
+        if (plan.kind == GameUpdate::Plan::Kind::NoLongerDrawn)
+            m_hooks.showMessage(plan.message);
+        else if (plan.kind == GameUpdate::Plan::Kind::NoAddress)
+            done = Error{plan.message};
+        else
+            done = mergeCsvAddress(plan.address);
+    } else if (address.isEmpty()) {
         const auto outcome = DrawUpdate::run(m_state, m_web, control);
         if (!outcome)
             done = outcome.error();
     } else {
-        done = mergeCsvAddress();
+        done = mergeCsvAddress(address);
     }
     m_history->update->setEnabled(true);
     m_sheet->update->setEnabled(true);
@@ -95,7 +107,7 @@ void HistoryController::update()
     showResult(done);
 }
 
-Status HistoryController::mergeCsvAddress()
+Status HistoryController::mergeCsvAddress(const QString& address)
 {
     // A client of its own: the window stays usable while the file arrives, and a command run from
     // there may use the main client.
@@ -103,7 +115,7 @@ Status HistoryController::mergeCsvAddress()
     if (auto s = client.setProxy(m_state.proxyHost, m_state.proxyPort); !s)
         return s;
     client.setMaxBodyBytes(DrawCsv::MaxFileBytes);
-    const auto outcome = DrawMerge::mergeAddress(m_state, client, m_state.csvAddress, DrawMerge::Gaps::Ask,
+    const auto outcome = DrawMerge::mergeAddress(m_state, client, address, DrawMerge::Gaps::Ask,
                                                  &m_gate.control(Run::Update));
     if (!outcome)
         return outcome.error();
@@ -127,12 +139,15 @@ void HistoryController::enter()
         m_hooks.showError(reference.error().message);
         return;
     }
-    TForm3 dialog(m_window);
+    TForm3 dialog(m_window, m_state.game);
     dialog.fill(*reference);
     Status stored = Done{};
     if (dialog.exec() == QDialog::Accepted) {
         const auto record = dialog.record();
-        stored = record ? DrawEntry::store(m_state, *record) : Status(record.error());
+        // Another game's numbers and extra number follow its own rules, checked before writing.
+        const bool checked = m_state.game.id != QLatin1String(Game::DefaultId);
+        const Status valid = record && checked ? DrawEntry::validate(m_state.game, *record) : Status(Done{});
+        stored = !record ? Status(record.error()) : !valid ? valid : DrawEntry::store(m_state, *record);
     }
     const Status shown = DrawEntry::finish(m_state, reference->Datum);
     showResult(!stored ? stored : shown);

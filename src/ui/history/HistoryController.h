@@ -42,7 +42,7 @@ Q_SIGNALS:
 private:
     void update();
     // The update when "CSV-Adresse der Ziehungen:" is set: that file merged into the history.
-    Status mergeCsvAddress();
+    Status mergeCsvAddress(const QString& address);
     void enter();
     void remove();
     void rebuild();

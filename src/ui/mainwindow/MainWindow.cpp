@@ -40,6 +40,9 @@
 #include "ui/submit/ScriptChoiceDialog.h"
 #include "ui/submit/SubmitController.h"
 #include "ui/wheel/WheelController.h"
+#include "ui/game/GameController.h"
+#include "app/LanguageFiles.h"
+#include "draws/GameCatalog.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -52,6 +55,7 @@
 #include <QDateEdit>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -73,7 +77,7 @@ QDate toQDate(double day) { return DayDate::toDate(day).value_or(QDate()); }
 
 } // namespace
 
-QString TForm1::caption() { return QStringLiteral("Veldors Numora Sayisal Loto 6/49"); }
+QString TForm1::caption() { return GameController::title(GameCatalog::defaultGame(), {}); }
 
 QString TForm1::applicationTitle() { return QStringLiteral("Veldors Numora Turkiye"); }
 
@@ -153,8 +157,8 @@ void TForm1::buildMenu()
 {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    // Eight items in the longest language at the designed width: no item may go behind "»".
-    bar->setStyleSheet(QStringLiteral("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 3px; }"));
+    // Nine items in the longest language at the designed width: no item may go behind "»".
+    bar->setStyleSheet(QStringLiteral("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 1px; }"));
     auto action = [this](const QString& name, const QString& text) {
         auto* a = new QAction(text, this);
         a->setObjectName(name);
@@ -174,6 +178,9 @@ void TForm1::buildMenu()
     QAction* abgeben = action(QStringLiteral("Abgeben1"), QStringLiteral("Ab&geben"));
     connect(abgeben, &QAction::triggered, this, &TForm1::submitOnline);
     abgeben->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    m_games = new GameController(m_folders, m_hooks, this);
+    connect(m_games, &GameController::switchRequested, this, [this](const QString& id) { switchGame(id); });
+    bar->addMenu(m_games->menu());
     bar->addAction(m_history->action());
     bar->addAction(m_generation->action());
     bar->addAction(abgeben);
@@ -382,10 +389,14 @@ void TForm1::languageApplied()
     // the chart on show is drawn again under titles in the new language.
     showDraw();
     showSheet();
-    m_statusHints->replaceResting(tx(QStringLiteral("Ihre Dateien: %1")).arg(QDir::toNativeSeparators(m_folders.data)));
+    m_statusHints->replaceResting(tx(QStringLiteral("Ihre Dateien: %1")).arg(QDir::toNativeSeparators(m_state.programDir)));
     m_statusHints->refresh();
     m_analysis->retranslate();
     m_wheels->retranslate();
+    m_games->retranslate();
+    // The language file's title is the default game's.
+    if (m_state.game.id != QLatin1String(Game::DefaultId))
+        showGameTitle();
     if (m_lastStatistic) {
         QWidget* page = m_pageControl->currentWidget();
         runStatistic(m_lastStatistic);
@@ -428,21 +439,48 @@ void TForm1::startup()
 {
     // Number and date formats are fixed by the program's own formatting, whatever the locale.
     m_state.resetForStartup(m_folders);
+    // Asked after the settings are read, in the language they choose; a print run asks nothing.
+    const bool firstStart = !m_commandLine.printMode && m_games->firstStart();
     // The first start of an installed program brings the shipped history into the user's folder.
     const Status prepared = m_folders.prepare(QString::fromLatin1(DrawFile::DefaultName));
+    const Game played = m_games->storedGame();
+    if (played.id != QLatin1String(Game::DefaultId))
+        enterGame(played);
+    else
+        m_games->showPlayed(played);
     // The folder in use stays in the status bar between hints; a report of unreadable settings
     // comes first.
-    const QString settingsProblems = m_stored->load(m_desktopLanguages, [this] { m_languages->applyStored(); });
-    if (!settingsProblems.isEmpty()) {
-        // Reported once; the next save writes a clean file.
-        setStatusText(settingsProblems);
-        flushStatus();
-    }
-    const bool settingsClean = settingsProblems.isEmpty();
-    m_statusHints->setResting(tx(QStringLiteral("Ihre Dateien: %1")).arg(QDir::toNativeSeparators(m_folders.data)),
+    const bool settingsClean = loadSettings();
+    m_statusHints->setResting(tx(QStringLiteral("Ihre Dateien: %1")).arg(QDir::toNativeSeparators(m_state.programDir)),
                               settingsClean);
     if (!prepared)
         m_hooks.showError(prepared.error().message);
+    if (!showFirstView())
+        return;
+    if (firstStart) {
+        const QString chosen = m_games->askFirstGame(GameController::suggestedGame(m_desktopLanguages()));
+        if (chosen != m_state.game.id)
+            switchGame(chosen, false);
+    }
+    if (m_commandLine.printMode)
+        m_print->runPrintMode(m_commandLine.tipFile);
+    else if (!m_commandLine.openFile.isEmpty())
+        loadTipFrom(m_commandLine.openFile);
+}
+
+bool TForm1::loadSettings()
+{
+    const QString problems = m_stored->load(m_desktopLanguages, [this] { m_languages->applyStored(); });
+    if (!problems.isEmpty()) {
+        // Reported once; the next save writes a clean file.
+        setStatusText(problems);
+        flushStatus();
+    }
+    return problems.isEmpty();
+}
+
+bool TForm1::showFirstView()
+{
     m_state.sheet.setSheetReady(true);
     m_state.generatorLoopLimit = m_state.params.loopLimit();
     if (m_internet->proxyHost->text().isEmpty())
@@ -450,14 +488,90 @@ void TForm1::startup()
     m_state.random->seedFromClock();
     m_state.chosenDate.setDate(m_state.todayDay());
     showDraw();
+    // A new game of the player's has no draws yet: nothing to show, nothing gone wrong.
+    if (m_state.game.id != QLatin1String(Game::DefaultId) && QFileInfo(m_state.drawFilePath()).size() == 0) {
+        showSheet();
+        setStatusText(tx(QStringLiteral("%1 hat noch keine Ziehungen: \"Datenbank aktualisieren\" mit einer Adresse, "
+                                        "das CSV-Menü oder \"Eingeben\" füllt sie."))
+                          .arg(m_state.game.name));
+        return true;
+    }
     if (!runBrowser(&DrawBrowser::showChosenDate))
+        return false;
+    return runStatistic(&Statistics::numberDistribution);
+}
+
+void TForm1::enterGame(const Game& game)
+{
+    if (Status prepared = GameCatalog::prepare(m_folders, game); !prepared)
+        m_hooks.showError(prepared.error().message);
+    m_state.resetForStartup(GameCatalog::foldersFor(m_folders, game));
+    // A game without a shipped history starts with an empty one, which the entry can extend.
+    if (!m_state.drawFile().exists())
+        if (const Status created = m_state.drawFile().create(); !created)
+            m_hooks.showError(created.error().message);
+    m_stored->store() = Einstellungen(RegistryKey::userKey(Einstellungen::keyPathFor(game.id)));
+    // A game without stored values starts empty, not with another game's numbers, ticket
+    // number or results address (which would merge one game's draws into another).
+    for (int r = 0; r < TTippSchein::RowCount; ++r)
+        m_state.sheet.row(r) = TTippreihe{};
+    m_state.sheet.setTicketNumber(QString());
+    m_state.csvAddress.clear();
+    // Nor with the other game's draw on show, which the sheet would be checked against.
+    m_state.currentDraw = CurrentDraw{};
+    m_state.shownDraw = DrawDisplay{};
+    m_state.shownDrawCopy = DrawDisplay{};
+    std::optional<double> first;
+    if (auto records = m_state.drawFile().readAll(); records && !records->empty())
+        first = records->front().Datum;
+    m_state.useGame(game, first);
+    // The chart on show was the other game's; the start shows this game's.
+    m_lastStatistic = nullptr;
+    m_internet->csvAddress->setPlaceholderText(game.resultsAddress);
+    m_wheels->forgetWindow();
+    // Online submission and click scripts only where the game has them.
+    m_submit->showGame();
+    m_games->showPlayed(game);
+    showGameTitle();
+}
+
+void TForm1::showGameTitle()
+{
+    const Language* language = LanguageFiles::languageOf(m_state.sprache);
+    setWindowTitle(GameController::title(m_state.game, language ? QString::fromLatin1(language->code) : QString()));
+}
+
+void TForm1::switchGame(const QString& id, bool storeCurrent)
+{
+    if (m_busy || m_gate.anyRunning()) {
+        m_hooks.showMessage(tx(QStringLiteral("Das Spiel wechselt erst, wenn die laufende Berechnung beendet ist.")));
+        m_games->showPlayed(m_state.game);
         return;
-    if (!runStatistic(&Statistics::numberDistribution))
+    }
+    const auto game = GameCatalog::find(m_folders, id);
+    if (!game) {
+        m_hooks.showError(game.error().message);
+        m_games->showPlayed(m_state.game);
         return;
-    if (m_commandLine.printMode)
-        m_print->runPrintMode(m_commandLine.tipFile);
-    else if (!m_commandLine.openFile.isEmpty())
-        loadTipFrom(m_commandLine.openFile);
+    }
+    if (storeCurrent)
+        m_stored->save();
+    if (Status stored = m_games->storePlayed(game->id); !stored)
+        m_hooks.showError(stored.error().message);
+    enterGame(*game);
+    // A game played for the first time starts from the options and language of the game left
+    // (its sheet and address empty), not from the designed ones and the desktop's language.
+    if (!QFileInfo::exists(m_stored->store().key().filePath())) {
+        const Qt::WindowStates s = windowState();
+        const WindowSize size{height(), width(), !(s & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))};
+        if (const Status seeded = m_stored->store().save(m_state, size); !seeded)
+            m_hooks.showError(seeded.error().message);
+    }
+    const bool settingsClean = loadSettings();
+    m_statusHints->replaceResting(tx(QStringLiteral("Ihre Dateien: %1")).arg(QDir::toNativeSeparators(m_state.programDir)));
+    if (settingsClean)
+        m_statusHints->refresh();
+    showFirstView();
 }
 
 bool TForm1::runBrowser(Status (*operation)(ProgramState&))
@@ -477,8 +591,8 @@ bool TForm1::runBrowser(Status (*operation)(ProgramState&))
 void TForm1::showDraw()
 {
     m_syncing = true;
-    m_datenbank->drawLine->setText(DrawBrowser::drawLine(m_state.shownDraw));
-    m_lottotipp->drawLine->setText(DrawBrowser::drawLine(m_state.shownDrawCopy));
+    m_datenbank->drawLine->setText(DrawBrowser::drawLine(m_state.shownDraw, m_state.game));
+    m_lottotipp->drawLine->setText(DrawBrowser::drawLine(m_state.shownDrawCopy, m_state.game));
     const QString sum = DrawBrowser::sumLabel(m_state.shownDraw);
     m_lottotipp->sumLabel->setText(sum.isEmpty() ? QStringLiteral("QS: ") : sum);
     m_datenbank->chosenDate->setDate(toQDate(m_state.chosenDate.value));

@@ -47,6 +47,7 @@ class WheelController;
 class TForm4;
 class TForm5;
 class TForm8;
+class GameController;
 class StatusHints;
 class StoredSettings;
 
@@ -56,6 +57,12 @@ class TForm1 final : public QMainWindow, private UiHooks {
     Q_OBJECT
 public:
     static QString caption();          // "Veldors Numora Sayisal Loto 6/49"
+    // The menu "Spiel" and the choice of the first start.
+    GameController* games() const { return m_games; }
+    // Plays the game `id`: stores the current game's settings as closing does (unless
+    // `storeCurrent` is false), then loads the other's folder and settings as starting does.
+    // Refused while a run goes on.
+    void switchGame(const QString& id, bool storeCurrent = true);
     static QString applicationTitle(); // "Veldors Numora Turkiye"
 
     // Portable: every file in `programDir`.
@@ -114,6 +121,14 @@ protected:
 
 private:
     void buildMenu();
+    // The game's folder, settings key, N and title; its settings are loaded after this.
+    void enterGame(const Game& game);
+    // The chosen date's draw and the distribution, as the start shows them.
+    // The stored values of the game played; false when the store had unreadable values, which
+    // the status bar then reports.
+    bool loadSettings();
+    bool showFirstView();
+    void showGameTitle();
     void buildStatusBar();
     void connectWidgets();
     void connectStatistics();
@@ -154,6 +169,7 @@ private:
     StatusHints* m_statusHints = nullptr;
     AnalysisController* m_analysis = nullptr;
     WheelController* m_wheels = nullptr;
+    GameController* m_games = nullptr;
     GenerationController* m_generation = nullptr;
     SheetFilesController* m_sheetFiles = nullptr;
     HistoryController* m_history = nullptr;

@@ -141,9 +141,12 @@ void GenerationController::calculate()
 void GenerationController::editRow(int row)
 {
     // The row as its label on the sheet names it ("2. Tipp", "Line 2").
+    // Kept between uses of one game; another game's numbers start afresh.
+    if (m_rowSelection.numbers() != m_state.game.numbers)
+        m_rowSelection = NumberSelection(m_state.game.numbers);
     m_rowSelection.caption = tx(QStringLiteral("%1. Tipp")).arg(row + 1);
     SheetCommands::prepareRowEdit(m_state, m_rowSelection, row);
-    TForm6 dialog(m_rowSelection, *m_state.random, m_window);
+    TForm6 dialog(m_rowSelection, *m_state.random, m_window, m_state.game.gridColumns);
     dialog.today = m_state.today;
     if (dialog.exec() == TForm6::ResultOk)
         SheetCommands::applyRowEdit(m_state, m_rowSelection, row);
@@ -153,7 +156,7 @@ void GenerationController::editRow(int row)
 
 PoolChoice GenerationController::editPool(NumberSelection& selection)
 {
-    TForm6 dialog(selection, *m_state.random, m_window);
+    TForm6 dialog(selection, *m_state.random, m_window, m_state.game.gridColumns);
     dialog.today = m_state.today;
     switch (dialog.exec()) {
     case TForm6::ResultOk:

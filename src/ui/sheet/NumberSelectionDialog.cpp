@@ -39,7 +39,7 @@ void NumberBox::enterEvent(QEnterEvent* event)
     Q_EMIT hovered();
 }
 
-TForm6::TForm6(NumberSelection& model, Random& random, QWidget* parent)
+TForm6::TForm6(NumberSelection& model, Random& random, QWidget* parent, int columns)
     : QDialog(parent), m_model(model), m_random(random)
 {
     setObjectName(QStringLiteral("Form6"));
@@ -47,7 +47,9 @@ TForm6::TForm6(NumberSelection& model, Random& random, QWidget* parent)
     auto* root = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
     grid->setSpacing(4);
-    for (int n = 1; n <= 49; ++n) {
+    columns = std::max(1, columns);
+    m_boxes.resize(std::size_t(m_model.numbers()));
+    for (int n = 1; n <= m_model.numbers(); ++n) {
         auto* b = new NumberBox(QString::number(n), this);
         b->setObjectName(QStringLiteral("CheckBox%1").arg(n));
         b->setAutoFillBackground(true);
@@ -61,7 +63,7 @@ TForm6::TForm6(NumberSelection& model, Random& random, QWidget* parent)
         });
         connect(b, &NumberBox::hovered, this, [this, n] { m_status->setText(m_model.hoverText(n)); });
         m_boxes[std::size_t(n - 1)] = b;
-        grid->addWidget(b, (n - 1) / 7, (n - 1) % 7);
+        grid->addWidget(b, (n - 1) / columns, (n - 1) % columns);
     }
     root->addLayout(grid);
 
@@ -107,7 +109,7 @@ void TForm6::refresh()
 {
     setWindowTitle(m_model.caption);
     const QColor info = QApplication::palette().color(QPalette::ToolTipBase);
-    for (int n = 1; n <= 49; ++n) {
+    for (int n = 1; n <= m_model.numbers(); ++n) {
         const NumberSelection::Box& box = m_model.box(n);
         NumberBox* b = numberBox(n);
         b->setChecked(box.ticked);

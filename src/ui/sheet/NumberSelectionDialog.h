@@ -3,7 +3,7 @@
 #include <QCheckBox>
 #include <QDialog>
 
-#include <array>
+#include <vector>
 #include <functional>
 
 class QLabel;
@@ -35,8 +35,9 @@ protected:
     void enterEvent(QEnterEvent* event) override;
 };
 
-// The number selection dialog `TForm6`: 7 x 7 number boxes with weights, in pool mode or in
-// row mode, bound to a NumberSelection.
+// The number selection dialog `TForm6`: a box with its weight for each of the model's numbers,
+// `columns` to a row as on the game's ticket (7 x 7 for 49), in pool mode or in row mode, bound
+// to a NumberSelection.
 class TForm6 final : public QDialog {
     Q_OBJECT
 public:
@@ -44,7 +45,7 @@ public:
     static constexpr int ResultOk = QDialog::Accepted;
     static constexpr int ResultRechnen = 2;
 
-    TForm6(NumberSelection& model, Random& random, QWidget* parent);
+    TForm6(NumberSelection& model, Random& random, QWidget* parent, int columns = 7);
 
     // Shows the model's boxes, captions and buttons.
     void refresh();
@@ -64,7 +65,7 @@ private:
 
     NumberSelection& m_model;
     Random& m_random;
-    std::array<NumberBox*, 49> m_boxes{};
+    std::vector<NumberBox*> m_boxes;
     QLabel* m_status = nullptr;
     QPushButton* m_ok = nullptr;
     QPushButton* m_rechnen = nullptr;

@@ -33,7 +33,7 @@ void WheelController::show()
                 return std::nullopt;
             NumberSet numbers = 0;
             for (std::uint8_t n : **pool)
-                if (n >= 1 && n <= Numbers::Highest)
+                if (m_state.game.validNumber(n))
                     numbers |= Numbers::of(n);
             return numbers;
         };
@@ -42,6 +42,12 @@ void WheelController::show()
     }
     m_wheels->show();
     m_wheels->raise();
+}
+
+void WheelController::forgetWindow()
+{
+    delete m_wheels;
+    m_wheels = nullptr;
 }
 
 void WheelController::retranslate()

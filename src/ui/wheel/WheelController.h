@@ -26,6 +26,9 @@ public:
     void show();
     // Follows a language switch; nothing while the window was never opened.
     void retranslate();
+    // Closes the wheel window, which shows the numbers of the game played; the next show()
+    // makes it for the new game.
+    void forgetWindow();
 
 Q_SIGNALS:
     void sheetChanged();

@@ -90,12 +90,14 @@ WheelWindow::WheelWindow(ProgramState& state, Hooks hooks, QWidget* parent)
     auto* left = new QVBoxLayout;
     auto* grid = new QGridLayout;
     grid->setSpacing(2);
-    for (int n = 1; n <= 49; ++n) {
+    // The game's numbers on its ticket's grid.
+    const int columns = std::max(1, m_state.game.gridColumns);
+    for (int n = 1; n <= m_state.game.numbers; ++n) {
         auto* box = new NumberBox(QString::number(n), this);
         box->setObjectName(QStringLiteral("WheelNumber%1").arg(n));
-        grid->addWidget(box, (n - 1) / 7, (n - 1) % 7);
+        grid->addWidget(box, (n - 1) / columns, (n - 1) % columns);
         connect(box, &QCheckBox::stateChanged, this, &WheelWindow::updateChosenCount);
-        m_numbers[std::size_t(n - 1)] = box;
+        m_numbers.push_back(box);
     }
     left->addLayout(grid);
     m_chosenCount = plainLabel(this, QStringLiteral("WheelChosen"));
@@ -300,7 +302,7 @@ void WheelWindow::clearWheel()
 NumberSet WheelWindow::chosenNumbers() const
 {
     NumberSet set = 0;
-    for (int n = 1; n <= 49; ++n)
+    for (int n = 1; n <= int(m_numbers.size()); ++n)
         if (m_numbers[std::size_t(n - 1)]->checkState() != Qt::Unchecked)
             set |= Numbers::of(n);
     return set;
@@ -308,14 +310,14 @@ NumberSet WheelWindow::chosenNumbers() const
 
 void WheelWindow::setChosenNumbers(NumberSet numbers)
 {
-    for (int n = 1; n <= 49; ++n)
+    for (int n = 1; n <= int(m_numbers.size()); ++n)
         m_numbers[std::size_t(n - 1)]->setCheckState(Numbers::contains(numbers, n) ? Qt::Checked : Qt::Unchecked);
 }
 
 NumberSet WheelWindow::keyNumbers() const
 {
     NumberSet set = 0;
-    for (int n = 1; n <= 49; ++n)
+    for (int n = 1; n <= int(m_numbers.size()); ++n)
         if (m_numbers[std::size_t(n - 1)]->checkState() == Qt::PartiallyChecked)
             set |= Numbers::of(n);
     return set;
@@ -323,7 +325,7 @@ NumberSet WheelWindow::keyNumbers() const
 
 void WheelWindow::setKeyNumbers(NumberSet keys)
 {
-    for (int n = 1; n <= 49; ++n) {
+    for (int n = 1; n <= int(m_numbers.size()); ++n) {
         QCheckBox* box = m_numbers[std::size_t(n - 1)];
         if (Numbers::contains(keys, n))
             box->setCheckState(Qt::PartiallyChecked);
@@ -367,7 +369,7 @@ void WheelWindow::takeFromSheet()
         for (int p = 0; p < TTippSchein::FieldsPerRow; ++p) {
             bool ok = false;
             const int n = m_state.sheet.field(r, p).toInt(&ok);
-            if (ok && n >= 1 && n <= 49)
+            if (ok && m_state.game.validNumber(n))
                 set |= Numbers::of(n);
         }
     setChosenNumbers(set);
@@ -469,6 +471,9 @@ void WheelWindow::finish()
     if (m_result->wheel) {
         m_wheel = m_result->wheel;
         m_wheelOdds = m_result->odds;
+        // The build counts all draws of the default game; another game has C(N, 6).
+        if (m_state.game.numbers != Numbers::Highest)
+            m_wheelOdds = WheelCheck::run(*m_wheel, m_state.game.numbers);
         m_budgetWheel.reset();
         m_nextRow = 0;
         showWheel(*m_wheel, m_wheelOdds);
@@ -481,6 +486,8 @@ void WheelWindow::finish()
         m_budgetWheel = m_result->budget;
         m_wheel = m_budgetWheel->wheel;
         m_wheelOdds = m_budgetWheel->odds;
+        if (m_state.game.numbers != Numbers::Highest)
+            m_wheelOdds = WheelCheck::run(*m_wheel, m_state.game.numbers);
         m_nextRow = 0;
         showWheel(*m_wheel, m_wheelOdds);
         showBudget(*m_budgetWheel);
@@ -603,7 +610,7 @@ void WheelWindow::load()
         return;
     }
     m_wheel = *loaded;
-    m_wheelOdds = WheelCheck::run(*m_wheel);
+    m_wheelOdds = WheelCheck::run(*m_wheel, m_state.game.numbers);
     m_budgetWheel.reset();
     m_nextRow = 0;
     setChosenNumbers(m_wheel->numbers);

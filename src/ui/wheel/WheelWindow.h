@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <array>
+#include <vector>
 #include <atomic>
 #include <functional>
 #include <optional>
@@ -95,7 +96,7 @@ private:
 
     ProgramState& m_state;
     Hooks m_hooks;
-    std::array<QCheckBox*, 49> m_numbers{};
+    std::vector<QCheckBox*> m_numbers; // the game's numbers 1..N
     QLabel* m_chosenCount = nullptr;
     QLabel* m_guaranteeLabel = nullptr;
     QComboBox* m_guarantee = nullptr;

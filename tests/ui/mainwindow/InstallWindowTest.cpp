@@ -15,6 +15,8 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QInputDialog>
 
 using namespace numora;
 using numora::test::draw;
@@ -71,12 +73,18 @@ private Q_SLOTS:
     void cleanup() { m_window.reset(); }
 
     // The first start copies the shipped history into the user's folder, says where it is and
-    // speaks the desktop's language, which the store keeps from then on.
+    // speaks the desktop's language, which the store keeps from then on. It offers the game of
+    // the desktop's language; the player keeps the default one.
     void firstStartCopiesTheHistoryAndSpeaksTheDesktopsLanguage()
     {
         const ProgramFolders folders = installed();
         QVERIFY(!folders.portable);
+        QString offered;
+        test::answerChoice(QStringLiteral("Sayisal Loto (6/49)"), &offered);
         start(folders, {QStringLiteral("tr_TR.UTF-8")});
+        QCOMPARE(offered, QStringLiteral("Çılgın Sayısal Loto (6/90)"));
+        QCOMPARE(m_window->state().game.id, QStringLiteral("sayisal"));
+        QCOMPARE(m_window->windowTitle(), TForm1::caption());
         QCOMPARE(test::readBytes(userHistory()), test::readBytes(shippedHistory()));
         QVERIFY2(drawLine().startsWith(QStringLiteral("Sa 30.11.96 ")), qPrintable(drawLine()));
         QCOMPARE(m_window->state().sprache, 4);
@@ -124,6 +132,37 @@ private Q_SLOTS:
             row << m_window->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(i))->text();
         QCOMPARE(row, (QStringList{"1", "2", "3", "40", "41", "42"}));
         QCOMPARE(m_window->state().sheet.field(1, 5), QStringLiteral("10"));
+    }
+
+    // A new installation on a German desktop confirms the suggested game and plays it from
+    // then on; the next start asks nothing, whatever the desktop says.
+    void aNewInstallationPlaysTheConfirmedGame()
+    {
+        QDir(m_root.filePath(QStringLiteral("config"))).removeRecursively();
+        QVERIFY(QFile::remove(userHistory()));
+        QString offered;
+        QTimer::singleShot(0, [&offered] {
+            auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            offered = dialog->textValue();
+            dialog->accept();
+        });
+        start(installed(), {QStringLiteral("de_DE.UTF-8")});
+        QCOMPARE(offered, QStringLiteral("Lotto 6 aus 49 (6/49)"));
+        QCOMPARE(m_window->state().game.id, QStringLiteral("lotto6aus49"));
+        QVERIFY2(m_window->windowTitle().contains(QStringLiteral("Lotto 6 aus 49")), qPrintable(m_window->windowTitle()));
+        m_window->close();
+
+        bool asked = false;
+        QTimer::singleShot(0, [&asked] {
+            if (auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
+                asked = true;
+                dialog->reject();
+            }
+        });
+        start(installed(), {QStringLiteral("tr_TR.UTF-8")});
+        QVERIFY(!asked);
+        QCOMPARE(m_window->state().game.id, QStringLiteral("lotto6aus49"));
     }
 };
 
