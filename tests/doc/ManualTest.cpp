@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QMap>
 #include <QImage>
 #include <QRegularExpression>
 #include <QSet>
@@ -280,6 +281,41 @@ TEST(Manual, ManualPageAgreesWithHelp)
     text.remove(QRegularExpression(QStringLiteral("^\\.[A-Z]+ ?"), QRegularExpression::MultilineOption));
     text.remove(QLatin1Char('"'));
     expectNamesCommandLine(text.simplified(), commandLineOfHelp(), "numora-cli.1");
+}
+
+// The size table of the wheels in each manual is the catalogue the program ships, with the
+// published figures beside: a catalogue improved without its manual shows here.
+TEST(Manual, WheelTableIsTheCatalogue)
+{
+    const QString list = test::runProgram(QStringLiteral(NUMORA_PROGRAM_DIR "/numora-cli"), {QStringLiteral("wheel"), QStringLiteral("list")});
+    QMap<QString, QString> expected; // "V T:P" -> "ROWS (RECORD)", "–" for no wheel
+    for (const QString& line : list.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QStringList f = line.split(QLatin1Char('\t'));
+        ASSERT_EQ(f.size(), 4) << line.toStdString();
+        const QString rows = f[2].isEmpty() ? QStringLiteral("–") : f[2];
+        expected.insert(f[0] + QLatin1Char(' ') + f[1], f[3].isEmpty() ? rows : QStringLiteral("%1 (%2)").arg(rows, f[3]));
+    }
+    ASSERT_GT(expected.size(), 100) << list.toStdString();
+    for (const Manual& manual : Manuals) {
+        const QString html = source(manual);
+        const QString table = html.section(QStringLiteral("<!-- wheels -->"), 1).section(QStringLiteral("<!-- /wheels -->"), 0, 0);
+        const QStringList guarantees = matches(table.section(QStringLiteral("</tr>"), 0, 0), QStringLiteral("<th>(\\d:\\d)</th>"));
+        ASSERT_EQ(guarantees.size(), 9) << manual.code;
+        int listed = 0;
+        static const QRegularExpression rowPattern(QStringLiteral("<tr>(<td>.*?)</tr>"));
+        for (auto it = rowPattern.globalMatch(table); it.hasNext();) {
+            const QString row = it.next().captured(1);
+            const QStringList c = matches(row, QStringLiteral("<td>(.*?)</td>"));
+            ASSERT_EQ(c.size(), 10) << manual.code << ": " << row.toStdString();
+            for (int g = 0; g < 9; ++g) {
+                const QString key = c[0] + QLatin1Char(' ') + guarantees[g];
+                listed += expected.contains(key);
+                EXPECT_EQ(c[g + 1], expected.value(key, QStringLiteral("–")))
+                    << manual.code << ": " << c[0].toStdString() << " numbers, " << guarantees[g].toStdString();
+            }
+        }
+        EXPECT_EQ(listed, expected.size()) << manual.code << ": the table lacks a size of the catalogue";
+    }
 }
 
 } // namespace
