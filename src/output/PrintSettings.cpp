@@ -47,10 +47,15 @@ QString formatCost(double cost)
     return formatDecimal(cost, 2) + QStringLiteral(" €");
 }
 
-QString formatAmount(double amount, const QString& currency)
+QString currencySign(const QString& currency)
 {
     const QString code = currency.trimmed().toUpper();
-    return formatDecimal(amount, 2) + QLatin1Char(' ') + (code == QLatin1String("EUR") ? QStringLiteral("€") : code);
+    return code == QLatin1String("EUR") ? QStringLiteral("€") : code;
+}
+
+QString formatAmount(double amount, const QString& currency)
+{
+    return formatDecimal(amount, 2) + QLatin1Char(' ') + currencySign(currency);
 }
 
 QString costText(const Game& game, const CostInput& input, bool byClick)

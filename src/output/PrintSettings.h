@@ -47,6 +47,8 @@ QString formatCost(double cost);
 // that sets no fee says so instead of a price.
 QString costText(const Game& game, const CostInput& input, bool byClick);
 // `amount` in `currency` (ISO code): "3,60 €" for EUR, "1.234,50 TRY" otherwise.
+// "€" for EUR, else the currency's code as the game names it.
+QString currencySign(const QString& currency);
 QString formatAmount(double amount, const QString& currency);
 
 // Filled rows: those whose first field holds a number.

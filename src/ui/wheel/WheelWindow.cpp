@@ -513,7 +513,7 @@ void WheelWindow::showWheel(const Wheel& wheel, const WheelOdds& odds)
     const Guarantee g = wheel.guarantee;
     if (odds.holds)
         m_proof->setText(tx(QStringLiteral("Garantie geprüft: alle %1 %2 Ihrer %3 Zahlen haben eine Reihe mit %4 Richtigen (%5 Reihen)."))
-                             .arg(formatDecimal(double(odds.guaranteeSets), 0), tipleName(g.of))
+                             .arg(formatTextDecimal(double(odds.guaranteeSets), 0), tipleName(g.of))
                              .arg(Numbers::count(wheel.numbers))
                              .arg(g.hits)
                              .arg(wheel.rows.size())
@@ -525,10 +525,20 @@ void WheelWindow::showWheel(const Wheel& wheel, const WheelOdds& odds)
                              .arg(g.of)
                              .arg(odds.counterexample ? Numbers::format(*odds.counterexample) : QString()));
     fillOdds();
-    const double fee = PrintSettings::fee(m_state.print.feeOneDraw, PrintSettings::DefaultFeeOneDay);
+    // The ticket's own fee where the game prints on its tickets, else the game's fee per row in its
+    // currency; numbers as the interface language writes them.
+    const Game& game = m_state.game;
+    if (!game.ticketLayouts && game.feeCents <= 0) {
+        m_cost->setText(tx(QStringLiteral("Preis je Tipp nicht festgelegt")));
+        return;
+    }
+    const double fee = game.ticketLayouts ? PrintSettings::fee(m_state.print.feeOneDraw, PrintSettings::DefaultFeeOneDay)
+                                          : game.feeCents / 100.0;
+    const QString sign = game.ticketLayouts ? QStringLiteral("€") : PrintSettings::currencySign(game.currency);
+    auto amount = [&sign](double value) { return (formatTextDecimal(value, 2) + QLatin1Char(' ') + sign).trimmed(); };
     m_cost->setText(tx(QStringLiteral("Kosten je Ziehung: %1 Reihen zu %2 = %3"))
                         .arg(wheel.rows.size())
-                        .arg(PrintSettings::formatCost(fee), PrintSettings::formatCost(fee * double(wheel.rows.size()))));
+                        .arg(amount(fee), amount(fee * double(wheel.rows.size()))));
 }
 
 void WheelWindow::showBudget(const BudgetWheel& budget)
@@ -536,13 +546,13 @@ void WheelWindow::showBudget(const BudgetWheel& budget)
     const WheelOdds& o = budget.odds;
     const Guarantee g = budget.wheel.guarantee;
     const std::uint64_t covered = o.guaranteeSets - o.failingSets;
-    const QString share = formatDecimal(100.0 * double(covered) / double(o.guaranteeSets), 2);
+    const QString share = formatTextDecimal(100.0 * double(covered) / double(o.guaranteeSets), 2);
     m_proof->setText(tx(QStringLiteral("In %1 Reihen gibt es keine Garantie %2 wenn %3. Die besten %1 Reihen treffen bei %4 von %5 %6 "
                                        "(%7 %) mit %2 Richtigen; so wahrscheinlich hält die Garantie bei einer Ziehung mit %3 Treffern unter Ihren Zahlen."))
                          .arg(budget.wheel.rows.size())
                          .arg(g.hits)
                          .arg(g.of)
-                         .arg(formatDecimal(double(covered), 0), formatDecimal(double(o.guaranteeSets), 0), tipleName(g.of), share));
+                         .arg(formatTextDecimal(double(covered), 0), formatTextDecimal(double(o.guaranteeSets), 0), tipleName(g.of), share));
 }
 
 void WheelWindow::fillOdds()
@@ -560,9 +570,9 @@ void WheelWindow::fillOdds()
     };
     for (int k = 0; k <= 6; ++k) {
         const std::size_t i = std::size_t(k);
-        put(k, 0, formatDecimal(double(o.bestWithin[i]), 0));
-        put(k, 1, formatDecimal(double(o.bestAll[i]), 0));
-        put(k, 2, k >= 3 ? formatDecimal(o.expectedRows[i], 6) : QString());
+        put(k, 0, formatTextDecimal(double(o.bestWithin[i]), 0));
+        put(k, 1, formatTextDecimal(double(o.bestAll[i]), 0));
+        put(k, 2, k >= 3 ? formatTextDecimal(o.expectedRows[i], 6) : QString());
         m_withinSet->append(within ? 100.0 * double(o.bestWithin[i]) / double(within) : 0.0);
         m_allSet->append(100.0 * double(o.bestAll[i]) / double(o.allDraws));
     }

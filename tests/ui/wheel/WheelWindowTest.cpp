@@ -214,6 +214,11 @@ private Q_SLOTS:
         click(wheels, "WheelLoad");
         QVERIFY2(message.contains(QStringLiteral("line 4")), qPrintable(message));
         QCOMPARE(wheels->wheel()->rows.size(), wheel.rows.size() - 1);
+        // In English the figures are written as English writes them.
+        chooseLanguage("Englisch1");
+        QVERIFY2(in<QLabel>(wheels, "WheelCost")->text().contains(QStringLiteral("0.50 €")), qPrintable(in<QLabel>(wheels, "WheelCost")->text()));
+        const QString allDraws = in<QTableWidget>(wheels, "WheelOdds")->item(0, 1)->text();
+        QVERIFY2(allDraws.contains(QLatin1Char(',')) && !allDraws.contains(QLatin1Char('.')), qPrintable(allDraws));
     }
 
     // "Stoppen" ends the search and keeps the smallest wheel found so far, proved.
