@@ -12,6 +12,7 @@
 #include "app/LanguageFiles.h"
 #include "draws/DrawCsv.h"
 #include "draws/DrawFile.h"
+#include "support/SecretServiceSession.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/wheel/WheelWindow.h"
 
@@ -381,6 +382,11 @@ bool shootLanguage(const Language& language, const QString& csv, const QString& 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // A keyring of our own where the machine has the tools; without them the mail window says the
+    // keyring cannot be reached, which the picture then shows.
+    const test::SecretServiceSession keyring;
+    if (keyring.isRunning())
+        keyring.enterThisProcess();
     QApplication::setApplicationName(ui::TForm1::applicationTitle());
     QApplication::setOrganizationName(QStringLiteral("Veldor"));
     if (argc < 6) {
