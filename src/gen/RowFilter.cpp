@@ -1,5 +1,7 @@
 #include "gen/RowFilter.h"
 
+#include "model/Game.h"
+
 #include "gen/GameOptions.h"
 
 #include "session/ProgramState.h"
@@ -62,10 +64,12 @@ bool hasThreeInARow(const Row& r)
 
 int scaledDigitSum(int bound, int numbers)
 {
-    // The options span the sums 21..279 of six of 49; another game's sums span 21..6N - 15.
-    if (numbers == 49)
+    // The options are sums of six of the default game's N (21..6N - 15); another game's sums are
+    // scaled onto its own span.
+    constexpr int designed = Game::DefaultNumbers;
+    if (numbers == designed)
         return bound;
-    return 21 + int(roundHalfEven(double(bound - 21) * double(6 * numbers - 36) / 258.0));
+    return 21 + int(roundHalfEven(double(bound - 21) * double(6 * numbers - 36) / double(6 * designed - 36)));
 }
 
 int overlap(const Row& candidate, const std::uint8_t* other, int count)
